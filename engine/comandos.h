@@ -44,6 +44,7 @@ struct Simplificação
     bool operator==(const Simplificação&) const = default;
 };
 
-[[nodiscard]] Simplificação SimplificarPolinómio(std::string_view polinómio, runtime::ServiçoDeMensagens& mensagens);
+[[nodiscard]] Simplificação SimplificarPolinómio(std::string_view polinómio,
+                                                 runtime::ServiçoDeMensagens& mensagens);
 
 } // namespace vendrix::engine

@@ -16,8 +16,9 @@ inline constexpr std::string_view TítuloMultiplicarMonómios = "Erro3 na expres
 // Every term of a separated polynomial times one monomial, uncollected
 // ("+1x^5 -3x^4 "). A failure is shown and ends the call with the pieces
 // made before it.
-[[nodiscard]] std::string
-MultiplicarMonómios(std::string_view polinómio, std::string_view monómio, runtime::ServiçoDeMensagens& mensagens);
+[[nodiscard]] std::string MultiplicarMonómios(std::string_view polinómio,
+                                              std::string_view monómio,
+                                              runtime::ServiçoDeMensagens& mensagens);
 
 // The product of two separated polynomials in simplified form.
 [[nodiscard]] std::string MultiplicarPolinómios(std::string_view primeiro,

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/erro.h"
 #include "runtime/resultado.h"
+#include "runtime/servico_mensagens.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +29,12 @@ struct Termo
 // The coefficient: what stands before the first "x" ("" and "+" are 1, "-" is -1).
 [[nodiscard]] runtime::Resultado<float> LerCoeficiente(std::string_view termo);
 
+// Whether the term has an "x" at all, which decides how its degree is written.
+[[nodiscard]] inline bool TemX(std::string_view termo) noexcept
+{
+    return termo.find('x') != std::string_view::npos;
+}
+
 // Coefficient first, then degree.
 [[nodiscard]] runtime::Resultado<Termo> LerTermo(std::string_view termo);
 
@@ -36,5 +46,35 @@ struct Termo
 
 // Blanks removed, then one leading "+" dropped.
 [[nodiscard]] std::string Compactar(std::string_view texto);
+
+// The most terms one text may hold: the routines count their terms in
+// 16-bit whole numbers, and a text with more is an overflow.
+inline constexpr std::size_t LimiteDeTermos = 32767;
+
+// How many terms cutting texto at every blank gives (none for the empty
+// text), counted without cutting.
+[[nodiscard]] std::size_t ContarTermos(std::string_view texto) noexcept;
+
+// The terms of a separated text one after another, without a list of them:
+// a text of a megabyte of blanks must not cost sixteen megabytes of views.
+class Termos
+{
+public:
+    explicit Termos(std::string_view texto) noexcept
+        : resto(texto)
+        , acabou(texto.empty())
+    {}
+
+    // The next term, or nothing when all have been given.
+    [[nodiscard]] std::optional<std::string_view> Próximo() noexcept;
+
+private:
+    std::string_view resto;
+    bool acabou;
+};
+
+// Shows a failure the way every engine routine does: the routine's title,
+// the failure's description and the stop icon.
+void RelatarFalha(runtime::ServiçoDeMensagens& mensagens, std::string_view título, const runtime::Erro& erro);
 
 } // namespace vendrix::engine

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "engine/comandos.h"
+
+#include "engine/produto.h"
+#include "engine/simplificar.h"
+#include "engine/termos.h"
+#include "runtime/textos.h"
+
+namespace vendrix::engine {
+
+namespace {
+
+// The second polynomial of a sum or a difference is joined after the first
+// with a sign of its own. When it is empty, or begins with a sign of its own
+// ("+x", or " -x", where the leading-minus guard does not look past the
+// blank), that join would leave a sign standing alone, which reads as 1;
+// a "0" in front keeps every sign next to a term.
+std::string GuardaDoSegundo(std::string_view texto)
+{
+    const std::size_t primeiro = texto.find_first_not_of(' ');
+    if (primeiro == std::string_view::npos || texto[primeiro] == '+' || texto[primeiro] == '-')
+        return "0" + std::string(texto);
+    return std::string(texto);
+}
+
+// Every sign flipped at once, with no stand-in character that typed text
+// could also contain.
+std::string TrocarSinais(std::string_view texto)
+{
+    std::string trocado(texto);
+    for (char& c : trocado)
+        if (c == '+')
+            c = '-';
+        else if (c == '-')
+            c = '+';
+    return trocado;
+}
+
+void Terminar(Comando& comando, std::string_view r, std::string_view legenda)
+{
+    comando.Resultado = Compactar(r);
+    comando.legenda = legenda;
+}
+
+} // namespace
+
+Comando
+Somar(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens)
+{
+    Comando c;
+    c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
+    c.Polinómio2A = " +" + SepararTermos(GuardaDoSegundo(GuardaDoMenos(polinómio2)));
+    c.Text3 = c.Polinómio1A + c.Polinómio2A;
+    Terminar(c, Simplificar(*c.Text3, mensagens), "Resultado (soma)");
+    return c;
+}
+
+Comando
+Subtrair(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens)
+{
+    Comando c;
+    c.Polinómio1A = GuardaDoMenos(polinómio1);
+    c.Polinómio2A = GuardaDoSegundo(GuardaDoMenos(polinómio2));
+    c.Text2 = "+" + c.Polinómio2A;
+    std::string juntado = c.Polinómio1A + "+" + TrocarSinais(*c.Text2);
+    juntado = runtime::Substituir(juntado, "-+", "-");
+    juntado = runtime::Substituir(juntado, "+-", "-");
+    juntado = runtime::Substituir(juntado, "-+-", "+");
+    c.Text3 = SepararTermos(juntado);
+    Terminar(c, Simplificar(*c.Text3, mensagens), "Resultado (subtração)");
+    return c;
+}
+
+Comando
+Multiplicar(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens)
+{
+    Comando c;
+    c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
+    c.Polinómio2A = SepararTermos(GuardaDoMenos(polinómio2));
+    Terminar(c, MultiplicarPolinómios(c.Polinómio1A, c.Polinómio2A, mensagens), "Resultado (multiplicação)");
+    return c;
+}
+
+Simplificação SimplificarPolinómio(std::string_view polinómio, runtime::ServiçoDeMensagens& mensagens)
+{
+    Simplificação s;
+    s.cópia = SepararTermos(GuardaDoMenos(polinómio));
+    s.Resultado = Compactar(Simplificar(s.cópia, mensagens));
+    return s;
+}
+
+} // namespace vendrix::engine

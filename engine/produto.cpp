@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+#include "engine/produto.h"
+
+#include "engine/previsao_produto.h"
+#include "engine/simplificar.h"
+#include "engine/termos.h"
+#include "runtime/numeros.h"
+#include "runtime/textos.h"
+
+#include <algorithm>
+
+namespace vendrix::engine {
+
+using runtime::Código;
+using runtime::Falhar;
+using runtime::Resultado;
+
+namespace {
+
+std::string_view SemBrancosNoFim(std::string_view texto) noexcept
+{
+    const std::size_t último = texto.find_last_not_of(' ');
+    return texto.substr(0, último == std::string_view::npos ? 0 : último + 1);
+}
+
+// One piece of the product text: the coefficient always with its sign and
+// never abbreviated ("+1", "-1", "+0"), so that Simplificar reads it back.
+void EscreverPeça(std::string& resultado, float r, std::string_view xTexto)
+{
+    if (!(r < 0.0f))
+        resultado += '+';
+    resultado += runtime::TextoDeSimples(r);
+    resultado += xTexto;
+    resultado += ' ';
+}
+
+std::string TextoDeX(float grau, bool semX)
+{
+    if (semX && grau == 0.0f)
+        return {};
+    if (grau == 1.0f)
+        return "x";
+    return "x^" + runtime::TextoDeSimples(grau);
+}
+
+} // namespace
+
+std::string MultiplicarMonómios(std::string_view polinómio,
+                                std::string_view monómio,
+                                runtime::ServiçoDeMensagens& mensagens)
+{
+    std::string resultado;
+    const auto falhar = [&](const runtime::Erro& erro) {
+        RelatarFalha(mensagens, TítuloMultiplicarMonómios, erro);
+        return resultado;
+    };
+    const Resultado<Termo> m = LerTermo(monómio);
+    if (!m.Ok())
+        return falhar(m.Falha());
+    Termos termos(polinómio);
+    while (const auto termo = termos.Próximo()) {
+        const Resultado<float> t = LerCoeficiente(*termo);
+        if (!t.Ok())
+            return falhar(t.Falha());
+        const Resultado<float> r = MultiplicarCoeficientes(m.Valor().coeficiente, t.Valor());
+        if (!r.Ok())
+            return falhar(r.Falha());
+        float grau = m.Valor().grau;
+        if (TemX(*termo)) {
+            const Resultado<float> e = LerGrau(*termo);
+            if (!e.Ok())
+                return falhar(e.Falha());
+            const Resultado<float> soma = SomarExpoentes(e.Valor(), grau);
+            if (!soma.Ok())
+                return falhar(soma.Falha());
+            grau = soma.Valor();
+        }
+        EscreverPeça(resultado, r.Valor(), TextoDeX(grau, !TemX(*termo)));
+    }
+    return resultado;
+}
+
+std::string MultiplicarPolinómios(std::string_view primeiro,
+                                  std::string_view segundo,
+                                  runtime::ServiçoDeMensagens& mensagens)
+{
+    if (ContarTermos(segundo) > LimiteDeTermos) {
+        RelatarFalha(mensagens, TítuloMultiplicarPolinómios, Falhar(Código::Transbordo));
+        return {};
+    }
+    primeiro = SemBrancosNoFim(primeiro);
+    const PrevisãoDoProduto previsão(segundo.empty() ? std::string_view{} : primeiro);
+    // The joined text is written only while it stays within the term limit;
+    // past it Simplificar could only report the overflow, so the pieces are
+    // counted instead of written and each monomial still shows its report.
+    std::string juntado;
+    std::size_t peças = 0;
+    Termos monómios(segundo);
+    while (const auto monómio = monómios.Próximo()) {
+        const Resultado<Termo> m = LerTermo(*monómio);
+        const Previsão p = m.Ok() ? previsão.Prever(m.Valor()) : Previsão{0, m.Falha()};
+        if (peças + p.peças <= LimiteDeTermos)
+            juntado += MultiplicarMonómios(primeiro, *monómio, mensagens);
+        else if (p.falha)
+            RelatarFalha(mensagens, TítuloMultiplicarMonómios, *p.falha);
+        peças = std::min(peças + p.peças, LimiteDeTermos + 1);
+        if (peças > LimiteDeTermos)
+            std::string().swap(juntado);
+    }
+    if (peças > LimiteDeTermos) {
+        RelatarFalha(mensagens, TítuloSimplificar, Falhar(Código::Transbordo));
+        return {};
+    }
+    return Simplificar(SemBrancosNoFim(juntado), mensagens);
+}
+
+Resultado<std::int16_t>
+ContarMenos(std::string_view texto, std::string_view padrão, bool distinguirMaiúsculas)
+{
+    if (padrão.empty())
+        return Falhar(Código::DivisãoPorZero);
+    const std::string t = distinguirMaiúsculas ? std::string(texto) : runtime::Minúsculas(texto);
+    const std::string p = distinguirMaiúsculas ? std::string(padrão) : runtime::Minúsculas(padrão);
+    const std::size_t removidos = t.size() - runtime::Substituir(t, p, "").size();
+    return runtime::ParaInteiro16(static_cast<double>(removidos) / static_cast<double>(p.size()));
+}
+
+} // namespace vendrix::engine

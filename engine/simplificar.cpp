@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#include "engine/simplificar.h"
+
+#include "engine/termos.h"
+#include "runtime/numeros.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace vendrix::engine {
+
+using runtime::Código;
+using runtime::Falhar;
+using runtime::Resultado;
+
+namespace {
+
+// The degree of the highest term. Every degree is read before any
+// coefficient, so an unreadable exponent anywhere is the failure reported.
+Resultado<float> MaiorGrau(std::string_view texto)
+{
+    float maior = 0.0f;
+    Termos termos(texto);
+    while (const auto termo = termos.Próximo()) {
+        const Resultado<float> grau = LerGrau(*termo);
+        if (!grau.Ok())
+            return grau.Falha();
+        if (maior <= grau.Valor())
+            maior = grau.Valor();
+    }
+    return maior;
+}
+
+// Adds every coefficient into the entry of its degree. The table is sized
+// by the largest degree alone, so x^30000 costs 30,001 entries.
+Resultado<std::vector<float>> Coligir(std::string_view texto)
+{
+    if (ContarTermos(texto) > LimiteDeTermos)
+        return Falhar(Código::Transbordo);
+    const Resultado<float> maior = MaiorGrau(texto);
+    if (!maior.Ok())
+        return maior.Falha();
+    const Resultado<std::int16_t> n = runtime::ParaInteiro16(maior.Valor());
+    if (!n.Ok())
+        return n.Falha();
+    std::vector<float> tabela(static_cast<std::size_t>(n.Valor()) + 1, 0.0f);
+    Termos termos(texto);
+    while (const auto termo = termos.Próximo()) {
+        const Resultado<Termo> lido = LerTermo(*termo);
+        if (!lido.Ok())
+            return lido.Falha();
+        const Resultado<std::int16_t> grau = runtime::ParaInteiro16(lido.Valor().grau);
+        if (!grau.Ok())
+            return grau.Falha();
+        // Only a direct caller can hand in a negative exponent ("x^-2");
+        // typed text separates it into two terms.
+        if (grau.Valor() < 0)
+            return Falhar(Código::ÍndiceForaDoIntervalo);
+        float& entrada = tabela[static_cast<std::size_t>(grau.Valor())];
+        const Resultado<float> soma =
+            runtime::ParaSimples(double{entrada} + double{lido.Valor().coeficiente});
+        if (!soma.Ok())
+            return soma.Falha();
+        entrada = soma.Valor();
+    }
+    return tabela;
+}
+
+void EscreverTermo(std::string& resultado, std::size_t grau, float c)
+{
+    if (c == 1.0f)
+        resultado += grau == 0 ? "+1" : "+x";
+    else if (c == -1.0f)
+        resultado += grau == 0 ? "-1" : "-x";
+    else {
+        if (c > 0.0f)
+            resultado += '+';
+        resultado += runtime::TextoDeSimples(c);
+        if (grau > 0)
+            resultado += 'x';
+    }
+    if (grau >= 2) {
+        resultado += '^';
+        resultado += runtime::TextoDeInteiro(static_cast<std::int64_t>(grau));
+    }
+    resultado += ' ';
+}
+
+} // namespace
+
+std::string Simplificar(std::string_view texto, runtime::ServiçoDeMensagens& mensagens)
+{
+    const Resultado<std::vector<float>> tabela = Coligir(texto);
+    if (!tabela.Ok()) {
+        RelatarFalha(mensagens, TítuloSimplificar, tabela.Falha());
+        return {};
+    }
+    std::string resultado;
+    for (std::size_t d = tabela.Valor().size(); d-- > 0;)
+        if (const float c = tabela.Valor()[d]; c != 0.0f)
+            EscreverTermo(resultado, d, c);
+    return resultado;
+}
+
+} // namespace vendrix::engine
