@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "interpreter/avaliar.h"
+#include "interpreter/gerador.h"
+#include "interpreter/valor.h"
 #include "runtime/resultado.h"
 
 #include <string>
@@ -19,7 +22,10 @@ inline constexpr std::string_view Origem = "Interpretador";
 class clsEquation
 {
 public:
+    // Seeds the random numbers from the system clock.
     clsEquation();
+    // Seeds them, at creation and on every reseeding, from the given source.
+    explicit clsEquation(FonteDeSementes sementes);
 
     void Graus(bool b);
     [[nodiscard]] bool Graus() const noexcept;
@@ -38,6 +44,20 @@ public:
 
     [[nodiscard]] double Var(std::string_view Name) const; // 0 for a name never set
     void Var(std::string_view Name, double Num);
+
+private:
+    void Tokenize();
+
+    bool desactualizado = false; // the solution no longer matches the expression, variables or Graus
+    bool analisado = true;       // the tokens belong to the current expression text
+    TabelaDeVariáveis variáveis;
+    std::string expressão;
+    bool graus = false;
+    double solução = 0;
+    bool temSímbolos = false; // no token list exists before the first tokenizing
+    Expressão símbolos;
+    Gerador gerador;
+    Valores valores; // working storage of Solve, kept for its capacity
 };
 
 } // namespace vendrix::interpreter
