@@ -19,7 +19,7 @@ std::string GuardaDoSegundo(std::string_view texto)
 {
     const std::size_t primeiro = texto.find_first_not_of(' ');
     if (primeiro == std::string_view::npos || texto[primeiro] == '+' || texto[primeiro] == '-')
-        return "0" + std::string(texto);
+        return Juntar({"0", texto});
     return std::string(texto);
 }
 
@@ -49,7 +49,7 @@ Somar(std::string_view polinómio1, std::string_view polinómio2, runtime::Servi
 {
     Comando c;
     c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
-    c.Polinómio2A = " +" + SepararTermos(GuardaDoSegundo(GuardaDoMenos(polinómio2)));
+    c.Polinómio2A = Juntar({" +", SepararTermos(GuardaDoSegundo(GuardaDoMenos(polinómio2)))});
     c.Text3 = c.Polinómio1A + c.Polinómio2A;
     Terminar(c, Simplificar(*c.Text3, mensagens), "Resultado (soma)");
     return c;
@@ -61,8 +61,8 @@ Subtrair(std::string_view polinómio1, std::string_view polinómio2, runtime::Se
     Comando c;
     c.Polinómio1A = GuardaDoMenos(polinómio1);
     c.Polinómio2A = GuardaDoSegundo(GuardaDoMenos(polinómio2));
-    c.Text2 = "+" + c.Polinómio2A;
-    std::string juntado = c.Polinómio1A + "+" + TrocarSinais(*c.Text2);
+    c.Text2 = Juntar({"+", c.Polinómio2A});
+    std::string juntado = Juntar({c.Polinómio1A, "+", TrocarSinais(*c.Text2)});
     juntado = runtime::Substituir(juntado, "-+", "-");
     juntado = runtime::Substituir(juntado, "+-", "-");
     juntado = runtime::Substituir(juntado, "-+-", "+");

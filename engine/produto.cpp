@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/produto.h"
 
-#include "engine/previsao_produto.h"
+#include "engine/polinomio_lido.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
 #include "runtime/numeros.h"
@@ -21,26 +21,6 @@ std::string_view SemBrancosNoFim(std::string_view texto) noexcept
 {
     const std::size_t último = texto.find_last_not_of(' ');
     return texto.substr(0, último == std::string_view::npos ? 0 : último + 1);
-}
-
-// One piece of the product text: the coefficient always with its sign and
-// never abbreviated ("+1", "-1", "+0"), so that Simplificar reads it back.
-void EscreverPeça(std::string& resultado, float r, std::string_view xTexto)
-{
-    if (!(r < 0.0f))
-        resultado += '+';
-    resultado += runtime::TextoDeSimples(r);
-    resultado += xTexto;
-    resultado += ' ';
-}
-
-std::string TextoDeX(float grau, bool semX)
-{
-    if (semX && grau == 0.0f)
-        return {};
-    if (grau == 1.0f)
-        return "x";
-    return "x^" + runtime::TextoDeSimples(grau);
 }
 
 } // namespace
@@ -66,7 +46,8 @@ std::string MultiplicarMonómios(std::string_view polinómio,
         if (!r.Ok())
             return falhar(r.Falha());
         float grau = m.Valor().grau;
-        if (TemX(*termo)) {
+        const bool semX = !TemX(*termo);
+        if (!semX) {
             const Resultado<float> e = LerGrau(*termo);
             if (!e.Ok())
                 return falhar(e.Falha());
@@ -75,7 +56,7 @@ std::string MultiplicarMonómios(std::string_view polinómio,
                 return falhar(soma.Falha());
             grau = soma.Valor();
         }
-        EscreverPeça(resultado, r.Valor(), TextoDeX(grau, !TemX(*termo)));
+        EscreverPeça(resultado, r.Valor(), grau, semX);
     }
     return resultado;
 }
@@ -88,8 +69,7 @@ std::string MultiplicarPolinómios(std::string_view primeiro,
         RelatarFalha(mensagens, TítuloMultiplicarPolinómios, Falhar(Código::Transbordo));
         return {};
     }
-    primeiro = SemBrancosNoFim(primeiro);
-    const PrevisãoDoProduto previsão(segundo.empty() ? std::string_view{} : primeiro);
+    const PolinómioLido lido(segundo.empty() ? std::string_view{} : SemBrancosNoFim(primeiro));
     // The joined text is written only while it stays within the term limit;
     // past it Simplificar could only report the overflow, so the pieces are
     // counted instead of written and each monomial still shows its report.
@@ -98,10 +78,10 @@ std::string MultiplicarPolinómios(std::string_view primeiro,
     Termos monómios(segundo);
     while (const auto monómio = monómios.Próximo()) {
         const Resultado<Termo> m = LerTermo(*monómio);
-        const Previsão p = m.Ok() ? previsão.Prever(m.Valor()) : Previsão{0, m.Falha()};
-        if (peças + p.peças <= LimiteDeTermos)
-            juntado += MultiplicarMonómios(primeiro, *monómio, mensagens);
-        else if (p.falha)
+        const Previsão p = m.Ok() ? lido.Prever(m.Valor()) : Previsão{0, m.Falha()};
+        if (peças + p.peças <= LimiteDeTermos && m.Ok())
+            lido.Escrever(juntado, m.Valor(), p.peças);
+        if (p.falha)
             RelatarFalha(mensagens, TítuloMultiplicarMonómios, *p.falha);
         peças = std::min(peças + p.peças, LimiteDeTermos + 1);
         if (peças > LimiteDeTermos)

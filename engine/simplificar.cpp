@@ -3,6 +3,7 @@
 
 #include "engine/termos.h"
 #include "runtime/numeros.h"
+#include "runtime/numeros_rapidos.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,20 +16,20 @@ using runtime::Resultado;
 
 namespace {
 
-// The degree of the highest term. Every degree is read before any
-// coefficient, so an unreadable exponent anywhere is the failure reported.
-Resultado<float> MaiorGrau(std::string_view texto)
+// Every degree is read before any coefficient, so an unreadable exponent
+// anywhere is the failure reported. They are kept for the second pass.
+Resultado<std::vector<float>> LerGraus(std::string_view texto)
 {
-    float maior = 0.0f;
+    std::vector<float> graus;
+    graus.reserve(ContarTermos(texto));
     Termos termos(texto);
     while (const auto termo = termos.Próximo()) {
         const Resultado<float> grau = LerGrau(*termo);
         if (!grau.Ok())
             return grau.Falha();
-        if (maior <= grau.Valor())
-            maior = grau.Valor();
+        graus.push_back(grau.Valor());
     }
-    return maior;
+    return graus;
 }
 
 // Adds every coefficient into the entry of its degree. The table is sized
@@ -37,19 +38,23 @@ Resultado<std::vector<float>> Coligir(std::string_view texto)
 {
     if (ContarTermos(texto) > LimiteDeTermos)
         return Falhar(Código::Transbordo);
-    const Resultado<float> maior = MaiorGrau(texto);
-    if (!maior.Ok())
-        return maior.Falha();
-    const Resultado<std::int16_t> n = runtime::ParaInteiro16(maior.Valor());
+    const Resultado<std::vector<float>> graus = LerGraus(texto);
+    if (!graus.Ok())
+        return graus.Falha();
+    float maior = 0.0f;
+    for (const float grau : graus.Valor())
+        if (maior <= grau)
+            maior = grau;
+    const Resultado<std::int16_t> n = runtime::ParaInteiro16(maior);
     if (!n.Ok())
         return n.Falha();
     std::vector<float> tabela(static_cast<std::size_t>(n.Valor()) + 1, 0.0f);
     Termos termos(texto);
-    while (const auto termo = termos.Próximo()) {
-        const Resultado<Termo> lido = LerTermo(*termo);
-        if (!lido.Ok())
-            return lido.Falha();
-        const Resultado<std::int16_t> grau = runtime::ParaInteiro16(lido.Valor().grau);
+    for (const float grauLido : graus.Valor()) {
+        const Resultado<float> coeficiente = LerCoeficiente(*termos.Próximo());
+        if (!coeficiente.Ok())
+            return coeficiente.Falha();
+        const Resultado<std::int16_t> grau = runtime::ParaInteiro16(grauLido);
         if (!grau.Ok())
             return grau.Falha();
         // Only a direct caller can hand in a negative exponent ("x^-2");
@@ -57,8 +62,7 @@ Resultado<std::vector<float>> Coligir(std::string_view texto)
         if (grau.Valor() < 0)
             return Falhar(Código::ÍndiceForaDoIntervalo);
         float& entrada = tabela[static_cast<std::size_t>(grau.Valor())];
-        const Resultado<float> soma =
-            runtime::ParaSimples(double{entrada} + double{lido.Valor().coeficiente});
+        const Resultado<float> soma = runtime::ParaSimples(double{entrada} + double{coeficiente.Valor()});
         if (!soma.Ok())
             return soma.Falha();
         entrada = soma.Valor();
@@ -75,7 +79,7 @@ void EscreverTermo(std::string& resultado, std::size_t grau, float c)
     else {
         if (c > 0.0f)
             resultado += '+';
-        resultado += runtime::TextoDeSimples(c);
+        resultado += runtime::TextoDeSimplesDepressa(c);
         if (grau > 0)
             resultado += 'x';
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/termos.h"
 
-#include "runtime/numeros.h"
+#include "runtime/numeros_rapidos.h"
 #include "runtime/textos.h"
 
 #include <algorithm>
@@ -45,7 +45,7 @@ Resultado<float> LerGrau(std::string_view termo)
     const std::size_t circunflexo = pedaços->um->find('^');
     if (circunflexo == std::string_view::npos)
         return 1.0f;
-    return runtime::TextoParaSimples(pedaços->um->substr(circunflexo + 1));
+    return runtime::TextoParaSimplesDepressa(pedaços->um->substr(circunflexo + 1));
 }
 
 Resultado<float> LerCoeficiente(std::string_view termo)
@@ -57,7 +57,7 @@ Resultado<float> LerCoeficiente(std::string_view termo)
         return 1.0f;
     if (pedaços->zero == "-")
         return -1.0f;
-    return runtime::TextoParaSimples(pedaços->zero);
+    return runtime::TextoParaSimplesDepressa(pedaços->zero);
 }
 
 Resultado<Termo> LerTermo(std::string_view termo)
@@ -74,7 +74,7 @@ Resultado<Termo> LerTermo(std::string_view termo)
 std::string GuardaDoMenos(std::string_view texto)
 {
     if (!texto.empty() && texto.front() == '-')
-        return "0" + std::string(texto);
+        return Juntar({"0", texto});
     return std::string(texto);
 }
 
@@ -110,6 +110,18 @@ std::optional<std::string_view> Termos::Próximo() noexcept
     else
         resto.remove_prefix(branco + 1);
     return termo;
+}
+
+std::string Juntar(std::initializer_list<std::string_view> partes)
+{
+    std::size_t tamanho = 0;
+    for (const std::string_view parte : partes)
+        tamanho += parte.size();
+    std::string junto;
+    junto.reserve(tamanho);
+    for (const std::string_view parte : partes)
+        junto += parte;
+    return junto;
 }
 
 void RelatarFalha(runtime::ServiçoDeMensagens& mensagens, std::string_view título, const runtime::Erro& erro)

@@ -6,6 +6,7 @@
 #include "runtime/servico_mensagens.h"
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,6 +73,10 @@ private:
     std::string_view resto;
     bool acabou;
 };
+
+// Texts one after another. Used instead of operator+ on a literal and a
+// temporary string, which g++ 12 at -O3 flags with a false -Wrestrict.
+[[nodiscard]] std::string Juntar(std::initializer_list<std::string_view> partes);
 
 // Shows a failure the way every engine routine does: the routine's title,
 // the failure's description and the stop icon.

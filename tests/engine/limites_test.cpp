@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "caixas.h"
 #include "engine/comandos.h"
-#include "engine/previsao_produto.h"
+#include "engine/polinomio_lido.h"
 #include "engine/produto.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
@@ -120,7 +120,7 @@ TEST_P(PrevisãoTeste, PrevêCadaChamadaComoELaCorre)
 {
     const CasoPrevisão& c = GetParam();
     const std::string primeiro = Repetir(c.primeiro, 200 / ContarTermos(c.primeiro));
-    const PrevisãoDoProduto previsão(primeiro);
+    const PolinómioLido previsão(primeiro);
     Termos monómios(c.segundo);
     while (const auto monómio = monómios.Próximo()) {
         testes::GravadorDeMensagens gravador;
