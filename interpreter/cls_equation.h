@@ -18,7 +18,8 @@ inline constexpr std::string_view Origem = "Interpretador";
 // 5, 6, 11 and 1100 to 1104.
 //
 // Public members in their fixed order: Graus, VarClear, Equation, VarRemove,
-// Solution, Solve, Var. (The implementation adds its private state.)
+// Solution, Solve, Var. The value is kept until the expression, a variable
+// or Graus changes; the tokens are kept until the expression changes.
 class clsEquation
 {
 public:
@@ -27,6 +28,11 @@ public:
     // Seeds them, at creation and on every reseeding, from the given source.
     explicit clsEquation(FonteDeSementes sementes);
 
+    // True makes the angle functions (sin, cos, tan and their kin) take
+    // degrees and the inverse ones (atn, arcsin, arcsec...) give degrees, as
+    // a user who sets a flag named "degrees" expects; graus( and rad( still
+    // convert, and the hyperbolic functions, whose arguments are not angles,
+    // do not change. False, the start, is radians throughout.
     void Graus(bool b);
     [[nodiscard]] bool Graus() const noexcept;
 

@@ -40,9 +40,9 @@ std::string Estruturada(std::mt19937& g, int profundidade)
         return Folhas[escolha(std::size(Folhas))];
     switch (escolha(5)) {
     case 0:
-        return "(" + Estruturada(g, profundidade - 1) + ")";
+        return std::string("(").append(Estruturada(g, profundidade - 1)).append(")");
     case 1:
-        return "-" + Estruturada(g, profundidade - 1);
+        return std::string("-").append(Estruturada(g, profundidade - 1));
     case 2: {
         const auto funções = Funções();
         std::string_view token = funções[escolha(funções.size())].token;
@@ -51,7 +51,7 @@ std::string Estruturada(std::mt19937& g, int profundidade)
         std::string texto(token);
         texto += Estruturada(g, profundidade - 1);
         for (std::size_t n = escolha(3); n > 0; --n)
-            texto += "," + Estruturada(g, profundidade - 1);
+            texto.append(",").append(Estruturada(g, profundidade - 1));
         return texto + ")";
     }
     default:
