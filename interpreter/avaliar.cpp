@@ -153,7 +153,9 @@ Número ValorDoNome(const std::string& nome, Ambiente& ambiente)
     const auto achada = ambiente.variáveis.find(nome);
     if (achada == ambiente.variáveis.end())
         Lançar(Código::VariávelNãoDefinida, nome);
-    return achada->second;
+    // A caller can store an infinity or a NaN; no operation could have made
+    // one, so it is refused as the overflow it stands for.
+    return Verificado(achada->second);
 }
 
 Número CalcularFunção(const Símbolo& função, double x, double y, Contexto& contexto)

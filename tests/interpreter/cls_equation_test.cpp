@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <random>
 
 namespace vendrix::interpreter {
 namespace {
@@ -197,6 +199,40 @@ TEST(ClsEquationEstado, FalhaGuardaASolucaoAnterior)
     equação.VarClear();
     equação.Equation("x");
     EXPECT_EQ(equação.Solution().Falha().código, Código::VariávelNãoDefinida);
+}
+
+TEST(ClsEquationEstado, VariavelNaoFinitaETransbordo)
+{
+    clsEquation equação;
+    equação.Equation("x*0");
+    equação.Var("x", std::numeric_limits<double>::infinity());
+    EXPECT_EQ(equação.Solution().Falha().código, Código::Transbordo);
+    equação.Var("x", std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(equação.Solution().Falha().código, Código::Transbordo);
+}
+
+// Whatever the bytes, the answer is a value or one of the interpreter's errors.
+TEST(ClsEquationEntradas, BytesQuaisquer)
+{
+    std::mt19937 g(3);
+    clsEquation equação(Contador());
+    equação.Var("x", 1);
+    for (const std::size_t tamanho :
+         {std::size_t{1} << 20, std::size_t{32766}, std::size_t{300}, std::size_t{7}}) {
+        for (int vez = 0; vez < 20; ++vez) {
+            std::string bytes(tamanho, ' ');
+            for (char& c : bytes)
+                c = static_cast<char>(g() % (vez % 2 == 0 ? 256 : 48)); // control characters half the time
+            equação.Equation(bytes);
+            const auto r = equação.Solve();
+            if (!r.Ok()) {
+                const int n = r.Falha().Número();
+                EXPECT_TRUE(n == 5 || n == 6 || n == 11 || (n >= 1100 && n <= 1104)) << n;
+            }
+        }
+    }
+    equação.Equation(std::string(1 << 20, 'x'));
+    EXPECT_EQ(equação.Solve().Falha().código, Código::Transbordo);
 }
 
 TEST(ClsEquationEstado, UsoDaDivisao)
