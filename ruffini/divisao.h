@@ -21,15 +21,16 @@ inline constexpr int CélulasSeg = 10;  // Seg(0) … Seg(9)
 
 // Cell positions inside Picture2, in twips.
 [[nodiscard]] constexpr int EsquerdaCoef(int i) noexcept { return 1410 + 800 * i; }
+
 [[nodiscard]] constexpr int EsquerdaSeg(int i) noexcept { return 2210 + 800 * i; }
+
 inline constexpr int TopoCoef = 510;
 inline constexpr int TopoSeg = 1230;
 inline constexpr int TopoTer = 1950;
 inline constexpr int EsquerdaDiv = 360;
 inline constexpr int TopoDiv = 1230;
 
-enum class Foco
-{
+enum class Foco {
     Fica,
     Polinómio1,
     Polinómio2,

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#include "ruffini/divisao.h"
+
+#include "engine/simplificar.h"
+#include "engine/termos.h"
+#include "ruffini/coeficientes.h"
+#include "ruffini/raiz.h"
+#include "ruffini/tabela.h"
+#include "runtime/textos.h"
+
+#include <utility>
+
+namespace vendrix::ruffini {
+
+namespace {
+
+constexpr std::string_view DividendoInválido = "O dividendo não é um polinómio válido.";
+constexpr std::string_view DivisorInválido = "O divisor não é um polinómio válido.";
+constexpr std::string_view NãoÉPolinómio = "A expressão não é um polinómio.";
+constexpr std::string_view GrauAcimaDeNove = "O dividendo não pode ter grau superior a nove.";
+constexpr std::string_view ValoresGrandes = "Os valores desta divisão são demasiado grandes para a tabela.";
+
+constexpr std::int16_t GrauMáximo = 9;
+
+// Ends the run with a message; the table stays as the window cleared it.
+Divisão Recusar(Divisão divisão, std::string_view mensagem, Foco foco)
+{
+    divisão.mensagem = std::string(mensagem);
+    divisão.foco = foco;
+    return divisão;
+}
+
+bool DivisorComCaracterProibido(std::string_view divisor)
+{
+    return divisor.find_first_of("^/.,") != std::string_view::npos;
+}
+
+void MostrarTabela(
+    Divisão& divisão, std::int16_t grau, std::span<const std::string> Coef, const Raiz& raiz, Tabela tabela)
+{
+    divisão.tabelaVisível = true;
+    divisão.linhas = LinhasDaGrelha(grau);
+    divisão.Div = raiz.Div;
+    for (std::size_t i = 0; i < Coef.size(); ++i) {
+        divisão.Coef[i] = Coef[i];
+        divisão.Ter[i] = std::move(tabela.Ter[i]);
+        if (i < divisão.Seg.size())
+            divisão.Seg[i] = std::move(tabela.Seg[i]);
+    }
+    divisão.Resultado = TextoDoQuociente(tabela.Quociente);
+    divisão.resto = *divisão.Ter[static_cast<std::size_t>(grau)];
+}
+
+} // namespace
+
+Divisão Dividir(std::string_view dividendo, std::string_view divisor, runtime::ServiçoDeMensagens& mensagens)
+{
+    Divisão divisão;
+    if (!runtime::Contém(dividendo, "x"))
+        return Recusar(std::move(divisão), DividendoInválido, Foco::Polinómio1);
+    if (DivisorComCaracterProibido(divisor))
+        return Recusar(std::move(divisão), DivisorInválido, Foco::Polinómio2);
+
+    divisão.Polinómio2A = engine::GuardaDoMenos(divisor);
+    divisão.Polinómio1A = engine::GuardaDoMenos(dividendo);
+    // Simplificar shows its own failure report, before any message of ours.
+    const std::string Text3 = engine::Simplificar(engine::SepararTermos(*divisão.Polinómio1A), mensagens);
+    divisão.Text3 = Text3;
+    const auto termos = runtime::Dividir(Text3, " ");
+
+    const auto grau = LerGrauDoDividendo(termos);
+    if (!grau.Ok())
+        return Recusar(std::move(divisão), NãoÉPolinómio, Foco::Fica);
+    divisão.GrauDividendo = grau.Valor();
+    if (grau.Valor() > GrauMáximo)
+        return Recusar(std::move(divisão), GrauAcimaDeNove, Foco::Fica);
+
+    const auto Coef = LerCoeficientes(termos, grau.Valor());
+    if (!Coef.Ok())
+        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
+    // A divisor the interpreter cannot evaluate, or one without x, has no
+    // root to divide by.
+    const auto valores = AvaliarDivisor(*divisão.Polinómio2A);
+    if (!valores.Ok())
+        return Recusar(std::move(divisão), DivisorInválido, Foco::Polinómio2);
+    // From here on a failure means a number the table cannot hold; showing
+    // the rest of the table around it would show stale cells.
+    const auto raiz = EscreverRaiz(valores.Valor());
+    if (!raiz.Ok())
+        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
+    auto tabela = CalcularTabela(Coef.Valor(), raiz.Valor());
+    if (!tabela.Ok())
+        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
+    MostrarTabela(divisão, grau.Valor(), Coef.Valor(), raiz.Valor(), std::move(tabela).Valor());
+    return divisão;
+}
+
+} // namespace vendrix::ruffini
