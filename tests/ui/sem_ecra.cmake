@@ -1,0 +1,13 @@
+# Runs the program with no display and no platform chosen.
+set(ENV{DISPLAY} "")
+set(ENV{WAYLAND_DISPLAY} "")
+unset(ENV{QT_QPA_PLATFORM})
+execute_process(COMMAND ${PROGRAMA} RESULT_VARIABLE estado OUTPUT_VARIABLE saida ERROR_VARIABLE erros TIMEOUT 30)
+if(NOT estado STREQUAL "1")
+    message(FATAL_ERROR "status ${estado}, expected 1; stderr: ${erros}")
+endif()
+string(STRIP "${erros}" erros)
+string(FIND "${erros}" "\n" quebra)
+if(NOT quebra EQUAL -1 OR NOT erros MATCHES "xvfb-run")
+    message(FATAL_ERROR "expected one line naming xvfb-run, got: ${erros}")
+endif()

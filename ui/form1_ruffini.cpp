@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "ruffini/divisao.h"
+#include "ui/caixa_desenho.h"
+#include "ui/caixa_trabalho.h"
+#include "ui/form1.h"
+#include "ui/texto_qt.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace vendrix::ui {
+
+namespace {
+
+template <std::size_t N>
+void Escrever(const std::array<QLineEdit*, N>& células,
+              const std::array<std::optional<std::string>, N>& textos)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (textos[i])
+            células[i]->setText(DeUtf8(*textos[i]));
+}
+
+template <typename Caixa>
+void Escrever(Caixa* caixa, const std::optional<std::string>& texto)
+{
+    if (texto)
+        caixa->setText(DeUtf8(*texto));
+}
+
+} // namespace
+
+void Form1::ApagarRuffini_Click()
+{
+    Picture2->Cls();
+    Picture5->Cls();
+    Label16->setText(QString());
+    for (std::size_t i = 0; i < Seg.size(); ++i) {
+        Coef[i]->hide();
+        Seg[i]->hide();
+        Ter[i]->hide();
+    }
+    Div->hide();
+    Line1->hide();
+}
+
+void Form1::MostrarTabela(int grau)
+{
+    // The division never goes beyond degree 9; the bound keeps a wrong
+    // degree from reaching past the cells.
+    const auto último = static_cast<std::size_t>(std::clamp(grau, 0, ruffini::CélulasSeg - 1));
+    for (std::size_t i = 0; i <= último; ++i) {
+        Coef[i]->show();
+        Seg[i]->show();
+        Ter[i]->show();
+    }
+    Seg[último]->hide(); // the last column has no product
+    Div->show();
+    Line1->show();
+}
+
+void Form1::Ruffini_Click()
+{
+    ApagarRuffini_Click();
+    const ruffini::Divisão d =
+        ruffini::Dividir(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text()), *mensagens);
+    Escrever(Polinómio1A, d.Polinómio1A);
+    Escrever(Polinómio2A, d.Polinómio2A);
+    Escrever(Text3, d.Text3);
+    if (d.GrauDividendo)
+        GrauDividendo = *d.GrauDividendo;
+    if (d.tabelaVisível) {
+        MostrarTabela(GrauDividendo);
+        for (const ruffini::Segmento& s : d.linhas)
+            Picture2->Line(s.x1, s.y1, s.x2, s.y2, Qt::black);
+    }
+    Escrever(Coef, d.Coef);
+    Escrever(Seg, d.Seg);
+    Escrever(Ter, d.Ter);
+    Escrever(Div, d.Div);
+    Escrever(Resultado, d.Resultado);
+    if (d.tabelaVisível) {
+        DesenharQuociente();
+        Label16->setText(DeUtf8(d.resto));
+    }
+    if (d.mensagem) {
+        mensagens->Mostrar(ruffini::TítuloDivisão, *d.mensagem, runtime::Ícone::Informação);
+        if (d.foco == ruffini::Foco::Polinómio1)
+            Polinómio1->setFocus();
+        else if (d.foco == ruffini::Foco::Polinómio2)
+            Polinómio2->setFocus();
+    }
+}
+
+} // namespace vendrix::ui
