@@ -78,7 +78,8 @@ void BM_DesenharResultado(benchmark::State& estado)
     std::string texto;
     while (texto.size() < static_cast<std::size_t>(estado.range(0)))
         texto += "+123x^45";
-    janela.findChild<QLineEdit*>(QStringLiteral("Resultado"))->setText(QString::fromStdString(texto));
+    janela.findChild<QWidget*>(QStringLiteral("Resultado"))
+        ->setProperty("text", QString::fromStdString(texto));
     for (auto _ : estado)
         janela.DesenharResultado();
 }
