@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "display/fala.h"
+
+#include "display/tracado.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vendrix::display {
+
+namespace {
+
+constexpr std::string_view ElevadoA = " elevado a ";
+
+// The characters that bring the drawing back to the line, as in tracing.
+[[nodiscard]] bool Repõe(std::string_view c) noexcept { return c == "x" || c == "+" || c == "-" || c == "/"; }
+
+// Appends a piece that begins with a blank, without doubling a blank that
+// a sign already left.
+void Juntar(std::string& fala, std::string_view pedaço)
+{
+    if (fala.empty() || fala.back() == ' ')
+        pedaço.remove_prefix(1);
+    fala += pedaço;
+}
+
+// A sign at the very end leaves the blank put after it.
+[[nodiscard]] std::string Aparado(std::string fala)
+{
+    if (!fala.empty() && fala.back() == ' ')
+        fala.pop_back();
+    return fala;
+}
+
+} // namespace
+
+std::string FalarPolinómio(std::string_view texto)
+{
+    std::string fala;
+    int elevações = 0; // raises of the next character drawn
+    int ditas = 0;     // raises already announced
+    std::size_t contados = 0;
+    std::size_t i = 0;
+    while (i < texto.size()) {
+        if (contados == CaracteresFalados)
+            return Aparado(std::move(fala)) + " …";
+        ++contados;
+        const std::size_t n =
+            std::min(BytesDoCaractere(static_cast<unsigned char>(texto[i])), texto.size() - i);
+        const std::string_view c = texto.substr(i, n);
+        i += n;
+        if (c == "^") {
+            ++elevações;
+            continue;
+        }
+        if (Repõe(c))
+            elevações = ditas = 0;
+        for (; ditas < elevações; ++ditas)
+            Juntar(fala, ElevadoA);
+        if ((c == "+" || c == "-") && !fala.empty())
+            Juntar(fala, std::string(" ").append(c).append(" "));
+        else
+            fala += c;
+    }
+    return Aparado(std::move(fala));
+}
+
+} // namespace vendrix::display
