@@ -2,6 +2,7 @@
 #include "ui/caixa_desenho.h"
 
 #include "display/pintor.h"
+#include "ui/acessibilidade.h"
 #include "ui/fontes.h"
 
 #include <QPainter>
@@ -33,6 +34,7 @@ display::Escala CaixaDeDesenho::Escala() const noexcept
 void CaixaDeDesenho::Cls()
 {
     superfície = QImage();
+    DescreverDesenho(this, {});
     update();
 }
 
@@ -69,6 +71,7 @@ void CaixaDeDesenho::ImprimirPolinómio(std::string_view texto)
         display::PintarPolinómio(p, QSizeF(contentsRect().size()), Escala(), texto, CurrentX, CurrentY);
     CurrentX = fim.x;
     CurrentY = fim.y;
+    DescreverDesenho(this, texto);
     update();
 }
 

@@ -40,7 +40,9 @@ public:
     float CurrentY = 0;
 
     // Prints a polynomial text at the current position in the current font
-    // and colour, exponents raised, and leaves the position after it.
+    // and colour, exponents raised, and leaves the position after it. The
+    // area's accessible description becomes that text in words; Cls
+    // empties it.
     void ImprimirPolinómio(std::string_view texto);
 
     // A straight line on the surface, under the child controls.

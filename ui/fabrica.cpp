@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/fabrica.h"
 
+#include "ui/acessibilidade.h"
 #include "ui/caixa_desenho.h"
 #include "ui/caixa_trabalho.h"
 #include "ui/fontes.h"
@@ -166,8 +167,10 @@ QWidget* CriarControlo(const Controlo& linha, QWidget* contentor)
     if (linha.corFundo != SemCor)
         p.setColor(papelFundo, Cor(linha.corFundo));
     c->setPalette(p);
-    if (!linha.dica.empty())
+    if (!linha.dica.empty()) {
         c->setToolTip(DeUtf8(linha.dica));
+        DescreverBotão(c, linha.dica);
+    }
     // A picture area counts its children from inside its border.
     QPoint origem;
     if (auto* área = qobject_cast<CaixaDeDesenho*>(contentor))
