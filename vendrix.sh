@@ -18,10 +18,10 @@ PACOTES=(
 passo() {
     local nome=$1
     shift
-    local início=$SECONDS
+    local inicio=$SECONDS
     echo "[vendrix] ${nome}..."
     "$@"
-    echo "[vendrix] ${nome}: $((SECONDS - início)) s"
+    echo "[vendrix] ${nome}: $((SECONDS - inicio)) s"
 }
 
 instalar() {
