@@ -64,7 +64,9 @@ std::string Gerador::Dividendo()
     const int grau = static_cast<int>(Entre(1, 10));
     std::vector<std::string> termos;
     for (int e = grau; e >= 0; --e) {
-        const long long c = e == grau ? Entre(1, 12) * (Moeda(0.3) ? -1 : 1) : Entre(-30, 30);
+        long long c = e == grau ? Entre(1, 12) : Entre(-30, 30);
+        if (e == grau && Moeda(0.3))
+            c = -c;
         if (c != 0 || Moeda(0.1))
             termos.push_back(Termo(c, e));
         if (Moeda(0.1)) // a like term to be reduced
@@ -87,7 +89,8 @@ std::string Gerador::Divisor()
     long long a = Entre(-9, 9);
     if (a == 0)
         a = 1;
-    std::string texto = Termo(a, 1) + Termo(Entre(-12, 12), 0);
+    std::string texto = Termo(a, 1);
+    texto += Termo(Entre(-12, 12), 0);
     return texto.starts_with('+') ? texto.substr(1) : texto;
 }
 
@@ -160,8 +163,10 @@ std::string Gerador::Comprido()
 {
     std::string texto = "x^3";
     const std::size_t termos = 1000 + Índice(9000);
-    for (std::size_t k = 0; k < termos && texto.size() < 100 * 1024; ++k)
-        texto += Termo(Entre(-99, 99), static_cast<int>(Entre(0, 40)));
+    for (std::size_t k = 0; k < termos && texto.size() < 100 * 1024; ++k) {
+        const long long coeficiente = Entre(-99, 99);
+        texto += Termo(coeficiente, static_cast<int>(Entre(0, 40)));
+    }
     return texto;
 }
 

@@ -27,6 +27,9 @@ struct Entrada
     Espécie espécie;
 };
 
+// The same seed gives the same texts under any compiler: every draw is a
+// statement of its own, never two in one expression, whose order of
+// evaluation the language leaves open.
 class Gerador
 {
 public:
