@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/textos.h"
 
-#include <cassert>
-
 namespace vendrix::runtime {
 
 std::size_t Posição(std::string_view texto, std::string_view procurado, std::size_t início) noexcept
@@ -20,11 +18,13 @@ bool Contém(std::string_view texto, std::string_view procurado) noexcept
 
 std::string Substituir(std::string_view texto, std::string_view de, std::string_view para)
 {
-    assert(!de.empty());
+    if (de.empty()) // nothing to find: without this the search would never move on
+        return std::string(texto);
     std::string resultado;
     resultado.reserve(texto.size());
     std::size_t início = 0;
-    for (std::size_t achado = texto.find(de); achado != std::string_view::npos; achado = texto.find(de, início)) {
+    for (std::size_t achado = texto.find(de); achado != std::string_view::npos;
+         achado = texto.find(de, início)) {
         resultado.append(texto.substr(início, achado - início));
         resultado.append(para);
         início = achado + de.size();
@@ -35,10 +35,13 @@ std::string Substituir(std::string_view texto, std::string_view de, std::string_
 
 std::vector<std::string_view> Dividir(std::string_view texto, std::string_view separador)
 {
-    assert(!separador.empty());
     std::vector<std::string_view> pedaços;
     if (texto.empty())
         return pedaços;
+    if (separador.empty()) { // no separator to cut at: without this the search would never move on
+        pedaços.push_back(texto);
+        return pedaços;
+    }
     std::size_t início = 0;
     for (std::size_t achado = texto.find(separador); achado != std::string_view::npos;
          achado = texto.find(separador, início)) {

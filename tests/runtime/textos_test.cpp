@@ -14,6 +14,9 @@ TEST(Textos, PedaçosVaziosUmaSóPassagemPosiçõesDe1EMinúsculasAscii)
     EXPECT_EQ(Dividir("+x^2 -1 ", " "), (Pedaços{"+x^2", "-1", ""}));
     EXPECT_EQ(Dividir(" a  b", " "), (Pedaços{"", "a", "", "b"}));
     EXPECT_EQ(Dividir(" ", " "), (Pedaços{"", ""}));
+    // An empty search text finds nothing rather than looping for ever.
+    EXPECT_EQ(Dividir("ab", ""), Pedaços{"ab"});
+    EXPECT_EQ(Substituir("ab", "", "x"), "ab");
     EXPECT_EQ(Substituir("", "+", " +"), "");
     EXPECT_EQ(Substituir("a", "a", "aa"), "aa");
     EXPECT_EQ(Substituir("aaa", "aa", "b"), "ba");
