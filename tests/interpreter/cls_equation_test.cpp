@@ -1,316 +1,261 @@
 // SPDX-License-Identifier: MIT
 #include "interpreter/cls_equation.h"
+#include "interpreter/funcoes.h"
+#include "interpreter/tokenizar.h"
+#include "runtime/textos.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
-#include <random>
 
 namespace vendrix::interpreter {
 namespace {
 
-using runtime::Código;
-
 // A seed source that counts, so that every run sees the same numbers.
-FonteDeSementes Contador(std::uint32_t início = 1)
+FonteDeSementes Contador()
 {
-    return [n = início]() mutable { return n++; };
+    return [n = 1U]() mutable { return n++; };
 }
 
 struct Caso
 {
     const char* nome;
-    const char* expressão;
-    double esperado;
-    Código código; // Nenhum when a value is expected
-};
-
-constexpr Código Ok = Código::Nenhum;
-
-// Every row is solved with the variable x set to 3.
-constexpr Caso Casos[] = {
-    {"numero_so", "5", 5, Ok},
-    {"decimal", "3.5", 3.5, Ok},
-    {"decimal_sem_zero", ".5", 0.5, Ok},
-    {"potencia_da_esquerda_para_a_direita", "2^3^2", 64, Ok},
-    {"menos_unario_abaixo_da_potencia", "-2^2", -4, Ok},
-    {"menos_unario_apos_produto", "2*-3", -6, Ok},
-    {"menos_menos", "2--1", 3, Ok},
-    {"divisao_inteira", "7\\2", 3, Ok},
-    {"divisao_inteira_arredonda_meio_para_par", "7.5\\2", 4, Ok},
-    {"resto_com_sinal_do_dividendo", "-7%3", -1, Ok},
-    {"resto_abaixo_do_produto", "10%4*2", 2, Ok},
-    {"parenteses_vazios", "()", 0, Ok},
-    {"produto_por_parenteses_vazios", "2*()", 0, Ok},
-    {"valor_a_mais_depois_de_fecho", "(2)3", 2, Ok},
-    {"parenteses_seguidos", "(2)(3)", 2, Ok},
-    {"primeiro_valor_entre_parenteses", "(1,2)", 1, Ok},
-    {"constante_e", "e", 2.718281828, Ok},
-    {"constante_pi", "pi", 3.14159265358979, Ok},
-    {"max_usa_primeiro_e_ultimo", "max(1,5,3)", 3, Ok},
-    {"min_de_um", "min(4)", 4, Ok},
-    {"exemplo_completo", "2x^2-sin(x)/2", 18 - 0.14112000805986721 / 2, Ok},
-    {"multiplicacao_implicita", "2(x+1)", 8, Ok},
-    {"espacos_ignorados", "1 2", 12, Ok},
-    {"nome_partido_por_espaco", "s in(pi/2)", 1, Ok},
-    {"maiusculas", "2*X", 6, Ok},
-    {"acentos_ignorados", "2\xC3\xA9+1", 3, Ok},
-    {"zero_elevado_a_zero", "0^0", 1, Ok},
-    {"raiz_cubica_de_positivo", "8^(1/3)", 2, Ok},
-    {"base_negativa_expoente_inteiro", "(-2)^3", -8, Ok},
-    {"falta_operando_direito", "3+", 0, Código::ExpressãoInválida},
-    {"falta_operando_esquerdo", "+3", 0, Código::ExpressãoInválida},
-    {"produto_sem_esquerda", "*2", 0, Código::ExpressãoInválida},
-    {"potencia_de_menos_unario", "2^-1", 0, Código::ExpressãoInválida},
-    {"soma_depois_de_fecho", "(2)+", 0, Código::ExpressãoInválida},
-    {"dois_menos_unarios", "--1", 0, Código::ExpressãoInválida},
-    {"vazio", "", 0, Código::ExpressãoInválida},
-    {"fecho_antes_de_abertura", ")(", 0, Código::ExpressãoInválida},
-    {"dois_pontos_decimais", "1.2.3", 0, Código::ExpressãoInválida},
-    {"so_ponto", ".", 0, Código::ExpressãoInválida},
-    {"variavel_nao_definida", "y", 0, Código::VariávelNãoDefinida},
-    {"funcao_nao_definida", "foo(1)", 0, Código::FunçãoNãoDefinida},
-    {"constante_chamada", "pi(1)", 0, Código::FunçãoNãoDefinida},
-    {"funcao_vazia", "sin()", 0, Código::ArgumentoInválidoNaExpressão},
-    {"funcao_desconhecida_vazia", "foo()", 0, Código::ArgumentoInválidoNaExpressão},
-    {"divisao_por_zero", "1/0", 0, Código::DivisãoPorZero},
-    {"divisao_inteira_por_zero", "5\\0", 0, Código::DivisãoPorZero},
-    {"resto_por_zero", "5%0", 0, Código::DivisãoPorZero},
-    {"mod_por_zero", "mod(5,0)", 0, Código::DivisãoPorZero},
-    {"zero_sobre_zero", "0/0", 0, Código::Transbordo},
-    {"exp_enorme", "exp(1000)", 0, Código::Transbordo},
-    {"expoente_escrito_le_um_nome", "1e2*9", 0, Código::VariávelNãoDefinida},
-    {"potencia_transborda", "10^400", 0, Código::Transbordo},
-    {"produto_transborda", "9^300*9^300", 0, Código::Transbordo},
-    {"raiz_de_negativo", "sqr(-1)", 0, Código::ArgumentoInválido},
-    {"log_de_zero", "log(0)", 0, Código::ArgumentoInválido},
-    {"ln_de_negativo", "ln(-1)", 0, Código::ArgumentoInválido},
-    {"raiz_cubica_de_negativo", "(-8)^(1/3)", 0, Código::ArgumentoInválido},
-    {"zero_a_potencia_negativa", "0^(0-1)", 0, Código::DivisãoPorZero},
-    {"parenteses_a_mais_abertos", "(()", 0, Código::ParêntesesIncorrectos},
-    {"parenteses_a_mais_fechados", "())", 0, Código::ParêntesesIncorrectos},
-    {"numero_grande_demais",
-     "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-     "0000000000000000000000000000000000000000000000000000000000000000000000000000",
-     0,
-     Código::Transbordo},
-    {"divisao_inteira_fora_de_32_bits", "3000000000\\2", 0, Código::Transbordo},
-    {"quociente_inteiro_sem_lugar", "(0-2147483648)\\(0-1)", 0, Código::Transbordo},
-    {"resto_do_minimo_por_menos_um", "(0-2147483648)%(0-1)", 0, Ok},
+    std::string expressão;
+    const char* símbolos; // the tokens, [Null] for a separator; nullptr where they are not checked
+    double valor;         // when erro is 0
+    int erro;
+    const char* descrição = nullptr;
+    bool graus = false;
+    double tolerância = 0;
 };
 
 void PrintTo(const Caso& c, std::ostream* saída) { *saída << c.nome; }
 
-class AvaliacaoTeste : public ::testing::TestWithParam<Caso>
-{};
+std::string Repetir(std::string_view s, int n) { return runtime::Substituir(std::string(n, '#'), "#", s); }
 
-TEST_P(AvaliacaoTeste, DaValorOuErro)
+const std::string Implícitos = Repetir("2x+", 8191); // three characters, four tokens: [2][*][x][+]
+
+// Every row is solved with x = 3 and a variable e = 5, which the constant e hides.
+const std::vector<Caso> Casos{
+    {"dois_x", "2x", "[2][*][x]", 6, 0},
+    {"x_dois_e_um_nome", "x2", "[x2]", 0, 1102},
+    {"dois_parenteses", "2(3)", "[2][*][(][3][)]", 6, 0},
+    {"parenteses_seguidos", "(2)(3)", "[(][2][)][(][3][)]", 2, 0},
+    {"valor_depois_de_fecho", "(2)3", "[(][2][)][3]", 2, 0},
+    {"decimal_sem_zero", ".5", "[,5]", 0.5, 0},
+    {"menos_unario_apos_produto", "2*-x", "[2][*][~][x]", -6, 0},
+    {"menos_binario_apos_fecho", "(x)-1", "[(][x][)][-][1]", 2, 0},
+    {"potencia_de_menos_unario", "2^-1", "[2][^][~][1]", 0, 1103},
+    {"separadores", "max(1,2)", "[max(][1][Null][2][)]", 2, 0},
+    {"espacos_no_nome", "si n (pi/2)", "[sin(][pi][/][2][)]", 1, 0},
+    {"saltados", "1 =\t\x01\303\251\3772", "[12]", 12, 0},
+    {"vazio", "", "", 0, 1103},
+    {"fecho_antes_de_abertura", ")(", "[)][(]", 0, 1103},
+    {"dois_pontos", "1.2.3", "[1,2,3]", 0, 1103},
+    {"exemplo", "2x^2-sin(x)/2", nullptr, 18 - 0.14112000805986721 / 2, 0},
+    {"numero_so", "5", nullptr, 5, 0},
+    {"potencia_da_esquerda", "2^3^2", nullptr, 64, 0},
+    {"menos_abaixo_da_potencia", "-2^2", nullptr, -4, 0},
+    {"menos_menos", "2--1", nullptr, 3, 0},
+    {"divisao_inteira", "7\\2", nullptr, 3, 0},
+    {"divisao_inteira_meio_par", "7.5\\2", nullptr, 4, 0},
+    {"resto_abaixo_do_produto", "10%4*2", nullptr, 2, 0},
+    {"produto_por_vazios", "2*()", nullptr, 0, 0},
+    {"primeiro_entre_parenteses", "(1,2)", nullptr, 1, 0},
+    {"constante_e", "e", nullptr, 2.718281828, 0},
+    {"max_primeiro_e_ultimo", "max(1,5,3)", nullptr, 3, 0},
+    {"min_de_um", "min(4)", nullptr, 4, 0},
+    {"base_negativa_inteira", "(-2)^3", nullptr, -8, 0},
+    {"resto_do_minimo", "(0-2147483648)%(0-1)", nullptr, 0, 0},
+    {"rnd_zero_repete", "rnd(1)-rnd(0)", nullptr, 0, 0},
+    {"rnd_negativo_fixo", "rnd(-3)-rnd(-3)", nullptr, 0, 0},
+    {"falta_direito", "3+", nullptr, 0, 1103, "Expressão inválida"},
+    {"falta_esquerdo", "+3", nullptr, 0, 1103},
+    {"dois_menos_unarios", "--1", nullptr, 0, 1103},
+    {"variavel_nao_definida", "y", nullptr, 0, 1102, "Variável não definida: y"},
+    {"expoente_escrito", "1e2*9", nullptr, 0, 1102},
+    {"funcao_nao_definida", "foo(1)", nullptr, 0, 1101, "Função não definida: foo()"},
+    {"constante_chamada", "pi(1)", nullptr, 0, 1101},
+    {"funcao_vazia", "sin()", nullptr, 0, 1104, "Argumento inválido na expressão: sin()"},
+    {"desconhecida_vazia", "foo()", nullptr, 0, 1104},
+    {"abertos_a_mais", "(()", nullptr, 0, 1100, "Número de parênteses incorrecto."},
+    {"fechados_a_mais", "())", nullptr, 0, 1100},
+    {"divisao_por_zero", "1/0", nullptr, 0, 11},
+    {"inteira_por_zero", "5\\0", nullptr, 0, 11},
+    {"resto_por_zero", "5%0", nullptr, 0, 11},
+    {"zero_a_negativo", "0^(0-1)", nullptr, 0, 11},
+    {"zero_sobre_zero", "0/0", nullptr, 0, 6},
+    {"exp_enorme", "exp(1000)", nullptr, 0, 6},
+    {"potencia_transborda", "10^400", nullptr, 0, 6},
+    {"numero_grande", "1" + std::string(400, '0'), nullptr, 0, 6},
+    {"quociente_sem_lugar", "(0-2147483648)\\(0-1)", nullptr, 0, 6},
+    {"raiz_de_negativo", "sqr(-1)", nullptr, 0, 5},
+    {"log_de_zero", "log(0)", nullptr, 0, 5},
+    {"ln_de_negativo", "ln(-1)", nullptr, 0, 5},
+    {"raiz_cubica_de_negativo", "(-8)^(1/3)", nullptr, 0, 5},
+    {"sen_meio_pi", "sen(pi/2)", nullptr, 1, 0},
+    {"tg_quarto_pi", "tg(pi/4)", nullptr, 0.9999999999999983, 0},
+    {"graus_de_pi", "graus(pi)", nullptr, 180.00000000005537, 0},
+    {"rad_de_180", "rad(180)", nullptr, 3.1415926535909997, 0},
+    {"arcsec_de_um", "arcsec(1)", nullptr, 0, 0},
+    {"arcsec_de_menos_dois", "arcsec(-2)", nullptr, 2.0943951023931957, 0},
+    {"arccosec_de_menos_dois", "arccosec(-2)", nullptr, -0.5235987755982989, 0},
+    {"min_com_negativo", "min(3,-1)", nullptr, -1, 0},
+    {"max_iguais", "max(3,3)", nullptr, 3, 0},
+    {"mod_meio_par", "mod(7.5,2)", nullptr, 0, 0},
+    {"mod_sinal_do_dividendo", "mod(-7,3)", nullptr, -1, 0},
+    {"mant_de_negativo", "mant(-2.25)", nullptr, 0.75, 0},
+    {"fix_para_zero", "fix(-2.5)", nullptr, -2, 0},
+    {"int_para_baixo", "int(-2.5)", nullptr, -3, 0},
+    {"logn_base_dois", "logn(8,2)", nullptr, 3, 0},
+    {"log10_de_mil", "log10(1000)", nullptr, 2.9999999999999996, 0},
+    {"log2_de_oito", "log2(8)", nullptr, 3, 0},
+    {"sgn_negativo", "sgn(-5)", nullptr, -1, 0},
+    {"sgn_zero", "sgn(0)", nullptr, 0, 0},
+    {"abs_negativo", "abs(-2)", nullptr, 2, 0},
+    {"arccos_de_zero", "arccos(0)", nullptr, 1.5707963267948966, 0},
+    {"arccosh_de_zero", "arccosh(0)", nullptr, 0, 5},
+    {"cotan_de_zero", "cotan(0)", nullptr, 0, 11},
+    {"logn_base_um", "logn(8,1)", nullptr, 0, 11},
+    {"arcsin_de_um", "arcsin(1)", nullptr, 0, 11},
+    {"arccosec_de_um", "arccosec(1)", nullptr, 0, 11},
+    {"mod_divisor_arredonda_a_zero", "mod(5,0.4)", nullptr, 0, 11},
+    {"logn_um_base_um", "logn(1,1)", nullptr, 0, 6},
+    {"mod_fora_de_32_bits", "mod(3000000000,2)", nullptr, 0, 6},
+    {"mod_divisor_fora_de_32_bits", "mod(2,3000000000)", nullptr, 0, 6},
+    {"random_transborda", "random(0-9^322*9,9^322*9)", nullptr, 0, 6},
+    {"graus_sin", "sin(90)", nullptr, 1, 0, nullptr, true, 1e-12},
+    {"graus_atn", "atn(1)", nullptr, 45, 0, nullptr, true, 1e-9},
+    {"graus_arcsec", "arcsec(2)", nullptr, 60, 0, nullptr, true, 1e-9},
+    {"graus_nao_muda_sinh", "sinh(1)", nullptr, 1.1752011936438014, 0, nullptr, true, 1e-9},
+    {"graus_nao_muda_graus", "graus(pi)", nullptr, 180.00000000005537, 0, nullptr, true, 1e-9},
+    {"caracteres_32766", std::string(32765, ' ') + "1", nullptr, 1, 0},
+    {"caracteres_32767", std::string(32766, ' ') + "1", nullptr, 0, 6},
+    {"um_mega", std::string(1 << 20, 'x'), nullptr, 0, 6},
+    {"aninhado_4680", std::string(4680, '(') + "1" + std::string(4680, ')'), nullptr, 1, 0},
+    {"aninhado_4681", std::string(4681, '(') + "1" + std::string(4681, ')'), nullptr, 0, 6},
+    {"abertos_4681_antes_do_balanco", std::string(4681, '('), nullptr, 0, 6},
+    {"base_menos_4681", std::string(4681, ')') + std::string(4681, '('), nullptr, 0, 1103},
+    {"base_menos_4682", std::string(4682, ')') + std::string(4682, '('), nullptr, 0, 6},
+    {"simbolos_32765", Implícitos + "1", nullptr, 8191 * 6 + 1, 0},
+    {"simbolos_32767", Implícitos + "1+1", nullptr, 0, 6},
+};
+
+using Linha = ::testing::TestWithParam<Caso>;
+
+TEST_P(Linha, DaValorOuErro)
 {
     const Caso& c = GetParam();
+    if (c.símbolos != nullptr) {
+        Expressão e;
+        Tokenizar(c.expressão, e);
+        std::string símbolos;
+        for (const Símbolo& s : e.símbolos)
+            símbolos += "[" + (s.tipo == Tipo::Separador ? std::string("Null") : s.texto) + "]";
+        EXPECT_EQ(símbolos, c.símbolos);
+    }
     clsEquation equação(Contador());
     equação.Var("x", 3);
+    equação.Var("e", 5);
+    equação.Graus(c.graus);
     equação.Equation(c.expressão);
     const auto r = equação.Solution();
-    if (c.código == Ok) {
+    if (c.erro == 0) {
         ASSERT_TRUE(r.Ok()) << r.Falha().Número() << " " << r.Falha().Descrição();
-        EXPECT_EQ(r.Valor(), c.esperado);
+        EXPECT_NEAR(r.Valor(), c.valor, c.tolerância); // |a - b| <= 0 only when a == b
     } else {
         ASSERT_FALSE(r.Ok()) << r.Valor();
-        EXPECT_EQ(r.Falha().código, c.código);
+        EXPECT_EQ(r.Falha().Número(), c.erro);
         EXPECT_EQ(r.Falha().origem, "Interpretador");
+        if (c.descrição != nullptr) {
+            EXPECT_EQ(r.Falha().Descrição(), c.descrição);
+        }
     }
 }
 
-std::string NomeDaLinha(const ::testing::TestParamInfo<Caso>& linha) { return linha.param.nome; }
+std::string Nome(const ::testing::TestParamInfo<Caso>& linha) { return linha.param.nome; }
 
-INSTANTIATE_TEST_SUITE_P(Expressoes, AvaliacaoTeste, ::testing::ValuesIn(Casos), NomeDaLinha);
+INSTANTIATE_TEST_SUITE_P(Expressoes, Linha, ::testing::ValuesIn(Casos), Nome);
 
-TEST(ClsEquationDescricoes, NomeiamOSimbolo)
+TEST(Funcoes, CinquentaESeisTokensPorOrdem)
 {
-    const std::pair<const char*, const char*> casos[] = {
-        {"foo(1)", "Função não definida: foo()"},
-        {"sin()", "Argumento inválido na expressão: sin()"},
-        {"y+1", "Variável não definida: y"},
-        {"(()", "Número de parênteses incorrecto."},
-        {"3+", "Expressão inválida"},
-    };
-    for (const auto& [expressão, descrição] : casos) {
-        clsEquation equação(Contador());
-        equação.Equation(expressão);
-        const auto r = equação.Solve();
-        ASSERT_FALSE(r.Ok()) << expressão;
-        EXPECT_EQ(r.Falha().Descrição(), descrição);
+    std::string tokens;
+    for (std::size_t i = 0; i < Funções().size(); ++i) {
+        tokens.append(i == 0 ? "" : " ").append(Funções()[i].token);
+        EXPECT_EQ(ProcurarFunção(Funções()[i].token), static_cast<int>(i));
     }
+    EXPECT_EQ(
+        tokens,
+        "abs( arctg( atn( cos( exp( fix( int( log( rnd( sgn( sin( sen( sqr( tg( tan( min( max( random( "
+        "mod( logn( rand( sec( cosec( cotan( cotg( arcsin( arcsen( arccos( arcsec( arccosec( arccotg( "
+        "arccotan( sinh( senh( cosh( tgh( tanh( sech( cosech( cotgh( cotanh( arcsinh( arcsenh( arccosh( "
+        "arctgh( arctanh( arcsech( arccosech( arccotgh( arccotanh( log10( log2( ln( graus( rad( mant(");
+    EXPECT_EQ(ProcurarFunção("foo("), -1);
+    EXPECT_EQ(ProcurarFunção("sin"), -1);
 }
 
-TEST(ClsEquationEstado, ObjectoNovo)
+TEST(ClsEquation, SolucaoGuardadaVariaveisEFalhas)
 {
-    clsEquation equação;
-    ASSERT_TRUE(equação.Solution().Ok());
+    clsEquation equação(Contador());
+    ASSERT_TRUE(equação.Solution().Ok()); // a new object: 0 without solving, nothing to solve
     EXPECT_EQ(equação.Solution().Valor(), 0);
-    const auto r = equação.Solve();
-    ASSERT_FALSE(r.Ok());
-    EXPECT_EQ(r.Falha().código, Código::ExpressãoInválida);
+    EXPECT_EQ(equação.Solve().Falha().Número(), 1103);
     EXPECT_EQ(equação.Var("nunca"), 0);
     EXPECT_FALSE(equação.Graus());
-}
-
-TEST(ClsEquationEstado, NomesSemDistincaoDeMaiusculas)
-{
-    clsEquation equação;
+    equação.Equation("rnd");
+    double antes = equação.Solution().Valor();
+    EXPECT_EQ(equação.Solution().Valor(), antes); // not evaluated again
+    equação.VarRemove("nunca");                   // marks it stale all the same
+    EXPECT_NE(equação.Solution().Valor(), antes);
+    equação.Graus(true);
+    EXPECT_TRUE(equação.Graus());
+    antes = equação.Solution().Valor();
+    equação.Graus(true); // the same value changes nothing
+    EXPECT_EQ(equação.Solution().Valor(), antes);
+    equação.Graus(false);
+    EXPECT_NE(equação.Solution().Valor(), antes);
     equação.Var("x", 3);
-    equação.Equation("2*X");
-    EXPECT_EQ(equação.Equation(), "2*x");
-    EXPECT_EQ(equação.Solution().Valor(), 6);
-    equação.Var("X", 4);
-    EXPECT_EQ(equação.Var("x"), 4);
-    EXPECT_EQ(equação.Solution().Valor(), 8);
+    equação.Equation("2*X-1");
+    EXPECT_EQ(equação.Equation(), "2*x-1");
+    EXPECT_EQ(equação.Solution().Valor(), 5);
+    for (const auto& [x, valor] : {std::pair{0.0, -1.0}, {1.0, 1.0}}) {
+        equação.Var("X", x); // the same entry; the same tokens, solved again
+        ASSERT_TRUE(equação.Solve().Ok());
+        EXPECT_EQ(equação.Solution().Valor(), valor);
+    }
+    EXPECT_EQ(equação.Var("x"), 1);
+    equação.Equation("x+");
+    EXPECT_EQ(equação.Solve().Falha().Número(), 1103);
+    EXPECT_EQ(equação.Solution().Falha().Número(), 1103); // still stale: solved again
+    equação.Equation("(x");
+    EXPECT_EQ(equação.Solve().Falha().Número(), 1100);
+    EXPECT_EQ(equação.Solve().Falha().Número(), 1100); // tokenized again
+    equação.Equation("x*0");
+    for (const double x : {HUGE_VAL, double{NAN}}) {
+        equação.Var("x", x);
+        EXPECT_EQ(equação.Solution().Falha().Número(), 6);
+    }
     equação.VarRemove("x");
-    EXPECT_EQ(equação.Solution().Falha().código, Código::VariávelNãoDefinida);
+    EXPECT_EQ(equação.Solution().Falha().Número(), 1102);
+    equação.Var("x", 1);
+    equação.VarClear();
+    EXPECT_EQ(equação.Solution().Falha().Número(), 1102);
     equação.Equation("\xC3\x87\xC3\x83O");
     EXPECT_EQ(equação.Equation(), "\xC3\xA7\xC3\xA3o");
 }
 
-TEST(ClsEquationEstado, SolucaoGuardadaAteAlgoMudar)
+TEST(ClsEquation, RndRandERandom)
 {
     clsEquation equação(Contador());
-    equação.Equation("rnd");
-    const double primeira = equação.Solution().Valor();
-    EXPECT_EQ(equação.Solution().Valor(), primeira); // not evaluated again
-    equação.VarRemove("nunca");                      // marks it stale all the same
-    EXPECT_NE(equação.Solution().Valor(), primeira);
-}
-
-TEST(ClsEquationEstado, FalhaGuardaASolucaoAnterior)
-{
-    clsEquation equação;
-    equação.Var("x", 2);
-    equação.Equation("x+1");
-    ASSERT_EQ(equação.Solution().Valor(), 3);
-    equação.Equation("x+");
-    EXPECT_EQ(equação.Solve().Falha().código, Código::ExpressãoInválida);
-    EXPECT_EQ(equação.Solution().Falha().código, Código::ExpressãoInválida);
-    equação.Equation("(x");
-    EXPECT_EQ(equação.Solve().Falha().código, Código::ParêntesesIncorrectos);
-    EXPECT_EQ(equação.Solve().Falha().código, Código::ParêntesesIncorrectos); // tokenized again
-    equação.VarClear();
-    equação.Equation("x");
-    EXPECT_EQ(equação.Solution().Falha().código, Código::VariávelNãoDefinida);
-}
-
-TEST(ClsEquationEstado, VariavelNaoFinitaETransbordo)
-{
-    clsEquation equação;
-    equação.Equation("x*0");
-    equação.Var("x", std::numeric_limits<double>::infinity());
-    EXPECT_EQ(equação.Solution().Falha().código, Código::Transbordo);
-    equação.Var("x", std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(equação.Solution().Falha().código, Código::Transbordo);
-}
-
-// Whatever the bytes, the answer is a value or one of the interpreter's errors.
-TEST(ClsEquationEntradas, BytesQuaisquer)
-{
-    std::mt19937 g(3);
-    clsEquation equação(Contador());
-    equação.Var("x", 1);
-    for (const std::size_t tamanho :
-         {std::size_t{1} << 20, std::size_t{32766}, std::size_t{300}, std::size_t{7}}) {
-        for (int vez = 0; vez < 20; ++vez) {
-            std::string bytes(tamanho, ' ');
-            for (char& c : bytes)
-                c = static_cast<char>(g() % (vez % 2 == 0 ? 256 : 48)); // control characters half the time
-            equação.Equation(bytes);
-            const auto r = equação.Solve();
-            if (!r.Ok()) {
-                const int n = r.Falha().Número();
-                EXPECT_TRUE(n == 5 || n == 6 || n == 11 || (n >= 1100 && n <= 1104)) << n;
-            }
-        }
-    }
-    equação.Equation(std::string(1 << 20, 'x'));
-    EXPECT_EQ(equação.Solve().Falha().código, Código::Transbordo);
-}
-
-TEST(ClsEquationEstado, UsoDaDivisao)
-{
-    clsEquation equação;
-    equação.Equation("2x-1");
-    equação.Var("x", 0);
-    ASSERT_TRUE(equação.Solve().Ok());
-    EXPECT_EQ(equação.Solution().Valor(), -1);
-    equação.Var("x", 1); // the same tokens, solved again
-    ASSERT_TRUE(equação.Solve().Ok());
-    EXPECT_EQ(equação.Solution().Valor(), 1);
-}
-
-TEST(ClsEquationGraus, MudaAsFuncoesDeAngulo)
-{
-    clsEquation equação;
-    equação.Equation("sin(90)");
-    const double radianos = equação.Solution().Valor();
-    equação.Graus(true);
-    EXPECT_TRUE(equação.Graus());
-    EXPECT_NEAR(equação.Solution().Valor(), 1, 1e-12);
-    EXPECT_NE(equação.Solution().Valor(), radianos);
-    // Setting the same value again leaves the stored result alone.
-    equação.Equation("rnd");
-    const double guardado = equação.Solution().Valor();
-    equação.Graus(true);
-    EXPECT_EQ(equação.Solution().Valor(), guardado);
-    equação.Graus(false);
-    EXPECT_NE(equação.Solution().Valor(), guardado);
-
-    const std::pair<const char*, double> casos[] = {
-        {"cos(60)", 0.5},
-        {"tan(45)", 1},
-        {"atn(1)", 45},
-        {"arcsin(0.5)", 30},
-        {"arcsec(2)", 60},
-        {"sinh(1)", 1.1752011936438014},
-        {"graus(pi)", 180.00000000005537},
+    const auto valor = [&equação](const char* texto) {
+        equação.Equation(texto);
+        return equação.Solution().Valor();
     };
-    equação.Graus(true);
-    for (const auto& [expressão, esperado] : casos) {
-        equação.Equation(expressão);
-        EXPECT_NEAR(equação.Solution().Valor(), esperado, 1e-9) << expressão;
-    }
-}
-
-TEST(ClsEquationRnd, TresComportamentos)
-{
-    clsEquation equação(Contador());
-    equação.Equation("rnd(1)-rnd(0)");
-    EXPECT_EQ(equação.Solution().Valor(), 0); // 0 repeats the last number
-    equação.Equation("rnd(1)");
-    const double a = equação.Solution().Valor();
-    EXPECT_GE(a, 0);
-    EXPECT_LT(a, 1);
-    equação.Equation("rnd(1)-rnd(1)");
-    EXPECT_NE(equação.Solution().Valor(), 0); // a positive x gives the next one
-
-    // A negative x gives a number that depends on x alone.
-    clsEquation outra(Contador(1000));
-    equação.Equation("rnd(-3)");
-    outra.Equation("rnd(-3)");
-    EXPECT_EQ(equação.Solution().Valor(), outra.Solution().Valor());
-    outra.Equation("rnd(-4)");
-    EXPECT_NE(equação.Solution().Valor(), outra.Solution().Valor());
-}
-
-TEST(ClsEquationRnd, RandERandomNosSeusIntervalos)
-{
-    clsEquation equação(Contador());
+    EXPECT_NE(valor("rnd(1)-rnd(1)"), 0); // a positive x gives the next number
+    EXPECT_NE(valor("rnd(-3)-rnd(-4)"), 0);
     for (int i = 0; i < 200; ++i) {
-        equação.Equation("rand(6)");
-        const double d = equação.Solution().Valor();
-        EXPECT_TRUE(d >= 0 && d <= 5 && d == std::floor(d)) << d;
-        equação.Equation("random(1,2)");
-        const double r = equação.Solution().Valor();
-        EXPECT_TRUE(r >= 1 && r < 2) << r;
+        const double d = valor("rand(6)"), r = valor("random(1,2)"); // [1, 2) only from numbers in [0, 1)
+        EXPECT_TRUE(d >= 0 && d <= 5 && d == std::floor(d) && r >= 1 && r < 2) << d << " " << r;
     }
 }
 

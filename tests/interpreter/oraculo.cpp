@@ -4,106 +4,73 @@
 #include "interpreter/calculo.h"
 #include "interpreter/tokenizar.h"
 
-#include <deque>
-
 namespace vendrix::interpreter {
-
 namespace {
 
 using runtime::Código;
+using Slots = std::vector<Valor>; // from 1: slot 0 is never used
 
-std::vector<std::int32_t> OrdemLiteral(const Expressão& e)
+Valor& Em(Slots& s, std::int32_t i)
 {
-    std::deque<std::int32_t> ordem;
-    const auto n = static_cast<std::int32_t>(e.símbolos.size());
-    for (int p = 1; p <= e.prioridadeMaisAlta; ++p)
-        for (std::int32_t i = n; i >= 1; --i)
-            if (e.símbolos[static_cast<std::size_t>(i - 1)].prioridade == p)
-                ordem.push_front(i);
-    return {ordem.begin(), ordem.end()};
+    if (i < 1 || i >= std::ssize(s))
+        Lançar(Código::ÍndiceForaDoIntervalo);
+    return s[static_cast<std::size_t>(i)];
 }
 
-struct Slots
+// The nearest non-empty slot after (passo 1) or before (passo -1) i, or 0.
+std::int32_t Vizinho(Slots& s, std::int32_t i, std::int32_t passo)
 {
-    std::vector<Valor> v; // 0 is never used
-
-    [[nodiscard]] std::int32_t Último() const { return static_cast<std::int32_t>(v.size()) - 1; }
-
-    [[nodiscard]] std::int32_t Seguinte(std::int32_t i) const
-    {
-        for (std::int32_t j = i + 1; j <= Último(); ++j)
-            if (!std::holds_alternative<std::monostate>(v[static_cast<std::size_t>(j)]))
-                return j;
-        return 0;
-    }
-
-    [[nodiscard]] std::int32_t Anterior(std::int32_t i) const
-    {
-        for (std::int32_t j = i - 1; j >= 1; --j)
-            if (!std::holds_alternative<std::monostate>(v[static_cast<std::size_t>(j)]))
-                return j;
-        return 0;
-    }
-
-    Valor& operator[](std::int32_t i)
-    {
-        if (i < 1 || i > Último())
-            Lançar(Código::ÍndiceForaDoIntervalo);
-        return v[static_cast<std::size_t>(i)];
-    }
-};
-
-std::int32_t Fecho(const std::vector<std::int32_t>& ordem, std::size_t k)
-{
-    if (k >= ordem.size())
-        Lançar(Código::ÍndiceForaDoIntervalo);
-    return ordem[k];
+    for (i += passo; i >= 1 && i < std::ssize(s); i += passo)
+        if (!std::holds_alternative<std::monostate>(Em(s, i)))
+            return i;
+    return 0;
 }
 
 void Passo(
     const Expressão& e, Slots& s, Ambiente& ambiente, const std::vector<std::int32_t>& ordem, std::size_t& k)
 {
     const std::int32_t i = ordem[k];
-    const auto* texto = std::get_if<Texto>(&s[i]);
+    const auto* texto = std::get_if<Texto>(&Em(s, i));
     if (texto == nullptr)
         Lançar(Código::TipoIncompatível);
     const Símbolo& op = e.símbolos[static_cast<std::size_t>(texto->posição - 1)];
+    const auto fecho = [&] {
+        if (++k >= ordem.size())
+            Lançar(Código::ÍndiceForaDoIntervalo);
+        return ordem[k];
+    };
     if (op.texto == "~") {
-        const std::int32_t r = s.Seguinte(i);
-        s[i] = -ComoNúmero(e, s[r]);
-        s[r] = std::monostate{};
+        const std::int32_t r = Vizinho(s, i, 1);
+        Em(s, i) = -ComoNúmero(e, Em(s, r));
+        Em(s, r) = std::monostate{};
     } else if (op.tipo == Tipo::Operador) {
-        const std::int32_t l = s.Anterior(i);
-        const std::int32_t r = s.Seguinte(i);
-        const double a = ComoNúmero(e, s[l]);
-        const double b = ComoNúmero(e, s[r]);
-        s[l] = ParaValor(AplicarOperador(op.operador, a, b));
-        s[r] = std::monostate{};
-        s[i] = std::monostate{};
+        const std::int32_t l = Vizinho(s, i, -1);
+        const std::int32_t r = Vizinho(s, i, 1);
+        const double a = ComoNúmero(e, Em(s, l));
+        const double b = ComoNúmero(e, Em(s, r));
+        Em(s, l) = ParaValor(AplicarOperador(op.operador, a, b));
+        Em(s, r) = Em(s, i) = std::monostate{};
     } else if (op.texto == "(") {
-        const std::int32_t fecho = Fecho(ordem, ++k);
-        const std::int32_t j = s.Seguinte(i);
-        if (j < fecho) {
-            s[i] = Valor(s[j]);
-            s[j] = std::monostate{};
-        } else {
-            s[i] = 0.0;
-        }
-        s[fecho] = std::monostate{};
+        const std::int32_t f = fecho();
+        const std::int32_t j = Vizinho(s, i, 1);
+        Em(s, i) = j < f ? Valor(Em(s, j)) : Valor(0.0);
+        if (j < f)
+            Em(s, j) = std::monostate{};
+        Em(s, f) = std::monostate{};
     } else if (op.texto.back() != '(') {
-        s[i] = ParaValor(ValorDoNome(op.texto, ambiente));
+        Em(s, i) = ParaValor(ValorDoNome(op.texto, ambiente));
     } else {
-        const std::int32_t fecho = Fecho(ordem, ++k);
-        const std::int32_t a = s.Seguinte(i);
-        if (a >= fecho)
+        const std::int32_t f = fecho();
+        const std::int32_t a = Vizinho(s, i, 1);
+        if (a >= f)
             Lançar(Código::ArgumentoInválidoNaExpressão, op.texto);
-        const double x = ComoNúmero(e, s[a]);
-        const std::int32_t b = s.Anterior(fecho);
+        const double x = ComoNúmero(e, Em(s, a));
+        const std::int32_t b = Vizinho(s, f, -1);
         if (b <= i)
             Lançar(Código::ArgumentoInválidoNaExpressão, op.texto);
-        const double y = ComoNúmero(e, s[b]);
-        s[b] = s[a] = s[i] = s[fecho] = std::monostate{};
-        s[i] = ParaValor(CalcularFunção(op, x, y, ambiente.contexto));
+        const double y = ComoNúmero(e, Em(s, b));
+        Em(s, b) = Em(s, a) = Em(s, i) = Em(s, f) = std::monostate{};
+        Em(s, i) = ParaValor(CalcularFunção(op, x, y, ambiente.contexto));
     }
 }
 
@@ -115,19 +82,21 @@ ResolverLiteralmente(std::string_view texto, const TabelaDeVariáveis& variávei
     try {
         Expressão e;
         Tokenizar(texto, e);
-        const std::vector<std::int32_t> ordem = OrdemLiteral(e);
-        Slots s;
-        s.v.emplace_back();
-        for (std::size_t i = 0; i < e.símbolos.size(); ++i)
-            s.v.push_back(e.símbolos[i].tipo == Tipo::Separador
-                              ? Valor{}
-                              : Valor{Texto{static_cast<std::int32_t>(i + 1)}});
         if (e.símbolos.empty())
             Lançar(Código::ÍndiceForaDoIntervalo);
+        std::vector<std::int32_t> ordem; // one scan of every token per priority level
+        for (int p = e.prioridadeMaisAlta; p >= 1; --p)
+            for (std::size_t i = 0; i < e.símbolos.size(); ++i)
+                if (e.símbolos[i].prioridade == p)
+                    ordem.push_back(static_cast<std::int32_t>(i + 1));
+        Slots s(1);
+        for (const Símbolo& símbolo : e.símbolos)
+            s.push_back(símbolo.tipo == Tipo::Separador ? Valor{}
+                                                        : Valor{Texto{static_cast<std::int32_t>(s.size())}});
         Ambiente ambiente{variáveis, contexto};
         for (std::size_t k = 0; k < ordem.size(); ++k)
             Passo(e, s, ambiente, ordem, k);
-        return ComoNúmero(e, s[s.Seguinte(0)]);
+        return ComoNúmero(e, Em(s, Vizinho(s, 0, 1)));
     } catch (const runtime::Erro& erro) {
         return ErroDoInterpretador(erro);
     }
