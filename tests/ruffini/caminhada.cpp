@@ -7,48 +7,29 @@
 
 namespace vendrix::ruffini::testes {
 
-namespace {
-
-// num and den are whole numbers kept as doubles, exact up to 2^53, so that a
-// step is only a few operations even in an unoptimised build.
-constexpr double Máximo = 2147483647.0;
-
-Fracção ComoFracção(double num, double den)
-{
-    return {runtime::ParaInteiro32(num).Valor(), runtime::ParaInteiro32(den).Valor()};
-}
-
-} // namespace
-
 Caminhada Caminhar(double valor, std::int64_t máximoDePassos)
 {
+    // Whole numbers kept as doubles (exact to 2^53): a few operations a step.
     const double magnitude = std::fabs(valor);
     double num = 1.0;
     double den = 1.0;
-    double q = 1.0;
     std::int64_t passos = 0;
-    while (q != magnitude) {
+    Fim fim = Fim::Achou;
+    while (fim == Fim::Achou && num / den != magnitude) {
         if (++passos > máximoDePassos)
-            return {Fim::Desistiu, ComoFracção(num, den), passos};
-        if (q < magnitude) {
-            if (num + 1.0 > Máximo)
-                return {Fim::Transbordo, ComoFracção(num, den), passos};
+            fim = Fim::Desistiu;
+        else if (num / den < magnitude)
             num += 1.0;
-        } else {
-            if (den + 1.0 > Máximo)
-                return {Fim::Transbordo, ComoFracção(num, den), passos};
-            den += 1.0;
-            const double próximo = std::nearbyint(den * magnitude); // half to even, as the walk rounds
-            // Written as "inside the range" so that NaN fails too.
-            if (!(próximo >= -Máximo - 1.0 && próximo <= Máximo))
-                return {Fim::Transbordo, ComoFracção(num, den), passos};
-            num = próximo;
-        }
-        q = num / den;
+        else
+            num = std::nearbyint(++den * magnitude); // half to even, as the walk rounds
+        // Written as "inside the range" so that NaN leaves it too.
+        if (!(num <= 2147483647.0 && den <= 2147483647.0))
+            fim = Fim::Transbordo;
     }
-    if (valor < 0)
-        num = -num;
-    return {Fim::Achou, ComoFracção(num, den), passos};
+    const double sinal = fim == Fim::Achou && valor < 0 ? -1.0 : 1.0;
+    return {fim,
+            {runtime::ParaInteiro32(sinal * num).ValorOu(0), runtime::ParaInteiro32(den).ValorOu(0)},
+            passos};
 }
 
 } // namespace vendrix::ruffini::testes

@@ -7,12 +7,8 @@
 
 namespace vendrix::ruffini::testes {
 
-// How the literal walk over the denominators ended.
-enum class Fim {
-    Achou,
-    Transbordo,
-    Desistiu, // more steps than allowed
-};
+// Desistiu: the walk needed more steps than allowed.
+enum class Fim { Achou, Transbordo, Desistiu };
 
 struct Caminhada
 {
@@ -21,8 +17,7 @@ struct Caminhada
     std::int64_t passos;
 };
 
-// The fraction search as the table has always done it, step by step: the
-// reference ProcurarFracção must agree with wherever it ends in time.
+// The fraction search walked step by step: the reference for ProcurarFracção.
 [[nodiscard]] Caminhada Caminhar(double valor, std::int64_t máximoDePassos);
 
 } // namespace vendrix::ruffini::testes
