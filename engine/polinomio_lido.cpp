@@ -16,7 +16,7 @@ using runtime::Resultado;
 
 Resultado<float> MultiplicarCoeficientes(float m, float t)
 {
-    const Resultado<float> p = runtime::ParaSimples(double{m} * double{t});
+    Resultado<float> p = runtime::ParaSimples(double{m} * double{t});
     if (!p.Ok())
         return p;
     // A single has 24 bits and 10,000 needs 14, so the scaled value is exact

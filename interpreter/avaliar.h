@@ -41,7 +41,7 @@ public:
 
     [[nodiscard]] const Valor& Ler(std::int32_t posição) const;
     void Escrever(std::int32_t posição, Valor valor);
-    void Esvaziar(std::int32_t posição) noexcept;
+    void Esvaziar(std::int32_t posição);
 
     // The nearest non-empty slot after (before) i, or 0 when there is none;
     // NextValueIndex(0) is the first non-empty slot.

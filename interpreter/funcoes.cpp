@@ -30,7 +30,7 @@ double Cos(double x) { return Verificado(std::cos(x)); }
 
 double Tan(double x) { return Verificado(std::tan(x)); }
 
-std::int16_t Sgn(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+std::int16_t Sgn(double x) { return x > 0 ? std::int16_t{1} : (x < 0 ? std::int16_t{-1} : std::int16_t{0}); }
 
 double Int(double x) { return std::floor(x); }
 

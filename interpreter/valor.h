@@ -61,12 +61,12 @@ using TabelaDeVariáveis = std::map<std::string, double, std::less<>>;
 // and renumbered, where solving starts.
 [[noreturn]] void Lançar(runtime::Código código, std::string símbolo = {});
 
-[[nodiscard]] inline Valor ParaValor(const Número& n) noexcept
+[[nodiscard]] inline Valor ParaValor(const Número& n)
 {
     return std::visit([](auto v) -> Valor { return v; }, n);
 }
 
-[[nodiscard]] inline double ParaDuplo(const Número& n) noexcept
+[[nodiscard]] inline double ParaDuplo(const Número& n)
 {
     return std::visit([](auto v) { return static_cast<double>(v); }, n);
 }

@@ -19,7 +19,7 @@ void Valores::Preencher(const Expressão& expressão)
     anterior.assign(tamanho, 0);
     std::int32_t último = 0;
     for (std::int32_t i = 1; i <= n; ++i) {
-        if (expressão.símbolos[static_cast<std::size_t>(i - 1)].tipo == Tipo::Separador)
+        if (expressão.símbolos[static_cast<std::size_t>(i) - 1].tipo == Tipo::Separador)
             continue;
         slots[static_cast<std::size_t>(i)] = Texto{i};
         seguinte[static_cast<std::size_t>(último)] = i;
@@ -27,7 +27,7 @@ void Valores::Preencher(const Expressão& expressão)
         último = i;
     }
     seguinte[static_cast<std::size_t>(último)] = n + 1;
-    anterior[static_cast<std::size_t>(n + 1)] = último;
+    anterior[static_cast<std::size_t>(n) + 1] = último;
 }
 
 const Valor& Valores::Ler(std::int32_t posição) const
@@ -48,7 +48,7 @@ void Valores::Escrever(std::int32_t posição, Valor valor)
         Ligar(posição);
 }
 
-void Valores::Esvaziar(std::int32_t posição) noexcept
+void Valores::Esvaziar(std::int32_t posição)
 {
     auto& slot = slots[static_cast<std::size_t>(posição)];
     if (Vazio(slot))
@@ -95,7 +95,7 @@ std::int32_t Valores::PrevValueIndex(std::int32_t i) const noexcept
     if (i <= 1)
         return 0;
     if (i > n)
-        return anterior[static_cast<std::size_t>(n + 1)];
+        return anterior[static_cast<std::size_t>(n) + 1];
     if (!Vazio(slots[static_cast<std::size_t>(i)]))
         return anterior[static_cast<std::size_t>(i)];
     std::int32_t j = i - 1;

@@ -68,7 +68,7 @@ Resultado<std::int16_t> LerGrauDoDividendo(std::span<const std::string_view> ter
         return Falhar(Código::ÍndiceForaDoIntervalo);
     const std::string_view primeiro = termos.front();
     if (const auto partes = runtime::Dividir(primeiro, "^"); partes.size() >= 2) {
-        const auto grau = LerExpoente(partes[1]);
+        auto grau = LerExpoente(partes[1]);
         if (grau.Ok() && grau.Valor() < 1)
             return Falhar(Código::ÍndiceForaDoIntervalo);
         return grau;
@@ -90,7 +90,8 @@ Resultado<std::vector<std::string>> LerCoeficientes(std::span<const std::string_
         auto célula = LerTermo(termo, grau);
         if (!célula.Ok())
             return célula.Falha();
-        Coef[célula.Valor().índice] = std::move(célula).Valor().texto;
+        const std::size_t índice = célula.Valor().índice;
+        Coef[índice] = std::move(célula).Valor().texto;
     }
     return Coef;
 }
