@@ -1,0 +1,326 @@
+// SPDX-License-Identifier: MIT
+#include "comum/gravador_mensagens.h"
+#include "ui/caixa_desenho.h"
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace vendrix::ui {
+namespace {
+
+using Cadeia = const char*;
+
+constexpr QRgb Azul = qRgb(0, 0, 255), Vermelho = qRgb(255, 0, 0), Preto = qRgb(0, 0, 0);
+constexpr Cadeia P1 = "x^4-3x^3+5x^2-2x-1", Produto = "x^5-5x^4+11x^3-12x^2+3x+2";
+
+// A shown window, its controls found by name, its reports recorded.
+template <typename Fila = int>
+class Janela : public ::testing::TestWithParam<Fila> // Fila: a table row
+{
+protected:
+    Janela() { janela.show(); }
+
+    template <typename T = QWidget>
+    T* C(const std::string& nome)
+    {
+        T* c = janela.findChild<T*>(QString::fromStdString(nome));
+        EXPECT_NE(c, nullptr) << nome;
+        return c;
+    }
+
+    void Escrever(Cadeia caixa, Cadeia texto)
+    {
+        C<QLineEdit>(caixa)->clear();
+        QTest::keyClicks(C<QLineEdit>(caixa), QString::fromUtf8(texto));
+    }
+
+    void Clicar(Cadeia botões) // separated by spaces
+    {
+        for (const QString& b : QString::fromUtf8(botões).split(u' ', Qt::SkipEmptyParts))
+            QTest::mouseClick(C<QAbstractButton>(b.toStdString()), Qt::LeftButton);
+    }
+
+    // Boxes, hidden work boxes, labels, cells and buttons; a frame's caption.
+    std::string Texto(const std::string& nome)
+    {
+        const QWidget* c = C(nome);
+        return c->property(qobject_cast<const QGroupBox*>(c) ? "title" : "text").toString().toStdString();
+    }
+
+    std::string Caixas() { return Texto("Polinómio1") + " | " + Texto("Polinómio2"); }
+
+    bool Visível(const std::string& nome) { return C(nome)->isVisibleTo(&janela); }
+
+    // The numbers of the picture areas that hold a drawing.
+    std::string Desenhadas()
+    {
+        std::string d;
+        for (const char n : std::string_view("12345"))
+            if (!C<CaixaDeDesenho>(std::string("Picture") + n)->Vazia())
+                d += n;
+        return d;
+    }
+
+    // The texts of the visible cells of a row of the Ruffini table.
+    std::string Linha(const std::string& matriz, int células)
+    {
+        std::string linha;
+        for (int i = 0; i < células; ++i)
+            if (const std::string c = matriz + "(" + std::to_string(i) + ")"; Visível(c))
+                linha += (linha.empty() ? "" : " ") + Texto(c);
+        return linha;
+    }
+
+    std::string Tabela() { return Linha("Coef", 11) + " / " + Linha("Seg", 10) + " / " + Linha("Ter", 11); }
+
+    testes::GravadorDeMensagens gravador;
+    Form1 janela{gravador};
+};
+
+const auto Nome = ::testing::PrintToStringParamName(); // rows are named by PrintTo
+
+using Form1Teste = Janela<>;
+
+// A few controls of each container as designed: place and size in pixels at 96 dpi (a picture
+// area's children count from inside its border), text, face after substitution, size and colour.
+struct Retrato
+{
+    Cadeia nome, controlo, esperado;
+};
+
+void PrintTo(const Retrato& r, std::ostream* os) { *os << r.nome; }
+
+constexpr Retrato Retratos[] = {
+    {"titulo", "LabelTítulo", "Form1 120,28 415x45 | VENDRIX | Comic Neue 32 bold #ff0000"},
+    {"resultado", "Resultado", "Form1 728,530 257x23 hidden |  | Liberation Sans 11 #000000"},
+    {"simplificar2", "SimplificarPolinómio2", "frame2 640,16 21x21 |  | Liberation Sans 11 #000000"},
+    {"picture1", "Picture1", "frame3 16,30 615x47 |  | Liberation Sans 11 #0000ff"},
+    {"sair", "Sair", "Frame4 248,20 49x49 | Sair | Liberation Serif 8 #000000"},
+    {"apagar_ruffini", "ApagarRuffini", "Frame6 626,300 21x21 |  | Liberation Sans 11 #000000"},
+    {"resto", "Label16", "Picture2 56,256 71x29 |  | Liberation Sans 13 bold #0000ff"},
+    {"coef10", "Coef(10)", "Picture2 629,36 41x19 hidden |  | Liberation Sans 11 #0000ff"},
+    {"div", "Div", "Picture2 26,84 41x19 hidden |  | Liberation Sans 11 #0000ff"},
+};
+
+using Form1Retratos = Janela<Retrato>;
+
+TEST_P(Form1Retratos, ComecaComoFoiDesenhado)
+{
+    const QWidget* c = C(GetParam().controlo);
+    ASSERT_NE(c, nullptr);
+    const QRect g = c->geometry();
+    const QFont f = c->font();
+    const auto n = [](int i) { return std::to_string(i); };
+    EXPECT_EQ(c->parentWidget()->objectName().toStdString() + " " + n(g.x()) + "," + n(g.y()) + " " +
+                  n(g.width()) + "x" + n(g.height()) + (c->isVisibleTo(&janela) ? "" : " hidden") + " | " +
+                  Texto(GetParam().controlo) + " | " + QFontInfo(f).family().toStdString() + " " +
+                  n(f.pixelSize()) + (f.bold() ? " bold " : " ") +
+                  c->palette().color(c->foregroundRole()).name().toStdString(),
+              GetParam().esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabelas, Form1Retratos, ::testing::ValuesIn(Retratos), Nome);
+
+TEST_F(Form1Teste, ComecaComOFocoEmPolinomio1ESairFecha)
+{
+    EXPECT_EQ(janela.windowTitle(), QStringLiteral("VENDRIX"));
+    EXPECT_EQ(janela.size(), QSize(1018, 736));
+    EXPECT_EQ(C("SimplificarPolinómio1")->palette().color(QPalette::Button).rgb(), Azul);
+    EXPECT_EQ(C("ApagarResultado")->palette().color(QPalette::Button).rgb(), Vermelho);
+    EXPECT_EQ(Desenhadas(), "");
+    EXPECT_EQ(Tabela(), " /  / ");
+    EXPECT_EQ(Caixas(), "x^4-3x^3+5x^2-2x-1 | x-2");
+    EXPECT_EQ(janela.focusWidget(), C("Polinómio1")); // what gets the focus when the window is active
+    Clicar("Sair");
+    EXPECT_FALSE(janela.isVisible());
+}
+
+struct Operação
+{
+    Cadeia nome, polinómio1, polinómio2, cliques, resultado, legenda, desenhadas;
+};
+
+void PrintTo(const Operação& o, std::ostream* os) { *os << o.nome; }
+
+constexpr Operação Operações[] = {
+    {"soma_inicial", P1, "x-2", "Somar", "x^4-3x^3+5x^2-x-3", "Resultado (soma)", "1"},
+    {"produto_inicial", P1, "x-2", "Multiplicar", Produto, "Resultado (multiplicação)", "1"},
+    {"soma_que_se_anula", "x", "-x", "Somar", "", "Resultado (soma)", ""},
+    {"diferenca_de_negativos", "-x^2+1", "-x-1", "Subtrair", "-x^2+x+2", "Resultado (subtração)", "1"},
+    {"simplificar2", P1, "-x+1+3x", "SimplificarPolinómio2", "2x+1", "Resultado", "4"},
+    {"apagar1", P1, "x", "Somar SimplificarPolinómio1 ApagarPolinómio1", P1, "Resultado (soma)", "1"},
+    {"apagar2", P1, "x", "Somar SimplificarPolinómio2 ApagarPolinómio2", "x", "Resultado (soma)", "1"},
+    {"apagar_resultado", P1, "x-2", "Multiplicar ApagarResultado", Produto, "Resultado", ""},
+};
+
+using Form1Operacoes = Janela<Operação>;
+
+TEST_P(Form1Operacoes, EscreveResultadoLegendaEDesenho)
+{
+    const Operação& o = GetParam();
+    Escrever("Polinómio1", o.polinómio1);
+    Escrever("Polinómio2", o.polinómio2);
+    Clicar(o.cliques);
+    EXPECT_EQ(Texto("Resultado"), o.resultado);
+    EXPECT_EQ(Texto("frame3"), o.legenda);
+    EXPECT_EQ(Desenhadas(), o.desenhadas);
+    EXPECT_TRUE(gravador.caixas.empty());
+    EXPECT_EQ(Caixas(), std::string(o.polinómio1) + " | " + o.polinómio2); // as typed
+}
+
+INSTANTIATE_TEST_SUITE_P(Botoes, Form1Operacoes, ::testing::ValuesIn(Operações), Nome);
+
+// The columns holding pure blue (not the blended edges), with their top and bottom blue rows.
+std::map<int, std::pair<int, int>> Azuis(const QImage& imagem)
+{
+    std::map<int, std::pair<int, int>> a;
+    for (int x = 0; x < imagem.width(); ++x)
+        for (int y = 0; y < imagem.height(); ++y)
+            if (imagem.pixel(x, y) == Azul)
+                a.try_emplace(x, y, y).first->second.second = y;
+    return a;
+}
+
+TEST_F(Form1Teste, ExpoenteDesenhadoAcimaDaLinhaEmAzul)
+{
+    Escrever("Polinómio1", "x^2");
+    Escrever("Polinómio2", "0");
+    Clicar("Somar");
+    const auto azuis = Azuis(C("Picture1")->grab().toImage());
+    ASSERT_FALSE(azuis.empty());
+    // First column: the "x" on the line; last: the raised "2", neither as low nor as high.
+    const auto [x, dois] = std::pair(azuis.begin()->second, azuis.rbegin()->second);
+    EXPECT_LT(dois.second, x.second);
+    EXPECT_LT(dois.first, x.first);
+    EXPECT_NEAR(azuis.begin()->first, 2 + 611 / 50, 2); // from x = 1 of 50, past the 2-pixel border
+}
+
+TEST(Form1CaixasReais, FalhaMostraCaixaModalComTituloIconeETexto)
+{
+    Form1 janela; // its own message boxes
+    QStringList vistas;
+    QTimer vigia; // the box runs its own event loop: a timer reads it and presses OK
+    QObject::connect(&vigia, &QTimer::timeout, &janela, [&] {
+        if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            vistas << caixa->windowTitle() << caixa->text() << QString::number(caixa->icon())
+                   << QString::number(caixa->isModal());
+            QTest::mouseClick(caixa->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    });
+    vigia.start(10);
+    janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"))->setText(QStringLiteral("+x"));
+    QTest::mouseClick(janela.findChild<QAbstractButton*>(QStringLiteral("Somar")), Qt::LeftButton);
+    EXPECT_EQ(vistas.join(u'|').toStdString(),
+              "Erro2 na expressão.|Índice fora do intervalo: falta um termo.|3|1"); // 3: critical
+    EXPECT_EQ(janela.findChild<QWidget*>(QStringLiteral("Resultado"))->property("text"), QString());
+    EXPECT_EQ(janela.findChild<QGroupBox*>(QStringLiteral("frame3"))->title(),
+              QStringLiteral("Resultado (soma)"));
+}
+
+TEST_F(Form1Teste, RuffiniMostraTabelaQuocienteERestoApagarEscondeERecusaDevolveOFoco)
+{
+    Clicar("Ruffini");
+    EXPECT_EQ(Texto("Div"), "2");
+    EXPECT_EQ(Tabela(), "1 -3 5 -2 -1 / 2 -2 6 8 / 1 -1 3 4 7"); // no product under the remainder
+    EXPECT_TRUE(Visível("Div") && Visível("Line1"));
+    EXPECT_EQ(Texto("Resultado"), "x^3-x^2+3x+4");
+    EXPECT_EQ(Texto("Label16"), "7");
+    EXPECT_EQ(Desenhadas(), "25"); // the rules and the quotient
+    // The rules lie under the cells: the one at y = 1740 twips is black where no cell covers it.
+    EXPECT_EQ(C("Picture2")->grab().toImage().pixel(2 + 700 / 15, 2 + 1740 / 15), Preto);
+    Clicar("ApagarRuffini");
+    EXPECT_EQ(Tabela(), " /  / ");
+    EXPECT_FALSE(Visível("Div") || Visível("Line1"));
+    EXPECT_EQ(Texto("Label16") + Desenhadas(), "");
+    EXPECT_EQ(Caixas(), "x^4-3x^3+5x^2-2x-1 | x-2");
+    EXPECT_EQ(Texto("Coef(0)"), "1"); // hidden cells keep their texts
+    // A refusal clears the table and sends the focus to the box at fault.
+    Clicar("Ruffini");
+    C<QLineEdit>("Polinómio1")->setText(QStringLiteral("7"));
+    C("Polinómio2")->setFocus();
+    Clicar("Ruffini");
+    ASSERT_EQ(gravador.caixas.size(), 1U); // the first division showed none
+    const testes::CaixaMostrada& caixa = gravador.caixas[0];
+    EXPECT_EQ(caixa.título + " | " + caixa.texto, "Vendrix | O dividendo não é um polinómio válido.");
+    EXPECT_EQ(caixa.ícone, runtime::Ícone::Informação);
+    EXPECT_EQ(Tabela() + Texto("Label16"), " /  / ");
+    EXPECT_EQ(janela.focusWidget(), C("Polinómio1"));
+}
+
+// What a screen reader finds for a control, walking the window's
+// accessibility tree from the top: its name and its description.
+std::optional<std::pair<std::string, std::string>> Ler(QAccessibleInterface* i, Cadeia nome)
+{
+    using enum QAccessible::Text;
+    if (i == nullptr)
+        return std::nullopt;
+    if (i->object() != nullptr && i->object()->objectName() == QString::fromUtf8(nome))
+        return std::pair{i->text(Name).toStdString(), i->text(Description).toStdString()};
+    for (int k = 0; k < i->childCount(); ++k)
+        if (auto lido = Ler(i->child(k), nome))
+            return lido;
+    return std::nullopt;
+}
+
+constexpr Cadeia Reduzir = "Reduzir os termos semelhantes e ordenar o polinómio.";
+constexpr Cadeia Soma = "x elevado a 4 - 3x elevado a 3 + 5x elevado a 2 - x - 3";
+
+struct Leitura
+{
+    Cadeia nome, cliques, controlo, lido, descrito; // lido: the accessible name, if checked
+};
+
+void PrintTo(const Leitura& l, std::ostream* os) { *os << l.nome; }
+
+constexpr Leitura Leituras[] = {
+    {"reduzir", "", "SimplificarPolinómio2", "Reduzir os termos semelhantes e ordenar o polinómio", Reduzir},
+    {"multiplicar", "", "Multiplicar", "Multiplicar", "Multiplicar o Polinómio1 pelo  Polinómio2."},
+    {"soma", "Somar", "Picture1", nullptr, Soma},
+    {"soma_apagada", "Somar ApagarResultado", "Picture1", nullptr, ""},
+    {"por_cima", "Subtrair Somar", "Picture1", nullptr, Soma},
+    {"outra_area_fica", "SimplificarPolinómio2 ApagarPolinómio1", "Picture4", nullptr, "x - 2"},
+    {"quociente", "Ruffini", "Picture5", nullptr, "x elevado a 3 - x elevado a 2 + 3x + 4"},
+};
+
+using Form1Acessivel = Janela<Leitura>;
+
+TEST_P(Form1Acessivel, LeitorDeEcraEncontraNomeEDescricao)
+{
+    Clicar(GetParam().cliques);
+    const auto lido = Ler(QAccessible::queryAccessibleInterface(&janela), GetParam().controlo);
+    ASSERT_TRUE(lido.has_value()) << "not reachable";
+    if (GetParam().lido != nullptr) { // a button: the toolkit names a picture area after its frame
+        EXPECT_EQ(lido->first, GetParam().lido);
+        EXPECT_EQ(C(GetParam().controlo)->toolTip().toStdString(), GetParam().descrito);
+    }
+    EXPECT_EQ(lido->second, GetParam().descrito);
+}
+
+INSTANTIATE_TEST_SUITE_P(Form1, Form1Acessivel, ::testing::ValuesIn(Leituras), Nome);
+
+} // namespace
+} // namespace vendrix::ui
+
+// Test discovery runs this outside ctest: no screen is needed unless one is chosen.
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication aplicação(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
