@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: MIT
-#include "entradas.h"
-#include "fechador.h"
 #include "ui/form1.h"
 
 #include <QAbstractButton>
-#include <QGroupBox>
-#include <QLabel>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
+#include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
+#include <iostream>
+#include <numeric>
+#include <random>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -24,273 +24,218 @@
 namespace vendrix::monkey {
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool ComAsan = true;
-#elif defined(__has_feature)
-constexpr bool ComAsan = __has_feature(address_sanitizer);
-#else
-constexpr bool ComAsan = false;
-#endif
+using Relógio = std::chrono::steady_clock;
+using Sorte = std::mt19937_64;
+using std::to_string;
 
-// Between step 1,000 (caches, fonts and the allocator's pools warm) and
-// step 10,000 the resident memory may grow by this much at most: a text
-// kept per command that is never let go grows without bound, far beyond.
-constexpr long CrescimentoMáximoKiB = 32 * 1024;
+// Near misses and edges of the notation, decimals, numbers past every integer and float range,
+// divisors (first degree, constant, bare x) and divisors as interpreter expressions.
+// clang-format off
+constexpr const char* Fixos =
+    "+x|x^|3X^2|x^-2|x^2.5|1.5x|2,5x|x^^2|xx|x2|^2|--x|x+|x-|| |x ^2|x^ 2|3x^2+|x^1e3|1e5x|+|-|x^+2|0x^3|0|"
+    "-0|x^0|x^1|3x^2-3x^2|x-x|2x^2x|x*x|(x-1)|x^2+1=0|x\t-1|x\xC2\xA0-1|\xC3\xB3x|1/2x|x/2|32767x-1|32768x-1|"
+    "-32769x|x^32768+x|2147483648x^2|-2147483649x|x^2147483648|9999999x|10000000x|1e39x|x^1e39|"
+    "9223372036854775808x|340282356779733661637539395458142568448x-1|"
+    "-1234567890123456789012345678901234567890x^2|x^99999999999999999999|3x-2|-5x-7|x|2x+1|-x|x+0|7|-3|"
+    "sqr(2)x-1|pi*x-1|sin(1)x+2|x/0|log(0)x|2^1000x-1|exp(1000)x|1/0|rnd*x|x)|(x-1|abs(-3)x+1|sqr(-1)x|x*x-1|"
+    "2*x+1|e*x|cos(pi)x-1|int(2.7)x|x--1|sqr(x)|fact(200)x-1|x^0.5-1|1e308x-1e308|atn(1)*4x-pi";
 
-constexpr std::array<const char*, 10> Botões = {
-    "SimplificarPolinómio1",
-    "SimplificarPolinómio2",
-    "ApagarPolinómio1",
-    "ApagarPolinómio2",
-    "ApagarResultado",
-    "Somar",
-    "Subtrair",
-    "Multiplicar",
-    "Ruffini",
-    "ApagarRuffini",
+// clang-format on
+
+// Every draw is a statement of its own, never two in one expression, whose order of evaluation
+// the language leaves open: so a seed gives the same texts under g++ and clang.
+long long Entre(Sorte& s, long long a, long long b) { return std::uniform_int_distribution(a, b)(s); }
+
+long long Índice(Sorte& s, long long n) { return Entre(s, 0, n - 1); }
+
+bool Moeda(Sorte& s, double p) { return std::bernoulli_distribution(p)(s); }
+
+std::string Termo(Sorte& s, long long c, long long e) // now and then "1x", "x^1" or "x^0" written out
+{
+    const bool um = Moeda(s, 0.1), x = e > 0 || Moeda(s, 0.05), comExpoente = e != 1 || Moeda(s, 0.05);
+    std::string t = c < 0 ? "-" : "+";
+    if (!x || (c != 1 && c != -1) || um)
+        t += to_string(c < 0 ? -c : c);
+    if (x)
+        t += comExpoente ? "x^" + to_string(e) : "x";
+    return t;
+}
+
+// Well formed; now and then with like terms, or its terms out of order.
+std::string Polinómio(Sorte& s, long long grau)
+{
+    std::vector<std::string> termos;
+    for (long long e = grau; e >= 0; --e) {
+        const long long c = e == grau ? Entre(s, 1, 12) : Entre(s, -30, 30);
+        const bool negativo = e == grau && Moeda(s, 0.3);
+        if (c != 0 || Moeda(s, 0.1))
+            termos.push_back(Termo(s, negativo ? -c : c, e));
+        if (Moeda(s, 0.1))
+            termos.push_back(Termo(s, Entre(s, -5, 5), e));
+    }
+    if (Moeda(s, 0.3))
+        std::shuffle(termos.begin(), termos.end(), s);
+    const std::string texto = std::accumulate(termos.begin(), termos.end(), std::string());
+    return texto.starts_with('+') ? texto.substr(1) : texto;
+}
+
+std::string Próxima(Sorte& s) // weights out of 100
+{
+    const long long sorteio = Índice(s, 100);
+    if (sorteio < 30 || sorteio >= 97) // a dividend, now and then thousands of terms long
+        return Polinómio(s, sorteio < 30 ? Entre(s, 1, 10) : Entre(s, 1000, 9000));
+    if (sorteio < 45)
+        return Polinómio(s, 1); // a divisor
+    if (sorteio < 65) {
+        const QStringList fixos = QString::fromUtf8(Fixos).split(u'|');
+        return fixos[Índice(s, fixos.size())].toStdString();
+    }
+    if (sorteio < 75) { // a polynomial with one character dropped, doubled or changed
+        std::string texto = Polinómio(s, Entre(s, 1, 10));
+        const long long i = Índice(s, texto.size()), como = Índice(s, 3);
+        const char troca = "x0123456789+-^.X ,"[Índice(s, 18)];
+        return texto.replace(i, como == 1 ? 0 : 1, como == 2 ? std::string(1, troca) : texto.substr(i, como));
+    }
+    // Any bytes: mostly few, now and then up to 100 KB.
+    const std::size_t teto = std::size_t{1} << Índice(s, 18);
+    std::string bytes(std::min<std::size_t>(Índice(s, teto), 100 * 1024), '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(Índice(s, 256));
+    return bytes;
+}
+
+// Closes every modal window once its event loop runs, as a user who reads nothing would, and adds up
+// the time message boxes exist, from their first event to their end, so a click is timed without them.
+class Fechador : public QObject
+{
+public:
+    Fechador() { qApp->installEventFilter(this); }
+
+    bool eventFilter(QObject* objecto, QEvent* evento) override
+    {
+        auto* janela = qobject_cast<QWidget*>(objecto);
+        if (janela != nullptr && janela->isModal() && evento->type() == QEvent::Show) {
+            ++total;
+            QTimer::singleShot(0, janela, &QWidget::close);
+        }
+        if (caixa == nullptr && qobject_cast<QMessageBox*>(objecto) != nullptr) {
+            caixa = objecto;
+            criada = Relógio::now();
+            connect(objecto, &QObject::destroyed, this, [this] {
+                aberta += Relógio::now() - criada;
+                caixa = nullptr;
+            });
+        }
+        return false;
+    }
+
+    const QObject* caixa = nullptr; // the box being timed
+    Relógio::time_point criada{};
+    Relógio::duration aberta{};
+    long total = 0;
 };
 
-long Número(const char* variável, long padrão)
+// Empty when the Ruffini table shows nothing, or exactly the columns 0 … g of a dividend of
+// degree g (1 to 9) with no product under the last one and its remainder in Label16.
+std::string ProblemaDaTabela(const QWidget& j)
 {
-    const char* v = std::getenv(variável);
-    return v == nullptr ? padrão : std::strtol(v, nullptr, 10);
+    const auto w = [&](const std::string& n) { return j.findChild<QWidget*>(QString::fromStdString(n)); };
+    const auto vê = [&](auto m, long i) { return w(m + ("(" + to_string(i) + ")"))->isVisibleTo(&j); };
+    long g = -1;
+    for (long i = 0; i <= 10; ++i)
+        g += vê("Coef", i);
+    std::string erro;
+    for (long i = 0; i <= 10; ++i)
+        if (vê("Coef", i) != (i <= g) || vê("Ter", i) != (i <= g) || (i < 10 && vê("Seg", i) != (i < g)))
+            erro += " column " + to_string(i);
+    if (w("Div")->isVisibleTo(&j) != (g >= 0) || w("Line1")->isVisibleTo(&j) != (g >= 0) || g == 0 || g > 9)
+        erro += " Div, Line1 or degree";
+    const QString resto = g < 0 ? QString() : w("Ter(" + to_string(g) + ")")->property("text").toString();
+    if (w("Label16")->property("text").toString() != resto)
+        erro += " Label16 is not the remainder";
+    return erro.empty() ? erro : "degree " + to_string(g) + ":" + erro;
 }
 
 long ResidenteKiB()
 {
-    std::ifstream statm("/proc/self/statm");
     long páginas = 0, residentes = 0;
-    statm >> páginas >> residentes;
+    std::ifstream("/proc/self/statm") >> páginas >> residentes;
     return residentes * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-// A text as it can be quoted in a report: its length and its start, with
-// every byte outside printable ASCII escaped.
-std::string Resumo(const QString& texto)
+TEST(Macaco, UsoAoAcasoNaoEstragaAJanela)
 {
-    const std::string utf8 = texto.toStdString();
-    std::string r = "(" + std::to_string(utf8.size()) + " bytes) \"";
-    for (std::size_t i = 0; i < utf8.size() && i < 100; ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
-            r += static_cast<char>(c);
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            r += hex;
-        }
-    }
-    return r + (utf8.size() > 100 ? "\"..." : "\"");
-}
-
-// The Ruffini table's controls, found by name once.
-struct Tabela
-{
-    explicit Tabela(const QWidget& janela)
-    {
-        const auto achar = [&](const std::string& nome) {
-            return janela.findChild<QWidget*>(QString::fromStdString(nome));
-        };
-        for (std::size_t i = 0; i < Coef.size(); ++i) {
-            Coef[i] = achar("Coef(" + std::to_string(i) + ")");
-            Ter[i] = achar("Ter(" + std::to_string(i) + ")");
-        }
-        for (std::size_t i = 0; i < Seg.size(); ++i)
-            Seg[i] = achar("Seg(" + std::to_string(i) + ")");
-        Div = achar("Div");
-        Line1 = achar("Line1");
-        Label16 = janela.findChild<QLabel*>(QStringLiteral("Label16"));
-    }
-
-    std::array<QWidget*, 11> Coef{};
-    std::array<QWidget*, 10> Seg{};
-    std::array<QWidget*, 11> Ter{};
-    QWidget* Div = nullptr;
-    QWidget* Line1 = nullptr;
-    QLabel* Label16 = nullptr;
-};
-
-// Empty when the table shows nothing, or exactly the columns 0 … g of a
-// dividend of degree g (1 to 9) with no product under the last one, its
-// remainder repeated beside it; otherwise what is wrong.
-std::string ProblemaDaTabela(const Tabela& t, const QWidget& janela)
-{
-    const auto visível = [&](const QWidget* w) { return w->isVisibleTo(&janela); };
-    const auto visíveis = std::count_if(t.Coef.begin(), t.Coef.end(), visível);
-    const long g = static_cast<long>(visíveis) - 1;
-    std::string forma;
-    for (std::size_t i = 0; i < t.Coef.size(); ++i) {
-        const auto col = static_cast<long>(i);
-        if (visível(t.Coef[i]) != (col <= g) || visível(t.Ter[i]) != (col <= g) ||
-            (i < t.Seg.size() && visível(t.Seg[i]) != (col < g)))
-            forma += " column " + std::to_string(i);
-    }
-    if (visível(t.Div) != (g >= 0) || visível(t.Line1) != (g >= 0))
-        forma += " Div/Line1";
-    if (!forma.empty())
-        return "cells out of shape for degree " + std::to_string(g) + ":" + forma;
-    if (g == -1)
-        return t.Label16->text().isEmpty() ? "" : "remainder shown without a table";
-    if (g < 1 || g > 9)
-        return "table of degree " + std::to_string(g);
-    const QString resto = t.Ter[static_cast<std::size_t>(g)]->property("text").toString();
-    if (t.Label16->text() != resto)
-        return "Label16 " + Resumo(t.Label16->text()) + " is not Ter(" + std::to_string(g) + ") " +
-               Resumo(resto);
-    return "";
-}
-
-bool LegendaConhecida(const QString& legenda)
-{
-    for (const char* l :
-         {"Resultado", "Resultado (soma)", "Resultado (subtração)", "Resultado (multiplicação)"})
-        if (legenda == QString::fromUtf8(l))
-            return true;
-    return false;
-}
-
-struct Tempos
-{
-    std::vector<double> ms;
-    double pior = 0;
-    std::string piorPasso;
-    long maisCaixas = 0; // boxes raised by one click
-    std::string passoDeMaisCaixas;
-};
-
-class Macaco : public ::testing::Test
-{
-protected:
-    Macaco() { janela.show(); }
-
-    // Small printable texts are typed key by key; the rest, bytes and huge
-    // texts that nobody types, are pasted in one go.
-    void Escrever(QLineEdit* caixa, const Entrada& e, QString& esperado, std::string& relato)
-    {
-        esperado = QString::fromUtf8(e.texto.data(), static_cast<qsizetype>(e.texto.size()));
-        const bool teclável = e.texto.size() <= 40 && std::all_of(e.texto.begin(), e.texto.end(), [](char c) {
-                                  return c >= 0x20 && c < 0x7F;
-                              });
-        if (teclável) {
-            caixa->clear();
-            QTest::keyClicks(caixa, esperado);
-        } else {
-            caixa->setText(esperado);
-        }
-        relato += std::string(" typed ") + NomeDaEspécie(e.espécie) + " into " +
-                  caixa->objectName().toStdString() + ";";
-    }
-
-    QAbstractButton* Botão(const char* nome)
-    {
-        return janela.findChild<QAbstractButton*>(QString::fromUtf8(nome));
-    }
-
+    const auto semente = std::strtoull(std::getenv("VENDRIX_MACACO_SEMENTE"), nullptr, 10);
+    const long passos = std::strtol(std::getenv("VENDRIX_MACACO_PASSOS"), nullptr, 10);
     ui::Form1 janela; // real modal boxes, closed by the Fechador
-};
-
-TEST_F(Macaco, UsoAoAcasoNaoEstragaAJanela)
-{
-    const auto semente = static_cast<std::uint64_t>(Número("VENDRIX_MACACO_SEMENTE", 1));
-    const long passos = Número("VENDRIX_MACACO_PASSOS", 2000);
-    Gerador gerador(semente);
+    janela.show();
+    Sorte sorte(semente);
     Fechador fechador;
-    const Tabela tabela(janela);
-    auto* p1 = janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"));
-    auto* p2 = janela.findChild<QLineEdit*>(QStringLiteral("Polinómio2"));
-    auto* frame3 = janela.findChild<QGroupBox*>(QStringLiteral("frame3"));
-    ASSERT_TRUE(p1 != nullptr && p2 != nullptr && frame3 != nullptr);
-    QString esperado1 = p1->text(), esperado2 = p2->text();
-    Tempos tempos;
-    long rss1 = 0, rss1000 = 0, rss10000 = 0;
+    QLineEdit* const caixas[] = {janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1")),
+                                 janela.findChild<QLineEdit*>(QStringLiteral("Polinómio2"))};
+    ASSERT_TRUE(caixas[0] != nullptr && caixas[1] != nullptr);
+    QString esperados[] = {caixas[0]->text(), caixas[1]->text()};
+    auto botões = janela.findChildren<QAbstractButton*>(); // in the order they were built
+    botões.removeIf([](const QAbstractButton* b) { return b->objectName() == QStringLiteral("Sair"); });
+    ASSERT_GT(passos, 0);
+    std::vector<std::pair<double, long>> ms; // click time, step
+    long rss1000 = 0, rss10000 = 0;
     const long rssInício = ResidenteKiB();
-
     for (long passo = 1; passo <= passos; ++passo) {
-        std::string relato = "seed " + std::to_string(semente) + " step " + std::to_string(passo) + ":";
-        if (gerador.Moeda(0.35))
-            Escrever(p1, gerador.Próxima(), esperado1, relato);
-        if (gerador.Moeda(0.35))
-            Escrever(p2, gerador.Próxima(), esperado2, relato);
-        const char* nome = Botões[gerador.Índice(Botões.size())];
-        relato += std::string(" click ") + nome + " with Polinómio1 " + Resumo(esperado1) + ", Polinómio2 " +
-                  Resumo(esperado2);
-
-        // The input boxes lay out what was typed before the user can click;
-        // that time is not the click's.
-        QCoreApplication::processEvents();
-        const long caixasAntes = fechador.Total();
-        const Relógio::duration antes = fechador.Aberta();
+        for (std::size_t k = 0; k < 2; ++k) {
+            if (!Moeda(sorte, 0.35))
+                continue;
+            const std::string texto = Próxima(sorte);
+            esperados[k] = QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
+            // Short printable texts are typed key by key; bytes and huge texts are pasted.
+            const bool teclável =
+                texto.size() <= 40 && std::ranges::all_of(texto, [](char c) { return c >= ' ' && c <= '~'; });
+            caixas[k]->setText(teclável ? QString() : esperados[k]);
+            if (teclável)
+                QTest::keyClicks(caixas[k], esperados[k]);
+        }
+        QAbstractButton* botão = botões[Índice(sorte, botões.size())];
+        const std::string relato = "step " + to_string(passo) + ": " + botão->objectName().toStdString();
+        QCoreApplication::processEvents(); // laying out what was typed is not the click's time
+        const Relógio::duration antes = fechador.aberta;
         const Relógio::time_point início = Relógio::now();
-        QTest::mouseClick(Botão(nome), Qt::LeftButton);
-        const Relógio::duration gasto = Relógio::now() - início - (fechador.Aberta() - antes);
-        const double ms = std::chrono::duration<double, std::milli>(gasto).count();
-        tempos.ms.push_back(ms);
-        if (ms > tempos.pior) {
-            tempos.pior = ms;
-            tempos.piorPasso = relato;
-        }
-        if (fechador.Total() - caixasAntes > tempos.maisCaixas) {
-            tempos.maisCaixas = fechador.Total() - caixasAntes;
-            tempos.passoDeMaisCaixas = relato;
-        }
-
-        ASSERT_EQ(p1->text(), esperado1) << relato;
-        ASSERT_EQ(p2->text(), esperado2) << relato;
-        const std::string tabelaErrada = ProblemaDaTabela(tabela, janela);
-        ASSERT_EQ(tabelaErrada, "") << relato;
-        ASSERT_TRUE(LegendaConhecida(frame3->title())) << Resumo(frame3->title()) << " " << relato;
+        QTest::mouseClick(botão, Qt::LeftButton);
+        const auto gasto = Relógio::now() - início - (fechador.aberta - antes);
+        ms.emplace_back(std::chrono::duration<double, std::milli>(gasto).count(), passo);
+        ASSERT_EQ(caixas[0]->text(), esperados[0]) << relato;
+        ASSERT_EQ(caixas[1]->text(), esperados[1]) << relato;
+        ASSERT_EQ(ProblemaDaTabela(janela), "") << relato;
         ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << relato;
-
-        if (passo == 1)
-            rss1 = ResidenteKiB();
-        if (passo == 1000)
-            rss1000 = ResidenteKiB();
-        if (passo == 10000)
-            rss10000 = ResidenteKiB();
+        if (passo == 1000 || passo == 10000)
+            (passo == 1000 ? rss1000 : rss10000) = ResidenteKiB();
     }
-
-    std::sort(tempos.ms.begin(), tempos.ms.end());
-    const auto p99 = tempos.ms.empty() ? 0.0 : tempos.ms[tempos.ms.size() * 99 / 100];
-    const long rssFim = ResidenteKiB();
-    std::printf("monkey: seed %llu, %ld steps, %ld boxes closed\n",
-                static_cast<unsigned long long>(semente),
-                passos,
-                fechador.Total());
-    std::printf("monkey: click time without boxes: p99 %.2f ms, max %.2f ms, %s\n",
-                p99,
-                tempos.pior,
-                tempos.piorPasso.c_str());
-    std::printf("monkey: resident KiB: start %ld, step 1 %ld, step 1000 %ld, step 10000 %ld, end %ld\n",
-                rssInício,
-                rss1,
-                rss1000,
-                rss10000,
-                rssFim);
-    std::printf(
-        "monkey: most boxes from one click: %ld, %s\n", tempos.maisCaixas, tempos.passoDeMaisCaixas.c_str());
-    for (const auto& [caixa, vezes] : fechador.vistas)
-        std::printf("monkey: box %6ld x %s\n", vezes, caixa.c_str());
-    if (passos >= 10000 && !ComAsan) { // the sanitizer keeps freed memory in quarantine
-        EXPECT_LE(rss10000 - rss1000, CrescimentoMáximoKiB);
-    }
+    std::ranges::sort(ms);
+    std::cout << "monkey: seed " << semente << ", " << passos << " steps, " << fechador.total
+              << " boxes closed; click time without boxes: p99 " << ms[ms.size() * 99 / 100].first
+              << " ms, max " << ms.back().first << " ms (step " << ms.back().second
+              << "); resident KiB: start " << rssInício << ", step 1000 " << rss1000 << ", step 10000 "
+              << rss10000 << ", end " << ResidenteKiB() << "\n";
+    // A leak per command outgrows 32 MiB from step 1,000 (caches warm) to 10,000; ASan keeps freed memory.
+#ifndef __SANITIZE_ADDRESS__
+    EXPECT_LE(passos < 10000 ? 0 : rss10000 - rss1000, 32 * 1024);
+#endif
 }
 
 } // namespace
 } // namespace vendrix::monkey
 
-// --passos=N and --semente=N choose the run, as do VENDRIX_MACACO_PASSOS
-// and VENDRIX_MACACO_SEMENTE; the command line wins.
+// The run is chosen by VENDRIX_MACACO_PASSOS and VENDRIX_MACACO_SEMENTE, or --passos=N and --semente=N.
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication aplicação(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a.starts_with("--passos="))
-            setenv("VENDRIX_MACACO_PASSOS", a.c_str() + 9, 1);
-        else if (a.starts_with("--semente="))
-            setenv("VENDRIX_MACACO_SEMENTE", a.c_str() + 10, 1);
-    }
+    setenv("VENDRIX_MACACO_PASSOS", "2000", 0);
+    setenv("VENDRIX_MACACO_SEMENTE", "1", 0);
+    for (int i = 1; i < argc; ++i)
+        for (const auto& [opção, variável] :
+             {std::pair{"--passos=", "VENDRIX_MACACO_PASSOS"}, {"--semente=", "VENDRIX_MACACO_SEMENTE"}})
+            if (std::string_view(argv[i]).starts_with(opção))
+                setenv(variável, argv[i] + std::string_view(opção).size(), 1);
     return RUN_ALL_TESTS();
 }
