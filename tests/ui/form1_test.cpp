@@ -210,6 +210,25 @@ TEST_F(Form1Teste, ExpoenteDesenhadoAcimaDaLinhaEmAzul)
     EXPECT_NEAR(azuis.begin()->first, 2 + 611 / 50, 2); // from x = 1 of 50, past the 2-pixel border
 }
 
+// A drawing is kept while the window is hidden, and the next one lands on top of it.
+TEST_F(Form1Teste, DesenhoSobreviveAoEsconderEOSeguinteFicaPorCima)
+{
+    Escrever("Polinómio1", "x");
+    Escrever("Polinómio2", "0");
+    Clicar("Somar");
+    const QImage primeiro = C("Picture1")->grab().toImage();
+    janela.hide();
+    janela.show();
+    EXPECT_EQ(C("Picture1")->grab().toImage(), primeiro);
+    Escrever("Polinómio1", "1");
+    Clicar("Somar");
+    const QImage segundo = C("Picture1")->grab().toImage();
+    const auto antes = Azuis(primeiro), depois = Azuis(segundo);
+    EXPECT_GT(depois.size(), antes.size());
+    for (const auto& [x, coluna] : antes)
+        EXPECT_EQ(segundo.pixel(x, coluna.first), Azul) << x;
+}
+
 TEST(Form1CaixasReais, FalhaMostraCaixaModalComTituloIconeETexto)
 {
     Form1 janela; // its own message boxes
