@@ -11,8 +11,7 @@ namespace vendrix::runtime {
 // The numbers are those the program has always reported, so that a user or a
 // test can tell one failure from another by number alone. Append-only: a
 // number never changes meaning and is never reused.
-enum class Código : int
-{
+enum class Código : int {
     Nenhum = 0,
     // A value outside the domain of a mathematical routine (square root or
     // logarithm of a negative number, a negative base to a broken power).

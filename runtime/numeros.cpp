@@ -30,7 +30,7 @@ bool ÉAlgarismo(char c) noexcept { return c >= '0' && c <= '9'; }
 // The longest number at the start of a text: sign, digits, ".", exponent.
 struct NúmeroLido
 {
-    std::size_t fim = 0;       // bytes read, 0 when no number is there
+    std::size_t fim = 0; // bytes read, 0 when no number is there
     std::size_t fimMantissa = 0;
     bool temAlgarismos = false;
 };
@@ -115,8 +115,8 @@ std::string TextoGeral(Real valor, int algarismos)
     if (valor == 0)
         return "0";
     std::array<char, 64> buffer{};
-    const auto [fim, erro] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), valor, std::chars_format::general, algarismos);
+    const auto [fim, erro] = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), valor, std::chars_format::general, algarismos);
     std::string texto(buffer.data(), erro == std::errc{} ? fim : buffer.data());
     for (char& c : texto)
         if (c == 'e')

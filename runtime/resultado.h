@@ -17,13 +17,11 @@ class [[nodiscard]] Resultado
 public:
     Resultado(T valor)
         : conteúdo(std::in_place_index<0>, std::move(valor))
-    {
-    }
+    {}
 
     Resultado(Erro erro)
         : conteúdo(std::in_place_index<1>, std::move(erro))
-    {
-    }
+    {}
 
     [[nodiscard]] bool Ok() const noexcept { return conteúdo.index() == 0; }
 
@@ -61,8 +59,7 @@ public:
 
     Resultado(Erro erro)
         : falha(std::move(erro))
-    {
-    }
+    {}
 
     [[nodiscard]] bool Ok() const noexcept { return !falha.has_value(); }
 

@@ -5,8 +5,7 @@
 
 namespace vendrix::runtime {
 
-enum class Ícone
-{
+enum class Ícone {
     Crítico,    // the stop sign of the engine's failure reports
     Informação, // the "i" of the division's messages
 };
