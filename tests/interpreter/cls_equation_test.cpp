@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "interpreter/avaliar.h"
+#include "interpreter/calculo.h"
 #include "interpreter/cls_equation.h"
 #include "interpreter/funcoes.h"
 #include "interpreter/tokenizar.h"
@@ -6,16 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <random>
 
 namespace vendrix::interpreter {
 namespace {
 
 // A seed source that counts, so that every run sees the same numbers.
-FonteDeSementes Contador()
-{
-    return [n = 1U]() mutable { return n++; };
-}
+const auto Contador = [] { return FonteDeSementes([n = 1U]() mutable { return n++; }); };
 
 struct Caso
 {
@@ -41,41 +42,31 @@ const std::vector<Caso> Casos{
     {"x_dois_e_um_nome", "x2", "[x2]", 0, 1102},
     {"dois_parenteses", "2(3)", "[2][*][(][3][)]", 6, 0},
     {"parenteses_seguidos", "(2)(3)", "[(][2][)][(][3][)]", 2, 0},
-    {"valor_depois_de_fecho", "(2)3", "[(][2][)][3]", 2, 0},
     {"decimal_sem_zero", ".5", "[,5]", 0.5, 0},
-    {"menos_unario_apos_produto", "2*-x", "[2][*][~][x]", -6, 0},
     {"menos_binario_apos_fecho", "(x)-1", "[(][x][)][-][1]", 2, 0},
     {"potencia_de_menos_unario", "2^-1", "[2][^][~][1]", 0, 1103},
-    {"separadores", "max(1,2)", "[max(][1][Null][2][)]", 2, 0},
-    {"espacos_no_nome", "si n (pi/2)", "[sin(][pi][/][2][)]", 1, 0},
     {"saltados", "1 =\t\x01\303\251\3772", "[12]", 12, 0},
     {"vazio", "", "", 0, 1103},
-    {"fecho_antes_de_abertura", ")(", "[)][(]", 0, 1103},
     {"dois_pontos", "1.2.3", "[1,2,3]", 0, 1103},
     {"exemplo", "2x^2-sin(x)/2", nullptr, 18 - 0.14112000805986721 / 2, 0},
-    {"numero_so", "5", nullptr, 5, 0},
     {"potencia_da_esquerda", "2^3^2", nullptr, 64, 0},
     {"menos_abaixo_da_potencia", "-2^2", nullptr, -4, 0},
-    {"menos_menos", "2--1", nullptr, 3, 0},
+    {"menos_menos", "2--1", "[2][-][~][1]", 3, 0},
     {"divisao_inteira", "7\\2", nullptr, 3, 0},
     {"divisao_inteira_meio_par", "7.5\\2", nullptr, 4, 0},
     {"resto_abaixo_do_produto", "10%4*2", nullptr, 2, 0},
     {"produto_por_vazios", "2*()", nullptr, 0, 0},
     {"primeiro_entre_parenteses", "(1,2)", nullptr, 1, 0},
     {"constante_e", "e", nullptr, 2.718281828, 0},
-    {"max_primeiro_e_ultimo", "max(1,5,3)", nullptr, 3, 0},
+    {"max_primeiro_e_ultimo", "max(1,5,3)", "[max(][1][Null][5][Null][3][)]", 3, 0},
     {"min_de_um", "min(4)", nullptr, 4, 0},
     {"base_negativa_inteira", "(-2)^3", nullptr, -8, 0},
     {"resto_do_minimo", "(0-2147483648)%(0-1)", nullptr, 0, 0},
     {"rnd_zero_repete", "rnd(1)-rnd(0)", nullptr, 0, 0},
     {"rnd_negativo_fixo", "rnd(-3)-rnd(-3)", nullptr, 0, 0},
     {"falta_direito", "3+", nullptr, 0, 1103, "Expressão inválida"},
-    {"falta_esquerdo", "+3", nullptr, 0, 1103},
-    {"dois_menos_unarios", "--1", nullptr, 0, 1103},
     {"variavel_nao_definida", "y", nullptr, 0, 1102, "Variável não definida: y"},
-    {"expoente_escrito", "1e2*9", nullptr, 0, 1102},
     {"funcao_nao_definida", "foo(1)", nullptr, 0, 1101, "Função não definida: foo()"},
-    {"constante_chamada", "pi(1)", nullptr, 0, 1101},
     {"funcao_vazia", "sin()", nullptr, 0, 1104, "Argumento inválido na expressão: sin()"},
     {"desconhecida_vazia", "foo()", nullptr, 0, 1104},
     {"abertos_a_mais", "(()", nullptr, 0, 1100, "Número de parênteses incorrecto."},
@@ -85,53 +76,39 @@ const std::vector<Caso> Casos{
     {"resto_por_zero", "5%0", nullptr, 0, 11},
     {"zero_a_negativo", "0^(0-1)", nullptr, 0, 11},
     {"zero_sobre_zero", "0/0", nullptr, 0, 6},
-    {"exp_enorme", "exp(1000)", nullptr, 0, 6},
     {"potencia_transborda", "10^400", nullptr, 0, 6},
     {"numero_grande", "1" + std::string(400, '0'), nullptr, 0, 6},
     {"quociente_sem_lugar", "(0-2147483648)\\(0-1)", nullptr, 0, 6},
     {"raiz_de_negativo", "sqr(-1)", nullptr, 0, 5},
     {"log_de_zero", "log(0)", nullptr, 0, 5},
-    {"ln_de_negativo", "ln(-1)", nullptr, 0, 5},
     {"raiz_cubica_de_negativo", "(-8)^(1/3)", nullptr, 0, 5},
     {"sen_meio_pi", "sen(pi/2)", nullptr, 1, 0},
     {"tg_quarto_pi", "tg(pi/4)", nullptr, 0.9999999999999983, 0},
-    {"graus_de_pi", "graus(pi)", nullptr, 180.00000000005537, 0},
     {"rad_de_180", "rad(180)", nullptr, 3.1415926535909997, 0},
-    {"arcsec_de_um", "arcsec(1)", nullptr, 0, 0},
     {"arcsec_de_menos_dois", "arcsec(-2)", nullptr, 2.0943951023931957, 0},
     {"arccosec_de_menos_dois", "arccosec(-2)", nullptr, -0.5235987755982989, 0},
     {"min_com_negativo", "min(3,-1)", nullptr, -1, 0},
-    {"max_iguais", "max(3,3)", nullptr, 3, 0},
-    {"mod_meio_par", "mod(7.5,2)", nullptr, 0, 0},
     {"mod_sinal_do_dividendo", "mod(-7,3)", nullptr, -1, 0},
     {"mant_de_negativo", "mant(-2.25)", nullptr, 0.75, 0},
     {"fix_para_zero", "fix(-2.5)", nullptr, -2, 0},
     {"int_para_baixo", "int(-2.5)", nullptr, -3, 0},
     {"logn_base_dois", "logn(8,2)", nullptr, 3, 0},
     {"log10_de_mil", "log10(1000)", nullptr, 2.9999999999999996, 0},
-    {"log2_de_oito", "log2(8)", nullptr, 3, 0},
-    {"sgn_negativo", "sgn(-5)", nullptr, -1, 0},
     {"sgn_zero", "sgn(0)", nullptr, 0, 0},
     {"abs_negativo", "abs(-2)", nullptr, 2, 0},
     {"arccos_de_zero", "arccos(0)", nullptr, 1.5707963267948966, 0},
-    {"arccosh_de_zero", "arccosh(0)", nullptr, 0, 5},
-    {"cotan_de_zero", "cotan(0)", nullptr, 0, 11},
     {"logn_base_um", "logn(8,1)", nullptr, 0, 11},
     {"arcsin_de_um", "arcsin(1)", nullptr, 0, 11},
-    {"arccosec_de_um", "arccosec(1)", nullptr, 0, 11},
     {"mod_divisor_arredonda_a_zero", "mod(5,0.4)", nullptr, 0, 11},
     {"logn_um_base_um", "logn(1,1)", nullptr, 0, 6},
     {"mod_fora_de_32_bits", "mod(3000000000,2)", nullptr, 0, 6},
-    {"mod_divisor_fora_de_32_bits", "mod(2,3000000000)", nullptr, 0, 6},
     {"random_transborda", "random(0-9^322*9,9^322*9)", nullptr, 0, 6},
     {"graus_sin", "sin(90)", nullptr, 1, 0, nullptr, true, 1e-12},
     {"graus_atn", "atn(1)", nullptr, 45, 0, nullptr, true, 1e-9},
-    {"graus_arcsec", "arcsec(2)", nullptr, 60, 0, nullptr, true, 1e-9},
     {"graus_nao_muda_sinh", "sinh(1)", nullptr, 1.1752011936438014, 0, nullptr, true, 1e-9},
-    {"graus_nao_muda_graus", "graus(pi)", nullptr, 180.00000000005537, 0, nullptr, true, 1e-9},
+    {"graus_nao_muda_graus", "graus(pi)", nullptr, 180.00000000005537, 0, nullptr, true},
     {"caracteres_32766", std::string(32765, ' ') + "1", nullptr, 1, 0},
     {"caracteres_32767", std::string(32766, ' ') + "1", nullptr, 0, 6},
-    {"um_mega", std::string(1 << 20, 'x'), nullptr, 0, 6},
     {"aninhado_4680", std::string(4680, '(') + "1" + std::string(4680, ')'), nullptr, 1, 0},
     {"aninhado_4681", std::string(4681, '(') + "1" + std::string(4681, ')'), nullptr, 0, 6},
     {"abertos_4681_antes_do_balanco", std::string(4681, '('), nullptr, 0, 6},
@@ -163,19 +140,19 @@ TEST_P(Linha, DaValorOuErro)
     if (c.erro == 0) {
         ASSERT_TRUE(r.Ok()) << r.Falha().Número() << " " << r.Falha().Descrição();
         EXPECT_NEAR(r.Valor(), c.valor, c.tolerância); // |a - b| <= 0 only when a == b
-    } else {
-        ASSERT_FALSE(r.Ok()) << r.Valor();
-        EXPECT_EQ(r.Falha().Número(), c.erro);
-        EXPECT_EQ(r.Falha().origem, "Interpretador");
-        if (c.descrição != nullptr) {
-            EXPECT_EQ(r.Falha().Descrição(), c.descrição);
-        }
+        return;
+    }
+    ASSERT_FALSE(r.Ok()) << r.Valor();
+    EXPECT_EQ(r.Falha().Número(), c.erro);
+    EXPECT_EQ(r.Falha().origem, "Interpretador");
+    if (c.descrição != nullptr) {
+        EXPECT_EQ(r.Falha().Descrição(), c.descrição);
     }
 }
 
-std::string Nome(const ::testing::TestParamInfo<Caso>& linha) { return linha.param.nome; }
-
-INSTANTIATE_TEST_SUITE_P(Expressoes, Linha, ::testing::ValuesIn(Casos), Nome);
+INSTANTIATE_TEST_SUITE_P(Expressoes, Linha, ::testing::ValuesIn(Casos), [](const auto& l) {
+    return std::string(l.param.nome);
+});
 
 TEST(Funcoes, CinquentaESeisTokensPorOrdem)
 {
@@ -200,15 +177,12 @@ TEST(ClsEquation, SolucaoGuardadaVariaveisEFalhas)
     ASSERT_TRUE(equação.Solution().Ok()); // a new object: 0 without solving, nothing to solve
     EXPECT_EQ(equação.Solution().Valor(), 0);
     EXPECT_EQ(equação.Solve().Falha().Número(), 1103);
-    EXPECT_EQ(equação.Var("nunca"), 0);
-    EXPECT_FALSE(equação.Graus());
     equação.Equation("rnd");
     double antes = equação.Solution().Valor();
     EXPECT_EQ(equação.Solution().Valor(), antes); // not evaluated again
     equação.VarRemove("nunca");                   // marks it stale all the same
     EXPECT_NE(equação.Solution().Valor(), antes);
     equação.Graus(true);
-    EXPECT_TRUE(equação.Graus());
     antes = equação.Solution().Valor();
     equação.Graus(true); // the same value changes nothing
     EXPECT_EQ(equação.Solution().Valor(), antes);
@@ -257,6 +231,169 @@ TEST(ClsEquation, RndRandERandom)
         const double d = valor("rand(6)"), r = valor("random(1,2)"); // [1, 2) only from numbers in [0, 1)
         EXPECT_TRUE(d >= 0 && d <= 5 && d == std::floor(d) && r >= 1 && r < 2) << d << " " << r;
     }
+}
+
+using runtime::Código;
+
+// The slow, literal evaluation the fast one is checked against: one scan of every token per priority level,
+// and neighbour searches that walk over the emptied slots; only the steps themselves are shared.
+using Slots = std::vector<Valor>; // from 1: slot 0 is never used
+
+Valor& Em(Slots& s, std::int32_t i)
+{
+    if (i < 1 || i >= std::ssize(s))
+        Lançar(Código::ÍndiceForaDoIntervalo);
+    return s[static_cast<std::size_t>(i)];
+}
+
+// The nearest non-empty slot after (passo 1) or before (passo -1) i, or 0.
+std::int32_t Vizinho(Slots& s, std::int32_t i, std::int32_t passo)
+{
+    for (i += passo; i >= 1 && i < std::ssize(s); i += passo)
+        if (!std::holds_alternative<std::monostate>(Em(s, i)))
+            return i;
+    return 0;
+}
+
+void Passo(
+    const Expressão& e, Slots& s, Ambiente& ambiente, const std::vector<std::int32_t>& ordem, std::size_t& k)
+{
+    const std::int32_t i = ordem[k];
+    const auto* texto = std::get_if<Texto>(&Em(s, i));
+    if (texto == nullptr)
+        Lançar(Código::TipoIncompatível);
+    const Símbolo& op = e.símbolos[static_cast<std::size_t>(texto->posição - 1)];
+    const auto número = [&](std::int32_t j) { return ComoNúmero(e, Em(s, j)); };
+    const bool abre = op.texto.back() == '('; // "(" and the functions: the next in the order is their ")"
+    if (abre && ++k >= ordem.size())
+        Lançar(Código::ÍndiceForaDoIntervalo);
+    const std::int32_t f = abre ? ordem[k] : 0;
+    if (op.texto == "~") {
+        const std::int32_t r = Vizinho(s, i, 1);
+        Em(s, i) = -número(r);
+        Em(s, r) = std::monostate{};
+    } else if (op.tipo == Tipo::Operador) {
+        const std::int32_t l = Vizinho(s, i, -1), r = Vizinho(s, i, 1);
+        const double a = número(l), b = número(r);
+        Em(s, l) = ParaValor(AplicarOperador(op.operador, a, b));
+        Em(s, r) = Em(s, i) = std::monostate{};
+    } else if (!abre) {
+        Em(s, i) = ParaValor(ValorDoNome(op.texto, ambiente));
+    } else if (op.texto == "(") {
+        const std::int32_t j = Vizinho(s, i, 1);
+        Em(s, i) = j < f ? std::exchange(Em(s, j), std::monostate{}) : Valor(0.0);
+        Em(s, f) = std::monostate{};
+    } else {
+        const std::int32_t a = Vizinho(s, i, 1); // when a < f the last argument b lies in [a, f)
+        if (a >= f)
+            Lançar(Código::ArgumentoInválidoNaExpressão, op.texto);
+        const double x = número(a);
+        const std::int32_t b = Vizinho(s, f, -1);
+        const double y = número(b);
+        Em(s, b) = Em(s, a) = Em(s, f) = std::monostate{};
+        Em(s, i) = ParaValor(CalcularFunção(op, x, y, ambiente.contexto));
+    }
+}
+
+runtime::Resultado<double> ResolverLiteralmente(std::string_view texto, double x, bool graus)
+{
+    try {
+        Expressão e;
+        Tokenizar(texto, e);
+        std::vector<std::int32_t> ordem;
+        for (int p = e.prioridadeMaisAlta; p >= 1; --p)
+            for (std::size_t i = 0; i < e.símbolos.size(); ++i)
+                if (e.símbolos[i].prioridade == p)
+                    ordem.push_back(static_cast<std::int32_t>(i + 1));
+        Slots s(1);
+        for (const Símbolo& símbolo : e.símbolos)
+            s.push_back(símbolo.tipo == Tipo::Separador ? Valor{}
+                                                        : Valor{Texto{static_cast<std::int32_t>(s.size())}});
+        const TabelaDeVariáveis variáveis{{"x", x}};
+        Gerador gerador([] { return 1U; });
+        Ambiente ambiente{variáveis, Contexto{graus, gerador}};
+        for (std::size_t k = 0; k < ordem.size(); ++k)
+            Passo(e, s, ambiente, ordem, k);
+        return ComoNúmero(e, Em(s, Vizinho(s, 0, 1)));
+    } catch (const runtime::Erro& erro) {
+        return ErroDoInterpretador(erro);
+    }
+}
+
+// The random-number functions are left out: the two evaluations would draw from different generators.
+bool Aleatória(std::string_view token) { return token == "rnd(" || token == "random(" || token == "rand("; }
+
+// Up to 24 pieces an expression is made of, valid or not.
+std::string Sopa(std::mt19937& g)
+{
+    static const std::vector<std::string_view> peças = [] {
+        auto p = runtime::Dividir(
+            "0|1|2|3|7|1.5|.|0.5|12|x|y|pi|e|+|-|*|/|\\|^|%|(|)|,| |foo(|2x|x2|(|)|-|1e|400|99999999999",
+            "|");
+        for (const Função& f : Funções())
+            if (!Aleatória(f.token))
+                p.emplace_back(f.token);
+        return p;
+    }();
+    std::string texto;
+    for (std::size_t n = g() % 25; n > 0; --n)
+        texto += peças[g() % peças.size()];
+    return texto;
+}
+
+// A mostly well-formed expression, so that values and not only errors are compared.
+std::string Estruturada(std::mt19937& g, int profundidade = 5)
+{
+    static constexpr const char* Folhas[] = {"1", "2", "3", "0.5", "x", "pi", "e", "7", "0", "10", "()"};
+    const auto dentro = [&] { return Estruturada(g, profundidade - 1); };
+    const std::size_t forma = profundidade <= 0 || g() % 4 == 0 ? 5 : g() % 5;
+    if (forma == 5)
+        return Folhas[g() % std::size(Folhas)];
+    if (forma < 2)
+        return forma == 0 ? "(" + dentro() + ")" : "-" + dentro();
+    if (forma == 2) {
+        const std::string_view token = Funções()[g() % NúmeroDeFunções].token;
+        std::string texto = (Aleatória(token) ? "max(" : std::string(token)) + dentro();
+        for (std::size_t n = g() % 3; n > 0; --n)
+            texto += "," + dentro();
+        return texto + ")";
+    }
+    std::string texto = dentro(); // in this order under any compiler
+    texto += "+-*/\\^%"[g() % 7];
+    return texto + dentro();
+}
+
+// Solves both ways, counting the fast one's values: the same value to the bit, or the same error.
+bool Iguais(const std::string& texto, double x, bool graus, int& valores)
+{
+    clsEquation rápida([] { return 1U; });
+    rápida.Var("x", x);
+    rápida.Graus(graus);
+    rápida.Equation(texto);
+    const auto r = rápida.Solution();
+    const auto o = ResolverLiteralmente(texto, x, graus);
+    valores += r.Ok() ? 1 : 0;
+    if (r.Ok() && o.Ok())
+        return std::bit_cast<std::uint64_t>(r.Valor()) == std::bit_cast<std::uint64_t>(o.Valor());
+    return !r.Ok() && !o.Ok() && r.Falha() == o.Falha();
+}
+
+TEST(Diferencial, MilharesDeExpressoesEFormasLongas)
+{
+    int valores[2] = {0, 0}; // of the soups and of the well-formed ones
+    for (const std::string& texto : {"1" + Repetir("+1", 600),
+                                     Repetir("(", 600) + "1" + Repetir(")", 600),
+                                     Repetir("-", 600) + "1",
+                                     Repetir("sin(", 300) + "1" + Repetir(")", 300),
+                                     "max(1" + Repetir(",1", 600) + ")",
+                                     Repetir("x^2-(x,", 300) + "1" + Repetir(")", 300)})
+        EXPECT_TRUE(Iguais(texto, 2, false, valores[0])) << texto.substr(0, 40);
+    std::mt19937 g(77);
+    for (int i = 0; i < 40000; ++i) {
+        const std::string texto = i % 2 == 0 ? Sopa(g) : Estruturada(g);
+        ASSERT_TRUE(Iguais(texto, i % 9 * 0.75 - 3, i % 7 == 0, valores[i % 2])) << texto;
+    }
+    EXPECT_GT(valores[1], 5000); // the comparison means little unless many expressions have a value
 }
 
 } // namespace
