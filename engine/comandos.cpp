@@ -11,14 +11,28 @@ namespace vendrix::engine {
 namespace {
 
 // The second polynomial of a sum or a difference is joined after the first
-// with a sign of its own. When it is empty, or begins with a sign of its own
-// ("+x", or " -x", where the leading-minus guard does not look past the
-// blank), that join would leave a sign standing alone, which reads as 1;
-// a "0" in front keeps every sign next to a term.
+// with a sign of the command's own. A "+" the user typed in front of it
+// ("+x", "+-x", "+ -x") only says that what follows is added as written;
+// joined as it stands it would leave a sign alone between two others, and a
+// lone sign reads as 1. So the blanks in front, one "+" and the blanks after
+// it go, and the rest is read as typed.
+std::string_view SemMaisInicial(std::string_view texto) noexcept
+{
+    const auto semBrancos = [](std::string_view t) {
+        const std::size_t primeiro = t.find_first_not_of(' ');
+        return primeiro == std::string_view::npos ? std::string_view{} : t.substr(primeiro);
+    };
+    texto = semBrancos(texto);
+    return texto.starts_with('+') ? semBrancos(texto.substr(1)) : texto;
+}
+
+// After the "+" in front is gone, an empty second polynomial, or a second
+// "+" ("++x"), would still leave a lone sign at the join; a "0" in front
+// keeps every sign next to a term. A leading "-" has had the leading-minus
+// guard already.
 std::string GuardaDoSegundo(std::string_view texto)
 {
-    const std::size_t primeiro = texto.find_first_not_of(' ');
-    if (primeiro == std::string_view::npos || texto[primeiro] == '+' || texto[primeiro] == '-')
+    if (texto.empty() || texto.front() == '+')
         return Juntar({"0", texto});
     return std::string(texto);
 }
@@ -49,7 +63,7 @@ Somar(std::string_view polinómio1, std::string_view polinómio2, runtime::Servi
 {
     Comando c;
     c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
-    c.Polinómio2A = Juntar({" +", SepararTermos(GuardaDoSegundo(GuardaDoMenos(polinómio2)))});
+    c.Polinómio2A = Juntar({" +", SepararTermos(GuardaDoSegundo(GuardaDoMenos(SemMaisInicial(polinómio2))))});
     c.Text3 = c.Polinómio1A + c.Polinómio2A;
     Terminar(c, Simplificar(*c.Text3, mensagens), "Resultado (soma)");
     return c;
@@ -60,7 +74,7 @@ Subtrair(std::string_view polinómio1, std::string_view polinómio2, runtime::Se
 {
     Comando c;
     c.Polinómio1A = GuardaDoMenos(polinómio1);
-    c.Polinómio2A = GuardaDoSegundo(GuardaDoMenos(polinómio2));
+    c.Polinómio2A = GuardaDoSegundo(GuardaDoMenos(SemMaisInicial(polinómio2)));
     c.Text2 = Juntar({"+", c.Polinómio2A});
     std::string juntado = Juntar({c.Polinómio1A, "+", TrocarSinais(*c.Text2)});
     juntado = runtime::Substituir(juntado, "-+", "-");

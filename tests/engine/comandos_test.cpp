@@ -60,6 +60,16 @@ constexpr Caso Casos[] = {
     {"diferenca_segundo_com_mais", Menos, "x", "+x", "", ""},
     {"soma_segundo_com_branco_e_menos", Mais, "x", " -x", "", ""},
     {"diferenca_segundo_com_branco_e_mais", Menos, "x", " +x-1", "1", ""},
+    // A "+" typed in front of polynomial 2 only says "added as written".
+    {"soma_segundo_mais_menos", Mais, "x", "+-x", "", ""},
+    {"diferenca_segundo_mais_menos", Menos, "x", "+-x", "2x", ""},
+    {"diferenca_segundo_mais_menos_varios", Menos, "x", "+-766x^12+3x^12-6x^8", "763x^12+6x^8+x", ""},
+    {"soma_segundo_so_mais", Mais, "x", "+", "x", ""},
+    {"diferenca_segundo_mais_branco_menos", Menos, "x", "+ -x", "2x", ""},
+    {"diferenca_segundo_branco_mais_branco", Menos, "x", "  +  x", "", ""},
+    {"soma_segundo_dois_mais", Mais, "x", "++x", "2x", ""},
+    {"soma_sinal_duplo_dentro_fica", Mais, "x", "+x--x", "x-1", ""},
+    {"soma_mais_inicial_no_primeiro_fica", Mais, "+x", "+x", "", "2I"},
     // A typed "&" is not a sign: "x&2" reads as x, "2&x" not at all.
     {"diferenca_e_comercial_depois_de_x", Menos, "x", "x&2", "", ""},
     {"diferenca_e_comercial_no_coeficiente", Menos, "x", "2&x", "", "2T"},
