@@ -4,7 +4,10 @@
 #include "engine/produto.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
+#include "runtime/numeros.h"
 #include "runtime/textos.h"
+
+#include <cstdint>
 
 namespace vendrix::engine {
 
@@ -36,6 +39,61 @@ std::string GuardaDoSegundo(std::string_view texto)
         return Juntar({"0", texto});
     return std::string(texto);
 }
+
+// Failures of single monomials shown one by one before the rest are held back.
+constexpr std::size_t CaixasDeMonómiosMostradas = 9;
+
+// A product whose first polynomial cannot be read fails once for every
+// monomial of the second, and every failure is a modal box the user must
+// close: a pasted polynomial of thousands of terms would hold the user for
+// thousands of clicks. The first nine failures are shown as they come; the
+// ones after them are held until the product ends, or until a box of
+// another title must be shown, so that boxes keep their order: a single
+// held failure is then shown as it was, and more are counted in one box.
+class CaixasDoProduto final : public runtime::ServiçoDeMensagens
+{
+public:
+    explicit CaixasDoProduto(runtime::ServiçoDeMensagens& destino)
+        : destino(destino)
+    {}
+
+    void Mostrar(std::string_view título, std::string_view texto, runtime::Ícone ícone) override
+    {
+        if (título != TítuloMultiplicarMonómios) {
+            Concluir();
+            destino.Mostrar(título, texto, ícone);
+        } else if (mostradas < CaixasDeMonómiosMostradas) {
+            ++mostradas;
+            destino.Mostrar(título, texto, ícone);
+        } else if (retidas++ == 0) {
+            textoRetido = std::string(texto);
+            íconeRetido = ícone;
+        }
+    }
+
+    // Shows what is held back, once the product has ended.
+    void Concluir()
+    {
+        if (retidas == 1)
+            destino.Mostrar(TítuloMultiplicarMonómios, textoRetido, íconeRetido);
+        else if (retidas > 1)
+            destino.Mostrar(TítuloMultiplicarMonómios,
+                            Juntar({"Outros ",
+                                    runtime::TextoDeInteiro(static_cast<std::int64_t>(retidas)),
+                                    " monómios não puderam ser multiplicados."}),
+                            íconeRetido);
+        if (retidas > 0)
+            ++mostradas;
+        retidas = 0;
+    }
+
+private:
+    runtime::ServiçoDeMensagens& destino;
+    std::size_t mostradas = 0;
+    std::size_t retidas = 0;
+    std::string textoRetido;
+    runtime::Ícone íconeRetido = runtime::Ícone::Crítico;
+};
 
 // Every sign flipped at once, with no stand-in character that typed text
 // could also contain.
@@ -91,7 +149,10 @@ Multiplicar(std::string_view polinómio1, std::string_view polinómio2, runtime:
     Comando c;
     c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
     c.Polinómio2A = SepararTermos(GuardaDoMenos(polinómio2));
-    Terminar(c, MultiplicarPolinómios(c.Polinómio1A, c.Polinómio2A, mensagens), "Resultado (multiplicação)");
+    CaixasDoProduto caixas(mensagens);
+    const std::string r = MultiplicarPolinómios(c.Polinómio1A, c.Polinómio2A, caixas);
+    caixas.Concluir();
+    Terminar(c, r, "Resultado (multiplicação)");
     return c;
 }
 

@@ -53,6 +53,8 @@ constexpr Caso Casos[] = {
     {"diferenca_mais_inicial_no_primeiro", Menos, "+x", "x", "", "2I"},
     {"produto_mais_inicial_no_primeiro", Vezes, "+x", "x-1", "", "3I3I"},
     {"produto_mais_inicial_no_segundo", Vezes, "x^2-1", "+x", "x^3-x", "3I"},
+    // At most ten boxes of failing monomials: the tenth alone, or one that counts the rest.
+    {"produto_dez_caixas", Vezes, "3z", "x+x^2+x^3+x^4+x^5+x^6+x^7+x^8+x^9+x^10", "", "3T3T3T3T3T3T3T3T3T3T"},
     {"soma_ambos_vazios", Mais, "", "", "", "2I"},
     {"soma_segundo_vazio", Mais, "x", "", "x", ""},
     {"diferenca_segundo_em_branco", Menos, "x", "  ", "x", ""},
@@ -81,5 +83,42 @@ constexpr Caso Casos[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Comandos, RotinaTeste, ::testing::ValuesIn(Casos), NomeDaLinha);
+
+} // namespace vendrix::engine
+
+namespace vendrix::engine {
+
+// Past ten failing monomials the tenth box counts the others; a box of
+// another title comes after it, in its place.
+TEST(Comandos, ProdutoComMaisDeDezFalhasMostraDezCaixas)
+{
+    const auto outros = [](std::string_view n) {
+        return testes::CaixaMostrada{"Erro3 na expressão.",
+                                     Juntar({"Outros ", n, " monómios não puderam ser multiplicados."}),
+                                     runtime::Ícone::Crítico};
+    };
+    testes::GravadorDeMensagens onze;
+    EXPECT_EQ(Multiplicar("3z", "x+x^2+x^3+x^4+x^5+x^6+x^7+x^8+x^9+x^10+x^11", onze).Resultado, "");
+    auto esperadas = Caixas("3T3T3T3T3T3T3T3T3T");
+    esperadas.push_back(outros("2"));
+    EXPECT_EQ(onze.caixas, esperadas);
+
+    std::string muitos = "x";
+    for (int i = 0; i < 9999; ++i)
+        muitos += "+x";
+    testes::GravadorDeMensagens dezMil;
+    EXPECT_EQ(Multiplicar("3z", muitos, dezMil).Resultado, "");
+    ASSERT_EQ(dezMil.caixas.size(), 10U);
+    EXPECT_EQ(dezMil.caixas.back(), outros("9991"));
+
+    // x^40000 times x^a fails; x^40000 times x makes a degree Simplificar cannot hold.
+    testes::GravadorDeMensagens depois;
+    EXPECT_EQ(Multiplicar("x^40000+x", "x^a+x^a+x^a+x^a+x^a+x^a+x^a+x^a+x^a+x^a+x^a+x", depois).Resultado,
+              "");
+    esperadas = Caixas("3T3T3T3T3T3T3T3T3T");
+    esperadas.push_back(outros("2"));
+    esperadas.push_back(Caixas("2E")[0]);
+    EXPECT_EQ(depois.caixas, esperadas);
+}
 
 } // namespace vendrix::engine
