@@ -3,6 +3,7 @@
 
 #include "runtime/numeros.h"
 
+#include <cmath>
 #include <limits>
 #include <numeric>
 
@@ -15,6 +16,16 @@ std::optional<std::int64_t> Inteiro(double valor)
         inteiro.Valor() == std::numeric_limits<std::int32_t>::min())
         return std::nullopt;
     return inteiro.Valor();
+}
+
+std::optional<std::int64_t> InteiroDaTabela(double valor)
+{
+    // Written as "inside the range" so that NaN is refused too. A whole
+    // value below 10^15 converts exactly and well inside 64 bits: the
+    // conversion is checked by the test before it.
+    if (!(std::fabs(valor) < 1e15) || std::trunc(valor) != valor)
+        return std::nullopt;
+    return static_cast<std::int64_t>(valor);
 }
 
 runtime::Resultado<Fracção> ProcurarFracçãoExacta(double valor, std::optional<QuocienteExacto> exacto)

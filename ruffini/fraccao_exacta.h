@@ -11,7 +11,8 @@ namespace vendrix::ruffini {
 
 // The quotient n/d of two whole numbers, worked out exactly beside the
 // double the table computes with. |n| and |d| stay below 2^63 because every
-// factor is a whole number of at most 2^31 in magnitude.
+// factor is a whole number of at most 2^31 in magnitude, or a cell of the
+// integer path (below 10^15) over such a number.
 struct QuocienteExacto
 {
     std::int64_t n;
@@ -22,6 +23,10 @@ struct QuocienteExacto
 
 // The value as a whole number, when it is one and lies within ±2^31 - 1.
 [[nodiscard]] std::optional<std::int64_t> Inteiro(double valor);
+
+// The value as a whole number, when it is one and lies below 10^15 in
+// magnitude, as the cells of the integer path do.
+[[nodiscard]] std::optional<std::int64_t> InteiroDaTabela(double valor);
 
 // ProcurarFracção(valor), where valor was computed in double precision as
 // the quotient exacto, when the operands were whole numbers. The fraction

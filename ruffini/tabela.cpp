@@ -17,11 +17,23 @@ using runtime::Código;
 using runtime::Falhar;
 using runtime::Resultado;
 
-// The table has room for 32-bit values only; a larger one would also have
-// lost its last digits in double precision on the way.
+// The fractional path has room for 32-bit values only; a larger one would
+// also have lost its last digits in double precision on the way.
 Resultado<double> DentroDoIntervalo(double valor)
 {
     if (!runtime::ParaInteiro32(valor).Ok())
+        return Falhar(Código::Transbordo);
+    return valor;
+}
+
+// A cell of the integer path shows its value in at most 15 significant
+// digits, the most a double always gives back as written. Whole values
+// below 10^15 are shown exactly, however long (the user moves along the
+// cell to read them); from 10^15 on, the text would be rounded, and the next
+// column would be worked out from the rounded text.
+Resultado<double> CabeNaCélula(double valor)
+{
+    if (!(std::fabs(valor) < 1e15))
         return Falhar(Código::Transbordo);
     return valor;
 }
@@ -50,13 +62,13 @@ Resultado<Tabela> CaminhoInteiro(std::span<const std::string> Coef, const Raiz& 
     if (!raizValor.Ok())
         return raizValor.Falha();
     tabela.Ter[0] = Coef[0];
-    if (const auto c0 = runtime::NúmeroInicial(Coef[0]); !c0.Ok() || !DentroDoIntervalo(c0.Valor()).Ok())
+    if (const auto c0 = runtime::NúmeroInicial(Coef[0]); !c0.Ok() || !CabeNaCélula(c0.Valor()).Ok())
         return Falhar(Código::Transbordo);
     for (std::size_t i = 1; i <= grau; ++i) {
         const auto anterior = runtime::NúmeroInicial(tabela.Ter[i - 1]);
         if (!anterior.Ok())
             return anterior.Falha();
-        const auto produto = DentroDoIntervalo(anterior.Valor() * raizValor.Valor());
+        const auto produto = CabeNaCélula(anterior.Valor() * raizValor.Valor());
         if (!produto.Ok())
             return produto.Falha();
         const std::string& seg = *(tabela.Seg[i - 1] = runtime::TextoDeDuplo(produto.Valor()));
@@ -64,7 +76,7 @@ Resultado<Tabela> CaminhoInteiro(std::span<const std::string> Coef, const Raiz& 
         const auto lidoDoSeg = runtime::NúmeroInicial(seg);
         if (!coeficiente.Ok() || !lidoDoSeg.Ok())
             return Falhar(Código::Transbordo);
-        const auto soma = DentroDoIntervalo(coeficiente.Valor() + lidoDoSeg.Valor());
+        const auto soma = CabeNaCélula(coeficiente.Valor() + lidoDoSeg.Valor());
         if (!soma.Ok())
             return soma.Falha();
         tabela.Ter[i] = runtime::TextoDeDuplo(soma.Valor());
@@ -187,7 +199,7 @@ Resultado<void> DividirQuocientePorA(Tabela& tabela, float a)
             return ter.Falha();
         const auto fracção =
             ProcurarFracçãoExacta(ter.Valor() / static_cast<double>(a),
-                                  Exacto(Inteiro(ter.Valor()), Inteiro(static_cast<double>(a))));
+                                  Exacto(InteiroDaTabela(ter.Valor()), Inteiro(static_cast<double>(a))));
         if (!fracção.Ok())
             return fracção.Falha();
         const Fracção f = fracção.Valor();
