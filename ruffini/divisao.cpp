@@ -78,11 +78,14 @@ Divisão Dividir(std::string_view dividendo, std::string_view divisor, runtime::
     const auto Coef = LerCoeficientes(termos, grau.Valor());
     if (!Coef.Ok())
         return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
-    // A divisor the interpreter cannot evaluate, or one without x, has no
-    // root to divide by.
+    // A divisor the interpreter cannot evaluate, one without x, or one that
+    // is not of the first degree has no root to divide by. That is said
+    // first: a divisor such as 1000*x*x+16777217 is wrong whatever its size.
     const auto valores = AvaliarDivisor(*divisão.Polinómio2A);
     if (!valores.Ok())
         return Recusar(std::move(divisão), DivisorInválido, Foco::Polinómio2);
+    if (!valores.Valor().exactos)
+        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
     // From here on a failure means a number the table cannot hold; showing
     // the rest of the table around it would show stale cells.
     const auto raiz = EscreverRaiz(valores.Valor());

@@ -7,6 +7,7 @@
 #include "runtime/texto_decimal.h"
 #include "runtime/textos.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -18,16 +19,35 @@ using runtime::Código;
 using runtime::Falhar;
 using runtime::Resultado;
 
-Resultado<float> Avaliar(interpreter::clsEquation& equação, std::string_view expressão, double x)
+Resultado<double> Avaliar(interpreter::clsEquation& equação, std::string_view expressão, double x)
 {
     equação.Equation(expressão);
     equação.Var("x", x);
     if (const auto resolvida = equação.Solve(); !resolvida.Ok())
         return resolvida.Falha();
-    const auto valor = equação.Solution();
+    return equação.Solution();
+}
+
+// A whole number that single precision rounds to another one: from 2^24 on,
+// not every whole number has a single of its own.
+bool InteiroPerdido(double valor, float simples)
+{
+    return std::nearbyint(valor) == valor && static_cast<double>(simples) != valor;
+}
+
+// Whether the divisor, evaluated again at x, is the line y0 + a·x. The
+// tolerance is relative, so that the rounding of y0 and a to single
+// precision, and that of constants such as pi, pass; a value that cannot
+// be computed, or NaN, does not.
+bool NaRecta(interpreter::clsEquation& equação, std::string_view divisor, ValoresDoDivisor valores, double x)
+{
+    const auto valor = Avaliar(equação, divisor, x);
     if (!valor.Ok())
-        return valor.Falha();
-    return runtime::ParaSimples(valor.Valor());
+        return false;
+    const double y0 = valores.y0;
+    const double ax = static_cast<double>(valores.a) * x;
+    const double maior = std::max({std::fabs(valor.Valor()), std::fabs(y0), std::fabs(ax)});
+    return std::fabs(valor.Valor() - (y0 + ax)) <= 1e-5 * maior;
 }
 
 // "-1/2", "2" (not "2/1"), and "0" whatever the sign and the denominator
@@ -49,18 +69,29 @@ std::string TextoDaRaiz(bool positiva, Fracção fracção)
 Resultado<ValoresDoDivisor> AvaliarDivisor(std::string_view divisor)
 {
     interpreter::clsEquation equação;
-    const auto y0 = Avaliar(equação, divisor, 0.0);
+    const auto v0 = Avaliar(equação, divisor, 0.0);
+    if (!v0.Ok())
+        return v0.Falha();
+    const auto y0 = runtime::ParaSimples(v0.Valor());
     if (!y0.Ok())
         return y0.Falha();
     // y0 goes back in plain digits, which the interpreter reads exactly: in
     // the exponent form "1.234568E+07" it would take the "e" for its constant.
     const std::string semConstante = std::string(divisor) + "-(" + runtime::TextoDecimal(y0.Valor()) + ")";
-    const auto a = Avaliar(equação, semConstante, 1.0);
+    const auto v1 = Avaliar(equação, semConstante, 1.0);
+    if (!v1.Ok())
+        return v1.Falha();
+    const auto a = runtime::ParaSimples(v1.Valor());
     if (!a.Ok())
         return a.Falha();
     if (a.Valor() == 0)
         return Falhar(Código::DivisãoPorZero);
-    return ValoresDoDivisor{y0.Valor(), a.Valor()};
+    ValoresDoDivisor valores{y0.Valor(), a.Valor()};
+    // Any expression gives some y0 and a; only a line is what they describe.
+    if (!NaRecta(equação, divisor, valores, -1.0) || !NaRecta(equação, divisor, valores, 2.0))
+        return Falhar(Código::TipoIncompatível);
+    valores.exactos = !InteiroPerdido(v0.Valor(), valores.y0) && !InteiroPerdido(v1.Valor(), valores.a);
+    return valores;
 }
 
 Resultado<Raiz> EscreverRaiz(ValoresDoDivisor valores)

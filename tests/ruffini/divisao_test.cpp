@@ -143,6 +143,10 @@ constexpr Caso Casos[] = {
     {"produto_de_10_15", "x^3-1", "x-100000", Fica, ValoresGrandes},
     {"alem_de_10_15", "x^9+1", "x-999", Fica, ValoresGrandes},
     {"quociente_por_a_alem_de_32_bits", "43x^9-8", "2x+24", Fica, ValoresGrandes},
+    // Whole numbers that single precision cannot hold would give a wrong root.
+    {"constante_2_24_mais_1", "x^2+1", "x+16777217", Fica, ValoresGrandes},
+    {"constante_grande_com_a_3", "x^2+1", "3x+100000001", Fica, ValoresGrandes},
+    {"coeficiente_2_24_mais_1", "x^2+1", "16777217x-1", Fica, ValoresGrandes},
     {"constante_2_24",
      "x^2+1",
      "x+16777216",
@@ -158,6 +162,18 @@ constexpr Caso Casos[] = {
      "x+1073741824",
      Fica,
      "-1073741824: 1|1;-1073741824;1|-1073741823 = 1 r -1073741823"},
+    // The divisor must be the line its values at 0 and 1 describe.
+    {"divisor_x_vezes_x", "x^9-1", "x*x", Polinómio2, DivisorInválido},
+    {"divisor_seno", "x^2+1", "sin(x)", Polinómio2, DivisorInválido},
+    {"divisor_modulo", "x^2+1", "abs(x)-1", Polinómio2, DivisorInválido},
+    {"divisor_exponencial", "x^2+1", "exp(x)", Polinómio2, DivisorInválido},
+    {"divisor_produto_de_factores", "x^2+1", "(x-1)*(x+1)", Polinómio2, DivisorInválido},
+    {"divisor_x_menos_x_quadrado", "x^2+1", "x-x*x", Polinómio2, DivisorInválido},
+    {"divisor_aleatorio", "x^2+1", "x*rnd", Polinómio2, DivisorInválido},
+    {"divisor_que_falha_em_menos_um", "x^2+1", "sqr(x)", Polinómio2, DivisorInválido},
+    // Both faults: the one of the divisor's shape is told. (x*x+16777217 is too
+    // near a line for its values to tell.)
+    {"divisor_quadrado_e_grande", "x^2+1", "1000*x*x+16777217", Polinómio2, DivisorInválido},
     {"linear_vezes_tres", "x^2+5x+6", "3*(x-2)", Fica, "2: 1|5|6;2|14;1|7|20 = 1/3x+7/3 r 20"},
     {"linear_tres_depois", "x^2+5x+6", "(x-2)*3", Fica, "2: 1|5|6;2|14;1|7|20 = 1/3x+7/3 r 20"},
     {"linear_menos_parenteses", "x^2+5x+6", "-(2-x)", Fica, "2: 1|5|6;2|14;1|7|20 = x+7 r 20"},
