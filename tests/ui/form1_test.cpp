@@ -166,6 +166,14 @@ constexpr Operação Operações[] = {
     {"apagar1", P1, "x", "Somar SimplificarPolinómio1 ApagarPolinómio1", P1, "Resultado (soma)", "1"},
     {"apagar2", P1, "x", "Somar SimplificarPolinómio2 ApagarPolinómio2", "x", "Resultado (soma)", "1"},
     {"apagar_resultado", P1, "x-2", "Multiplicar ApagarResultado", Produto, "Resultado", ""},
+    {"soma_segundo_mais_menos", "x", "+-x", "Somar", "", "Resultado (soma)", ""},
+    {"diferenca_segundo_mais_menos",
+     "x",
+     "+-766x^12+3x^12-6x^8",
+     "Subtrair",
+     "763x^12+6x^8+x",
+     "Resultado (subtração)",
+     "1"},
 };
 
 using Form1Operacoes = Janela<Operação>;
@@ -279,6 +287,92 @@ TEST_F(Form1Teste, RuffiniMostraTabelaQuocienteERestoApagarEscondeERecusaDevolve
     EXPECT_EQ(caixa.ícone, runtime::Ícone::Informação);
     EXPECT_EQ(Tabela() + Texto("Label16"), " /  / ");
     EXPECT_EQ(janela.focusWidget(), C("Polinómio1"));
+}
+
+// Ten boxes at most for one product, the last counting the failures not shown.
+TEST_F(Form1Teste, ProdutoQueFalhaEmOnzeMonomiosMostraDezCaixas)
+{
+    Escrever("Polinómio1", "3z");
+    Escrever("Polinómio2", "x+x^2+x^3+x^4+x^5+x^6+x^7+x^8+x^9+x^10+x^11");
+    Clicar("Multiplicar");
+    ASSERT_EQ(gravador.caixas.size(), 10U);
+    EXPECT_EQ(gravador.caixas[8].título + " | " + gravador.caixas[9].título,
+              "Erro3 na expressão. | Erro3 na expressão.");
+    EXPECT_EQ(gravador.caixas[9].texto, "Outros 2 monómios não puderam ser multiplicados.");
+    EXPECT_EQ(Texto("frame3"), "Resultado (multiplicação)");
+}
+
+struct Divisão
+{
+    Cadeia nome, polinómio1, polinómio2, div, quociente, resto, mensagem, foco; // mensagem: "" for none
+};
+
+void PrintTo(const Divisão& d, std::ostream* os) { *os << d.nome; }
+
+constexpr Cadeia ValoresGrandes = "Os valores desta divisão são demasiado grandes para a tabela.";
+
+constexpr Divisão Divisões[] = {
+    {"alem_de_32_bits",
+     "43x^9-8",
+     "x+12",
+     "-12",
+     "43x^8-516x^7+6192x^6-74304x^5+891648x^4-10699776x^3+128397312x^2-1540767744x+18489212928",
+     "-221870555144",
+     "",
+     "Ruffini"},
+    {"constante_2_24", "x^2+1", "x+16777216", "-16777216", "x-16777216", "281474976710657", "", "Ruffini"},
+    {"alem_de_10_15", "x^9+1", "x-999", "", "", "", ValoresGrandes, "Ruffini"},
+    {"divisor_x_vezes_x", "x^9-1", "x*x", "", "", "", "O divisor não é um polinómio válido.", "Polinómio2"},
+    {"constante_2_24_mais_1", "x^2+1", "x+16777217", "", "", "", ValoresGrandes, "Ruffini"},
+};
+
+using Form1Divisoes = Janela<Divisão>;
+
+// The focus is on the button just clicked, unless a refusal sends it to a box.
+TEST_P(Form1Divisoes, MostraATabelaOuRecusa)
+{
+    const Divisão& d = GetParam();
+    Escrever("Polinómio1", d.polinómio1);
+    Escrever("Polinómio2", d.polinómio2);
+    C("Ruffini")->setFocus();
+    Clicar("Ruffini");
+    EXPECT_EQ(Visível("Div") ? Texto("Div") : "", d.div);
+    EXPECT_EQ(Visível("Div") ? Texto("Resultado") : "", d.quociente);
+    EXPECT_EQ(Texto("Label16"), d.resto);
+    std::string caixas;
+    for (const testes::CaixaMostrada& c : gravador.caixas)
+        caixas += c.texto;
+    EXPECT_EQ(caixas, d.mensagem);
+    EXPECT_EQ(janela.focusWidget(), C(d.foco));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ruffini, Form1Divisoes, ::testing::ValuesIn(Divisões), Nome);
+
+// A remainder of 15 digits is longer than its cell: the user clicks into the
+// cell and moves along it with Home, End and the arrows, and reads it whole.
+TEST_F(Form1Teste, ValorLongoLeSeNaCelulaSemMudar)
+{
+    Escrever("Polinómio1", "x^2+1");
+    Escrever("Polinómio2", "x+12345678");
+    Clicar("Ruffini");
+    auto* célula = C<QLineEdit>("Ter(2)");
+    ASSERT_EQ(célula->text().toStdString(), "152415765279685");
+    ASSERT_GT(célula->fontMetrics().horizontalAdvance(célula->text()), célula->width()); // it does not fit
+    QTest::mouseClick(célula, Qt::LeftButton);
+    EXPECT_EQ(janela.focusWidget(), célula);
+    QTest::keyClick(célula, Qt::Key_Home);
+    EXPECT_EQ(célula->cursorPosition(), 0);
+    const QImage início = célula->grab().toImage();
+    QTest::keyClick(célula, Qt::Key_Right);
+    QTest::keyClick(célula, Qt::Key_Right);
+    EXPECT_EQ(célula->cursorPosition(), 2);
+    QTest::keyClick(célula, Qt::Key_End);
+    EXPECT_EQ(célula->cursorPosition(), 15);
+    EXPECT_NE(célula->grab().toImage(), início); // the end of the value has come into view
+    QTest::keyClick(célula, Qt::Key_Left);
+    EXPECT_EQ(célula->cursorPosition(), 14);
+    EXPECT_EQ(célula->text().toStdString(), "152415765279685");
+    EXPECT_EQ(Texto("Label16"), "152415765279685");
 }
 
 // What a screen reader finds for a control, walking the window's
