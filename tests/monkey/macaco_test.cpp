@@ -198,6 +198,7 @@ TEST(Macaco, UsoAoAcasoNaoEstragaAJanela)
         const std::string relato = "step " + to_string(passo) + ": " + botão->objectName().toStdString();
         QCoreApplication::processEvents(); // laying out what was typed is not the click's time
         const Relógio::duration antes = fechador.aberta;
+        const long caixasAntes = fechador.total;
         const Relógio::time_point início = Relógio::now();
         QTest::mouseClick(botão, Qt::LeftButton);
         const auto gasto = Relógio::now() - início - (fechador.aberta - antes);
@@ -206,6 +207,9 @@ TEST(Macaco, UsoAoAcasoNaoEstragaAJanela)
         ASSERT_EQ(caixas[1]->text(), esperados[1]) << relato;
         ASSERT_EQ(ProblemaDaTabela(janela), "") << relato;
         ASSERT_EQ(QApplication::activeModalWidget(), nullptr) << relato;
+        // Every box must be closed by hand: ten for the failing monomials of a
+        // product, and the few a command shows besides.
+        ASSERT_LE(fechador.total - caixasAntes, 12) << relato;
         if (passo == 1000 || passo == 10000)
             (passo == 1000 ? rss1000 : rss10000) = ResidenteKiB();
     }
