@@ -302,16 +302,16 @@ TEST_F(Form1Teste, ProdutoQueFalhaEmOnzeMonomiosMostraDezCaixas)
     EXPECT_EQ(Texto("frame3"), "Resultado (multiplicação)");
 }
 
-struct Divisão
+struct Quadro
 {
     Cadeia nome, polinómio1, polinómio2, div, quociente, resto, mensagem, foco; // mensagem: "" for none
 };
 
-void PrintTo(const Divisão& d, std::ostream* os) { *os << d.nome; }
+void PrintTo(const Quadro& d, std::ostream* os) { *os << d.nome; }
 
 constexpr Cadeia ValoresGrandes = "Os valores desta divisão são demasiado grandes para a tabela.";
 
-constexpr Divisão Divisões[] = {
+constexpr Quadro Divisões[] = {
     {"alem_de_32_bits",
      "43x^9-8",
      "x+12",
@@ -326,12 +326,12 @@ constexpr Divisão Divisões[] = {
     {"constante_2_24_mais_1", "x^2+1", "x+16777217", "", "", "", ValoresGrandes, "Ruffini"},
 };
 
-using Form1Divisoes = Janela<Divisão>;
+using Form1Divisoes = Janela<Quadro>;
 
 // The focus is on the button just clicked, unless a refusal sends it to a box.
 TEST_P(Form1Divisoes, MostraATabelaOuRecusa)
 {
-    const Divisão& d = GetParam();
+    const Quadro& d = GetParam();
     Escrever("Polinómio1", d.polinómio1);
     Escrever("Polinómio2", d.polinómio2);
     C("Ruffini")->setFocus();
