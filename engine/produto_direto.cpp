@@ -101,7 +101,7 @@ std::vector<Fator> Preparar(std::span<const PolinómioLido::Lido> termos)
 }
 
 // Adds the pieces of one monomial; false where the joined text would fail.
-bool Somar(std::vector<float>& tabela, const Termo& m, const std::vector<Fator>& fatores)
+bool SomarMonómio(std::vector<float>& tabela, const Termo& m, const std::vector<Fator>& fatores)
 {
     const bool mInteiro = Inteiro(m.coeficiente);
     const std::int32_t gPequeno = Pequeno(m.grau);
@@ -131,6 +131,9 @@ bool Somar(std::vector<float>& tabela, const Termo& m, const std::vector<Fator>&
             return false;
         if (k >= tabela.size())
             tabela.resize(k + 1, 0.0f);
+        // Simplificar adds in double and rounds to single: double holds more
+        // than twice the digits of single, so that is the single sum, which
+        // overflows exactly where the rounding would.
         const float soma = tabela[k] + c;
         if (std::isinf(soma))
             return false;
@@ -160,7 +163,7 @@ std::optional<std::string> ProdutoDireto(const PolinómioLido& primeiro, std::st
     // single-precision sums, rounding included.
     std::vector<float> tabela(1, 0.0f);
     for (const Termo& m : monómios)
-        if (!Somar(tabela, m, fatores))
+        if (!SomarMonómio(tabela, m, fatores))
             return std::nullopt;
     return EscreverTabela(tabela);
 }
