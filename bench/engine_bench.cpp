@@ -17,6 +17,8 @@ public:
     void Mostrar(std::string_view, std::string_view, runtime::Ícone) override {}
 };
 
+using Rotina = std::string (*)(std::string_view, std::string_view, runtime::ServiçoDeMensagens&);
+
 // A separated polynomial of n terms whose degrees run down from grauMáximo
 // and wrap round, so that every entry of the table is added to many times.
 std::string Polinómio(std::size_t n, int grauMáximo)
@@ -64,18 +66,29 @@ void BM_Simplificar(benchmark::State& estado)
 
 BENCHMARK(BM_Simplificar)->RangeMultiplier(4)->Range(512, 32767)->Complexity(benchmark::oN);
 
-void BM_MultiplicarPolinómios(benchmark::State& estado)
+// The product of two polynomials of n terms each, the way the command takes
+// it (straight into the table) and by way of the joined text.
+void BM_MultiplicarPolinómios(benchmark::State& estado, Rotina rotina)
 {
     const auto n = static_cast<std::size_t>(estado.range(0));
     const std::string a = Polinómio(n, static_cast<int>(n) - 1);
     const std::string b = Polinómio(n, static_cast<int>(n) - 1);
     Silêncio silêncio;
     for (auto _ : estado)
-        benchmark::DoNotOptimize(MultiplicarPolinómios(a, b, silêncio));
+        benchmark::DoNotOptimize(rotina(a, b, silêncio));
     estado.SetComplexityN(estado.range(0) * estado.range(0));
 }
 
-BENCHMARK(BM_MultiplicarPolinómios)->Arg(16)->Arg(64)->Arg(181)->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(BM_MultiplicarPolinómios, direto, MultiplicarPolinómios)
+    ->Arg(16)
+    ->Arg(64)
+    ->Arg(180)
+    ->Complexity(benchmark::oN);
+BENCHMARK_CAPTURE(BM_MultiplicarPolinómios, por_extenso, MultiplicarPolinómiosPorExtenso)
+    ->Arg(16)
+    ->Arg(64)
+    ->Arg(180)
+    ->Complexity(benchmark::oN);
 
 // Pasted polynomials far past the term limit: the product is forecast, not written.
 void BM_MultiplicarColados(benchmark::State& estado)

@@ -5,12 +5,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -103,6 +106,110 @@ void BM_SomarTextoEnorme(benchmark::State& estado)
 }
 
 BENCHMARK(BM_SomarTextoEnorme)->Range(1 << 10, 1 << 20)->Unit(benchmark::kMillisecond);
+
+// A polynomial text of about n bytes whose last term does not read.
+QString TextoComErro(std::size_t n)
+{
+    std::string texto = "x";
+    while (texto.size() < n)
+        texto += "+" + std::to_string(texto.size() % 97) + "x^" + std::to_string(texto.size() % 89);
+    return QString::fromStdString(texto + "+x^a");
+}
+
+// Closes every message box as soon as it has been painted, and notes when
+// that was.
+class FechaCaixas final : public QObject
+{
+public:
+    bool eventFilter(QObject* objeto, QEvent* evento) override
+    {
+        auto* caixa = qobject_cast<QMessageBox*>(objeto);
+        if (caixa != nullptr && evento->type() == QEvent::Paint && !pintada) {
+            pintada = std::chrono::steady_clock::now();
+            QTimer::singleShot(0, caixa, &QMessageBox::accept);
+        }
+        return false;
+    }
+
+    std::optional<std::chrono::steady_clock::time_point> pintada;
+};
+
+// A click of the sum on a text pasted into Polinómio1, with the window
+// shown and the real modal box: the time from the click to the box
+// painted. "ate_fechar_ms" is the whole click with the box closed as soon
+// as it is painted. With pintadoAntes false the input box still has a
+// paint pending when the click comes, as after a blink of its cursor.
+void BM_CaixaSobreTextoEnorme(benchmark::State& estado, bool pintadoAntes)
+{
+    vendrix::ui::Form1 janela;
+    janela.show();
+    janela.activateWindow();
+    auto* entrada = janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"));
+    const QString texto = TextoComErro(static_cast<std::size_t>(estado.range(0)));
+    auto* somar = janela.findChild<QAbstractButton*>(QStringLiteral("Somar"));
+    FechaCaixas fecha;
+    qApp->installEventFilter(&fecha);
+    double total = 0;
+    for (auto _ : estado) {
+        // Pasted anew each time.
+        entrada->setText(texto);
+        entrada->setFocus();
+        QCoreApplication::processEvents();
+        if (pintadoAntes)
+            janela.repaint();
+        fecha.pintada.reset();
+        const auto início = std::chrono::steady_clock::now();
+        somar->click();
+        const std::chrono::duration<double> tudo = std::chrono::steady_clock::now() - início;
+        if (!fecha.pintada) {
+            estado.SkipWithError("no box was painted");
+            break;
+        }
+        const std::chrono::duration<double> atéÀCaixa = *fecha.pintada - início;
+        estado.SetIterationTime(atéÀCaixa.count());
+        total += tudo.count();
+    }
+    qApp->removeEventFilter(&fecha);
+    estado.counters["ate_fechar_ms"] = benchmark::Counter(total * 1000, benchmark::Counter::kAvgIterations);
+}
+
+BENCHMARK_CAPTURE(BM_CaixaSobreTextoEnorme, pintado, true)
+    ->Range(1 << 10, 1 << 20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_CaixaSobreTextoEnorme, pintura_pendente, false)
+    ->Range(1 << 10, 1 << 20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// One paint of an input box holding n bytes: what every change of its
+// focus, and every blink of its cursor, costs.
+void BM_PintarCaixaDeEntrada(benchmark::State& estado)
+{
+    vendrix::ui::Form1 janela;
+    janela.show();
+    auto* entrada = janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"));
+    entrada->setText(TextoComErro(static_cast<std::size_t>(estado.range(0))));
+    QCoreApplication::processEvents();
+    for (auto _ : estado)
+        entrada->repaint();
+}
+
+BENCHMARK(BM_PintarCaixaDeEntrada)->Range(1 << 10, 1 << 20)->Unit(benchmark::kMillisecond);
+
+// The measure the line editor of the toolkit takes of its whole text at
+// every paint, only for the height of the line: the floor of the paint
+// above, out of the program's reach.
+void BM_MedidaDaCaixaDeEntrada(benchmark::State& estado)
+{
+    vendrix::ui::Form1 janela;
+    auto* entrada = janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"));
+    const QString texto = TextoComErro(static_cast<std::size_t>(estado.range(0)));
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(entrada->fontMetrics().boundingRect(texto));
+}
+
+BENCHMARK(BM_MedidaDaCaixaDeEntrada)->Range(1 << 10, 1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -72,6 +72,13 @@ PolinómioLido::PolinómioLido(std::string_view polinómio)
     }
 }
 
+std::optional<std::span<const PolinómioLido::Lido>> PolinómioLido::TodosLidos() const
+{
+    if (falhaDaParagem || paragem != termos.size())
+        return std::nullopt;
+    return std::span<const Lido>(termos);
+}
+
 namespace {
 
 constexpr std::size_t Nunca = static_cast<std::size_t>(-1);

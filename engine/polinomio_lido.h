@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +46,17 @@ struct Previsão
 class PolinómioLido
 {
 public:
+    struct Lido
+    {
+        float coeficiente;
+        std::optional<float> expoente; // absent when the term has no x
+    };
+
     explicit PolinómioLido(std::string_view polinómio);
+
+    // Every term, when all of them read and one product text can hold
+    // them; nothing otherwise.
+    [[nodiscard]] std::optional<std::span<const Lido>> TodosLidos() const;
 
     [[nodiscard]] Previsão Prever(const Termo& monómio) const;
 
@@ -54,12 +65,6 @@ public:
     void Escrever(std::string& texto, const Termo& monómio, std::size_t peças) const;
 
 private:
-    struct Lido
-    {
-        float coeficiente;
-        std::optional<float> expoente; // absent when the term has no x
-    };
-
     struct Recorde
     {
         std::size_t índice;

@@ -2,12 +2,15 @@
 #include "engine/produto.h"
 
 #include "engine/polinomio_lido.h"
+#include "engine/produto_direto.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
 #include "runtime/numeros.h"
 #include "runtime/textos.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace vendrix::engine {
 
@@ -61,15 +64,13 @@ std::string MultiplicarMonómios(std::string_view polinómio,
     return resultado;
 }
 
-std::string MultiplicarPolinómios(std::string_view primeiro,
-                                  std::string_view segundo,
-                                  runtime::ServiçoDeMensagens& mensagens)
+namespace {
+
+// The product as the joined text of every monomial's pieces, which
+// Simplificar reads back. Every failure shows its box here, in its order.
+std::string
+PorExtenso(const PolinómioLido& lido, std::string_view segundo, runtime::ServiçoDeMensagens& mensagens)
 {
-    if (ContarTermos(segundo) > LimiteDeTermos) {
-        RelatarFalha(mensagens, TítuloMultiplicarPolinómios, Falhar(Código::Transbordo));
-        return {};
-    }
-    const PolinómioLido lido(segundo.empty() ? std::string_view{} : SemBrancosNoFim(primeiro));
     // The joined text is written only while it stays within the term limit;
     // past it Simplificar could only report the overflow, so the pieces are
     // counted instead of written and each monomial still shows its report.
@@ -92,6 +93,39 @@ std::string MultiplicarPolinómios(std::string_view primeiro,
         return {};
     }
     return Simplificar(SemBrancosNoFim(juntado), mensagens);
+}
+
+// The first polynomial read once, for as many monomials as the second has.
+std::optional<PolinómioLido>
+LerPrimeiro(std::string_view primeiro, std::string_view segundo, runtime::ServiçoDeMensagens& mensagens)
+{
+    if (ContarTermos(segundo) > LimiteDeTermos) {
+        RelatarFalha(mensagens, TítuloMultiplicarPolinómios, Falhar(Código::Transbordo));
+        return std::nullopt;
+    }
+    return PolinómioLido(segundo.empty() ? std::string_view{} : SemBrancosNoFim(primeiro));
+}
+
+} // namespace
+
+std::string MultiplicarPolinómios(std::string_view primeiro,
+                                  std::string_view segundo,
+                                  runtime::ServiçoDeMensagens& mensagens)
+{
+    const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo, mensagens);
+    if (!lido)
+        return {};
+    if (std::optional<std::string> produto = ProdutoDireto(*lido, segundo))
+        return *std::move(produto);
+    return PorExtenso(*lido, segundo, mensagens);
+}
+
+std::string MultiplicarPolinómiosPorExtenso(std::string_view primeiro,
+                                            std::string_view segundo,
+                                            runtime::ServiçoDeMensagens& mensagens)
+{
+    const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo, mensagens);
+    return lido ? PorExtenso(*lido, segundo, mensagens) : std::string();
 }
 
 Resultado<std::int16_t>

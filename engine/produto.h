@@ -25,6 +25,13 @@ inline constexpr std::string_view TítuloMultiplicarMonómios = "Erro3 na expres
                                                 std::string_view segundo,
                                                 runtime::ServiçoDeMensagens& mensagens);
 
+// The same product always by way of the joined text that Simplificar
+// reads back, as MultiplicarPolinómios takes it whenever some step fails:
+// for tests and benchmarks that compare the two ways.
+[[nodiscard]] std::string MultiplicarPolinómiosPorExtenso(std::string_view primeiro,
+                                                          std::string_view segundo,
+                                                          runtime::ServiçoDeMensagens& mensagens);
+
 // How many times padrão occurs in texto (padrão not empty); with
 // distinguirMaiúsculas false both are compared in lower case.
 [[nodiscard]] runtime::Resultado<std::int16_t>

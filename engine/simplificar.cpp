@@ -99,9 +99,14 @@ std::string Simplificar(std::string_view texto, runtime::ServiçoDeMensagens& me
         RelatarFalha(mensagens, TítuloSimplificar, tabela.Falha());
         return {};
     }
+    return EscreverTabela(tabela.Valor());
+}
+
+std::string EscreverTabela(std::span<const float> tabela)
+{
     std::string resultado;
-    for (std::size_t d = tabela.Valor().size(); d-- > 0;)
-        if (const float c = tabela.Valor()[d]; c != 0.0f)
+    for (std::size_t d = tabela.size(); d-- > 0;)
+        if (const float c = tabela[d]; c != 0.0f)
             EscreverTermo(resultado, d, c);
     return resultado;
 }
