@@ -47,7 +47,10 @@ void CaixaDeDesenho::Cls()
     comLinhas = false;
     deslocamento = 0;
     máximo.reset();
-    arrasto.reset();
+    if (arrasto) {
+        arrasto.reset();
+        unsetCursor();
+    }
     AnunciarDescrição(this);
     update();
     Q_EMIT contentChanged();
