@@ -39,12 +39,9 @@ std::string FalarPolinómio(std::string_view texto)
     std::string fala;
     int elevações = 0; // raises of the next character drawn
     int ditas = 0;     // raises already announced
-    std::size_t contados = 0;
+    fala.reserve(texto.size());
     std::size_t i = 0;
     while (i < texto.size()) {
-        if (contados == CaracteresFalados)
-            return Aparado(std::move(fala)) + " …";
-        ++contados;
         const std::size_t n =
             std::min(BytesDoCaractere(static_cast<unsigned char>(texto[i])), texto.size() - i);
         const std::string_view c = texto.substr(i, n);

@@ -1,13 +1,44 @@
 // SPDX-License-Identifier: MIT
 #include "ui/acessibilidade.h"
 
-#include "display/fala.h"
+#include "ui/caixa_desenho.h"
 #include "ui/texto_qt.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QWidget>
 
 namespace vendrix::ui {
+
+namespace {
+
+// A picture area as the toolkit presents a frame, with the drawn
+// polynomial as its description.
+class LeituraDeDesenho final : public QAccessibleWidget
+{
+public:
+    explicit LeituraDeDesenho(CaixaDeDesenho* área)
+        : QAccessibleWidget(área, QAccessible::Border)
+    {}
+
+    [[nodiscard]] QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Description || !widget()->accessibleDescription().isEmpty())
+            return QAccessibleWidget::text(t);
+        return static_cast<const CaixaDeDesenho*>(widget())->Fala();
+    }
+};
+
+QAccessibleInterface* LerDesenho(const QString& classe, QObject* objecto)
+{
+    if (classe != QLatin1String(CaixaDeDesenho::staticMetaObject.className()))
+        return nullptr;
+    auto* área = qobject_cast<CaixaDeDesenho*>(objecto);
+    return área == nullptr ? nullptr : new LeituraDeDesenho(área);
+}
+
+} // namespace
 
 void DescreverBotão(QWidget* botão, std::string_view dica)
 {
@@ -23,9 +54,18 @@ void DescreverBotão(QWidget* botão, std::string_view dica)
     botão->setAccessibleName(DeUtf8(nome));
 }
 
-void DescreverDesenho(QWidget* área, std::string_view texto)
+void InstalarLeituraDosDesenhos()
 {
-    área->setAccessibleDescription(DeUtf8(display::FalarPolinómio(texto)));
+    // The toolkit keeps one entry per factory, so every area may ask.
+    QAccessible::installFactory(&LerDesenho);
+}
+
+void AnunciarDescrição(QWidget* área)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent evento(área, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&evento);
 }
 
 } // namespace vendrix::ui

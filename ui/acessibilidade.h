@@ -15,7 +15,12 @@ namespace vendrix::ui {
 void DescreverBotão(QWidget* botão, std::string_view dica);
 
 // A picture area is described by the last polynomial drawn in it, in
-// words; the empty text, after a clear, leaves it with no description.
-void DescreverDesenho(QWidget* área, std::string_view texto);
+// words, whole however long; after a clear it has no description. The
+// words are worked out only when a reader asks, so a long result costs
+// nothing while it is drawn. Installing twice is harmless.
+void InstalarLeituraDosDesenhos();
+
+// Tells a listening reader that a picture area's description changed.
+void AnunciarDescrição(QWidget* área);
 
 } // namespace vendrix::ui

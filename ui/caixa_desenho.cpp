@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/caixa_desenho.h"
 
+#include "display/fala.h"
 #include "display/pintor.h"
 #include "ui/acessibilidade.h"
 #include "ui/fontes.h"
+#include "ui/larguras.h"
+#include "ui/texto_qt.h"
 
 #include <QPainter>
 #include <QPen>
@@ -18,7 +21,10 @@ CaixaDeDesenho::CaixaDeDesenho(QWidget* parent)
     setLineWidth(2);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
+    InstalarLeituraDosDesenhos();
 }
+
+CaixaDeDesenho::~CaixaDeDesenho() = default;
 
 void CaixaDeDesenho::Scale(float x1, float y1, float x2, float y2)
 {
@@ -34,8 +40,20 @@ display::Escala CaixaDeDesenho::Escala() const noexcept
 void CaixaDeDesenho::Cls()
 {
     superfície = QImage();
-    DescreverDesenho(this, {});
+    desenhos.clear();
+    último.reset();
+    falado.reset();
+    falaFeita.reset();
+    comLinhas = false;
+    deslocamento = 0;
+    máximo.reset();
+    if (arrasto) {
+        arrasto.reset();
+        unsetCursor();
+    }
+    AnunciarDescrição(this);
     update();
+    Q_EMIT contentChanged();
 }
 
 void CaixaDeDesenho::DefinirFontBold(bool negrito) { FontAtual.setBold(negrito); }
@@ -60,19 +78,61 @@ QImage& CaixaDeDesenho::Superfície()
     return superfície;
 }
 
-void CaixaDeDesenho::ImprimirPolinómio(std::string_view texto)
+void CaixaDeDesenho::ImprimirPolinómio(std::string texto)
 {
-    if (texto.empty())
+    último = std::make_shared<const std::string>(std::move(texto));
+    if (último->empty()) {
+        Q_EMIT contentChanged();
         return;
-    QPainter p(&Superfície());
-    p.setFont(FontAtual);
-    p.setPen(ForeColor);
-    const display::Caneta fim =
-        display::PintarPolinómio(p, QSizeF(contentsRect().size()), Escala(), texto, CurrentX, CurrentY);
-    CurrentX = fim.x;
-    CurrentY = fim.y;
-    DescreverDesenho(this, texto);
+    }
+    const QSizeF interior(contentsRect().size());
+    const display::Escala e = Escala();
+    Desenho novo{último, FontAtual, ForeColor, CurrentX, CurrentY, e, std::nullopt, std::nullopt};
+    {
+        QPainter p(&Superfície());
+        p.setFont(FontAtual);
+        p.setPen(ForeColor);
+        const display::Caneta fim = display::PintarPolinómio(p, interior, e, *último, CurrentX, CurrentY);
+        // A pen that stopped short of the edge has traced the whole text;
+        // otherwise only a trace over the visible part tells whether more
+        // lies beyond.
+        if (fim.x < e.direita) {
+            novo.alcance = fim.x;
+        } else {
+            const display::Traçado t = display::TraçarPolinómio(
+                *último, CurrentX, CurrentY, e.direita, Larguras(FontAtual, interior.width(), e));
+            if (!t.cortado)
+                novo.alcance = t.x;
+        }
+        CurrentX = fim.x;
+        CurrentY = fim.y;
+    }
+    // The same drawing again over itself adds nothing to keep: a result
+    // redrawn many times costs one copy of its text.
+    const bool repetido = !desenhos.empty() && *desenhos.back().texto == *último &&
+                          desenhos.back().fonte == novo.fonte && desenhos.back().cor == novo.cor &&
+                          desenhos.back().x == novo.x && desenhos.back().baseY == novo.baseY &&
+                          desenhos.back().escala == novo.escala;
+    if (repetido)
+        último = desenhos.back().texto;
+    else
+        desenhos.push_back(std::move(novo));
+    falado = último;
+    falaFeita.reset();
+    máximo.reset();
+    deslocamento = 0; // a new drawing is seen from its start
+    AnunciarDescrição(this);
     update();
+    Q_EMIT contentChanged();
+}
+
+QString CaixaDeDesenho::Fala() const
+{
+    if (!falado)
+        return {};
+    if (!falaFeita)
+        falaFeita = DeUtf8(display::FalarPolinómio(*falado));
+    return *falaFeita;
 }
 
 void CaixaDeDesenho::Line(float x1, float y1, float x2, float y2, QColor cor)
@@ -84,16 +144,20 @@ void CaixaDeDesenho::Line(float x1, float y1, float x2, float y2, QColor cor)
     QPainter p(&Superfície());
     p.setPen(QPen(cor, 1));
     p.drawLine(QPointF(a.x, a.y), QPointF(b.x, b.y));
+    comLinhas = true;
+    deslocamento = 0;
     update();
 }
 
 void CaixaDeDesenho::paintEvent(QPaintEvent* evento)
 {
     QFrame::paintEvent(evento);
-    if (superfície.isNull())
-        return;
     QPainter p(this);
-    p.drawImage(contentsRect().topLeft(), superfície);
+    if (deslocamento > 0)
+        PintarVista(p);
+    else if (!superfície.isNull())
+        p.drawImage(contentsRect().topLeft(), superfície);
+    PintarMarcas(p);
 }
 
 } // namespace vendrix::ui

@@ -154,6 +154,7 @@ void Form1::Construir()
     }
 
     Ligar();
+    LigarCópias();
     Form_Load();
     Polinómio1->setFocus();
 }

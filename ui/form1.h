@@ -69,6 +69,12 @@ private:
     void DesenharEm(CaixaDeDesenho* área, double pontos, float baseY);
     void MostrarTabela(int grau);
 
+    // Each result can leave the window: context menus, Ctrl+C, clipboard.
+    void LigarCópias();
+    void AtualizarCópias();
+    void CopiarÁrea(QWidget* área, bool latex);
+    void CopiarTabela(bool latex);
+
     std::unique_ptr<runtime::ServiçoDeMensagens> caixasPróprias;
     runtime::ServiçoDeMensagens* mensagens;
 
