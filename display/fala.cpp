@@ -10,8 +10,6 @@ namespace vendrix::display {
 
 namespace {
 
-constexpr std::string_view ElevadoA = " elevado a ";
-
 // The characters that bring the drawing back to the line, as in tracing.
 [[nodiscard]] bool Repõe(std::string_view c) noexcept { return c == "x" || c == "+" || c == "-" || c == "/"; }
 
@@ -34,8 +32,9 @@ void Juntar(std::string& fala, std::string_view pedaço)
 
 } // namespace
 
-std::string FalarPolinómio(std::string_view texto)
+std::string FalarPolinómio(std::string_view texto, std::string_view elevado)
 {
+    const std::string elevadoA = std::string(" ").append(elevado).append(" ");
     std::string fala;
     int elevações = 0; // raises of the next character drawn
     int ditas = 0;     // raises already announced
@@ -53,7 +52,7 @@ std::string FalarPolinómio(std::string_view texto)
         if (Repõe(c))
             elevações = ditas = 0;
         for (; ditas < elevações; ++ditas)
-            Juntar(fala, ElevadoA);
+            Juntar(fala, elevadoA);
         if ((c == "+" || c == "-") && !fala.empty())
             Juntar(fala, std::string(" ").append(c).append(" "));
         else

@@ -84,6 +84,9 @@ TEST(TraçarPolinómio, AvançaPelaLarguraDeCadaCaractereEUtf8ÉUmCaractere)
     EXPECT_EQ(t.glifos[4].caractere, "\xFF");
     EXPECT_EQ(t.glifos[5].caractere, "\xE2\x82");
     EXPECT_EQ(FalarPolinómio("\xC3\xB3^2"), "\xC3\xB3 elevado a 2");
+    // The window's words in another language take the place of the Portuguese ones.
+    EXPECT_EQ(FalarPolinómio("^2x^3^4-1", "to the power of"),
+              "to the power of 2x to the power of 3 to the power of 4 - 1");
 }
 
 // A huge result costs only what fits in the drawing; the speech keeps the
