@@ -2,11 +2,11 @@
 #include "ui/acessibilidade.h"
 
 #include "ui/caixa_desenho.h"
-#include "ui/texto_qt.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QString>
 #include <QWidget>
 
 namespace vendrix::ui {
@@ -40,18 +40,18 @@ QAccessibleInterface* LerDesenho(const QString& classe, QObject* objecto)
 
 } // namespace
 
-void DescreverBotão(QWidget* botão, std::string_view dica)
+void DescreverBotão(QWidget* botão, const QString& dica)
 {
     const auto* b = qobject_cast<QAbstractButton*>(botão);
-    if (b == nullptr || dica.empty())
+    if (b == nullptr || dica.isEmpty())
         return;
-    botão->setAccessibleDescription(DeUtf8(dica));
+    botão->setAccessibleDescription(dica);
     if (!b->text().isEmpty())
         return; // the caption names it
-    std::string_view nome = dica;
-    if (nome.ends_with('.'))
-        nome.remove_suffix(1);
-    botão->setAccessibleName(DeUtf8(nome));
+    QString nome = dica;
+    if (nome.endsWith(u'.'))
+        nome.chop(1);
+    botão->setAccessibleName(nome);
 }
 
 void InstalarLeituraDosDesenhos()

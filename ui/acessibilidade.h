@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string_view>
-
+class QString;
 class QWidget;
 
 // What a screen reader needs that the window shows only as pictures: the
@@ -11,8 +10,9 @@ class QWidget;
 namespace vendrix::ui {
 
 // A button's tool tip becomes its accessible description; a button with no
-// caption is also named after it, without the closing full stop.
-void DescreverBotão(QWidget* botão, std::string_view dica);
+// caption is also named after it, without the closing full stop. The tool
+// tip comes already in the user's language.
+void DescreverBotão(QWidget* botão, const QString& dica);
 
 // A picture area is described by the last polynomial drawn in it, in
 // words, whole however long; after a clear it has no description. The

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/aplicacao.h"
 
+#include "ui/idioma.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -38,6 +40,7 @@ std::unique_ptr<QApplication> CriarAplicação(int& argc, char** argv)
     const QtMessageHandler anterior = qInstallMessageHandler(AoAbrirOEcrã);
     auto aplicação = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(anterior);
+    InstalarIdioma(); // before the window: its texts are translated as it is built
     return aplicação;
 }
 

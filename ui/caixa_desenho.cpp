@@ -8,6 +8,7 @@
 #include "ui/larguras.h"
 #include "ui/texto_qt.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPen>
 
@@ -131,7 +132,9 @@ QString CaixaDeDesenho::Fala() const
     if (!falado)
         return {};
     if (!falaFeita)
-        falaFeita = DeUtf8(display::FalarPolinómio(*falado));
+        falaFeita = DeUtf8(display::FalarPolinómio(
+            *falado,
+            ParaUtf8(QCoreApplication::translate("Form1", "elevado a", "spoken before a raised exponent"))));
     return *falaFeita;
 }
 

@@ -3,6 +3,8 @@
 
 #include "ruffini/divisao.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace vendrix::ui {
@@ -12,18 +14,19 @@ namespace {
 using enum Tipo;
 using enum Letra;
 
-constexpr std::string_view DicaApagar = "Apagar.";
-constexpr std::string_view DicaReduzir = "Reduzir os termos semelhantes e ordenar o polinómio.";
+constexpr std::string_view DicaApagar = QT_TRANSLATE_NOOP("Form1", "Apagar.");
+constexpr std::string_view DicaReduzir =
+    QT_TRANSLATE_NOOP("Form1", "Reduzir os termos semelhantes e ordenar o polinómio.");
 
 // clang-format off
 constexpr Controlo Controlos[] = {
     // name, kind, container, left, top, width, height, text, tool tip, font, text colour, background, visible, centred, picture
     {"LabelTítulo", Rótulo, "", 1800, 420, 6225, 675, "VENDRIX", "", Cómica24, Vermelho, SemCor, true, true, ""},
-    {"frame1", Moldura, "", 30, 1410, 10185, 1275, "Polinómio 1", "", Negrito, Azul, SemCor, true, false, ""},
-    {"frame2", Moldura, "", 30, 2730, 10185, 1275, "Polinómio 2", "", Negrito, Azul, SemCor, true, false, ""},
-    {"frame3", Moldura, "", 30, 4080, 10185, 1515, "Resultado", "", Negrito, Azul, SemCor, true, false, ""},
-    {"Frame6", Moldura, "", 60, 5670, 10185, 5235, "Regra de Ruffini", "", Negrito, Azul, SemCor, true, false, ""},
-    {"Frame4", Moldura, "", 10440, 120, 4575, 1215, "Opções", "", Negrito, Azul, SemCor, true, false, ""},
+    {"frame1", Moldura, "", 30, 1410, 10185, 1275, QT_TRANSLATE_NOOP("Form1", "Polinómio 1"), "", Negrito, Azul, SemCor, true, false, ""},
+    {"frame2", Moldura, "", 30, 2730, 10185, 1275, QT_TRANSLATE_NOOP("Form1", "Polinómio 2"), "", Negrito, Azul, SemCor, true, false, ""},
+    {"frame3", Moldura, "", 30, 4080, 10185, 1515, QT_TRANSLATE_NOOP("Form1", "Resultado"), "", Negrito, Azul, SemCor, true, false, ""},
+    {"Frame6", Moldura, "", 60, 5670, 10185, 5235, QT_TRANSLATE_NOOP("Form1", "Regra de Ruffini"), "", Negrito, Azul, SemCor, true, false, ""},
+    {"Frame4", Moldura, "", 10440, 120, 4575, 1215, QT_TRANSLATE_NOOP("Form1", "Opções"), "", Negrito, Azul, SemCor, true, false, ""},
     {"Polinómio1A", Trabalho, "", 10770, 7350, 1965, 375, "", "", Padrão, SemCor, SemCor, false, false, ""},
     {"Polinómio2A", Trabalho, "", 12930, 7380, 1935, 375, "", "", Padrão, SemCor, SemCor, false, false, ""},
     {"Resultado", Trabalho, "", 10920, 7950, 3855, 345, "", "", Padrão, SemCor, SemCor, false, false, ""},
@@ -46,11 +49,11 @@ constexpr Controlo Controlos[] = {
     {"Picture1", Desenho, "frame3", 240, 450, 9225, 705, "", "", Padrão, SemCor, SemCor, true, false, ""},
     {"ApagarResultado", BotãoQuadrado, "frame3", 9600, 960, 315, 315, "", DicaApagar, Padrão, SemCor, Vermelho, true, false, ":/imagens/apagar.svg"},
 
-    {"Somar", BotãoDeComando, "Frame4", 120, 300, 735, 735, "Somar", "Somar o Polinómio1 com o Polinómio2.", Serifa, SemCor, SemCor, true, false, ":/imagens/somar.svg"},
-    {"Subtrair", BotãoDeComando, "Frame4", 1020, 300, 735, 735, "Subtrair", "Subtrair o Polinómio2 do Polinómio1.", Serifa, SemCor, SemCor, true, false, ":/imagens/subtrair.svg"},
-    {"Multiplicar", BotãoDeComando, "Frame4", 1920, 300, 735, 735, "Multiplicar", "Multiplicar o Polinómio1 pelo  Polinómio2.", Serifa, SemCor, SemCor, true, false, ":/imagens/multiplicar.svg"},
-    {"Ruffini", BotãoDeComando, "Frame4", 2820, 300, 735, 735, "Ruffini", "Dividir o Polinómio1 pelo  Polinómio2, usando a Regra de Ruffini.", Serifa, SemCor, SemCor, true, false, ":/imagens/ruffini.svg"},
-    {"Sair", BotãoDeComando, "Frame4", 3720, 300, 735, 735, "Sair", "Sair do programa.", Serifa, SemCor, SemCor, true, false, ":/imagens/sair.svg"},
+    {"Somar", BotãoDeComando, "Frame4", 120, 300, 735, 735, QT_TRANSLATE_NOOP("Form1", "Somar"), QT_TRANSLATE_NOOP("Form1", "Somar o Polinómio1 com o Polinómio2."), Serifa, SemCor, SemCor, true, false, ":/imagens/somar.svg"},
+    {"Subtrair", BotãoDeComando, "Frame4", 1020, 300, 735, 735, QT_TRANSLATE_NOOP("Form1", "Subtrair"), QT_TRANSLATE_NOOP("Form1", "Subtrair o Polinómio2 do Polinómio1."), Serifa, SemCor, SemCor, true, false, ":/imagens/subtrair.svg"},
+    {"Multiplicar", BotãoDeComando, "Frame4", 1920, 300, 735, 735, QT_TRANSLATE_NOOP("Form1", "Multiplicar"), QT_TRANSLATE_NOOP("Form1", "Multiplicar o Polinómio1 pelo  Polinómio2."), Serifa, SemCor, SemCor, true, false, ":/imagens/multiplicar.svg"},
+    {"Ruffini", BotãoDeComando, "Frame4", 2820, 300, 735, 735, QT_TRANSLATE_NOOP("Form1", "Ruffini"), QT_TRANSLATE_NOOP("Form1", "Dividir o Polinómio1 pelo  Polinómio2, usando a Regra de Ruffini."), Serifa, SemCor, SemCor, true, false, ":/imagens/ruffini.svg"},
+    {"Sair", BotãoDeComando, "Frame4", 3720, 300, 735, 735, QT_TRANSLATE_NOOP("Form1", "Sair"), QT_TRANSLATE_NOOP("Form1", "Sair do programa."), Serifa, SemCor, SemCor, true, false, ":/imagens/sair.svg"},
 
     // Picture2 first: the clear button overlaps its lower right corner and stays on top.
     {"Picture2", Desenho, "Frame6", 150, 570, 9795, 4515, "", "", Padrão, SemCor, SemCor, true, false, ""},
@@ -142,26 +145,43 @@ constexpr std::string_view Tabulação[] = {
     "Text1",
 };
 
-constexpr std::string_view TextoAjuda =
-    "- Utilize apenas os símbolos dos algarismos e \"+\", \"-\" , \"^\", este último para as potências.\r\n"
-    "\r\n"
-    "- A variável dos polinómios deve ser x. Não são possíveis os polinómios literais, todos devem ter "
-    "coeficientes numéricos e inteiros.\r\n"
-    "\r\n"
-    "- Pode escrever os polinómios com os monómios por reduzir e desordenados. Clicando no botão azul à "
-    "direita, eles serão simplificados.\r\n"
-    "       \r\n"
-    "- Apenas pelo espaço ocupado, os polinómios, para a regra de Ruffini, não devem ter grau maior que dez. "
-    "Para outras operações não há limitação, mas os resultados poderão ficar parcialmente fora da janela de "
-    "desenho.\r\n"
-    "\r\n"
-    "- Se bem que os polinómios devam ter coeficientes inteiros, para divisor na Regra de Ruffini pode "
-    "utilizar polinómios que conduzam a quocientes que contenham frações. São válidos divisores do tipo  "
-    "3x-2  ou  -5x-7.\r\n"
-    "\r\n"
-    "- Se utilizar coeficientes que conduzam a valores muito elevados, os resultados parciais poderão não "
-    "ficar totalmente visíveis. Pode, então, colocar o cursor no retângulo desse parcial e fazê-lo deslocar "
-    "de modo a visualizar totalmente os valores.\r\n";
+// Each paragraph ends with its line break; after it comes the line that
+// parts it from the next, empty but for the one holding seven blanks.
+constexpr ParágrafoDeAjuda Ajuda[] = {
+    {QT_TRANSLATE_NOOP(
+         "Form1",
+         "- Utilize apenas os símbolos dos algarismos e \"+\", \"-\" , \"^\", este último para as "
+         "potências."),
+     "\r\n"},
+    {QT_TRANSLATE_NOOP(
+         "Form1",
+         "- A variável dos polinómios deve ser x. Não são possíveis os polinómios literais, todos "
+         "devem ter coeficientes numéricos e inteiros."),
+     "\r\n"},
+    {QT_TRANSLATE_NOOP(
+         "Form1",
+         "- Pode escrever os polinómios com os monómios por reduzir e desordenados. Clicando no "
+         "botão azul à direita, eles serão simplificados."),
+     "       \r\n"},
+    {QT_TRANSLATE_NOOP(
+         "Form1",
+         "- Apenas pelo espaço ocupado, os polinómios, para a regra de Ruffini, não devem ter grau "
+         "maior que dez. Para outras operações não há limitação, mas os resultados poderão ficar "
+         "parcialmente fora da janela de desenho."),
+     "\r\n"},
+    {QT_TRANSLATE_NOOP(
+         "Form1",
+         "- Se bem que os polinómios devam ter coeficientes inteiros, para divisor na Regra de "
+         "Ruffini pode utilizar polinómios que conduzam a quocientes que contenham frações. São "
+         "válidos divisores do tipo  3x-2  ou  -5x-7."),
+     "\r\n"},
+    {QT_TRANSLATE_NOOP(
+         "Form1",
+         "- Se utilizar coeficientes que conduzam a valores muito elevados, os resultados parciais "
+         "poderão não ficar totalmente visíveis. Pode, então, colocar o cursor no retângulo desse "
+         "parcial e fazê-lo deslocar de modo a visualizar totalmente os valores."),
+     ""},
+};
 
 } // namespace
 
@@ -171,6 +191,6 @@ std::span<const MatrizDeCélulas> MatrizesDoForm1() noexcept { return Matrizes; 
 
 std::span<const std::string_view> OrdemDeTabulação() noexcept { return Tabulação; }
 
-std::string_view TextoDeAjuda() noexcept { return TextoAjuda; }
+std::span<const ParágrafoDeAjuda> AjudaDoForm1() noexcept { return Ajuda; }
 
 } // namespace vendrix::ui

@@ -6,7 +6,10 @@
 #include <string_view>
 
 // The design of the main window as data: every control with its container,
-// place, size, texts, font and colours. Form1 builds itself from it.
+// place, size, texts, font and colours. Form1 builds itself from it. The
+// captions, tool tips and help paragraphs are the Portuguese source texts,
+// marked for the translation catalogue (context "Form1"); the window shows
+// them in the user's language.
 namespace vendrix::ui {
 
 enum class Tipo {
@@ -79,7 +82,15 @@ inline constexpr int AlturaDaJanela = 11040;
     return twips >= 0 ? (twips + 7) / 15 : -((7 - twips) / 15);
 }
 
-// The help panel's text, paragraphs ending in CR LF as the panel was designed.
-[[nodiscard]] std::string_view TextoDeAjuda() noexcept;
+// The help panel's paragraphs in order, each in the source language and
+// without its line break; `depois` is the line that follows it, CR LF
+// ended, as the panel was designed ("" after the last).
+struct ParágrafoDeAjuda
+{
+    std::string_view texto;
+    std::string_view depois;
+};
+
+[[nodiscard]] std::span<const ParágrafoDeAjuda> AjudaDoForm1() noexcept;
 
 } // namespace vendrix::ui

@@ -7,6 +7,7 @@
 #include "ui/fontes.h"
 #include "ui/texto_qt.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 #include <limits>
+#include <string>
 
 namespace vendrix::ui {
 
@@ -38,6 +40,16 @@ QFont FonteDe(Letra letra)
         break;
     }
     return Fonte(SansSerif, 8.25, false);
+}
+
+// A caption, tool tip or help paragraph of the design, in the user's
+// language; texts the catalogue does not hold (the title, the notation)
+// come back as they are.
+QString Traduzido(std::string_view fonte)
+{
+    if (fonte.empty())
+        return {};
+    return QCoreApplication::translate("Form1", std::string(fonte).c_str());
 }
 
 QColor Cor(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
@@ -67,7 +79,9 @@ QWidget* PainelDeAjuda()
 {
     auto* painel = new QTextEdit;
     painel->setAcceptRichText(false);
-    QString texto = DeUtf8(TextoDeAjuda());
+    QString texto;
+    for (const ParágrafoDeAjuda& parágrafo : AjudaDoForm1())
+        texto += Traduzido(parágrafo.texto) + QStringLiteral("\r\n") + DeUtf8(parágrafo.depois);
     texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     texto.chop(1); // the last line break ends the last paragraph; no empty one after it
     painel->setPlainText(texto);
@@ -90,7 +104,7 @@ QWidget* BotãoQuadrado(const Controlo& linha)
 QWidget* BotãoDeComando(const Controlo& linha)
 {
     auto* botão = new QToolButton;
-    botão->setText(DeUtf8(linha.texto));
+    botão->setText(Traduzido(linha.texto));
     botão->setIcon(QIcon(DeUtf8(linha.imagem)));
     botão->setIconSize(QSize(32, 32));
     botão->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -102,14 +116,14 @@ QWidget* Novo(const Controlo& linha, const QPalette& base)
     switch (linha.tipo) {
     case Tipo::Rótulo:
     case Tipo::RótuloComBorda: {
-        auto* rótulo = new QLabel(DeUtf8(linha.texto));
+        auto* rótulo = new QLabel(Traduzido(linha.texto));
         rótulo->setAlignment(linha.centrado ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
         if (linha.tipo == Tipo::RótuloComBorda)
             rótulo->setFrameStyle(QFrame::Box | QFrame::Plain);
         return rótulo;
     }
     case Tipo::Moldura:
-        return new QGroupBox(DeUtf8(linha.texto));
+        return new QGroupBox(Traduzido(linha.texto));
     case Tipo::CaixaDeTexto:
         return CaixaDeTexto(linha);
     case Tipo::Trabalho:
@@ -168,8 +182,9 @@ QWidget* CriarControlo(const Controlo& linha, QWidget* contentor)
         p.setColor(papelFundo, Cor(linha.corFundo));
     c->setPalette(p);
     if (!linha.dica.empty()) {
-        c->setToolTip(DeUtf8(linha.dica));
-        DescreverBotão(c, linha.dica);
+        const QString dica = Traduzido(linha.dica);
+        c->setToolTip(dica);
+        DescreverBotão(c, dica);
     }
     // A picture area counts its children from inside its border.
     QPoint origem;

@@ -89,11 +89,15 @@ void Form1::LigarCópias()
         área->installEventFilter(teclaDeMenu);
         área->setFocusPolicy(Qt::ClickFocus);
         área->setContextMenuPolicy(Qt::ActionsContextMenu);
-        connect(NovaAcção(área, QStringLiteral("Copiar"), QStringLiteral("Copiar"), true),
-                &QAction::triggered,
-                this,
-                [this, área] { CopiarÁrea(área, false); });
-        connect(NovaAcção(área, QStringLiteral("CopiarLaTeX"), QStringLiteral("Copiar como LaTeX"), false),
+        connect(
+            NovaAcção(área, QStringLiteral("Copiar"), QCoreApplication::translate("Form1", "Copiar"), true),
+            &QAction::triggered,
+            this,
+            [this, área] { CopiarÁrea(área, false); });
+        connect(NovaAcção(área,
+                          QStringLiteral("CopiarLaTeX"),
+                          QCoreApplication::translate("Form1", "Copiar como LaTeX"),
+                          false),
                 &QAction::triggered,
                 this,
                 [this, área] { CopiarÁrea(área, true); });
@@ -101,16 +105,20 @@ void Form1::LigarCópias()
     Frame6->installEventFilter(teclaDeMenu);
     Frame6->setFocusPolicy(Qt::ClickFocus);
     Frame6->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(NovaAcção(Frame6, QStringLiteral("CopiarTabela"), QStringLiteral("Copiar tabela"), true),
+    connect(NovaAcção(Frame6,
+                      QStringLiteral("CopiarTabela"),
+                      QCoreApplication::translate("Form1", "Copiar tabela"),
+                      true),
             &QAction::triggered,
             this,
             [this] { CopiarTabela(false); });
-    connect(
-        NovaAcção(
-            Frame6, QStringLiteral("CopiarTabelaLaTeX"), QStringLiteral("Copiar tabela como LaTeX"), false),
-        &QAction::triggered,
-        this,
-        [this] { CopiarTabela(true); });
+    connect(NovaAcção(Frame6,
+                      QStringLiteral("CopiarTabelaLaTeX"),
+                      QCoreApplication::translate("Form1", "Copiar tabela como LaTeX"),
+                      false),
+            &QAction::triggered,
+            this,
+            [this] { CopiarTabela(true); });
 
     // What is shown changes only in the buttons' handlers, which run before
     // these connections, and in a drawing.

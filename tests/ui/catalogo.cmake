@@ -1,0 +1,24 @@
+# Runs lupdate over the window's code into a copy of each catalogue and
+# fails when a text of the code is missing or unfinished in it, or when it
+# keeps a text the code no longer has.
+file(GLOB catalogos "${FONTE}/translations/*.ts")
+if(NOT catalogos)
+    message(FATAL_ERROR "no catalogue in ${FONTE}/translations")
+endif()
+foreach(catalogo IN LISTS catalogos)
+    get_filename_component(nome "${catalogo}" NAME)
+    set(copia "${DESTINO}/${nome}")
+    file(COPY_FILE "${catalogo}" "${copia}")
+    execute_process(
+        COMMAND "${LUPDATE}" "${FONTE}/ui" -extensions cpp,h -locations none -no-ui-lines -ts "${copia}"
+        RESULT_VARIABLE estado OUTPUT_VARIABLE saida ERROR_VARIABLE erros)
+    if(NOT estado EQUAL 0)
+        message(FATAL_ERROR "lupdate failed on ${nome}: ${saida}${erros}")
+    endif()
+    file(STRINGS "${copia}" por_fazer REGEX "type=\"(unfinished|vanished|obsolete)\"")
+    if(por_fazer)
+        list(LENGTH por_fazer quantos)
+        message(FATAL_ERROR "${nome}: ${quantos} unfinished or obsolete entries; run "
+                            "`cmake --build --preset dev --target update_translations` and translate them")
+    endif()
+endforeach()

@@ -1,0 +1,120 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="pt_PT">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>elevado a</source>
+        <comment>spoken before a raised exponent</comment>
+        <translation>to the power of</translation>
+    </message>
+    <message>
+        <source>Apagar.</source>
+        <translation>Clear.</translation>
+    </message>
+    <message>
+        <source>Reduzir os termos semelhantes e ordenar o polinómio.</source>
+        <translation>Combine like terms and put the polynomial in order.</translation>
+    </message>
+    <message>
+        <source>Polinómio 1</source>
+        <translation>Polynomial 1</translation>
+    </message>
+    <message>
+        <source>Polinómio 2</source>
+        <translation>Polynomial 2</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Regra de Ruffini</source>
+        <translation>Ruffini&apos;s rule</translation>
+    </message>
+    <message>
+        <source>Opções</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Somar</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Somar o Polinómio1 com o Polinómio2.</source>
+        <translation>Add Polynomial 1 and Polynomial 2.</translation>
+    </message>
+    <message>
+        <source>Subtrair</source>
+        <translation>Subtract</translation>
+    </message>
+    <message>
+        <source>Subtrair o Polinómio2 do Polinómio1.</source>
+        <translation>Subtract Polynomial 2 from Polynomial 1.</translation>
+    </message>
+    <message>
+        <source>Multiplicar</source>
+        <translation>Multiply</translation>
+    </message>
+    <message>
+        <source>Multiplicar o Polinómio1 pelo  Polinómio2.</source>
+        <translation>Multiply Polynomial 1 by Polynomial 2.</translation>
+    </message>
+    <message>
+        <source>Ruffini</source>
+        <translation>Ruffini</translation>
+    </message>
+    <message>
+        <source>Dividir o Polinómio1 pelo  Polinómio2, usando a Regra de Ruffini.</source>
+        <translation>Divide Polynomial 1 by Polynomial 2, using Ruffini&apos;s rule.</translation>
+    </message>
+    <message>
+        <source>Sair</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Sair do programa.</source>
+        <translation>Exit the program.</translation>
+    </message>
+    <message>
+        <source>- Utilize apenas os símbolos dos algarismos e &quot;+&quot;, &quot;-&quot; , &quot;^&quot;, este último para as potências.</source>
+        <translation>- Use only the digits and &quot;+&quot;, &quot;-&quot;, &quot;^&quot;, the last one for powers.</translation>
+    </message>
+    <message>
+        <source>- A variável dos polinómios deve ser x. Não são possíveis os polinómios literais, todos devem ter coeficientes numéricos e inteiros.</source>
+        <translation>- The variable of the polynomials must be x. Polynomials with letters as coefficients are not possible: every coefficient must be a whole number.</translation>
+    </message>
+    <message>
+        <source>- Pode escrever os polinómios com os monómios por reduzir e desordenados. Clicando no botão azul à direita, eles serão simplificados.</source>
+        <translation>- You may type the polynomials with their monomials unreduced and in any order. Clicking the blue button on the right simplifies them.</translation>
+    </message>
+    <message>
+        <source>- Apenas pelo espaço ocupado, os polinómios, para a regra de Ruffini, não devem ter grau maior que dez. Para outras operações não há limitação, mas os resultados poderão ficar parcialmente fora da janela de desenho.</source>
+        <translation>- Only because of the room they take, polynomials for Ruffini&apos;s rule must not have a degree greater than ten. Other operations have no limit, but the results may lie partly outside the drawing area.</translation>
+    </message>
+    <message>
+        <source>- Se bem que os polinómios devam ter coeficientes inteiros, para divisor na Regra de Ruffini pode utilizar polinómios que conduzam a quocientes que contenham frações. São válidos divisores do tipo  3x-2  ou  -5x-7.</source>
+        <translation>- Although the polynomials must have whole-number coefficients, the divisor in Ruffini&apos;s rule may be a polynomial that leads to quotients with fractions. Divisors such as  3x-2  or  -5x-7  are valid.</translation>
+    </message>
+    <message>
+        <source>- Se utilizar coeficientes que conduzam a valores muito elevados, os resultados parciais poderão não ficar totalmente visíveis. Pode, então, colocar o cursor no retângulo desse parcial e fazê-lo deslocar de modo a visualizar totalmente os valores.</source>
+        <translation>- If you use coefficients that lead to very large values, the partial results may not be fully visible. You can then put the cursor on the box of that partial result and scroll it to see the whole value.</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copiar como LaTeX</source>
+        <translation>Copy as LaTeX</translation>
+    </message>
+    <message>
+        <source>Copiar tabela</source>
+        <translation>Copy table</translation>
+    </message>
+    <message>
+        <source>Copiar tabela como LaTeX</source>
+        <translation>Copy table as LaTeX</translation>
+    </message>
+</context>
+</TS>
