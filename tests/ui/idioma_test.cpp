@@ -193,6 +193,23 @@ TEST_F(Idioma, NenhumTextoFicaNoOutroIdioma)
     }
 }
 
+// The layout is fixed: every caption fits its control in either language.
+TEST_F(Idioma, LegendasCabemNosControlos)
+{
+    for (const QWidget* c : janela.findChildren<QWidget*>()) {
+        QString texto;
+        int largura = c->width();
+        if (const auto* m = qobject_cast<const QGroupBox*>(c))
+            texto = m->title();
+        else if (const auto* b = qobject_cast<const QAbstractButton*>(c))
+            texto = b->text(), largura -= 4; // the button's own margins
+        else if (const auto* r = qobject_cast<const QLabel*>(c))
+            texto = r->text();
+        SCOPED_TRACE(c->objectName().toStdString() + ": " + texto.toStdString());
+        EXPECT_LE(c->fontMetrics().horizontalAdvance(texto), largura);
+    }
+}
+
 constexpr Cadeia AjudaEmPortuguês =
     "- Utilize apenas os símbolos dos algarismos e \"+\", \"-\" , \"^\", este último para as potências.\n\n"
     "- A variável dos polinómios deve ser x. Não são possíveis os polinómios literais, todos devem ter "
