@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 PACOTES=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-svg-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev libfast-float-dev
     xvfb xauth fonts-liberation fonts-comic-neue
 )
 
