@@ -51,11 +51,13 @@ test("the release module stays under 1 MB", () => {
 
 test("memory does not grow over many commands", () => {
   const longo = Array.from({ length: 60 }, (_, i) => `${i + 1}x^${i}`).join("+");
-  nucleo.multiplicar(longo, longo); // the first use may grow the heap once
-  const antes = memoria.buffer.byteLength;
-  for (let i = 0; i < 200; i++) {
-    nucleo.multiplicar(longo, longo);
+  const ronda = () => {
+    nucleo.multiplicar(longo, longo); // an answer of some 10 KB
     nucleo.ruffini("x^9+2x^8-3x^5+7x-1", "3x-2");
-  }
-  assert.equal(memoria.buffer.byteLength, antes);
+  };
+  for (let i = 0; i < 5; i++) ronda(); // the first uses grow the heap to its working size
+  const antes = memoria.buffer.byteLength;
+  for (let i = 0; i < 200; i++) ronda();
+  // A leak of every answer would take more than 2 MB; fragmentation may take one page.
+  assert.ok(memoria.buffer.byteLength - antes <= 65536, `${antes} -> ${memoria.buffer.byteLength}`);
 });
