@@ -102,21 +102,23 @@ async function copiar(area, emLatex) {
   })]);
 }
 
-const NOMES_DAS_AREAS = {
-  simplificado1: "o polinómio 1 simplificado",
-  simplificado2: "o polinómio 2 simplificado",
-  resultado: "o resultado",
-  quociente: "o quociente",
-  quadro: "a tabela de Ruffini",
+// What each pair of copy buttons copies: the words of its tool tips, and
+// the name on the buttons where one frame has two pairs.
+const AREAS = {
+  simplificado1: ["o polinómio 1 simplificado", ""],
+  simplificado2: ["o polinómio 2 simplificado", ""],
+  resultado: ["o resultado", ""],
+  quociente: ["o quociente", " Q(x)"],
+  quadro: ["a tabela de Ruffini", " tabela"],
 };
 
 function criarBotoesDeCopia() {
   for (const caixa of document.querySelectorAll(".copias")) {
     const area = caixa.dataset.de;
-    const nome = NOMES_DAS_AREAS[area];
+    const [nome, curto] = AREAS[area];
     const botoes = [
-      [`copiar-${area}`, "Copiar", `Copiar ${nome} como texto e HTML.`, false],
-      [`copiar-latex-${area}`, "Copiar LaTeX", `Copiar ${nome} em LaTeX.`, true],
+      [`copiar-${area}`, `Copiar${curto}`, `Copiar ${nome} como texto e HTML.`, false],
+      [`copiar-latex-${area}`, `Copiar${curto} em LaTeX`, `Copiar ${nome} em LaTeX.`, true],
     ];
     for (const [id, legenda, dica, emLatex] of botoes) {
       const botao = document.createElement("button");
