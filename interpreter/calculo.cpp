@@ -115,10 +115,10 @@ runtime::Resultado<std::int32_t> Inteiro32(double x)
 
 runtime::Resultado<std::int32_t> DivisãoInteira(double a, double b)
 {
-    const auto x = Inteiro32(a);
+    auto x = Inteiro32(a);
     if (!x.Ok())
         return x;
-    const auto y = Inteiro32(b);
+    auto y = Inteiro32(b);
     if (!y.Ok())
         return y;
     if (y.Valor() == 0)
@@ -131,10 +131,10 @@ runtime::Resultado<std::int32_t> DivisãoInteira(double a, double b)
 
 runtime::Resultado<std::int32_t> Resto(double a, double b)
 {
-    const auto x = Inteiro32(a);
+    auto x = Inteiro32(a);
     if (!x.Ok())
         return x;
-    const auto y = Inteiro32(b);
+    auto y = Inteiro32(b);
     if (!y.Ok())
         return y;
     if (y.Valor() == 0)

@@ -14,7 +14,9 @@ const raiz = fileURLToPath(new URL("../../", import.meta.url));
 const site = process.env.VENDRIX_SITE ?? `${raiz}build/web/web/site`;
 const nativo = [process.env.VENDRIX_NATIVO, `${raiz}build/ci/web/vendrix_web_nativo`,
   `${raiz}build/dev/web/vendrix_web_nativo`].find((c) => c && existsSync(c));
-const capturas = process.env.VENDRIX_CAPTURAS ?? `${raiz}docs`;
+// The screenshots go to the build tree, so that a test run leaves the
+// sources as they were; VENDRIX_CAPTURAS=docs renews the README's pictures.
+const capturas = process.env.VENDRIX_CAPTURAS ?? `${raiz}build/web/capturas`;
 const axe = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
 
 const P1 = "x^4-3x^3+5x^2-2x-1";
