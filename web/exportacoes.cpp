@@ -20,35 +20,42 @@ const char* Responder(std::string texto)
 
 } // namespace
 
-#define VENDRIX_EXPORTAR(nome) extern "C" __attribute__((export_name(#nome))) // NOLINT
+extern "C" {
 
-VENDRIX_EXPORTAR(vendrix_reservar) void* vendrix_reservar(std::size_t bytes) { return std::malloc(bytes); }
+[[clang::export_name("vendrix_reservar")]] void* vendrix_reservar(std::size_t bytes)
+{
+    return std::malloc(bytes);
+}
 
-VENDRIX_EXPORTAR(vendrix_libertar) void vendrix_libertar(void* bloco) { std::free(bloco); }
+[[clang::export_name("vendrix_libertar")]] void vendrix_libertar(void* bloco) { std::free(bloco); }
 
-VENDRIX_EXPORTAR(vendrix_simplificar) const char* vendrix_simplificar(const char* polinomio)
+[[clang::export_name("vendrix_simplificar")]] const char* vendrix_simplificar(const char* polinomio)
 {
     return Responder(vendrix::web::SimplificarEmJson(polinomio));
 }
 
-VENDRIX_EXPORTAR(vendrix_somar) const char* vendrix_somar(const char* polinomio1, const char* polinomio2)
+[[clang::export_name("vendrix_somar")]] const char* vendrix_somar(const char* polinomio1,
+                                                                  const char* polinomio2)
 {
     return Responder(vendrix::web::SomarEmJson(polinomio1, polinomio2));
 }
 
-VENDRIX_EXPORTAR(vendrix_subtrair)
-const char* vendrix_subtrair(const char* polinomio1, const char* polinomio2)
+[[clang::export_name("vendrix_subtrair")]] const char* vendrix_subtrair(const char* polinomio1,
+                                                                        const char* polinomio2)
 {
     return Responder(vendrix::web::SubtrairEmJson(polinomio1, polinomio2));
 }
 
-VENDRIX_EXPORTAR(vendrix_multiplicar)
-const char* vendrix_multiplicar(const char* polinomio1, const char* polinomio2)
+[[clang::export_name("vendrix_multiplicar")]] const char* vendrix_multiplicar(const char* polinomio1,
+                                                                              const char* polinomio2)
 {
     return Responder(vendrix::web::MultiplicarEmJson(polinomio1, polinomio2));
 }
 
-VENDRIX_EXPORTAR(vendrix_ruffini) const char* vendrix_ruffini(const char* dividendo, const char* divisor)
+[[clang::export_name("vendrix_ruffini")]] const char* vendrix_ruffini(const char* dividendo,
+                                                                      const char* divisor)
 {
     return Responder(vendrix::web::RuffiniEmJson(dividendo, divisor));
 }
+
+} // extern "C"
