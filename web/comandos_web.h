@@ -12,18 +12,20 @@
 // each {"titulo", "texto", "icone": "critico" | "informacao"}.
 //
 // A result answer (simplify, sum, difference, product) also has:
-//   "resultado"  the compact text, as the window draws it
-//   "texto", "html", "latex"  what the copy actions give
-//   "fala"       the result in words, "elevado a" for each raise
+//   "resultado"        the compact text, as the window draws it
+//   "resultado_texto", "resultado_html", "resultado_latex"
+//                      what the copy actions give
+//   "resultado_fala"   the result in words, "elevado a" for each raise
 // and, but for simplify, "titulo": the caption of the result frame.
 //
 // The Ruffini answer has "foco" ("polinomio1", "polinomio2" or null: the
 // box the window puts the cursor in after the message), "tabela" (whether
 // the table is shown), "celulas" ({"Coef(0)": text, ...} for every cell
 // the command wrote), "visiveis" (the cells shown, in the order Coef, Seg,
-// Ter), "div", "quociente", "resto", the quotient's "quociente_texto",
-// "quociente_html", "quociente_latex" and "quociente_fala", and the whole
-// table's "quadro_texto", "quadro_html" and "quadro_latex".
+// Ter), "div", "resto", the quotient as "quociente" with the same four
+// companions as "resultado" ("quociente_texto" and so on), and the whole
+// table's "quadro_texto", "quadro_html" and "quadro_latex". Without the
+// table the quotient, the remainder and the table texts are empty.
 namespace vendrix::web {
 
 [[nodiscard]] std::string SimplificarEmJson(std::string_view polinómio);
