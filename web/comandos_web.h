@@ -25,7 +25,7 @@
 // Ter), "div", "resto", the quotient as "quociente" with the same four
 // companions as "resultado" ("quociente_texto" and so on), and the whole
 // table's "quadro_texto", "quadro_html" and "quadro_latex". Without the
-// table the quotient, the remainder and the table texts are empty.
+// table "quociente", "resto" and the three table texts are empty.
 namespace vendrix::web {
 
 [[nodiscard]] std::string SimplificarEmJson(std::string_view polinómio);
