@@ -18,9 +18,10 @@ Erro Falhar(Código código, std::string origem, std::string símbolo)
 
 const LinhaMensagem* ProcurarMensagem(Código código) noexcept
 {
-    const auto* linha =
+    // An array's iterator is a pointer in one standard library and a class in another.
+    const auto linha =
         std::ranges::find_if(TextosDosErros, [código](const LinhaMensagem& l) { return l.código == código; });
-    return linha == TextosDosErros.end() ? nullptr : linha;
+    return linha == TextosDosErros.end() ? nullptr : &*linha;
 }
 
 std::string Erro::Descrição() const
