@@ -12,7 +12,7 @@ cd "$(dirname "$0")"
 
 PACOTES=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
-    qt6-base-dev qt6-svg-dev
+    qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev libfast-float-dev
     xvfb xauth fonts-liberation fonts-comic-neue python3
     # The page: the core in WebAssembly, and a browser for its tests.
