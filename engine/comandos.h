@@ -1,16 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/servico_mensagens.h"
+#include "runtime/relato.h"
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The sum, difference, product and simplify commands, from the typed texts
-// to what the window shows. Failure reports go through mensagens while the
-// command runs; the command always finishes with a (possibly empty) result.
+// to what the window shows. A command always finishes with a (possibly
+// empty) result and the reports it made on the way, in their order.
 namespace vendrix::engine {
+
+enum class Operação {
+    Soma,
+    Subtração,
+    Multiplicação,
+};
+
+// The caption of the result frame after the operation: "Resultado (soma)"…
+[[nodiscard]] std::string_view LegendaDaOperação(Operação operação) noexcept;
 
 // The working texts a command leaves in the window's hidden boxes, and its result.
 struct Comando
@@ -20,19 +30,17 @@ struct Comando
     std::optional<std::string> Text2; // written by the difference only
     std::optional<std::string> Text3; // written by the sum and the difference
     std::string Resultado;            // compact form, to be drawn
-    std::string legenda;              // the caption of frame3
+    Operação operação = Operação::Soma;
+    std::vector<runtime::Relato> relatos; // the boxes to show, in order
 
     bool operator==(const Comando&) const = default;
 };
 
-[[nodiscard]] Comando
-Somar(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens);
+[[nodiscard]] Comando Somar(std::string_view polinómio1, std::string_view polinómio2);
 
-[[nodiscard]] Comando
-Subtrair(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens);
+[[nodiscard]] Comando Subtrair(std::string_view polinómio1, std::string_view polinómio2);
 
-[[nodiscard]] Comando
-Multiplicar(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens);
+[[nodiscard]] Comando Multiplicar(std::string_view polinómio1, std::string_view polinómio2);
 
 // The simplify command of an input box: the working copy it leaves in
 // Polinómio1A or Polinómio2A, and the compact text to draw.
@@ -40,11 +48,11 @@ struct Simplificação
 {
     std::string cópia;
     std::string Resultado;
+    std::vector<runtime::Relato> relatos;
 
     bool operator==(const Simplificação&) const = default;
 };
 
-[[nodiscard]] Simplificação SimplificarPolinómio(std::string_view polinómio,
-                                                 runtime::ServiçoDeMensagens& mensagens);
+[[nodiscard]] Simplificação SimplificarPolinómio(std::string_view polinómio);
 
 } // namespace vendrix::engine

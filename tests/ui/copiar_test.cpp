@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "comum/gravador_mensagens.h"
+#include "gravador_mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/desenho_janela.h"
 #include "ui/form1.h"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "comum/gravador_mensagens.h"
+#include "gravador_mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/form1.h"
+#include "ui/grelha_ruffini.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -15,10 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace vendrix::ui {
 namespace {
@@ -289,6 +292,20 @@ TEST_F(Form1Teste, RuffiniMostraTabelaQuocienteERestoApagarEscondeERecusaDevolve
     EXPECT_EQ(janela.focusWidget(), C("Polinómio1"));
 }
 
+// Degrees 1 and 9 pin the three lines; Seg(k) stands under Coef(k + 1) and
+// Ter(k) under Coef(k), on a pitch of 800.
+TEST(GrelhaRuffini, LinhasEPosicoes)
+{
+    using Linhas = std::array<Segmento, 3>;
+    EXPECT_EQ(LinhasDaGrelha(1),
+              (Linhas{{{690, 1740, 2840, 1740}, {2135, 2350, 2830, 2350}, {2135, 1740, 2135, 2350}}}));
+    EXPECT_EQ(LinhasDaGrelha(9),
+              (Linhas{{{690, 1740, 9560, 1740}, {8495, 2350, 9470, 2350}, {8495, 1740, 8495, 2350}}}));
+    EXPECT_EQ(std::tuple(EsquerdaCoef(0), EsquerdaCoef(10), EsquerdaSeg(0), EsquerdaSeg(9)),
+              std::tuple(1410, 9410, EsquerdaCoef(1), 9410));
+    EXPECT_TRUE(TopoCoef < TopoSeg && TopoSeg == TopoDiv && TopoSeg < TopoTer);
+}
+
 // Ten boxes at most for one product, the last counting the failures not shown.
 TEST_F(Form1Teste, ProdutoQueFalhaEmOnzeMonomiosMostraDezCaixas)
 {
@@ -304,12 +321,14 @@ TEST_F(Form1Teste, ProdutoQueFalhaEmOnzeMonomiosMostraDezCaixas)
 
 struct Quadro
 {
-    Cadeia nome, polinómio1, polinómio2, div, quociente, resto, mensagem, foco; // mensagem: "" for none
+    Cadeia nome, polinómio1, polinómio2, div, quociente, resto;
+    runtime::Código recusa; // Nenhum: no box
+    Cadeia foco;
 };
 
 void PrintTo(const Quadro& d, std::ostream* os) { *os << d.nome; }
 
-constexpr Cadeia ValoresGrandes = "Os valores desta divisão são demasiado grandes para a tabela.";
+using enum runtime::Código;
 
 constexpr Quadro Divisões[] = {
     {"alem_de_32_bits",
@@ -318,11 +337,18 @@ constexpr Quadro Divisões[] = {
      "-12",
      "43x^8-516x^7+6192x^6-74304x^5+891648x^4-10699776x^3+128397312x^2-1540767744x+18489212928",
      "-221870555144",
-     "",
+     Nenhum,
      "Ruffini"},
-    {"constante_2_24", "x^2+1", "x+16777216", "-16777216", "x-16777216", "281474976710657", "", "Ruffini"},
+    {"constante_2_24",
+     "x^2+1",
+     "x+16777216",
+     "-16777216",
+     "x-16777216",
+     "281474976710657",
+     Nenhum,
+     "Ruffini"},
     {"alem_de_10_15", "x^9+1", "x-999", "", "", "", ValoresGrandes, "Ruffini"},
-    {"divisor_x_vezes_x", "x^9-1", "x*x", "", "", "", "O divisor não é um polinómio válido.", "Polinómio2"},
+    {"divisor_x_vezes_x", "x^9-1", "x*x", "", "", "", DivisorInválido, "Polinómio2"},
     {"constante_2_24_mais_1", "x^2+1", "x+16777217", "", "", "", ValoresGrandes, "Ruffini"},
 };
 
@@ -342,7 +368,7 @@ TEST_P(Form1Divisoes, MostraATabelaOuRecusa)
     std::string caixas;
     for (const testes::CaixaMostrada& c : gravador.caixas)
         caixas += c.texto;
-    EXPECT_EQ(caixas, d.mensagem);
+    EXPECT_EQ(caixas, runtime::Falhar(d.recusa).Descrição());
     EXPECT_EQ(janela.focusWidget(), C(d.foco));
 }
 
