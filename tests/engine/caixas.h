@@ -56,7 +56,7 @@ struct Caso
 {
     const char* nome;
     Rotina rotina;
-    std::string_view a, b, saída, caixas;
+    std::string_view a, b, saida, caixas;
 };
 
 inline void PrintTo(const Caso& c, std::ostream* saída) { *saída << c.nome; }

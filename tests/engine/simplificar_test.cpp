@@ -6,7 +6,7 @@ namespace vendrix::engine {
 TEST_P(RotinaTeste, DaOTextoEAsCaixas)
 {
     const Texto r = GetParam().rotina(GetParam().a, GetParam().b);
-    EXPECT_EQ(r.valor, GetParam().saída);
+    EXPECT_EQ(r.valor, GetParam().saida);
     EXPECT_EQ(r.relatos, Caixas(GetParam().caixas));
 }
 

@@ -98,7 +98,7 @@ constexpr CasoLeitura CasosLeitura[] = {
 using LeituraTeste = ::testing::TestWithParam<CasoLeitura>;
 
 // The shortcut must read every text exactly as the general conversion does.
-TEST_P(LeituraTeste, TextoInteiroOuNúmeroInicial)
+TEST_P(LeituraTeste, TextoInteiroOuNumeroInicial)
 {
     const CasoLeitura& c = GetParam();
     Confere(TextoParaNúmero(c.texto), c.falha, c.valor);
@@ -148,7 +148,7 @@ TEST_P(EscritaTeste, SeteAlgarismosSimplesQuinzeDuploTodosDecimal)
 
 INSTANTIATE_TEST_SUITE_P(Valores, EscritaTeste, ::testing::ValuesIn(CasosEscrita), Nome);
 
-TEST(Limites, AritméticaDe32BitsSimplesETextoDecimalDeNaN)
+TEST(Limites, AritmeticaDe32BitsSimplesETextoDecimalDeNaN)
 {
     EXPECT_EQ(TextoDecimal(NaN), "0");
     EXPECT_EQ(TextoParaSimples("1e39").Falha().código, Transbordo);

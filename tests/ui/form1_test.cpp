@@ -153,14 +153,14 @@ TEST_F(Form1Teste, ComecaComOFocoEmPolinomio1ESairFecha)
     EXPECT_FALSE(janela.isVisible());
 }
 
-struct Operação
+struct Operacao
 {
-    Cadeia nome, polinómio1, polinómio2, cliques, resultado, legenda, desenhadas;
+    Cadeia nome, polinomio1, polinomio2, cliques, resultado, legenda, desenhadas;
 };
 
-void PrintTo(const Operação& o, std::ostream* os) { *os << o.nome; }
+void PrintTo(const Operacao& o, std::ostream* os) { *os << o.nome; }
 
-constexpr Operação Operações[] = {
+constexpr Operacao Operações[] = {
     {"soma_inicial", P1, "x-2", "Somar", "x^4-3x^3+5x^2-x-3", "Resultado (soma)", "1"},
     {"produto_inicial", P1, "x-2", "Multiplicar", Produto, "Resultado (multiplicação)", "1"},
     {"soma_que_se_anula", "x", "-x", "Somar", "", "Resultado (soma)", ""},
@@ -179,19 +179,19 @@ constexpr Operação Operações[] = {
      "1"},
 };
 
-using Form1Operacoes = Janela<Operação>;
+using Form1Operacoes = Janela<Operacao>;
 
 TEST_P(Form1Operacoes, EscreveResultadoLegendaEDesenho)
 {
-    const Operação& o = GetParam();
-    Escrever("Polinómio1", o.polinómio1);
-    Escrever("Polinómio2", o.polinómio2);
+    const Operacao& o = GetParam();
+    Escrever("Polinómio1", o.polinomio1);
+    Escrever("Polinómio2", o.polinomio2);
     Clicar(o.cliques);
     EXPECT_EQ(Texto("Resultado"), o.resultado);
     EXPECT_EQ(Texto("frame3"), o.legenda);
     EXPECT_EQ(Desenhadas(), o.desenhadas);
     EXPECT_TRUE(gravador.caixas.empty());
-    EXPECT_EQ(Caixas(), std::string(o.polinómio1) + " | " + o.polinómio2); // as typed
+    EXPECT_EQ(Caixas(), std::string(o.polinomio1) + " | " + o.polinomio2); // as typed
 }
 
 INSTANTIATE_TEST_SUITE_P(Botoes, Form1Operacoes, ::testing::ValuesIn(Operações), Nome);
@@ -321,7 +321,7 @@ TEST_F(Form1Teste, ProdutoQueFalhaEmOnzeMonomiosMostraDezCaixas)
 
 struct Quadro
 {
-    Cadeia nome, polinómio1, polinómio2, div, quociente, resto;
+    Cadeia nome, polinomio1, polinomio2, div, quociente, resto;
     runtime::Código recusa; // Nenhum: no box
     Cadeia foco;
 };
@@ -358,8 +358,8 @@ using Form1Divisoes = Janela<Quadro>;
 TEST_P(Form1Divisoes, MostraATabelaOuRecusa)
 {
     const Quadro& d = GetParam();
-    Escrever("Polinómio1", d.polinómio1);
-    Escrever("Polinómio2", d.polinómio2);
+    Escrever("Polinómio1", d.polinomio1);
+    Escrever("Polinómio2", d.polinomio2);
     C("Ruffini")->setFocus();
     Clicar("Ruffini");
     EXPECT_EQ(Visível("Div") ? Texto("Div") : "", d.div);
