@@ -42,16 +42,28 @@ std::string GuardaDoSegundo(std::string_view texto)
     return std::string(texto);
 }
 
-// Failures of single monomials shown one by one before the rest are held back.
-constexpr std::size_t CaixasDeMonómiosMostradas = 9;
+// Every sign flipped at once, with no stand-in character that typed text
+// could also contain.
+std::string TrocarSinais(std::string_view texto)
+{
+    std::string trocado(texto);
+    for (char& c : trocado)
+        if (c == '+')
+            c = '-';
+        else if (c == '-')
+            c = '+';
+    return trocado;
+}
 
-// A product whose first polynomial cannot be read fails once for every
-// monomial of the second, and every failure is a modal box the user must
-// close: a pasted polynomial of thousands of terms would hold the user for
-// thousands of clicks. The first nine failures are shown as they come; the
-// ones after them are held until the product ends, or until a box of
-// another title must be shown, so that boxes keep their order: a single
-// held failure is then shown as it was, and more are counted in one box.
+void Terminar(Comando& comando, runtime::Relatado<std::string> r, Operação operação)
+{
+    comando.Resultado = Compactar(r.valor);
+    comando.operação = operação;
+    comando.relatos = std::move(r.relatos);
+}
+
+} // namespace
+
 std::vector<runtime::Relato> ResumirFalhasDosMonómios(std::vector<runtime::Relato> relatos)
 {
     std::vector<runtime::Relato> mostrados;
@@ -84,28 +96,6 @@ std::vector<runtime::Relato> ResumirFalhasDosMonómios(std::vector<runtime::Rela
     concluir();
     return mostrados;
 }
-
-// Every sign flipped at once, with no stand-in character that typed text
-// could also contain.
-std::string TrocarSinais(std::string_view texto)
-{
-    std::string trocado(texto);
-    for (char& c : trocado)
-        if (c == '+')
-            c = '-';
-        else if (c == '-')
-            c = '+';
-    return trocado;
-}
-
-void Terminar(Comando& comando, runtime::Relatado<std::string> r, Operação operação)
-{
-    comando.Resultado = Compactar(r.valor);
-    comando.operação = operação;
-    comando.relatos = std::move(r.relatos);
-}
-
-} // namespace
 
 std::string_view LegendaDaOperação(Operação operação) noexcept
 {

@@ -3,6 +3,7 @@
 
 #include "runtime/relato.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,6 +42,19 @@ struct Comando
 [[nodiscard]] Comando Subtrair(std::string_view polinómio1, std::string_view polinómio2);
 
 [[nodiscard]] Comando Multiplicar(std::string_view polinómio1, std::string_view polinómio2);
+
+// Failures of single monomials shown one by one before the rest are held back.
+inline constexpr std::size_t CaixasDeMonómiosMostradas = 9;
+
+// A product whose first polynomial cannot be read fails once for every
+// monomial of the second, and every failure is a modal box the user must
+// close: a pasted polynomial of thousands of terms would hold the user for
+// thousands of clicks. The first nine failures (Erro3) are kept as they
+// come; the ones after them are held until the list ends, or until a
+// report of another title comes, so that reports keep their order: a
+// single held failure then comes as it was, and more are counted in one
+// OutrosMonómios report.
+[[nodiscard]] std::vector<runtime::Relato> ResumirFalhasDosMonómios(std::vector<runtime::Relato> relatos);
 
 // The simplify command of an input box: the working copy it leaves in
 // Polinómio1A or Polinómio2A, and the compact text to draw.

@@ -95,14 +95,27 @@ INSTANTIATE_TEST_SUITE_P(Comandos, RotinaTeste, ::testing::ValuesIn(Casos), Nome
 
 namespace vendrix::engine {
 
+runtime::Relato outros(std::string n)
+{
+    return RelatoDeFalha(runtime::Título::Erro3,
+                         runtime::Falhar(runtime::Código::OutrosMonómios, {}, std::move(n)));
+}
+
+// A report of another title shows what was held back before it; the boxes
+// held after it are counted in a box of their own.
+TEST(Comandos, ResumoDasFalhasDosMonomiosGuardaAOrdem)
+{
+    const std::string dez = "3T3T3T3T3T3T3T3T3T3T";
+    auto esperadas = Caixas(dez + "2E");
+    esperadas.push_back(outros("3"));
+    EXPECT_EQ(ResumirFalhasDosMonómios(Caixas(dez + "2E3T3I3E")), esperadas);
+    EXPECT_EQ(ResumirFalhasDosMonómios(Caixas("2I3T1E")), Caixas("2I3T1E"));
+}
+
 // Past ten failing monomials the tenth box counts the others; a box of
 // another title comes after it, in its place.
 TEST(Comandos, ProdutoComMaisDeDezFalhasMostraDezCaixas)
 {
-    const auto outros = [](std::string n) {
-        return RelatoDeFalha(runtime::Título::Erro3,
-                             runtime::Falhar(runtime::Código::OutrosMonómios, {}, std::move(n)));
-    };
     const Comando onze = Multiplicar("3z", "x+x^2+x^3+x^4+x^5+x^6+x^7+x^8+x^9+x^10+x^11");
     EXPECT_EQ(onze.Resultado, "");
     auto esperadas = Caixas("3T3T3T3T3T3T3T3T3T");
