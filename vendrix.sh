@@ -3,7 +3,9 @@
 # its tests:
 #   ./vendrix.sh run    install what is missing, build, start the program
 #   ./vendrix.sh test   install what is missing, build, run the whole test suite
-# Both can be run again at any time: they install and rebuild only what is missing.
+#   ./vendrix.sh web    install what is missing, build the page, serve it on
+#                       http://127.0.0.1:8080/ (VENDRIX_PORTA=n for another port)
+# Each can be run again at any time: they install and rebuild only what is missing.
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -11,9 +13,17 @@ cd "$(dirname "$0")"
 PACOTES=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-svg-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth fonts-liberation fonts-comic-neue
+    libgtest-dev libgmock-dev libbenchmark-dev libfast-float-dev
+    xvfb xauth fonts-liberation fonts-comic-neue python3
+    # The page: the core in WebAssembly, and a browser for its tests.
+    clang-19 lld-19 llvm-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
+    chromium
 )
+# Node and npm from Debian, unless the machine has its own (a node from
+# elsewhere brings its own npm, which Debian's npm package would conflict with).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    PACOTES+=(nodejs npm)
+fi
 
 passo() {
     local nome=$1
@@ -50,6 +60,22 @@ construir() {
     cmake --build --preset "$preset"
 }
 
+# The npm packages of the page and its tests, as web/package-lock.json pins
+# them; again only when the lock file changed.
+modulos_npm() {
+    if [ web/node_modules/.package-lock.json -nt web/package-lock.json ]; then
+        echo "[vendrix] npm packages are installed"
+        return
+    fi
+    (cd web && npm ci --no-audit --no-fund)
+}
+
+# The exported interface under node:wasi, then the page in headless chromium.
+testes_web() {
+    VENDRIX_NATIVO="$PWD/build/ci/web/vendrix_web_nativo" VENDRIX_WASM="$PWD/build/web/web/vendrix.wasm" \
+        VENDRIX_SITE="$PWD/build/web/web/site" node --test web/testes/interface.test.mjs web/testes/pagina.test.mjs
+}
+
 case "${1:-}" in
 run)
     passo "set-up" instalar
@@ -61,9 +87,21 @@ test)
     passo "set-up" instalar
     passo "build" construir ci
     passo "tests" ctest --preset ci -j 2
+    passo "npm packages" modulos_npm
+    passo "web build" construir web
+    passo "web tests" testes_web
+    ;;
+web)
+    passo "set-up" instalar
+    passo "npm packages" modulos_npm
+    passo "web build" construir web
+    porta=${VENDRIX_PORTA:-8080}
+    echo "[vendrix] serving build/web/web/site until stopped (Ctrl+C); open:"
+    echo "http://127.0.0.1:${porta}/"
+    exec python3 -m http.server --bind 127.0.0.1 --directory build/web/web/site "$porta"
     ;;
 *)
-    echo "usage: $0 run | test" >&2
+    echo "usage: $0 run | test | web" >&2
     exit 2
     ;;
 esac

@@ -3,6 +3,7 @@
 
 #include "interpreter/funcoes.h"
 #include "interpreter/valor.h"
+#include "runtime/resultado.h"
 
 #include <cstdint>
 #include <vector>
@@ -21,15 +22,16 @@ struct Ambiente
 // A slot read as a number: numbers as they are, a number token by its
 // value (or its failure: 13 for a text that is not a number, 6 for one too
 // large); Null, any other text and position 0 fail (13, 9).
-[[nodiscard]] double ComoNúmero(const Expressão& expressão, const Valor& valor);
+[[nodiscard]] runtime::Resultado<double> ComoNúmero(const Expressão& expressão, const Valor& valor);
 
-[[nodiscard]] Número AplicarOperador(char operador, double a, double b);
+[[nodiscard]] runtime::Resultado<Número> AplicarOperador(char operador, double a, double b);
 
 // A name's value: the constants, "rnd", then the variable table (1102).
-[[nodiscard]] Número ValorDoNome(const std::string& nome, Ambiente& ambiente);
+[[nodiscard]] runtime::Resultado<Número> ValorDoNome(const std::string& nome, Ambiente& ambiente);
 
 // The library's result for a function token (1101 when it has no row).
-[[nodiscard]] Número CalcularFunção(const Símbolo& função, double x, double y, Contexto& contexto);
+[[nodiscard]] runtime::Resultado<Número>
+CalcularFunção(const Símbolo& função, double x, double y, Contexto& contexto);
 
 // The slots of one evaluation and the links between the ones that still
 // hold something, so that the nearest non-empty slot on either side is one
@@ -39,7 +41,8 @@ class Valores
 public:
     void Preencher(const Expressão& expressão);
 
-    [[nodiscard]] const Valor& Ler(std::int32_t posição) const;
+    // The slot at a position from 1 to n; nullptr for any other position.
+    [[nodiscard]] const Valor* Ler(std::int32_t posição) const noexcept;
     void Escrever(std::int32_t posição, Valor valor);
     void Esvaziar(std::int32_t posição);
 
@@ -57,9 +60,10 @@ private:
     std::vector<std::int32_t> anterior;
 };
 
-// The value of a tokenized expression. Throws the Erro of the first failure,
-// numbered as it was raised (see ErroDoInterpretador).
-[[nodiscard]] double Avaliar(const Expressão& expressão, Ambiente& ambiente, Valores& valores);
+// The value of a tokenized expression, or the first failure, numbered as it
+// happened (see ErroDoInterpretador).
+[[nodiscard]] runtime::Resultado<double>
+Avaliar(const Expressão& expressão, Ambiente& ambiente, Valores& valores);
 
 // The number, source and description a failure reaches the caller with:
 // 5, 6, 11 and 1100 to 1104 keep their number, any other becomes 1103;

@@ -4,89 +4,145 @@
 #include "interpreter/valor.h"
 #include "runtime/numeros.h"
 
+#include <climits>
 #include <cmath>
 
 namespace vendrix::interpreter {
 
 using runtime::Código;
 
-void Lançar(Código código, std::string símbolo) { throw runtime::Falhar(código, {}, std::move(símbolo)); }
+runtime::Erro Falha(Código código, std::string símbolo)
+{
+    return runtime::Falhar(código, {}, std::move(símbolo));
+}
 
-double Verificado(double resultado)
+Real Verificado(double resultado)
 {
     if (!std::isfinite(resultado))
-        Lançar(Código::Transbordo);
+        return Falha(Código::Transbordo);
     return resultado;
 }
 
-double Somar(double a, double b) { return Verificado(a + b); }
+namespace {
 
-double Subtrair(double a, double b) { return Verificado(a - b); }
-
-double Multiplicar(double a, double b) { return Verificado(a * b); }
-
-double Dividir(double a, double b)
+// The first failure among the arguments, left to right, or nullptr.
+const runtime::Erro* Primeira(const Real& a, const Real& b = 0.0)
 {
-    if (b == 0)
-        Lançar(a == 0 ? Código::Transbordo : Código::DivisãoPorZero);
-    return Verificado(a / b);
+    if (!a.Ok())
+        return &a.Falha();
+    if (!b.Ok())
+        return &b.Falha();
+    return nullptr;
 }
 
-double Potência(double base, double expoente)
+} // namespace
+
+Real Somar(const Real& a, const Real& b)
 {
-    if (base < 0 && expoente != std::trunc(expoente))
-        Lançar(Código::ArgumentoInválido);
-    if (base == 0 && expoente < 0)
-        Lançar(Código::DivisãoPorZero);
-    return Verificado(std::pow(base, expoente));
+    if (const auto* f = Primeira(a, b))
+        return *f;
+    return Verificado(a.Valor() + b.Valor());
 }
 
-double RaizQuadrada(double x)
+Real Subtrair(const Real& a, const Real& b)
 {
-    if (x < 0)
-        Lançar(Código::ArgumentoInválido);
-    return Verificado(std::sqrt(x));
+    if (const auto* f = Primeira(a, b))
+        return *f;
+    return Verificado(a.Valor() - b.Valor());
 }
 
-double Logaritmo(double x)
+Real Multiplicar(const Real& a, const Real& b)
 {
-    if (x <= 0)
-        Lançar(Código::ArgumentoInválido);
-    return Verificado(std::log(x));
+    if (const auto* f = Primeira(a, b))
+        return *f;
+    return Verificado(a.Valor() * b.Valor());
 }
 
-double Exponencial(double x) { return Verificado(std::exp(x)); }
+Real Dividir(const Real& a, const Real& b)
+{
+    if (const auto* f = Primeira(a, b))
+        return *f;
+    if (b.Valor() == 0)
+        return Falha(a.Valor() == 0 ? Código::Transbordo : Código::DivisãoPorZero);
+    return Verificado(a.Valor() / b.Valor());
+}
 
-std::int32_t Inteiro32(double x)
+Real Potência(const Real& base, const Real& expoente)
+{
+    if (const auto* f = Primeira(base, expoente))
+        return *f;
+    const double b = base.Valor();
+    const double e = expoente.Valor();
+    if (b < 0 && e != std::trunc(e))
+        return Falha(Código::ArgumentoInválido);
+    if (b == 0 && e < 0)
+        return Falha(Código::DivisãoPorZero);
+    return Verificado(std::pow(b, e));
+}
+
+Real RaizQuadrada(const Real& x)
+{
+    if (const auto* f = Primeira(x))
+        return *f;
+    if (x.Valor() < 0)
+        return Falha(Código::ArgumentoInválido);
+    return Verificado(std::sqrt(x.Valor()));
+}
+
+Real Logaritmo(const Real& x)
+{
+    if (const auto* f = Primeira(x))
+        return *f;
+    if (x.Valor() <= 0)
+        return Falha(Código::ArgumentoInválido);
+    return Verificado(std::log(x.Valor()));
+}
+
+Real Exponencial(const Real& x)
+{
+    if (const auto* f = Primeira(x))
+        return *f;
+    return Verificado(std::exp(x.Valor()));
+}
+
+runtime::Resultado<std::int32_t> Inteiro32(double x)
 {
     const auto r = runtime::ParaInteiro32(x);
     if (!r.Ok())
-        Lançar(r.Falha().código);
+        return Falha(r.Falha().código);
     return r.Valor();
 }
 
-std::int32_t DivisãoInteira(double a, double b)
+runtime::Resultado<std::int32_t> DivisãoInteira(double a, double b)
 {
-    const std::int32_t x = Inteiro32(a);
-    const std::int32_t y = Inteiro32(b);
-    if (y == 0)
-        Lançar(Código::DivisãoPorZero);
+    auto x = Inteiro32(a);
+    if (!x.Ok())
+        return x;
+    auto y = Inteiro32(b);
+    if (!y.Ok())
+        return y;
+    if (y.Valor() == 0)
+        return Falha(Código::DivisãoPorZero);
     // The one quotient that does not fit: -2147483648 \ -1.
-    if (y == -1 && x == INT32_MIN)
-        Lançar(Código::Transbordo);
-    return x / y;
+    if (y.Valor() == -1 && x.Valor() == INT32_MIN)
+        return Falha(Código::Transbordo);
+    return x.Valor() / y.Valor();
 }
 
-std::int32_t Resto(double a, double b)
+runtime::Resultado<std::int32_t> Resto(double a, double b)
 {
-    const std::int32_t x = Inteiro32(a);
-    const std::int32_t y = Inteiro32(b);
-    if (y == 0)
-        Lançar(Código::DivisãoPorZero);
+    auto x = Inteiro32(a);
+    if (!x.Ok())
+        return x;
+    auto y = Inteiro32(b);
+    if (!y.Ok())
+        return y;
+    if (y.Valor() == 0)
+        return Falha(Código::DivisãoPorZero);
     // -2147483648 % -1 is 0, but the machine's remainder instruction traps on it.
-    if (y == -1)
+    if (y.Valor() == -1)
         return 0;
-    return x % y;
+    return x.Valor() % y.Valor();
 }
 
 } // namespace vendrix::interpreter

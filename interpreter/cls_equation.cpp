@@ -84,27 +84,29 @@ runtime::Resultado<double> clsEquation::Solution()
     return solução;
 }
 
-void clsEquation::Tokenize()
+runtime::Resultado<void> clsEquation::Tokenize()
 {
     temSímbolos = true;
-    Tokenizar(expressão, símbolos);
-    analisado = true;
+    auto r = Tokenizar(expressão, símbolos);
+    analisado = r.Ok(); // a text that failed is split again on the next solve
+    return r;
 }
 
 runtime::Resultado<void> clsEquation::Solve()
 {
-    try {
-        if (!analisado)
-            Tokenize();
-        if (!temSímbolos)
-            Lançar(runtime::Código::ÍndiceForaDoIntervalo);
-        Ambiente ambiente{variáveis, Contexto{graus, gerador}};
-        solução = Avaliar(símbolos, ambiente, valores);
-        desactualizado = false;
-        return {};
-    } catch (const runtime::Erro& erro) {
-        return ErroDoInterpretador(erro);
+    if (!analisado) {
+        if (auto r = Tokenize(); !r.Ok())
+            return ErroDoInterpretador(r.Falha());
     }
+    if (!temSímbolos)
+        return ErroDoInterpretador(Falha(runtime::Código::ÍndiceForaDoIntervalo));
+    Ambiente ambiente{variáveis, Contexto{graus, gerador}};
+    const auto valor = Avaliar(símbolos, ambiente, valores);
+    if (!valor.Ok())
+        return ErroDoInterpretador(valor.Falha());
+    solução = valor.Valor();
+    desactualizado = false;
+    return {};
 }
 
 double clsEquation::Var(std::string_view Name) const

@@ -52,7 +52,7 @@ public:
     void Var(std::string_view Name, double Num);
 
 private:
-    void Tokenize();
+    runtime::Resultado<void> Tokenize();
 
     bool desactualizado = false; // the solution no longer matches the expression, variables or Graus
     bool analisado = true;       // the tokens belong to the current expression text

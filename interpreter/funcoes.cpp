@@ -15,64 +15,87 @@ using C = Contexto;
 // With Graus set, the angle functions read their argument in degrees and
 // the inverse ones give degrees, with the same factors as rad( and graus(,
 // so that sin(30) in degrees is sin(rad(30)) in radians.
-double Ângulo(double x, const C& c) { return c.graus ? Multiplicar(x, GrausParaRadianos) : x; }
+Real Ângulo(double x, const C& c) { return c.graus ? Multiplicar(x, GrausParaRadianos) : Real(x); }
 
-double EmÂngulo(double radianos, const C& c)
+Real EmÂngulo(const Real& radianos, const C& c)
 {
     return c.graus ? Multiplicar(radianos, RadianosParaGraus) : radianos;
 }
 
-double Atn(double x) { return Verificado(std::atan(x)); }
+// A routine of the standard library on a value that may already have failed.
+Real Aplicar(double (*f)(double), const Real& x)
+{
+    if (!x.Ok())
+        return x;
+    return Verificado(f(x.Valor()));
+}
 
-double Sin(double x) { return Verificado(std::sin(x)); }
+Real Atn(const Real& x)
+{
+    return Aplicar([](double v) { return std::atan(v); }, x);
+}
 
-double Cos(double x) { return Verificado(std::cos(x)); }
+Real Sin(const Real& x)
+{
+    return Aplicar([](double v) { return std::sin(v); }, x);
+}
 
-double Tan(double x) { return Verificado(std::tan(x)); }
+Real Cos(const Real& x)
+{
+    return Aplicar([](double v) { return std::cos(v); }, x);
+}
+
+Real Tan(const Real& x)
+{
+    return Aplicar([](double v) { return std::tan(v); }, x);
+}
 
 std::int16_t Sgn(double x) { return x > 0 ? std::int16_t{1} : (x < 0 ? std::int16_t{-1} : std::int16_t{0}); }
 
-double Int(double x) { return std::floor(x); }
+Real Int(const Real& x)
+{
+    return Aplicar([](double v) { return std::floor(v); }, x);
+}
 
 // 2·Atn(1), computed that way.
-double MeioPi() { return Multiplicar(2, Atn(1)); }
+Real MeioPi() { return Multiplicar(2, Atn(1)); }
 
-double Seno(double x, C& c) { return Sin(Ângulo(x, c)); }
+Real Seno(double x, C& c) { return Sin(Ângulo(x, c)); }
 
-double Cosseno(double x, C& c) { return Cos(Ângulo(x, c)); }
+Real Cosseno(double x, C& c) { return Cos(Ângulo(x, c)); }
 
-double Tangente(double x, C& c) { return Tan(Ângulo(x, c)); }
+Real Tangente(double x, C& c) { return Tan(Ângulo(x, c)); }
 
-double ArcoTangente(double x, C& c) { return EmÂngulo(Atn(x), c); }
+Real ArcoTangente(double x, C& c) { return EmÂngulo(Atn(x), c); }
 
-double Cotangente(double x, C& c) { return Dividir(1, Tangente(x, c)); }
+Real Cotangente(double x, C& c) { return Dividir(1, Tangente(x, c)); }
 
-double ArcoSeno(double x, C& c)
+Real ArcoSeno(double x, C& c)
 {
     return EmÂngulo(Atn(Dividir(x, RaizQuadrada(Somar(Multiplicar(-x, x), 1)))), c);
 }
 
-double ArcoCotangente(double x, C& c) { return EmÂngulo(Subtrair(MeioPi(), Atn(x)), c); }
+Real ArcoCotangente(double x, C& c) { return EmÂngulo(Subtrair(MeioPi(), Atn(x)), c); }
 
-double SenoH(double x) { return Dividir(Subtrair(Exponencial(x), Exponencial(-x)), 2); }
+Real SenoH(double x) { return Dividir(Subtrair(Exponencial(x), Exponencial(-x)), 2); }
 
-double CossenoH(double x) { return Dividir(Somar(Exponencial(x), Exponencial(-x)), 2); }
+Real CossenoH(double x) { return Dividir(Somar(Exponencial(x), Exponencial(-x)), 2); }
 
-double TangenteH(double x)
+Real TangenteH(double x)
 {
     return Dividir(Subtrair(Exponencial(x), Exponencial(-x)), Somar(Exponencial(-x), Exponencial(x)));
 }
 
-double CotangenteH(double x)
+Real CotangenteH(double x)
 {
     return Dividir(Somar(Exponencial(x), Exponencial(-x)), Subtrair(Exponencial(x), Exponencial(-x)));
 }
 
-double ArcoSenoH(double x) { return Logaritmo(Somar(RaizQuadrada(Somar(Multiplicar(x, x), 1)), x)); }
+Real ArcoSenoH(double x) { return Logaritmo(Somar(RaizQuadrada(Somar(Multiplicar(x, x), 1)), x)); }
 
-double ArcoTangenteH(double x) { return Dividir(Logaritmo(Dividir(Somar(x, 1), Subtrair(1, x))), 2); }
+Real ArcoTangenteH(double x) { return Dividir(Logaritmo(Dividir(Somar(x, 1), Subtrair(1, x))), 2); }
 
-double ArcoCotangenteH(double x) { return Dividir(Logaritmo(Dividir(Somar(x, 1), Subtrair(x, 1))), 2); }
+Real ArcoCotangenteH(double x) { return Dividir(Logaritmo(Dividir(Somar(x, 1), Subtrair(x, 1))), 2); }
 
 float Rnd(double x, C& c)
 {
@@ -84,47 +107,62 @@ float Rnd(double x, C& c)
     return c.gerador.Fixo(x);
 }
 
-double Random(double x, double y, C& c)
+Real Random(double x, double y, C& c)
 {
     c.gerador.Ressemear();
     return Somar(Multiplicar(c.gerador.Próximo(), Subtrair(y, x)), x);
 }
 
-double Rand(double x, C& c)
+Real Rand(double x, C& c)
 {
     c.gerador.Ressemear();
     return Int(Multiplicar(c.gerador.Próximo(), x));
 }
 
-double ArcoSecante(double x, C& c)
+Real ArcoSecante(double x, C& c)
 {
-    const double r = Somar(
+    const Real r = Somar(
         Multiplicar(Subtrair(Atn(RaizQuadrada(Subtrair(Multiplicar(x, x), 1))), MeioPi()), Sgn(x)), MeioPi());
     return EmÂngulo(r, c);
 }
 
-double ArcoCossecante(double x, C& c)
+Real ArcoCossecante(double x, C& c)
 {
     return EmÂngulo(Multiplicar(Sgn(x), Atn(Dividir(1, RaizQuadrada(Subtrair(Multiplicar(x, x), 1))))), c);
 }
 
-double ArcoCosseno(double x, C& c)
+Real ArcoCosseno(double x, C& c)
 {
     return EmÂngulo(Somar(Atn(Dividir(-x, RaizQuadrada(Somar(Multiplicar(-x, x), 1)))), MeioPi()), c);
 }
 
-double ArcoSecanteH(double x)
+Real ArcoSecanteH(double x)
 {
     return Logaritmo(Dividir(Somar(RaizQuadrada(Somar(Multiplicar(-x, x), 1)), 1), x));
 }
 
-double ArcoCossecanteH(double x)
+Real ArcoCossecanteH(double x)
 {
     return Logaritmo(Dividir(Somar(Multiplicar(Sgn(x), RaizQuadrada(Somar(Multiplicar(x, x), 1))), 1), x));
 }
 
-#define APENAS_X(corpo) [](double x, double, C&) -> Número { return corpo; }
-#define COM_C(corpo) [](double x, double, C& c) -> Número { return corpo; }
+// A row's result as one of the four kinds of number, or its failure.
+template <typename T>
+runtime::Resultado<Número> ComoResultado(const runtime::Resultado<T>& r)
+{
+    if (!r.Ok())
+        return r.Falha();
+    return Número(r.Valor());
+}
+
+template <typename T>
+runtime::Resultado<Número> ComoResultado(T valor)
+{
+    return Número(valor);
+}
+
+#define APENAS_X(corpo) [](double x, double, C&) { return ComoResultado(corpo); }
+#define COM_C(corpo) [](double x, double, C& c) { return ComoResultado(corpo); }
 
 constexpr std::array<Função, NúmeroDeFunções> Tabela{{
     {"abs(", APENAS_X(Verificado(std::fabs(x)))},
@@ -133,7 +171,7 @@ constexpr std::array<Função, NúmeroDeFunções> Tabela{{
     {"cos(", COM_C(Cosseno(x, c))},
     {"exp(", APENAS_X(Exponencial(x))},
     {"fix(", APENAS_X(Verificado(std::trunc(x)))},
-    {"int(", APENAS_X(Verificado(Int(x)))},
+    {"int(", APENAS_X(Int(x))},
     {"log(", APENAS_X(Logaritmo(x))},
     {"rnd(", COM_C(Rnd(x, c))},
     {"sgn(", APENAS_X(Sgn(x))},
@@ -142,11 +180,11 @@ constexpr std::array<Função, NúmeroDeFunções> Tabela{{
     {"sqr(", APENAS_X(RaizQuadrada(x))},
     {"tg(", COM_C(Tangente(x, c))},
     {"tan(", COM_C(Tangente(x, c))},
-    {"min(", [](double x, double y, C&) -> Número { return x < y ? x : y; }},
-    {"max(", [](double x, double y, C&) -> Número { return x > y ? x : y; }},
-    {"random(", [](double x, double y, C& c) -> Número { return Random(x, y, c); }},
-    {"mod(", [](double x, double y, C&) -> Número { return Resto(x, y); }},
-    {"logn(", [](double x, double y, C&) -> Número { return Dividir(Logaritmo(x), Logaritmo(y)); }},
+    {"min(", [](double x, double y, C&) { return ComoResultado(x < y ? x : y); }},
+    {"max(", [](double x, double y, C&) { return ComoResultado(x > y ? x : y); }},
+    {"random(", [](double x, double y, C& c) { return ComoResultado(Random(x, y, c)); }},
+    {"mod(", [](double x, double y, C&) { return ComoResultado(Resto(x, y)); }},
+    {"logn(", [](double x, double y, C&) { return ComoResultado(Dividir(Logaritmo(x), Logaritmo(y))); }},
     {"rand(", COM_C(Rand(x, c))},
     {"sec(", COM_C(Dividir(1, Cosseno(x, c)))},
     {"cosec(", COM_C(Dividir(1, Seno(x, c)))},

@@ -3,6 +3,7 @@
 
 #include "interpreter/gerador.h"
 #include "interpreter/valor.h"
+#include "runtime/resultado.h"
 
 #include <span>
 #include <string_view>
@@ -19,7 +20,7 @@ struct Contexto
 struct Função
 {
     std::string_view token; // the name with its "(", as the tokenizer writes it
-    Número (*calcular)(double x, double y, Contexto& contexto);
+    runtime::Resultado<Número> (*calcular)(double x, double y, Contexto& contexto);
 };
 
 inline constexpr std::size_t NúmeroDeFunções = 56;

@@ -5,6 +5,7 @@
 #include "runtime/numeros.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace vendrix::interpreter {
@@ -22,14 +23,6 @@ constexpr std::size_t LimiteDeSímbolos = 32767;
 // operator ranks outside it.
 constexpr int Nível = 7;
 
-std::int16_t Mais(std::int16_t base, int k)
-{
-    const int r = base + k;
-    if (!std::in_range<std::int16_t>(r))
-        Lançar(Código::Transbordo);
-    return static_cast<std::int16_t>(r);
-}
-
 bool ÉLetra(char c) noexcept { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 
 bool ÉAlgarismo(char c) noexcept { return (c >= '0' && c <= '9') || c == '.'; }
@@ -42,7 +35,7 @@ public:
     {}
 
     void Ler(char c);
-    void Terminar();
+    [[nodiscard]] runtime::Resultado<void> Terminar();
 
     [[nodiscard]] std::int16_t MaisAlta() const noexcept { return maisAlta; }
 
@@ -52,7 +45,13 @@ private:
     Símbolo& Escrever(Tipo tipo, std::int16_t prioridade, std::string_view texto, char operador = 0);
 
     // The priority of an operator of this rank at the current depth.
-    [[nodiscard]] std::int16_t Acima(int rank) const { return Mais(base, rank); }
+    [[nodiscard]] std::int16_t Acima(int rank) { return Mais(base, rank); }
+
+    // base + k, which must stay a 16-bit number (6).
+    [[nodiscard]] std::int16_t Mais(std::int16_t de, int k);
+
+    // Keeps the first failure; the reader then reads nothing more.
+    void Falhar(Código código);
 
     void EscreverNúmero();
     void EscreverOperador(char operador, int rank);
@@ -66,12 +65,32 @@ private:
     Estado estado = Estado::Nada;
     std::string pendente;
     bool depoisDeValor = false;
+    std::optional<runtime::Erro> falha;
+    Símbolo descartado; // written to once the reader has failed
 };
+
+std::int16_t Leitor::Mais(std::int16_t de, int k)
+{
+    const int r = de + k;
+    if (!std::in_range<std::int16_t>(r)) {
+        Falhar(Código::Transbordo);
+        return de;
+    }
+    return static_cast<std::int16_t>(r);
+}
+
+void Leitor::Falhar(Código código)
+{
+    if (!falha)
+        falha = Falha(código);
+}
 
 Símbolo& Leitor::Escrever(Tipo tipo, std::int16_t prioridade, std::string_view texto, char operador)
 {
-    if (símbolos.size() + 1 >= LimiteDeSímbolos)
-        Lançar(Código::Transbordo);
+    if (símbolos.size() + 1 >= LimiteDeSímbolos) {
+        Falhar(Código::Transbordo);
+        return descartado;
+    }
     Símbolo& s = símbolos.emplace_back();
     s.tipo = tipo;
     s.operador = operador;
@@ -142,6 +161,8 @@ void Leitor::Fechar()
 
 void Leitor::Ler(char c)
 {
+    if (falha)
+        return;
     if (ÉLetra(c)) {
         if (estado == Estado::Número) {
             EscreverNúmero();
@@ -188,28 +209,33 @@ void Leitor::Ler(char c)
     }
 }
 
-void Leitor::Terminar()
+runtime::Resultado<void> Leitor::Terminar()
 {
-    if (!pendente.empty())
+    if (!falha && !pendente.empty())
         Descarregar();
-    if (base != 0)
-        Lançar(Código::ParêntesesIncorrectos);
+    if (!falha && base != 0)
+        Falhar(Código::ParêntesesIncorrectos);
+    if (falha)
+        return *falha;
+    return {};
 }
 
 } // namespace
 
-void Tokenizar(std::string_view texto, Expressão& saída)
+runtime::Resultado<void> Tokenizar(std::string_view texto, Expressão& saída)
 {
     saída.símbolos.clear();
     saída.ordem.clear();
     if (texto.size() >= LimiteDeCaracteres)
-        Lançar(Código::Transbordo);
+        return Falha(Código::Transbordo);
     Leitor leitor(saída.símbolos);
     for (const char c : texto)
         leitor.Ler(c);
-    leitor.Terminar();
+    if (auto r = leitor.Terminar(); !r.Ok())
+        return r;
     saída.prioridadeMaisAlta = leitor.MaisAlta();
     OrdenarPorPrioridade(saída);
+    return {};
 }
 
 void OrdenarPorPrioridade(Expressão& expressão)

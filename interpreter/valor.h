@@ -57,9 +57,9 @@ using Valor = std::variant<std::monostate, Texto, double, float, std::int32_t, s
 // Names compare without regard to letter case: the keys are kept in lower case.
 using TabelaDeVariáveis = std::map<std::string, double, std::less<>>;
 
-// Inside the interpreter a failure travels as a thrown Erro and is caught,
-// and renumbered, where solving starts.
-[[noreturn]] void Lançar(runtime::Código código, std::string símbolo = {});
+// Inside the interpreter a failure travels back as a value, step by step,
+// and is renumbered where solving starts.
+[[nodiscard]] runtime::Erro Falha(runtime::Código código, std::string símbolo = {});
 
 [[nodiscard]] inline Valor ParaValor(const Número& n)
 {

@@ -30,11 +30,11 @@ void Valores::Preencher(const Expressão& expressão)
     anterior[static_cast<std::size_t>(n) + 1] = último;
 }
 
-const Valor& Valores::Ler(std::int32_t posição) const
+const Valor* Valores::Ler(std::int32_t posição) const noexcept
 {
     if (posição < 1 || posição > n)
-        Lançar(runtime::Código::ÍndiceForaDoIntervalo);
-    return slots[static_cast<std::size_t>(posição)];
+        return nullptr;
+    return &slots[static_cast<std::size_t>(posição)];
 }
 
 void Valores::Escrever(std::int32_t posição, Valor valor)

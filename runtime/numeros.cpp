@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/numeros.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <fast_float/fast_float.h>
 #include <limits>
 
 namespace vendrix::runtime {
@@ -31,7 +31,6 @@ bool ÉAlgarismo(char c) noexcept { return c >= '0' && c <= '9'; }
 struct NúmeroLido
 {
     std::size_t fim = 0; // bytes read, 0 when no number is there
-    std::size_t fimMantissa = 0;
     bool temAlgarismos = false;
 };
 
@@ -54,7 +53,6 @@ NúmeroLido LerNúmero(std::string_view texto) noexcept
     }
     if (!lido.temAlgarismos)
         return lido;
-    lido.fimMantissa = i;
     lido.fim = i;
     if (i < texto.size() && (texto[i] == 'e' || texto[i] == 'E')) {
         std::size_t j = i + 1;
@@ -69,43 +67,21 @@ NúmeroLido LerNúmero(std::string_view texto) noexcept
     return lido;
 }
 
-// Converts a number that LerNúmero accepted whole.
-Resultado<double> Converter(std::string_view número, std::size_t fimMantissa)
+// Converts a number that LerNúmero accepted whole. fast_float reads it the
+// same way under every standard library and never looks at the locale;
+// std::from_chars for double is missing from some of them.
+Resultado<double> Converter(std::string_view número)
 {
     const bool negativo = número.front() == '-';
-    if (número.front() == '+' || número.front() == '-') {
+    if (número.front() == '+' || número.front() == '-')
         número.remove_prefix(1);
-        --fimMantissa;
-    }
     double valor = 0.0;
-    const auto [fim, erro] = std::from_chars(número.data(), número.data() + número.size(), valor);
-    if (erro == std::errc::result_out_of_range) {
-        // Too large or too small for a double: tell which by the decimal
-        // exponent of the first significant digit.
-        const std::string_view mantissa = número.substr(0, fimMantissa);
-        const std::size_t ponto = std::min(mantissa.find('.'), mantissa.size());
-        const std::size_t primeiro = mantissa.find_first_of("123456789");
-        if (primeiro == std::string_view::npos)
-            return negativo ? -0.0 : 0.0;
-        long long expoente = primeiro < ponto ? static_cast<long long>(ponto - primeiro)
-                                              : -static_cast<long long>(primeiro - ponto - 1);
-        if (fimMantissa < número.size()) {
-            std::string_view textoExpoente = número.substr(fimMantissa + 1);
-            const bool expoenteNegativo = textoExpoente.front() == '-';
-            if (textoExpoente.front() == '+' || textoExpoente.front() == '-')
-                textoExpoente.remove_prefix(1);
-            // An exponent of more than 9 digits says all there is to say.
-            long long e = textoExpoente.size() > 9 ? 1'000'000'000 : 0;
-            if (e == 0)
-                std::from_chars(textoExpoente.data(), textoExpoente.data() + textoExpoente.size(), e);
-            expoente += expoenteNegativo ? -e : e;
-        }
-        if (expoente > 0)
-            return Falhar(Código::Transbordo);
-        return negativo ? -0.0 : 0.0;
-    }
+    const auto [fim, erro] = fast_float::from_chars(número.data(), número.data() + número.size(), valor);
     if (erro != std::errc{} || fim != número.data() + número.size())
         return Falhar(Código::TipoIncompatível);
+    // Beyond double precision it gives an infinity, below it zero.
+    if (std::isinf(valor))
+        return Falhar(Código::Transbordo);
     return negativo ? -valor : valor;
 }
 
@@ -149,7 +125,7 @@ Resultado<double> TextoParaNúmero(std::string_view texto)
     const NúmeroLido lido = LerNúmero(texto);
     if (lido.fim == 0 || lido.fim != texto.size())
         return Falhar(Código::TipoIncompatível);
-    return Converter(texto, lido.fimMantissa);
+    return Converter(texto);
 }
 
 Resultado<float> TextoParaSimples(std::string_view texto)
@@ -167,7 +143,7 @@ Resultado<double> NúmeroInicial(std::string_view texto)
     const NúmeroLido lido = LerNúmero(texto);
     if (lido.fim == 0)
         return 0.0;
-    return Converter(texto.substr(0, lido.fim), lido.fimMantissa);
+    return Converter(texto.substr(0, lido.fim));
 }
 
 std::string TextoDeSimples(float valor) { return TextoGeral(valor, 7); }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "interpreter/avaliar.h"
-#include "interpreter/calculo.h"
 #include "interpreter/cls_equation.h"
 #include "interpreter/funcoes.h"
 #include "interpreter/tokenizar.h"
+#include "literal.h"
 #include "runtime/textos.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +20,13 @@ const auto Contador = [] { return FonteDeSementes([n = 1U]() mutable { return n+
 struct Caso
 {
     const char* nome;
-    std::string expressão;
-    const char* símbolos; // the tokens, [Null] for a separator; nullptr where they are not checked
+    std::string expressao;
+    const char* simbolos; // the tokens, [Null] for a separator; nullptr where they are not checked
     double valor;         // when erro is 0
     int erro;
-    const char* descrição = nullptr;
+    const char* descricao = nullptr;
     bool graus = false;
-    double tolerância = 0;
+    double tolerancia = 0;
 };
 
 void PrintTo(const Caso& c, std::ostream* saída) { *saída << c.nome; }
@@ -123,30 +122,30 @@ using Linha = ::testing::TestWithParam<Caso>;
 TEST_P(Linha, DaValorOuErro)
 {
     const Caso& c = GetParam();
-    if (c.símbolos != nullptr) {
+    if (c.simbolos != nullptr) {
         Expressão e;
-        Tokenizar(c.expressão, e);
+        (void)Tokenizar(c.expressao, e); // a failure keeps the tokens read up to it
         std::string símbolos;
         for (const Símbolo& s : e.símbolos)
             símbolos += "[" + (s.tipo == Tipo::Separador ? std::string("Null") : s.texto) + "]";
-        EXPECT_EQ(símbolos, c.símbolos);
+        EXPECT_EQ(símbolos, c.simbolos);
     }
     clsEquation equação(Contador());
     equação.Var("x", 3);
     equação.Var("e", 5);
     equação.Graus(c.graus);
-    equação.Equation(c.expressão);
+    equação.Equation(c.expressao);
     const auto r = equação.Solution();
     if (c.erro == 0) {
         ASSERT_TRUE(r.Ok()) << r.Falha().Número() << " " << r.Falha().Descrição();
-        EXPECT_NEAR(r.Valor(), c.valor, c.tolerância); // |a - b| <= 0 only when a == b
+        EXPECT_NEAR(r.Valor(), c.valor, c.tolerancia); // |a - b| <= 0 only when a == b
         return;
     }
     ASSERT_FALSE(r.Ok()) << r.Valor();
     EXPECT_EQ(r.Falha().Número(), c.erro);
     EXPECT_EQ(r.Falha().origem, "Interpretador");
-    if (c.descrição != nullptr) {
-        EXPECT_EQ(r.Falha().Descrição(), c.descrição);
+    if (c.descricao != nullptr) {
+        EXPECT_EQ(r.Falha().Descrição(), c.descricao);
     }
 }
 
@@ -233,93 +232,6 @@ TEST(ClsEquation, RndRandERandom)
     }
 }
 
-using runtime::Código;
-
-// The slow, literal evaluation the fast one is checked against: one scan of every token per priority level,
-// and neighbour searches that walk over the emptied slots; only the steps themselves are shared.
-using Slots = std::vector<Valor>; // from 1: slot 0 is never used
-
-Valor& Em(Slots& s, std::int32_t i)
-{
-    if (i < 1 || i >= std::ssize(s))
-        Lançar(Código::ÍndiceForaDoIntervalo);
-    return s[static_cast<std::size_t>(i)];
-}
-
-// The nearest non-empty slot after (passo 1) or before (passo -1) i, or 0.
-std::int32_t Vizinho(Slots& s, std::int32_t i, std::int32_t passo)
-{
-    for (i += passo; i >= 1 && i < std::ssize(s); i += passo)
-        if (!std::holds_alternative<std::monostate>(Em(s, i)))
-            return i;
-    return 0;
-}
-
-void Passo(
-    const Expressão& e, Slots& s, Ambiente& ambiente, const std::vector<std::int32_t>& ordem, std::size_t& k)
-{
-    const std::int32_t i = ordem[k];
-    const auto* texto = std::get_if<Texto>(&Em(s, i));
-    if (texto == nullptr)
-        Lançar(Código::TipoIncompatível);
-    const Símbolo& op = e.símbolos[static_cast<std::size_t>(texto->posição - 1)];
-    const auto número = [&](std::int32_t j) { return ComoNúmero(e, Em(s, j)); };
-    const bool abre = op.texto.back() == '('; // "(" and the functions: the next in the order is their ")"
-    if (abre && ++k >= ordem.size())
-        Lançar(Código::ÍndiceForaDoIntervalo);
-    const std::int32_t f = abre ? ordem[k] : 0;
-    if (op.texto == "~") {
-        const std::int32_t r = Vizinho(s, i, 1);
-        Em(s, i) = -número(r);
-        Em(s, r) = std::monostate{};
-    } else if (op.tipo == Tipo::Operador) {
-        const std::int32_t l = Vizinho(s, i, -1), r = Vizinho(s, i, 1);
-        const double a = número(l), b = número(r);
-        Em(s, l) = ParaValor(AplicarOperador(op.operador, a, b));
-        Em(s, r) = Em(s, i) = std::monostate{};
-    } else if (!abre) {
-        Em(s, i) = ParaValor(ValorDoNome(op.texto, ambiente));
-    } else if (op.texto == "(") {
-        const std::int32_t j = Vizinho(s, i, 1);
-        Em(s, i) = j < f ? std::exchange(Em(s, j), std::monostate{}) : Valor(0.0);
-        Em(s, f) = std::monostate{};
-    } else {
-        const std::int32_t a = Vizinho(s, i, 1); // when a < f the last argument b lies in [a, f)
-        if (a >= f)
-            Lançar(Código::ArgumentoInválidoNaExpressão, op.texto);
-        const double x = número(a);
-        const std::int32_t b = Vizinho(s, f, -1);
-        const double y = número(b);
-        Em(s, b) = Em(s, a) = Em(s, f) = std::monostate{};
-        Em(s, i) = ParaValor(CalcularFunção(op, x, y, ambiente.contexto));
-    }
-}
-
-runtime::Resultado<double> ResolverLiteralmente(std::string_view texto, double x, bool graus)
-{
-    try {
-        Expressão e;
-        Tokenizar(texto, e);
-        std::vector<std::int32_t> ordem;
-        for (int p = e.prioridadeMaisAlta; p >= 1; --p)
-            for (std::size_t i = 0; i < e.símbolos.size(); ++i)
-                if (e.símbolos[i].prioridade == p)
-                    ordem.push_back(static_cast<std::int32_t>(i + 1));
-        Slots s(1);
-        for (const Símbolo& símbolo : e.símbolos)
-            s.push_back(símbolo.tipo == Tipo::Separador ? Valor{}
-                                                        : Valor{Texto{static_cast<std::int32_t>(s.size())}});
-        const TabelaDeVariáveis variáveis{{"x", x}};
-        Gerador gerador([] { return 1U; });
-        Ambiente ambiente{variáveis, Contexto{graus, gerador}};
-        for (std::size_t k = 0; k < ordem.size(); ++k)
-            Passo(e, s, ambiente, ordem, k);
-        return ComoNúmero(e, Em(s, Vizinho(s, 0, 1)));
-    } catch (const runtime::Erro& erro) {
-        return ErroDoInterpretador(erro);
-    }
-}
-
 // The random-number functions are left out: the two evaluations would draw from different generators.
 bool Aleatória(std::string_view token) { return token == "rnd(" || token == "random(" || token == "rand("; }
 
@@ -371,7 +283,7 @@ bool Iguais(const std::string& texto, double x, bool graus, int& valores)
     rápida.Graus(graus);
     rápida.Equation(texto);
     const auto r = rápida.Solution();
-    const auto o = ResolverLiteralmente(texto, x, graus);
+    const auto o = testes::ResolverLiteralmente(texto, x, graus);
     valores += r.Ok() ? 1 : 0;
     if (r.Ok() && o.Ok())
         return std::bit_cast<std::uint64_t>(r.Valor()) == std::bit_cast<std::uint64_t>(o.Valor());

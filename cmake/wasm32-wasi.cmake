@@ -1,0 +1,16 @@
+# Debian 12's own clang 19 for WebAssembly with WASI: wasi-libc,
+# libc++-19-dev-wasm32, libc++abi-19-dev-wasm32, libclang-rt-19-dev-wasm32.
+set(CMAKE_SYSTEM_NAME Generic)
+set(CMAKE_SYSTEM_PROCESSOR wasm32)
+set(CMAKE_CXX_COMPILER clang++-19)
+set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
+set(CMAKE_EXECUTABLE_SUFFIX .wasm)
+set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
+set(CMAKE_AR llvm-ar-19)
+set(CMAKE_RANLIB llvm-ranlib-19)
+
+# No exceptions and no run-time type information: the core needs neither,
+# and the module stays small. A reactor has no main: the page calls exports.
+set(CMAKE_CXX_FLAGS_INIT "-stdlib=libc++ -fno-exceptions -fno-rtti")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -mexec-model=reactor")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-Wl,--strip-all")

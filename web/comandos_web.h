@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The window's commands for the page: each runs the same core as the
+// window and answers, as one JSON object, everything the page shows. The
+// page only shows what it is given; it computes nothing of its own.
+//
+// Every answer has "mensagens": the boxes the command showed, in order,
+// each {"titulo", "texto", "icone": "critico" | "informacao"}.
+//
+// A result answer (simplify, sum, difference, product) also has:
+//   "resultado"        the compact text, as the window draws it
+//   "resultado_texto", "resultado_html", "resultado_latex"
+//                      what the copy actions give
+//   "resultado_fala"   the result in words, "elevado a" for each raise
+// and, but for simplify, "titulo": the caption of the result frame.
+//
+// The Ruffini answer has "foco" ("polinomio1", "polinomio2" or null: the
+// box the window puts the cursor in after the message), "tabela" (whether
+// the table is shown), "celulas" ({"Coef(0)": text, ...} for every cell
+// the command wrote), "visiveis" (the cells shown, in the order Coef, Seg,
+// Ter), "div", "resto", the quotient as "quociente" with the same four
+// companions as "resultado" ("quociente_texto" and so on), and the whole
+// table's "quadro_texto", "quadro_html" and "quadro_latex". Without the
+// table "quociente", "resto" and the three table texts are empty.
+namespace vendrix::web {
+
+[[nodiscard]] std::string SimplificarEmJson(std::string_view polinómio);
+[[nodiscard]] std::string SomarEmJson(std::string_view polinómio1, std::string_view polinómio2);
+[[nodiscard]] std::string SubtrairEmJson(std::string_view polinómio1, std::string_view polinómio2);
+[[nodiscard]] std::string MultiplicarEmJson(std::string_view polinómio1, std::string_view polinómio2);
+[[nodiscard]] std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor);
+
+} // namespace vendrix::web

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+// The C interface of the WebAssembly module. The page writes each input as
+// UTF-8 with a closing zero into memory it gets from vendrix_reservar, calls
+// a command, and reads the answer, a JSON text closed by a zero, which stays
+// valid until the next command. Every answer is described in comandos_web.h.
+#include "web/comandos_web.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string resposta; // the last answer, kept until the next command
+
+const char* Responder(std::string texto)
+{
+    resposta = std::move(texto);
+    return resposta.c_str();
+}
+
+} // namespace
+
+extern "C" {
+
+[[clang::export_name("vendrix_reservar")]] void* vendrix_reservar(std::size_t bytes)
+{
+    return std::malloc(bytes);
+}
+
+[[clang::export_name("vendrix_libertar")]] void vendrix_libertar(void* bloco) { std::free(bloco); }
+
+[[clang::export_name("vendrix_simplificar")]] const char* vendrix_simplificar(const char* polinomio)
+{
+    return Responder(vendrix::web::SimplificarEmJson(polinomio));
+}
+
+[[clang::export_name("vendrix_somar")]] const char* vendrix_somar(const char* polinomio1,
+                                                                  const char* polinomio2)
+{
+    return Responder(vendrix::web::SomarEmJson(polinomio1, polinomio2));
+}
+
+[[clang::export_name("vendrix_subtrair")]] const char* vendrix_subtrair(const char* polinomio1,
+                                                                        const char* polinomio2)
+{
+    return Responder(vendrix::web::SubtrairEmJson(polinomio1, polinomio2));
+}
+
+[[clang::export_name("vendrix_multiplicar")]] const char* vendrix_multiplicar(const char* polinomio1,
+                                                                              const char* polinomio2)
+{
+    return Responder(vendrix::web::MultiplicarEmJson(polinomio1, polinomio2));
+}
+
+[[clang::export_name("vendrix_ruffini")]] const char* vendrix_ruffini(const char* dividendo,
+                                                                      const char* divisor)
+{
+    return Responder(vendrix::web::RuffiniEmJson(dividendo, divisor));
+}
+
+} // extern "C"

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "web/json.h"
+
+#include "runtime/numeros.h"
+
+#include <array>
+
+namespace vendrix::web {
+
+void EscritorJson::Separar()
+{
+    if (!primeiro)
+        saída += ',';
+    primeiro = false;
+}
+
+void EscritorJson::Chave(std::string_view chave)
+{
+    Separar();
+    if (!chave.empty()) {
+        Aspas(chave);
+        saída += ':';
+    }
+}
+
+// UTF-8 passes through as it is; quotes, backslashes and control
+// characters are escaped, so any text the core gives is a valid string.
+void EscritorJson::Aspas(std::string_view texto)
+{
+    static constexpr std::array<char, 16> Hex{
+        '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
+    saída += '"';
+    for (const char c : texto) {
+        const auto b = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            saída += '\\';
+            saída += c;
+        } else if (c == '\n') {
+            saída += "\\n";
+        } else if (b < 0x20) {
+            saída += "\\u00";
+            saída += Hex[b >> 4U];
+            saída += Hex[b & 0xFU];
+        } else {
+            saída += c;
+        }
+    }
+    saída += '"';
+}
+
+void EscritorJson::AbrirObjecto(std::string_view chave)
+{
+    Chave(chave);
+    saída += '{';
+    primeiro = true;
+}
+
+void EscritorJson::FecharObjecto()
+{
+    saída += '}';
+    primeiro = false;
+}
+
+void EscritorJson::AbrirLista(std::string_view chave)
+{
+    Chave(chave);
+    saída += '[';
+    primeiro = true;
+}
+
+void EscritorJson::FecharLista()
+{
+    saída += ']';
+    primeiro = false;
+}
+
+void EscritorJson::Texto(std::string_view chave, std::string_view valor)
+{
+    Chave(chave);
+    Aspas(valor);
+}
+
+void EscritorJson::Texto(std::string_view valor)
+{
+    Separar();
+    Aspas(valor);
+}
+
+void EscritorJson::Inteiro(std::string_view chave, long long valor)
+{
+    Chave(chave);
+    saída += runtime::TextoDeInteiro(valor);
+}
+
+void EscritorJson::Lógico(std::string_view chave, bool valor)
+{
+    Chave(chave);
+    saída += valor ? "true" : "false";
+}
+
+void EscritorJson::Nulo(std::string_view chave)
+{
+    Chave(chave);
+    saída += "null";
+}
+
+} // namespace vendrix::web

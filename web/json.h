@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Just enough JSON writing for the answers the page receives: objects,
+// arrays, texts, whole numbers and booleans, written in order into one text.
+namespace vendrix::web {
+
+class EscritorJson
+{
+public:
+    // Opens an object or an array, as the value of a key when one is given.
+    void AbrirObjecto(std::string_view chave = {});
+    void FecharObjecto();
+    void AbrirLista(std::string_view chave = {});
+    void FecharLista();
+
+    void Texto(std::string_view chave, std::string_view valor);
+    void Texto(std::string_view valor); // an element of a list
+    void Inteiro(std::string_view chave, long long valor);
+    void Lógico(std::string_view chave, bool valor);
+    void Nulo(std::string_view chave);
+
+    [[nodiscard]] const std::string& Resultado() const noexcept { return saída; }
+
+private:
+    void Chave(std::string_view chave);
+    void Separar();
+    void Aspas(std::string_view texto);
+
+    std::string saída;
+    bool primeiro = true; // nothing written yet in the open object or list
+};
+
+} // namespace vendrix::web

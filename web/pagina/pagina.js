@@ -1,0 +1,242 @@
+// The page: binds the controls to the module's commands and shows what
+// each command answers. Every text, number and table cell comes from the
+// core; nothing here computes.
+import { WASI } from "./wasi/index.js";
+import { Nucleo } from "./nucleo.js";
+
+const $ = (id) => document.getElementById(id);
+
+let nucleo = null;
+let ocupado = false; // a command runs until its last message is closed
+const copias = {}; // the copy texts of each shown result, by area
+const textosDasCelulas = new Map(); // a cell keeps its text while hidden, as in the window
+
+async function carregarNucleo() {
+  const wasi = new WASI([], [], []);
+  const importacoes = { wasi_snapshot_preview1: wasi.wasiImport };
+  const resposta = fetch("vendrix.wasm");
+  let instancia;
+  try {
+    ({ instance: instancia } = await WebAssembly.instantiateStreaming(resposta, importacoes));
+  } catch {
+    const bytes = await (await fetch("vendrix.wasm")).arrayBuffer();
+    ({ instance: instancia } = await WebAssembly.instantiate(bytes, importacoes));
+  }
+  wasi.initialize(instancia);
+  return new Nucleo(instancia);
+}
+
+// One modal box after another, in the order the core reported them; each
+// closes with OK or Escape.
+function mostrarMensagem({ titulo, texto, icone }) {
+  return new Promise((fechada) => {
+    const caixa = document.createElement("dialog");
+    caixa.className = "mensagem";
+    caixa.dataset.titulo = titulo;
+    caixa.setAttribute("role", "alertdialog");
+    caixa.setAttribute("aria-labelledby", "mensagem-titulo");
+    caixa.setAttribute("aria-describedby", "mensagem-texto");
+    caixa.innerHTML = `<h2 id="mensagem-titulo"></h2>
+      <div class="corpo"><span class="icone" aria-hidden="true"></span><p class="texto" id="mensagem-texto"></p></div>
+      <div class="fundo-botoes"><button type="button" class="ok">OK</button></div>`;
+    caixa.querySelector("h2").textContent = titulo;
+    caixa.querySelector(".icone").textContent = icone === "critico" ? "\u26d4" : "\u2139\ufe0f";
+    caixa.querySelector(".texto").textContent = texto;
+    caixa.querySelector(".ok").addEventListener("click", () => caixa.close());
+    caixa.addEventListener("close", () => {
+      caixa.remove();
+      fechada();
+    });
+    document.body.append(caixa);
+    caixa.showModal();
+    caixa.querySelector(".ok").focus();
+  });
+}
+
+async function mostrarMensagens(mensagens) {
+  for (const m of mensagens) await mostrarMensagem(m);
+}
+
+// Announced once, even when the same words come again.
+function anunciar(texto) {
+  const regiao = $("anuncio");
+  regiao.textContent = "";
+  requestAnimationFrame(() => { regiao.textContent = texto; });
+}
+
+// The core's HTML has real superscripts and escapes every special character.
+function desenhar(area, resposta, prefixo) {
+  const texto = resposta[prefixo];
+  area.dataset.texto = texto;
+  area.innerHTML = texto === "" ? "" : resposta[`${prefixo}_html`];
+  guardarCopias(area.id, resposta[`${prefixo}_texto`], resposta[`${prefixo}_html`], resposta[`${prefixo}_latex`]);
+}
+
+function apagar(area) {
+  area.dataset.texto = "";
+  area.textContent = "";
+  guardarCopias(area.id, null);
+}
+
+function guardarCopias(area, texto, html, latex) {
+  const botoes = document.querySelector(`.copias[data-de="${area}"]`);
+  if (texto === null) {
+    delete copias[area];
+    botoes.hidden = true;
+    return;
+  }
+  copias[area] = { texto, html, latex };
+  botoes.hidden = false;
+}
+
+async function copiar(area, emLatex) {
+  const c = copias[area];
+  if (!c || !navigator.clipboard) return;
+  if (emLatex) {
+    await navigator.clipboard.writeText(c.latex);
+    return;
+  }
+  await navigator.clipboard.write([new ClipboardItem({
+    "text/plain": new Blob([c.texto], { type: "text/plain" }),
+    "text/html": new Blob([c.html], { type: "text/html" }),
+  })]);
+}
+
+// What each pair of copy buttons copies: the words of its tool tips, and
+// the name on the buttons where one frame has two pairs.
+const AREAS = {
+  simplificado1: ["o polinómio 1 simplificado", ""],
+  simplificado2: ["o polinómio 2 simplificado", ""],
+  resultado: ["o resultado", ""],
+  quociente: ["o quociente", " Q(x)"],
+  quadro: ["a tabela de Ruffini", " tabela"],
+};
+
+function criarBotoesDeCopia() {
+  for (const caixa of document.querySelectorAll(".copias")) {
+    const area = caixa.dataset.de;
+    const [nome, curto] = AREAS[area];
+    const botoes = [
+      [`copiar-${area}`, `Copiar${curto}`, `Copiar ${nome} como texto e HTML.`, false],
+      [`copiar-latex-${area}`, `Copiar${curto} como LaTeX`, `Copiar ${nome} como LaTeX.`, true],
+    ];
+    for (const [id, legenda, dica, emLatex] of botoes) {
+      const botao = document.createElement("button");
+      botao.type = "button";
+      botao.id = id;
+      botao.textContent = legenda;
+      botao.title = dica;
+      botao.addEventListener("click", () => copiar(area, emLatex));
+      caixa.append(botao);
+    }
+  }
+}
+
+function simplificar(k) {
+  const r = nucleo.simplificar($(`polinomio${k}`).value);
+  return async () => {
+    await mostrarMensagens(r.mensagens);
+    desenhar($(`simplificado${k}`), r, "resultado");
+    anunciar(`Polinómio ${k} simplificado: ${r.resultado_fala}`);
+  };
+}
+
+function operacao(nome) {
+  const r = nucleo[nome]($("polinomio1").value, $("polinomio2").value);
+  return async () => {
+    await mostrarMensagens(r.mensagens);
+    desenhar($("resultado"), r, "resultado");
+    $("resultado-titulo").textContent = r.titulo;
+    anunciar(`${r.titulo}: ${r.resultado_fala}`);
+  };
+}
+
+function apagarRuffini() {
+  const tabela = $("tabela-ruffini");
+  tabela.classList.remove("mostrada");
+  for (const celula of tabela.querySelectorAll("td:not(.raiz)")) celula.remove();
+  $("div").textContent = "";
+  apagar($("quociente"));
+  $("resto").textContent = "";
+  guardarCopias("quadro", null);
+}
+
+function celula(nome) {
+  const td = document.createElement("td");
+  if (nome) {
+    td.dataset.celula = nome;
+    td.textContent = textosDasCelulas.get(nome) ?? "";
+  }
+  return td;
+}
+
+function mostrarTabela(r) {
+  const visiveis = new Set(r.visiveis);
+  const colunas = r.visiveis.filter((n) => n.startsWith("Coef(")).length;
+  const filas = $("tabela-ruffini").tBodies[0].rows;
+  for (let i = 0; i < colunas; i++) filas[0].append(celula(`Coef(${i})`));
+  filas[1].append(celula(null)); // under Coef(0): nothing to multiply yet
+  for (let i = 0; i + 1 < colunas; i++) filas[1].append(celula(visiveis.has(`Seg(${i})`) ? `Seg(${i})` : null));
+  for (let i = 0; i < colunas; i++) filas[2].append(celula(`Ter(${i})`));
+  $("tabela-ruffini").classList.add("mostrada");
+  $("div").textContent = r.div;
+  desenhar($("quociente"), r, "quociente");
+  $("resto").textContent = r.resto;
+  guardarCopias("quadro", r.quadro_texto, r.quadro_html, r.quadro_latex);
+}
+
+function ruffini() {
+  apagarRuffini();
+  const r = nucleo.ruffini($("polinomio1").value, $("polinomio2").value);
+  for (const [nome, texto] of Object.entries(r.celulas)) textosDasCelulas.set(nome, texto);
+  return async () => {
+    await mostrarMensagens(r.mensagens);
+    if (r.tabela) {
+      mostrarTabela(r);
+      anunciar(`Q(x) = ${r.quociente_fala}; R = ${r.resto}`);
+    }
+    if (r.foco) $(r.foco === "polinomio1" ? "polinomio1" : "polinomio2").focus();
+  };
+}
+
+// A command runs in the core at once; what it shows waits for its boxes.
+function ligar(id, comando) {
+  $(id).addEventListener("click", async () => {
+    if (!nucleo || ocupado) return;
+    ocupado = true;
+    try {
+      await comando()();
+    } finally {
+      ocupado = false;
+    }
+  });
+}
+
+function ligarApagar(id, accao) {
+  $(id).addEventListener("click", () => {
+    if (!ocupado) accao();
+  });
+}
+
+ligar("simplificar1", () => simplificar(1));
+ligar("simplificar2", () => simplificar(2));
+ligar("somar", () => operacao("somar"));
+ligar("subtrair", () => operacao("subtrair"));
+ligar("multiplicar", () => operacao("multiplicar"));
+ligar("ruffini", ruffini);
+ligarApagar("apagar1", () => apagar($("simplificado1")));
+ligarApagar("apagar2", () => apagar($("simplificado2")));
+ligarApagar("apagar-resultado", () => {
+  apagar($("resultado"));
+  $("resultado-titulo").textContent = "Resultado";
+});
+ligarApagar("apagar-ruffini", apagarRuffini);
+criarBotoesDeCopia();
+
+if ("serviceWorker" in navigator) {
+  navigator.serviceWorker.register("sw.js").catch(() => {});
+}
+
+nucleo = await carregarNucleo();
+document.querySelector("main").setAttribute("aria-busy", "false");
+document.documentElement.dataset.pronto = "sim";

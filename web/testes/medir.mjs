@@ -1,0 +1,69 @@
+// Figures for the page, not a test: time from navigation to a usable page
+// (first visit and a visit from the service worker's cache), the size of the
+// module and of the whole page, and the 180 x 180-term product and a degree-9
+// division with fractions timed inside the browser, to set beside
+// build/bench/bench/web_bench. Run after the web preset is built:
+//   node web/testes/medir.mjs
+import { readdirSync, statSync } from "node:fs";
+import { join } from "node:path";
+import { fileURLToPath } from "node:url";
+import puppeteer from "puppeteer-core";
+import { servir } from "./servidor.mjs";
+
+const site = process.env.VENDRIX_SITE ?? fileURLToPath(new URL("../../build/web/web/site", import.meta.url));
+
+function tamanho(pasta) {
+  return readdirSync(pasta, { withFileTypes: true }).reduce((soma, e) => {
+    const caminho = join(pasta, e.name);
+    return soma + (e.isDirectory() ? tamanho(caminho) : e.name.endsWith(".tsbuildinfo") ? 0 : statSync(caminho).size);
+  }, 0);
+}
+
+const servidor = await servir(site);
+const endereco = `http://127.0.0.1:${servidor.address().port}/`;
+const browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", headless: true, args: ["--no-sandbox"] });
+const pagina = await browser.newPage();
+
+const carregar = async () => {
+  const inicio = performance.now();
+  await pagina.goto(endereco);
+  await pagina.waitForSelector("html[data-pronto]");
+  return performance.now() - inicio;
+};
+const primeira = await carregar();
+await pagina.evaluate(() => navigator.serviceWorker.ready);
+await carregar();
+const daCache = [];
+for (let i = 0; i < 5; i++) daCache.push(await carregar());
+
+// The module, loaded by the page's own code, timed around the calls alone.
+const tempos = await pagina.evaluate(async () => {
+  const { WASI } = await import("./wasi/index.js");
+  const { Nucleo } = await import("./nucleo.js");
+  const wasi = new WASI([], [], []);
+  const { instance } = await WebAssembly.instantiateStreaming(fetch("vendrix.wasm"),
+    { wasi_snapshot_preview1: wasi.wasiImport });
+  wasi.initialize(instance);
+  const nucleo = new Nucleo(instance);
+  let p = "";
+  for (let i = 0; i < 180; i++) p += (i % 2 === 0 ? (i === 0 ? "" : "+") : "-") + `${i % 97 + 2}x^${179 - i}`;
+  const medir = (f, n) => {
+    f();
+    const inicio = performance.now();
+    for (let i = 0; i < n; i++) f();
+    return (performance.now() - inicio) / n;
+  };
+  return {
+    produto: medir(() => nucleo.multiplicar(p, p), 30),
+    divisao: medir(() => nucleo.ruffini("x^9+x^8+x^7+x^6+x^5+x^4+x^3+x^2+x+1", "7x-3"), 2000),
+  };
+});
+
+const mediana = (l) => [...l].sort((a, b) => a - b)[Math.floor(l.length / 2)];
+console.log(`usable after navigation, first visit: ${primeira.toFixed(0)} ms`);
+console.log(`usable after navigation, from the cache (median of 5): ${mediana(daCache).toFixed(0)} ms`);
+console.log(`vendrix.wasm: ${statSync(join(site, "vendrix.wasm")).size} bytes; the whole page: ${tamanho(site)} bytes`);
+console.log(`180 x 180-term product in the page: ${tempos.produto.toFixed(2)} ms`);
+console.log(`degree-9 division with fractions in the page: ${(tempos.divisao * 1000).toFixed(1)} us`);
+await browser.close();
+servidor.close();

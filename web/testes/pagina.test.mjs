@@ -1,0 +1,248 @@
+// The page in a real browser: Debian's headless chromium driven by
+// puppeteer-core, against the page served here on 127.0.0.1. What the page
+// shows is compared with the native build of the same commands.
+import { after, before, test } from "node:test";
+import assert from "node:assert/strict";
+import { spawnSync } from "node:child_process";
+import { existsSync, mkdirSync, readFileSync } from "node:fs";
+import { createRequire } from "node:module";
+import { fileURLToPath } from "node:url";
+import puppeteer from "puppeteer-core";
+import { servir } from "./servidor.mjs";
+
+const raiz = fileURLToPath(new URL("../../", import.meta.url));
+const site = process.env.VENDRIX_SITE ?? `${raiz}build/web/web/site`;
+const nativo = [process.env.VENDRIX_NATIVO, `${raiz}build/ci/web/vendrix_web_nativo`,
+  `${raiz}build/dev/web/vendrix_web_nativo`].find((c) => c && existsSync(c));
+// The screenshots go to the build tree, so that a test run leaves the
+// sources as they were; VENDRIX_CAPTURAS=docs renews the README's pictures.
+const capturas = process.env.VENDRIX_CAPTURAS ?? `${raiz}build/web/capturas`;
+const axe = createRequire(import.meta.url).resolve("axe-core/axe.min.js");
+
+const P1 = "x^4-3x^3+5x^2-2x-1";
+const P2 = "x-2";
+
+// The native answer to one command.
+function nativa(comando, a, b = "") {
+  const r = spawnSync(nativo, { input: `${comando}\t${a}\t${b}\n`, encoding: "utf8" });
+  assert.equal(r.status, 0, r.stderr);
+  return JSON.parse(r.stdout);
+}
+
+let servidor;
+let browser;
+let pagina;
+let endereco;
+
+before(async () => {
+  assert.ok(existsSync(`${site}/vendrix.wasm`), `no page in ${site}: build the web preset first`);
+  assert.ok(nativo, "build vendrix_web_nativo first");
+  servidor = await servir(site);
+  endereco = `http://127.0.0.1:${servidor.address().port}/`;
+  browser = await puppeteer.launch({
+    executablePath: process.env.VENDRIX_CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--disable-gpu", "--lang=pt-PT", "--font-render-hinting=none"],
+  });
+  await browser.defaultBrowserContext().overridePermissions(endereco.slice(0, -1),
+    ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
+  pagina = await browser.newPage();
+  await pagina.setViewport({ width: 1280, height: 800 });
+});
+
+after(async () => {
+  await browser?.close();
+  servidor?.close();
+});
+
+const texto = (seletor) => pagina.$eval(seletor, (e) => e.textContent);
+const dado = (seletor) => pagina.$eval(seletor, (e) => e.dataset.texto);
+
+async function escrever(id, valor) {
+  await pagina.$eval(id, (e) => { e.value = ""; });
+  await pagina.type(id, valor);
+}
+
+// Clicks and closes every box the command shows, returning them in order.
+async function clicarEFechar(id, fecharComEscape = false) {
+  await pagina.click(id);
+  const vistas = [];
+  for (;;) {
+    const caixa = await pagina.waitForSelector("dialog.mensagem[open]", { timeout: 300 }).catch(() => null);
+    if (!caixa) return vistas;
+    assert.equal((await pagina.$$("dialog.mensagem[open]")).length, 1, "one box at a time");
+    vistas.push(await caixa.evaluate((d) => ({ titulo: d.dataset.titulo, texto: d.querySelector(".texto").textContent })));
+    if (fecharComEscape) await pagina.keyboard.press("Escape");
+    else await caixa.$eval(".ok", (b) => b.click());
+    await pagina.waitForFunction((d) => !d.isConnected, {}, caixa);
+  }
+}
+
+test("the page loads and is usable", async () => {
+  const inicio = performance.now();
+  await pagina.goto(endereco);
+  await pagina.waitForSelector("html[data-pronto]");
+  console.log(`# usable after ${(performance.now() - inicio).toFixed(0)} ms`);
+  assert.equal(await pagina.$eval("#polinomio1", (e) => e.value), P1);
+  assert.equal(await pagina.$eval("#polinomio2", (e) => e.value), P2);
+  assert.equal(await pagina.evaluate(() => document.activeElement.id), "polinomio1");
+  assert.equal(await pagina.$eval("#somar", (e) => e.title), "Somar o Polinómio1 com o Polinómio2.");
+  assert.equal(await pagina.$eval("#multiplicar", (e) => e.title), "Multiplicar o Polinómio1 pelo  Polinómio2.");
+});
+
+test("the worked examples give the native results", async () => {
+  for (const [id, comando] of [["#somar", "somar"], ["#subtrair", "subtrair"], ["#multiplicar", "multiplicar"]]) {
+    assert.deepEqual(await clicarEFechar(id), []);
+    const esperada = nativa(comando, P1, P2);
+    assert.equal(await dado("#resultado"), esperada.resultado);
+    assert.equal(await pagina.$eval("#resultado", (e) => e.innerHTML), esperada.resultado_html);
+    assert.equal(await texto("#resultado-titulo"), esperada.titulo);
+  }
+  await clicarEFechar("#apagar-resultado");
+  assert.equal(await texto("#resultado-titulo"), "Resultado");
+  assert.equal(await dado("#resultado"), "");
+  for (const k of [1, 2]) {
+    await clicarEFechar(`#simplificar${k}`);
+    assert.equal(await dado(`#simplificado${k}`), nativa("simplificar", k === 1 ? P1 : P2).resultado);
+    await clicarEFechar(`#apagar${k}`);
+    assert.equal(await dado(`#simplificado${k}`), "");
+  }
+  assert.equal(await pagina.$eval("#polinomio1", (e) => e.value), P1, "the inputs stay as typed");
+});
+
+test("messages come one at a time in the core's order, and the result after them", async () => {
+  await escrever("#polinomio1", "+x");
+  await escrever("#polinomio2", "x-1");
+  const esperada = nativa("multiplicar", "+x", "x-1");
+  assert.ok(esperada.mensagens.length >= 2);
+  const vistas = await clicarEFechar("#multiplicar", true);
+  assert.deepEqual(vistas, esperada.mensagens.map(({ titulo, texto }) => ({ titulo, texto })));
+  assert.equal(await dado("#resultado"), esperada.resultado);
+});
+
+async function celulas() {
+  return pagina.$$eval("[data-celula]", (l) => Object.fromEntries(l.map((e) => [e.dataset.celula, e.textContent])));
+}
+
+test("the Ruffini table on both paths, and its refusals", async () => {
+  for (const [a, b] of [[P1, P2], ["x^9+2x^8-3x^5+7x-1", "3x-2"]]) {
+    await escrever("#polinomio1", a);
+    await escrever("#polinomio2", b);
+    assert.deepEqual(await clicarEFechar("#ruffini"), []);
+    const esperada = nativa("ruffini", a, b);
+    const vistas = await celulas();
+    assert.deepEqual(Object.keys(vistas).sort(), [...esperada.visiveis].sort());
+    for (const [nome, valor] of Object.entries(vistas)) assert.equal(valor, esperada.celulas[nome], nome);
+    assert.equal(await texto("#div"), esperada.div);
+    assert.equal(await dado("#quociente"), esperada.quociente);
+    assert.equal(await texto("#resto"), esperada.resto);
+  }
+  await escrever("#polinomio2", "x^2");
+  const vistas = await clicarEFechar("#ruffini");
+  assert.deepEqual(vistas, [{ titulo: "Vendrix", texto: "O divisor não é um polinómio válido." }]);
+  assert.deepEqual(await celulas(), {});
+  assert.equal(await pagina.evaluate(() => document.activeElement.id), "polinomio2");
+  await escrever("#polinomio1", P1);
+  await escrever("#polinomio2", P2);
+  await clicarEFechar("#ruffini");
+  await clicarEFechar("#apagar-ruffini");
+  assert.deepEqual(await celulas(), {});
+  assert.equal(await texto("#resto"), "");
+});
+
+test("the copy buttons give the texts of the core", async () => {
+  await pagina.bringToFront();
+  await clicarEFechar("#somar");
+  await clicarEFechar("#ruffini");
+  const soma = nativa("somar", P1, P2);
+  const divisao = nativa("ruffini", P1, P2);
+  const ler = () => pagina.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    const lidos = {};
+    for (const tipo of item.types) lidos[tipo] = await (await item.getType(tipo)).text();
+    return lidos;
+  });
+  // The clipboard is written asynchronously: read until the click's text is there.
+  const copiado = async (id, tipo, esperado) => {
+    await pagina.click(id);
+    let lidos = {};
+    for (let i = 0; i < 40 && lidos[tipo] !== esperado; i++) {
+      lidos = await ler().catch(() => ({})); // "Clipboard data has changed" while it is written
+      if (lidos[tipo] !== esperado) await new Promise((r) => setTimeout(r, 50));
+    }
+    assert.equal(lidos[tipo], esperado, id);
+    return lidos;
+  };
+  const lidos = await copiado("#copiar-resultado", "text/plain", soma.resultado_texto);
+  assert.ok(lidos["text/html"].includes(soma.resultado_html), lidos["text/html"]);
+  await copiado("#copiar-latex-resultado", "text/plain", soma.resultado_latex);
+  const quadro = await copiado("#copiar-quadro", "text/plain", divisao.quadro_texto);
+  assert.ok(quadro["text/html"].includes("<table"), quadro["text/html"]);
+  await copiado("#copiar-latex-quadro", "text/plain", divisao.quadro_latex);
+  await copiado("#copiar-latex-quociente", "text/plain", divisao.quociente_latex);
+});
+
+test("the keyboard reaches every button, and Enter and Space press them", async () => {
+  await clicarEFechar("#apagar-resultado");
+  await pagina.focus("#polinomio2");
+  await pagina.keyboard.press("Enter"); // does nothing
+  assert.equal(await dado("#resultado"), "");
+  const alcancados = new Set();
+  await pagina.focus("#polinomio1");
+  for (let i = 0; i < 40; i++) {
+    await pagina.keyboard.press("Tab");
+    alcancados.add(await pagina.evaluate(() => document.activeElement.id));
+  }
+  for (const id of ["somar", "subtrair", "multiplicar", "ruffini", "simplificar1", "simplificar2",
+    "apagar-resultado", "apagar-ruffini", "apagar1", "apagar2"]) assert.ok(alcancados.has(id), id);
+  await pagina.focus("#somar");
+  await pagina.keyboard.press("Enter");
+  await pagina.waitForFunction(() => document.querySelector("#resultado").dataset.texto !== "");
+  await pagina.focus("#apagar-resultado");
+  await pagina.keyboard.press("Space");
+  await pagina.waitForFunction(() => document.querySelector("#resultado").dataset.texto === "");
+  await pagina.focus("#subtrair");
+  await pagina.keyboard.press("Space");
+  await pagina.waitForFunction(() => document.querySelector("#resultado-titulo").textContent !== "Resultado");
+  assert.equal(await texto("#resultado-titulo"), nativa("subtrair", P1, P2).titulo);
+  assert.match(await texto("#anuncio"), /elevado a/);
+});
+
+test("no serious accessibility violations", async () => {
+  await pagina.addScriptTag({ path: axe });
+  const r = await pagina.evaluate(() => globalThis.axe.run());
+  const graves = r.violations.filter((v) => v.impact === "serious" || v.impact === "critical");
+  assert.deepEqual(graves.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`), []);
+});
+
+test("screenshots, and one column at 360 px", async () => {
+  mkdirSync(capturas, { recursive: true });
+  await clicarEFechar("#simplificar1");
+  await clicarEFechar("#somar");
+  await escrever("#polinomio2", "2x-1");
+  await clicarEFechar("#ruffini");
+  await pagina.$eval("#polinomio1", (e) => e.blur());
+  await pagina.screenshot({ path: `${capturas}/web-1280.png` });
+  for (const [largura, altura] of [[360, 740], [375, 740]]) {
+    await pagina.setViewport({ width: largura, height: altura });
+    const larguraDaPagina = await pagina.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(larguraDaPagina <= largura, `the page is ${larguraDaPagina} px wide`);
+  }
+  await pagina.screenshot({ path: `${capturas}/web-375.png` });
+  await pagina.setViewport({ width: 1280, height: 800 });
+});
+
+test("the page can be installed, and works with the network off", async () => {
+  const cdp = await pagina.createCDPSession();
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors, []);
+  await pagina.evaluate(() => navigator.serviceWorker.ready);
+  await pagina.reload();
+  await pagina.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  servidor.close();
+  await pagina.setOfflineMode(true);
+  await pagina.reload();
+  await pagina.waitForSelector("html[data-pronto]");
+  await clicarEFechar("#somar");
+  assert.equal(await dado("#resultado"), nativa("somar", P1, P2).resultado);
+});

@@ -1,0 +1,32 @@
+// A small static server for the browser test, on 127.0.0.1 only, with the
+// content types the page needs (application/wasm above all).
+import { createServer } from "node:http";
+import { readFile } from "node:fs/promises";
+import { extname, join, normalize } from "node:path";
+
+const TIPOS = {
+  ".html": "text/html; charset=utf-8",
+  ".css": "text/css",
+  ".js": "text/javascript",
+  ".mjs": "text/javascript",
+  ".wasm": "application/wasm",
+  ".svg": "image/svg+xml",
+  ".webmanifest": "application/manifest+json",
+  ".json": "application/json",
+};
+
+export function servir(pasta) {
+  const servidor = createServer(async (pedido, resposta) => {
+    const caminho = normalize(decodeURIComponent(new URL(pedido.url, "http://l").pathname)).replace(/^(\.\.[/\\])+/, "");
+    const ficheiro = join(pasta, caminho.endsWith("/") ? `${caminho}index.html` : caminho);
+    try {
+      const corpo = await readFile(ficheiro);
+      resposta.writeHead(200, { "Content-Type": TIPOS[extname(ficheiro)] ?? "application/octet-stream" });
+      resposta.end(corpo);
+    } catch {
+      resposta.writeHead(404);
+      resposta.end();
+    }
+  });
+  return new Promise((pronto) => servidor.listen(0, "127.0.0.1", () => pronto(servidor)));
+}
