@@ -286,7 +286,8 @@ TEST_F(Form1Teste, RuffiniMostraTabelaQuocienteERestoApagarEscondeERecusaDevolve
     Clicar("Ruffini");
     ASSERT_EQ(gravador.caixas.size(), 1U); // the first division showed none
     const testes::CaixaMostrada& caixa = gravador.caixas[0];
-    EXPECT_EQ(caixa.título + " | " + caixa.texto, "Vendrix | O dividendo não é um polinómio válido.");
+    EXPECT_EQ(caixa.título, runtime::TextoDoTítulo(runtime::Título::Vendrix));
+    EXPECT_EQ(caixa.texto, runtime::Falhar(runtime::Código::DividendoInválido).Descrição());
     EXPECT_EQ(caixa.ícone, runtime::Ícone::Informação);
     EXPECT_EQ(Tabela() + Texto("Label16"), " /  / ");
     EXPECT_EQ(janela.focusWidget(), C("Polinómio1"));
@@ -315,7 +316,8 @@ TEST_F(Form1Teste, ProdutoQueFalhaEmOnzeMonomiosMostraDezCaixas)
     ASSERT_EQ(gravador.caixas.size(), 10U);
     EXPECT_EQ(gravador.caixas[8].título + " | " + gravador.caixas[9].título,
               "Erro3 na expressão. | Erro3 na expressão.");
-    EXPECT_EQ(gravador.caixas[9].texto, "Outros 2 monómios não puderam ser multiplicados.");
+    EXPECT_EQ(gravador.caixas[9].texto,
+              runtime::Falhar(runtime::Código::OutrosMonómios, {}, "2").Descrição());
     EXPECT_EQ(Texto("frame3"), "Resultado (multiplicação)");
 }
 
