@@ -11,13 +11,7 @@
 namespace vendrix::engine {
 namespace {
 
-class Silêncio final : public runtime::ServiçoDeMensagens
-{
-public:
-    void Mostrar(std::string_view, std::string_view, runtime::Ícone) override {}
-};
-
-using Rotina = std::string (*)(std::string_view, std::string_view, runtime::ServiçoDeMensagens&);
+using Rotina = runtime::Relatado<std::string> (*)(std::string_view, std::string_view);
 
 // A separated polynomial of n terms whose degrees run down from grauMáximo
 // and wrap round, so that every entry of the table is added to many times.
@@ -58,9 +52,8 @@ std::string TodosOsBytes()
 void BM_Simplificar(benchmark::State& estado)
 {
     const std::string texto = Polinómio(static_cast<std::size_t>(estado.range(0)), 180);
-    Silêncio silêncio;
     for (auto _ : estado)
-        benchmark::DoNotOptimize(Simplificar(texto, silêncio));
+        benchmark::DoNotOptimize(Simplificar(texto));
     estado.SetComplexityN(estado.range(0));
 }
 
@@ -73,9 +66,8 @@ void BM_MultiplicarPolinómios(benchmark::State& estado, Rotina rotina)
     const auto n = static_cast<std::size_t>(estado.range(0));
     const std::string a = Polinómio(n, static_cast<int>(n) - 1);
     const std::string b = Polinómio(n, static_cast<int>(n) - 1);
-    Silêncio silêncio;
     for (auto _ : estado)
-        benchmark::DoNotOptimize(rotina(a, b, silêncio));
+        benchmark::DoNotOptimize(rotina(a, b));
     estado.SetComplexityN(estado.range(0) * estado.range(0));
 }
 
@@ -94,9 +86,8 @@ BENCHMARK_CAPTURE(BM_MultiplicarPolinómios, por_extenso, MultiplicarPolinómios
 void BM_MultiplicarColados(benchmark::State& estado)
 {
     const std::string a = Polinómio(20000, 100);
-    Silêncio silêncio;
     for (auto _ : estado)
-        benchmark::DoNotOptimize(MultiplicarPolinómios(a, a, silêncio));
+        benchmark::DoNotOptimize(MultiplicarPolinómios(a, a));
 }
 
 BENCHMARK(BM_MultiplicarColados)->Unit(benchmark::kMillisecond);
@@ -111,20 +102,19 @@ enum class Qual {
 void BM_ComandoSobreLixo(benchmark::State& estado, Qual qual, std::string_view caracteres)
 {
     const std::string lixo = Lixo(caracteres);
-    Silêncio silêncio;
     for (auto _ : estado) {
         switch (qual) {
         case Qual::Soma:
-            benchmark::DoNotOptimize(Somar(lixo, lixo, silêncio));
+            benchmark::DoNotOptimize(Somar(lixo, lixo));
             break;
         case Qual::Diferença:
-            benchmark::DoNotOptimize(Subtrair(lixo, lixo, silêncio));
+            benchmark::DoNotOptimize(Subtrair(lixo, lixo));
             break;
         case Qual::Produto:
-            benchmark::DoNotOptimize(Multiplicar(lixo, lixo, silêncio));
+            benchmark::DoNotOptimize(Multiplicar(lixo, lixo));
             break;
         case Qual::Simplificação:
-            benchmark::DoNotOptimize(SimplificarPolinómio(lixo, silêncio));
+            benchmark::DoNotOptimize(SimplificarPolinómio(lixo));
             break;
         }
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "runtime/servico_mensagens.h"
 #include "ui/form1.h"
+#include "ui/servico_mensagens.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,7 +24,7 @@ extern char** environ;
 namespace {
 
 // A report would wait for the user; the benchmark counts them instead.
-class Silêncio final : public vendrix::runtime::ServiçoDeMensagens
+class Silêncio final : public vendrix::ui::ServiçoDeMensagens
 {
 public:
     void Mostrar(std::string_view, std::string_view, vendrix::runtime::Ícone) override { ++caixas; }

@@ -8,6 +8,8 @@
 #include "runtime/textos.h"
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace vendrix::engine {
 
@@ -40,61 +42,6 @@ std::string GuardaDoSegundo(std::string_view texto)
     return std::string(texto);
 }
 
-// Failures of single monomials shown one by one before the rest are held back.
-constexpr std::size_t CaixasDeMonómiosMostradas = 9;
-
-// A product whose first polynomial cannot be read fails once for every
-// monomial of the second, and every failure is a modal box the user must
-// close: a pasted polynomial of thousands of terms would hold the user for
-// thousands of clicks. The first nine failures are shown as they come; the
-// ones after them are held until the product ends, or until a box of
-// another title must be shown, so that boxes keep their order: a single
-// held failure is then shown as it was, and more are counted in one box.
-class CaixasDoProduto final : public runtime::ServiçoDeMensagens
-{
-public:
-    explicit CaixasDoProduto(runtime::ServiçoDeMensagens& destino)
-        : destino(destino)
-    {}
-
-    void Mostrar(std::string_view título, std::string_view texto, runtime::Ícone ícone) override
-    {
-        if (título != TítuloMultiplicarMonómios) {
-            Concluir();
-            destino.Mostrar(título, texto, ícone);
-        } else if (mostradas < CaixasDeMonómiosMostradas) {
-            ++mostradas;
-            destino.Mostrar(título, texto, ícone);
-        } else if (retidas++ == 0) {
-            textoRetido = std::string(texto);
-            íconeRetido = ícone;
-        }
-    }
-
-    // Shows what is held back, once the product has ended.
-    void Concluir()
-    {
-        if (retidas == 1)
-            destino.Mostrar(TítuloMultiplicarMonómios, textoRetido, íconeRetido);
-        else if (retidas > 1)
-            destino.Mostrar(TítuloMultiplicarMonómios,
-                            Juntar({"Outros ",
-                                    runtime::TextoDeInteiro(static_cast<std::int64_t>(retidas)),
-                                    " monómios não puderam ser multiplicados."}),
-                            íconeRetido);
-        if (retidas > 0)
-            ++mostradas;
-        retidas = 0;
-    }
-
-private:
-    runtime::ServiçoDeMensagens& destino;
-    std::size_t mostradas = 0;
-    std::size_t retidas = 0;
-    std::string textoRetido;
-    runtime::Ícone íconeRetido = runtime::Ícone::Crítico;
-};
-
 // Every sign flipped at once, with no stand-in character that typed text
 // could also contain.
 std::string TrocarSinais(std::string_view texto)
@@ -108,27 +55,72 @@ std::string TrocarSinais(std::string_view texto)
     return trocado;
 }
 
-void Terminar(Comando& comando, std::string_view r, std::string_view legenda)
+void Terminar(Comando& comando, runtime::Relatado<std::string> r, Operação operação)
 {
-    comando.Resultado = Compactar(r);
-    comando.legenda = legenda;
+    comando.Resultado = Compactar(r.valor);
+    comando.operação = operação;
+    comando.relatos = std::move(r.relatos);
 }
 
 } // namespace
 
-Comando
-Somar(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens)
+std::vector<runtime::Relato> ResumirFalhasDosMonómios(std::vector<runtime::Relato> relatos)
+{
+    std::vector<runtime::Relato> mostrados;
+    std::size_t mostradas = 0;
+    std::size_t retidas = 0;
+    std::optional<runtime::Relato> primeiroRetido;
+    const auto concluir = [&] {
+        if (retidas == 1)
+            mostrados.push_back(*std::move(primeiroRetido));
+        else if (retidas > 1)
+            mostrados.push_back({TítuloMultiplicarMonómios,
+                                 runtime::Falhar(runtime::Código::OutrosMonómios,
+                                                 {},
+                                                 runtime::TextoDeInteiro(static_cast<std::int64_t>(retidas))),
+                                 primeiroRetido->ícone});
+        if (retidas > 0)
+            ++mostradas;
+        retidas = 0;
+    };
+    for (runtime::Relato& relato : relatos) {
+        if (relato.título != TítuloMultiplicarMonómios) {
+            concluir();
+            mostrados.push_back(std::move(relato));
+        } else if (mostradas < CaixasDeMonómiosMostradas) {
+            ++mostradas;
+            mostrados.push_back(std::move(relato));
+        } else if (retidas++ == 0)
+            primeiroRetido = std::move(relato);
+    }
+    concluir();
+    return mostrados;
+}
+
+std::string_view LegendaDaOperação(Operação operação) noexcept
+{
+    switch (operação) {
+    case Operação::Soma:
+        return "Resultado (soma)";
+    case Operação::Subtração:
+        return "Resultado (subtração)";
+    case Operação::Multiplicação:
+        return "Resultado (multiplicação)";
+    }
+    return "Resultado"; // a number cast to Operação that names none
+}
+
+Comando Somar(std::string_view polinómio1, std::string_view polinómio2)
 {
     Comando c;
     c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
     c.Polinómio2A = Juntar({" +", SepararTermos(GuardaDoSegundo(GuardaDoMenos(SemMaisInicial(polinómio2))))});
     c.Text3 = c.Polinómio1A + c.Polinómio2A;
-    Terminar(c, Simplificar(*c.Text3, mensagens), "Resultado (soma)");
+    Terminar(c, Simplificar(*c.Text3), Operação::Soma);
     return c;
 }
 
-Comando
-Subtrair(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens)
+Comando Subtrair(std::string_view polinómio1, std::string_view polinómio2)
 {
     Comando c;
     c.Polinómio1A = GuardaDoMenos(polinómio1);
@@ -139,28 +131,28 @@ Subtrair(std::string_view polinómio1, std::string_view polinómio2, runtime::Se
     juntado = runtime::Substituir(juntado, "+-", "-");
     juntado = runtime::Substituir(juntado, "-+-", "+");
     c.Text3 = SepararTermos(juntado);
-    Terminar(c, Simplificar(*c.Text3, mensagens), "Resultado (subtração)");
+    Terminar(c, Simplificar(*c.Text3), Operação::Subtração);
     return c;
 }
 
-Comando
-Multiplicar(std::string_view polinómio1, std::string_view polinómio2, runtime::ServiçoDeMensagens& mensagens)
+Comando Multiplicar(std::string_view polinómio1, std::string_view polinómio2)
 {
     Comando c;
     c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
     c.Polinómio2A = SepararTermos(GuardaDoMenos(polinómio2));
-    CaixasDoProduto caixas(mensagens);
-    const std::string r = MultiplicarPolinómios(c.Polinómio1A, c.Polinómio2A, caixas);
-    caixas.Concluir();
-    Terminar(c, r, "Resultado (multiplicação)");
+    runtime::Relatado<std::string> r = MultiplicarPolinómios(c.Polinómio1A, c.Polinómio2A);
+    r.relatos = ResumirFalhasDosMonómios(std::move(r.relatos));
+    Terminar(c, std::move(r), Operação::Multiplicação);
     return c;
 }
 
-Simplificação SimplificarPolinómio(std::string_view polinómio, runtime::ServiçoDeMensagens& mensagens)
+Simplificação SimplificarPolinómio(std::string_view polinómio)
 {
     Simplificação s;
     s.cópia = SepararTermos(GuardaDoMenos(polinómio));
-    s.Resultado = Compactar(Simplificar(s.cópia, mensagens));
+    runtime::Relatado<std::string> r = Simplificar(s.cópia);
+    s.Resultado = Compactar(r.valor);
+    s.relatos = std::move(r.relatos);
     return s;
 }
 

@@ -9,8 +9,10 @@
 #include "runtime/textos.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace vendrix::engine {
 
@@ -28,14 +30,12 @@ std::string_view SemBrancosNoFim(std::string_view texto) noexcept
 
 } // namespace
 
-std::string MultiplicarMonómios(std::string_view polinómio,
-                                std::string_view monómio,
-                                runtime::ServiçoDeMensagens& mensagens)
+runtime::Relatado<std::string> MultiplicarMonómios(std::string_view polinómio, std::string_view monómio)
 {
     std::string resultado;
-    const auto falhar = [&](const runtime::Erro& erro) {
-        RelatarFalha(mensagens, TítuloMultiplicarMonómios, erro);
-        return resultado;
+    const auto falhar = [&](runtime::Erro erro) {
+        return runtime::Relatado<std::string>{std::move(resultado),
+                                              {RelatoDeFalha(TítuloMultiplicarMonómios, std::move(erro))}};
     };
     const Resultado<Termo> m = LerTermo(monómio);
     if (!m.Ok())
@@ -61,15 +61,15 @@ std::string MultiplicarMonómios(std::string_view polinómio,
         }
         EscreverPeça(resultado, r.Valor(), grau, semX);
     }
-    return resultado;
+    return {std::move(resultado), {}};
 }
 
 namespace {
 
 // The product as the joined text of every monomial's pieces, which
-// Simplificar reads back. Every failure shows its box here, in its order.
-std::string
-PorExtenso(const PolinómioLido& lido, std::string_view segundo, runtime::ServiçoDeMensagens& mensagens)
+// Simplificar reads back. Every failure is reported here, in its order.
+runtime::Relatado<std::string>
+PorExtenso(const PolinómioLido& lido, std::string_view segundo, std::vector<runtime::Relato> relatos)
 {
     // The joined text is written only while it stays within the term limit;
     // past it Simplificar could only report the overflow, so the pieces are
@@ -83,49 +83,53 @@ PorExtenso(const PolinómioLido& lido, std::string_view segundo, runtime::Servi�
         if (peças + p.peças <= LimiteDeTermos && m.Ok())
             lido.Escrever(juntado, m.Valor(), p.peças);
         if (p.falha)
-            RelatarFalha(mensagens, TítuloMultiplicarMonómios, *p.falha);
+            relatos.push_back(RelatoDeFalha(TítuloMultiplicarMonómios, *p.falha));
         peças = std::min(peças + p.peças, LimiteDeTermos + 1);
         if (peças > LimiteDeTermos)
             std::string().swap(juntado);
     }
     if (peças > LimiteDeTermos) {
-        RelatarFalha(mensagens, TítuloSimplificar, Falhar(Código::Transbordo));
-        return {};
+        relatos.push_back(RelatoDeFalha(TítuloSimplificar, Falhar(Código::Transbordo)));
+        return {{}, std::move(relatos)};
     }
-    return Simplificar(SemBrancosNoFim(juntado), mensagens);
+    runtime::Relatado<std::string> simplificado = Simplificar(SemBrancosNoFim(juntado));
+    relatos.insert(relatos.end(),
+                   std::make_move_iterator(simplificado.relatos.begin()),
+                   std::make_move_iterator(simplificado.relatos.end()));
+    return {std::move(simplificado.valor), std::move(relatos)};
 }
 
-// The first polynomial read once, for as many monomials as the second has.
-std::optional<PolinómioLido>
-LerPrimeiro(std::string_view primeiro, std::string_view segundo, runtime::ServiçoDeMensagens& mensagens)
+// The first polynomial read once, for as many monomials as the second has;
+// nothing when the second has too many monomials to count.
+std::optional<PolinómioLido> LerPrimeiro(std::string_view primeiro, std::string_view segundo)
 {
-    if (ContarTermos(segundo) > LimiteDeTermos) {
-        RelatarFalha(mensagens, TítuloMultiplicarPolinómios, Falhar(Código::Transbordo));
+    if (ContarTermos(segundo) > LimiteDeTermos)
         return std::nullopt;
-    }
     return PolinómioLido(segundo.empty() ? std::string_view{} : SemBrancosNoFim(primeiro));
+}
+
+runtime::Relatado<std::string> DemasiadosMonómios()
+{
+    return {{}, {RelatoDeFalha(TítuloMultiplicarPolinómios, Falhar(Código::Transbordo))}};
 }
 
 } // namespace
 
-std::string MultiplicarPolinómios(std::string_view primeiro,
-                                  std::string_view segundo,
-                                  runtime::ServiçoDeMensagens& mensagens)
+runtime::Relatado<std::string> MultiplicarPolinómios(std::string_view primeiro, std::string_view segundo)
 {
-    const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo, mensagens);
+    const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo);
     if (!lido)
-        return {};
+        return DemasiadosMonómios();
     if (std::optional<std::string> produto = ProdutoDireto(*lido, segundo))
-        return *std::move(produto);
-    return PorExtenso(*lido, segundo, mensagens);
+        return {*std::move(produto), {}};
+    return PorExtenso(*lido, segundo, {});
 }
 
-std::string MultiplicarPolinómiosPorExtenso(std::string_view primeiro,
-                                            std::string_view segundo,
-                                            runtime::ServiçoDeMensagens& mensagens)
+runtime::Relatado<std::string> MultiplicarPolinómiosPorExtenso(std::string_view primeiro,
+                                                               std::string_view segundo)
 {
-    const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo, mensagens);
-    return lido ? PorExtenso(*lido, segundo, mensagens) : std::string();
+    const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo);
+    return lido ? PorExtenso(*lido, segundo, {}) : DemasiadosMonómios();
 }
 
 Resultado<std::int16_t>

@@ -92,14 +92,12 @@ void EscreverTermo(std::string& resultado, std::size_t grau, float c)
 
 } // namespace
 
-std::string Simplificar(std::string_view texto, runtime::ServiçoDeMensagens& mensagens)
+runtime::Relatado<std::string> Simplificar(std::string_view texto)
 {
     const Resultado<std::vector<float>> tabela = Coligir(texto);
-    if (!tabela.Ok()) {
-        RelatarFalha(mensagens, TítuloSimplificar, tabela.Falha());
-        return {};
-    }
-    return EscreverTabela(tabela.Valor());
+    if (!tabela.Ok())
+        return {{}, {RelatoDeFalha(TítuloSimplificar, tabela.Falha())}};
+    return {EscreverTabela(tabela.Valor()), {}};
 }
 
 std::string EscreverTabela(std::span<const float> tabela)

@@ -136,9 +136,9 @@ std::string Juntar(std::initializer_list<std::string_view> partes)
     return junto;
 }
 
-void RelatarFalha(runtime::ServiçoDeMensagens& mensagens, std::string_view título, const runtime::Erro& erro)
+runtime::Relato RelatoDeFalha(runtime::Título título, runtime::Erro erro)
 {
-    mensagens.Mostrar(título, erro.Descrição(), runtime::Ícone::Crítico);
+    return runtime::Relato{título, std::move(erro), runtime::Ícone::Crítico};
 }
 
 } // namespace vendrix::engine

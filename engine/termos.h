@@ -2,8 +2,8 @@
 #pragma once
 
 #include "runtime/erro.h"
+#include "runtime/relato.h"
 #include "runtime/resultado.h"
-#include "runtime/servico_mensagens.h"
 
 #include <cstddef>
 #include <initializer_list>
@@ -78,8 +78,8 @@ private:
 // temporary string, which g++ 12 at -O3 flags with a false -Wrestrict.
 [[nodiscard]] std::string Juntar(std::initializer_list<std::string_view> partes);
 
-// Shows a failure the way every engine routine does: the routine's title,
+// A failure the way every engine routine reports it: the routine's title,
 // the failure's description and the stop icon.
-void RelatarFalha(runtime::ServiçoDeMensagens& mensagens, std::string_view título, const runtime::Erro& erro);
+[[nodiscard]] runtime::Relato RelatoDeFalha(runtime::Título título, runtime::Erro erro);
 
 } // namespace vendrix::engine

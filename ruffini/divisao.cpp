@@ -14,18 +14,15 @@ namespace vendrix::ruffini {
 
 namespace {
 
-constexpr std::string_view DividendoInválido = "O dividendo não é um polinómio válido.";
-constexpr std::string_view DivisorInválido = "O divisor não é um polinómio válido.";
-constexpr std::string_view NãoÉPolinómio = "A expressão não é um polinómio.";
-constexpr std::string_view GrauAcimaDeNove = "O dividendo não pode ter grau superior a nove.";
-constexpr std::string_view ValoresGrandes = "Os valores desta divisão são demasiado grandes para a tabela.";
+using enum runtime::Código;
 
 constexpr std::int16_t GrauMáximo = 9;
 
 // Ends the run with a message; the table stays as the window cleared it.
-Divisão Recusar(Divisão divisão, std::string_view mensagem, Foco foco)
+Divisão Recusar(Divisão divisão, runtime::Código código, Entrada foco)
 {
-    divisão.mensagem = std::string(mensagem);
+    divisão.relatos.push_back(
+        {runtime::Título::Vendrix, runtime::Falhar(código), runtime::Ícone::Informação});
     divisão.foco = foco;
     return divisão;
 }
@@ -39,7 +36,6 @@ void MostrarTabela(
     Divisão& divisão, std::int16_t grau, std::span<const std::string> Coef, const Raiz& raiz, Tabela tabela)
 {
     divisão.tabelaVisível = true;
-    divisão.linhas = LinhasDaGrelha(grau);
     divisão.Div = raiz.Div;
     for (std::size_t i = 0; i < Coef.size(); ++i) {
         divisão.Coef[i] = Coef[i];
@@ -53,47 +49,57 @@ void MostrarTabela(
 
 } // namespace
 
-Divisão Dividir(std::string_view dividendo, std::string_view divisor, runtime::ServiçoDeMensagens& mensagens)
+const runtime::Relato* Divisão::Recusa() const noexcept
+{
+    if (relatos.empty() || relatos.back().título != runtime::Título::Vendrix)
+        return nullptr;
+    return &relatos.back();
+}
+
+Divisão Dividir(std::string_view dividendo, std::string_view divisor, interpreter::FonteDeSementes sementes)
 {
     Divisão divisão;
     if (!runtime::Contém(dividendo, "x"))
-        return Recusar(std::move(divisão), DividendoInválido, Foco::Polinómio1);
+        return Recusar(std::move(divisão), DividendoInválido, Entrada::Dividendo);
     if (DivisorComCaracterProibido(divisor))
-        return Recusar(std::move(divisão), DivisorInválido, Foco::Polinómio2);
+        return Recusar(std::move(divisão), DivisorInválido, Entrada::Divisor);
 
     divisão.Polinómio2A = engine::GuardaDoMenos(divisor);
     divisão.Polinómio1A = engine::GuardaDoMenos(dividendo);
-    // Simplificar shows its own failure report, before any message of ours.
-    const std::string Text3 = engine::Simplificar(engine::SepararTermos(*divisão.Polinómio1A), mensagens);
+    // Simplificar's own failure report comes before any message of ours.
+    runtime::Relatado<std::string> simplificado =
+        engine::Simplificar(engine::SepararTermos(*divisão.Polinómio1A));
+    divisão.relatos = std::move(simplificado.relatos);
+    const std::string Text3 = std::move(simplificado.valor);
     divisão.Text3 = Text3;
     const auto termos = runtime::Dividir(Text3, " ");
 
     const auto grau = LerGrauDoDividendo(termos);
     if (!grau.Ok())
-        return Recusar(std::move(divisão), NãoÉPolinómio, Foco::Fica);
+        return Recusar(std::move(divisão), NãoÉPolinómio, Entrada::Nenhuma);
     divisão.GrauDividendo = grau.Valor();
     if (grau.Valor() > GrauMáximo)
-        return Recusar(std::move(divisão), GrauAcimaDeNove, Foco::Fica);
+        return Recusar(std::move(divisão), GrauAcimaDeNove, Entrada::Nenhuma);
 
     const auto Coef = LerCoeficientes(termos, grau.Valor());
     if (!Coef.Ok())
-        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
+        return Recusar(std::move(divisão), ValoresGrandes, Entrada::Nenhuma);
     // A divisor the interpreter cannot evaluate, one without x, or one that
     // is not of the first degree has no root to divide by. That is said
     // first: a divisor such as 1000*x*x+16777217 is wrong whatever its size.
-    const auto valores = AvaliarDivisor(*divisão.Polinómio2A);
+    const auto valores = AvaliarDivisor(*divisão.Polinómio2A, std::move(sementes));
     if (!valores.Ok())
-        return Recusar(std::move(divisão), DivisorInválido, Foco::Polinómio2);
+        return Recusar(std::move(divisão), DivisorInválido, Entrada::Divisor);
     if (!valores.Valor().exactos)
-        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
+        return Recusar(std::move(divisão), ValoresGrandes, Entrada::Nenhuma);
     // From here on a failure means a number the table cannot hold; showing
     // the rest of the table around it would show stale cells.
     const auto raiz = EscreverRaiz(valores.Valor());
     if (!raiz.Ok())
-        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
+        return Recusar(std::move(divisão), ValoresGrandes, Entrada::Nenhuma);
     auto tabela = CalcularTabela(Coef.Valor(), raiz.Valor());
     if (!tabela.Ok())
-        return Recusar(std::move(divisão), ValoresGrandes, Foco::Fica);
+        return Recusar(std::move(divisão), ValoresGrandes, Entrada::Nenhuma);
     MostrarTabela(divisão, grau.Valor(), Coef.Valor(), raiz.Valor(), std::move(tabela).Valor());
     return divisão;
 }

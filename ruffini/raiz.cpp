@@ -66,9 +66,9 @@ std::string TextoDaRaiz(bool positiva, Fracção fracção)
 
 } // namespace
 
-Resultado<ValoresDoDivisor> AvaliarDivisor(std::string_view divisor)
+Resultado<ValoresDoDivisor> AvaliarDivisor(std::string_view divisor, interpreter::FonteDeSementes sementes)
 {
-    interpreter::clsEquation equação;
+    interpreter::clsEquation equação(std::move(sementes));
     const auto v0 = Avaliar(equação, divisor, 0.0);
     if (!v0.Ok())
         return v0.Falha();

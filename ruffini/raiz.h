@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "interpreter/gerador.h"
 #include "ruffini/tabela.h"
 #include "runtime/resultado.h"
 
@@ -20,13 +21,15 @@ struct ValoresDoDivisor
     bool operator==(const ValoresDoDivisor&) const = default;
 };
 
-// Evaluates the divisor with the interpreter at 0 and at 1, then at -1 and 2
+// Evaluates the divisor with the interpreter, its random numbers seeded
+// from sementes, at 0 and at 1, then at -1 and 2
 // to see that it is the line y0 + a·x. Fails with the interpreter's error,
 // with Transbordo for a value beyond single precision, with DivisãoPorZero
 // when the divisor has no x-coefficient, and with TipoIncompatível when it
 // is not of the first degree: the division has no root then, and the
 // divisor is refused.
-[[nodiscard]] runtime::Resultado<ValoresDoDivisor> AvaliarDivisor(std::string_view divisor);
+[[nodiscard]] runtime::Resultado<ValoresDoDivisor> AvaliarDivisor(std::string_view divisor,
+                                                                  interpreter::FonteDeSementes sementes);
 
 // The root -y0/a as the table shows it: an integer, or a fraction in lowest
 // terms with a positive denominator. Transbordo when that fraction does not

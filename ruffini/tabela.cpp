@@ -228,12 +228,6 @@ std::string ComoTexto(const EntradaDoQuociente& entrada)
     return std::get<std::string>(entrada);
 }
 
-std::int16_t Curto(int valor)
-{
-    assert(std::in_range<std::int16_t>(valor));
-    return static_cast<std::int16_t>(valor);
-}
-
 } // namespace
 
 Resultado<Tabela> CalcularTabela(std::span<const std::string> Coef, const Raiz& raiz)
@@ -272,19 +266,6 @@ std::string TextoDoQuociente(std::span<const EntradaDoQuociente> quociente)
     if (texto.starts_with("1x"))
         texto.erase(0, 1);
     return texto;
-}
-
-std::array<Segmento, 3> LinhasDaGrelha(std::int16_t grau)
-{
-    assert(grau >= 1 && grau <= 9);
-    const std::int16_t fimDaRegra = Curto(840 * grau + 2000);
-    const std::int16_t barra = Curto(795 * grau + 1340);
-    const std::int16_t fimDoResto = Curto(830 * grau + 2000);
-    return {{
-        {690, 1740, fimDaRegra, 1740},
-        {barra, 2350, fimDoResto, 2350},
-        {barra, 1740, barra, 2350},
-    }};
 }
 
 } // namespace vendrix::ruffini

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ruffini/divisao.h"
 #include "runtime/resultado.h"
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -50,9 +47,5 @@ struct Tabela
 // The quotient as polynomial text ("x^3-x^2+3x+4", "2/2x+1/1"); zero
 // coefficients are left out.
 [[nodiscard]] std::string TextoDoQuociente(std::span<const EntradaDoQuociente> quociente);
-
-// The rule above the bottom row, the rule under the remainder and the bar
-// left of it, for a degree from 1 to 9.
-[[nodiscard]] std::array<Segmento, 3> LinhasDaGrelha(std::int16_t grau);
 
 } // namespace vendrix::ruffini

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/erro.h"
 
-#include <algorithm>
-
 namespace vendrix::runtime {
 
 namespace {
@@ -16,20 +14,54 @@ Erro Falhar(Código código, std::string origem, std::string símbolo)
     return Erro{código, std::move(origem), std::move(símbolo)};
 }
 
-const LinhaMensagem* ProcurarMensagem(Código código) noexcept
+std::optional<std::string_view> TextoDoCódigo(Código código) noexcept
 {
-    // An array's iterator is a pointer in one standard library and a class in another.
-    const auto linha =
-        std::ranges::find_if(TextosDosErros, [código](const LinhaMensagem& l) { return l.código == código; });
-    return linha == TextosDosErros.end() ? nullptr : &*linha;
+    switch (código) {
+    case Código::Nenhum:
+        return "";
+    case Código::ArgumentoInválido:
+        return "Argumento inválido.";
+    case Código::Transbordo:
+        return "Excesso de capacidade: o número é demasiado grande.";
+    case Código::ÍndiceForaDoIntervalo:
+        return "Índice fora do intervalo: falta um termo.";
+    case Código::DivisãoPorZero:
+        return "Divisão por zero.";
+    case Código::TipoIncompatível:
+        return "Tipo incompatível: o texto não é um número.";
+    case Código::ParêntesesIncorrectos:
+        return "Número de parênteses incorrecto.";
+    case Código::FunçãoNãoDefinida:
+        return "Função não definida: {símbolo})";
+    case Código::VariávelNãoDefinida:
+        return "Variável não definida: {símbolo}";
+    case Código::ExpressãoInválida:
+        return "Expressão inválida";
+    case Código::ArgumentoInválidoNaExpressão:
+        return "Argumento inválido na expressão: {símbolo})";
+    case Código::DividendoInválido:
+        return "O dividendo não é um polinómio válido.";
+    case Código::DivisorInválido:
+        return "O divisor não é um polinómio válido.";
+    case Código::NãoÉPolinómio:
+        return "A expressão não é um polinómio.";
+    case Código::GrauAcimaDeNove:
+        return "O dividendo não pode ter grau superior a nove.";
+    case Código::ValoresGrandes:
+        return "Os valores desta divisão são demasiado grandes para a tabela.";
+    case Código::OutrosMonómios:
+        return "Outros {símbolo} monómios não puderam ser multiplicados.";
+    }
+    // A number cast to Código that names no code.
+    return std::nullopt;
 }
 
 std::string Erro::Descrição() const
 {
-    const LinhaMensagem* linha = ProcurarMensagem(código);
-    if (linha == nullptr)
+    const std::optional<std::string_view> linha = TextoDoCódigo(código);
+    if (!linha)
         return "Erro " + std::to_string(Número()) + ".";
-    std::string texto(linha->texto);
+    std::string texto(*linha);
     if (const auto posição = texto.find(Marcador); posição != std::string::npos)
         texto.replace(posição, Marcador.size(), símbolo);
     return texto;

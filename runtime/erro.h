@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
-#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,28 +29,21 @@ enum class Código : int {
     VariávelNãoDefinida = 1102,
     ExpressãoInválida = 1103,
     ArgumentoInválidoNaExpressão = 1104,
+    // The division's refusals.
+    DividendoInválido = 2001,
+    DivisorInválido = 2002,
+    NãoÉPolinómio = 2003,
+    GrauAcimaDeNove = 2004,
+    ValoresGrandes = 2005,
+    // The product's count of failing monomials whose boxes were held back;
+    // the símbolo is the count.
+    OutrosMonómios = 2006,
 };
 
-struct LinhaMensagem
-{
-    Código código;
-    std::string_view texto; // "{símbolo}" stands for the Erro's símbolo
-};
-
-// Every failure text the program can show, one row per code.
-inline constexpr std::array<LinhaMensagem, 11> TextosDosErros{{
-    {Código::Nenhum, ""},
-    {Código::ArgumentoInválido, "Argumento inválido."},
-    {Código::Transbordo, "Excesso de capacidade: o número é demasiado grande."},
-    {Código::ÍndiceForaDoIntervalo, "Índice fora do intervalo: falta um termo."},
-    {Código::DivisãoPorZero, "Divisão por zero."},
-    {Código::TipoIncompatível, "Tipo incompatível: o texto não é um número."},
-    {Código::ParêntesesIncorrectos, "Número de parênteses incorrecto."},
-    {Código::FunçãoNãoDefinida, "Função não definida: {símbolo})"},
-    {Código::VariávelNãoDefinida, "Variável não definida: {símbolo}"},
-    {Código::ExpressãoInválida, "Expressão inválida"},
-    {Código::ArgumentoInválidoNaExpressão, "Argumento inválido na expressão: {símbolo})"},
-}};
+// The text of a code, "{símbolo}" standing for the Erro's símbolo; nothing
+// for a number that is no code. Every code has its case: a code added
+// without a text does not build.
+[[nodiscard]] std::optional<std::string_view> TextoDoCódigo(Código código) noexcept;
 
 struct Erro
 {
@@ -70,8 +62,5 @@ struct Erro
 // The one way to make an Erro: g++ 12 with -Wextra flags aggregate
 // initialisers that skip fields.
 [[nodiscard]] Erro Falhar(Código código, std::string origem = {}, std::string símbolo = {});
-
-// The row of a code, or nullptr for a number that is not in the table.
-[[nodiscard]] const LinhaMensagem* ProcurarMensagem(Código código) noexcept;
 
 } // namespace vendrix::runtime

@@ -157,28 +157,4 @@ std::string TextoDeInteiro(std::int64_t valor)
     return std::string(buffer.data(), fim);
 }
 
-Resultado<std::int32_t> Somar32(std::int32_t a, std::int32_t b)
-{
-    std::int32_t soma = 0;
-    if (__builtin_add_overflow(a, b, &soma))
-        return Falhar(Código::Transbordo);
-    return soma;
-}
-
-Resultado<std::int32_t> Subtrair32(std::int32_t a, std::int32_t b)
-{
-    std::int32_t diferença = 0;
-    if (__builtin_sub_overflow(a, b, &diferença))
-        return Falhar(Código::Transbordo);
-    return diferença;
-}
-
-Resultado<std::int32_t> Multiplicar32(std::int32_t a, std::int32_t b)
-{
-    std::int32_t produto = 0;
-    if (__builtin_mul_overflow(a, b, &produto))
-        return Falhar(Código::Transbordo);
-    return produto;
-}
-
 } // namespace vendrix::runtime

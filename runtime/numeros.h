@@ -42,9 +42,4 @@ namespace vendrix::runtime {
 [[nodiscard]] std::string TextoDeDuplo(double valor);
 [[nodiscard]] std::string TextoDeInteiro(std::int64_t valor);
 
-// Checked 32-bit arithmetic on values that come from the user.
-[[nodiscard]] Resultado<std::int32_t> Somar32(std::int32_t a, std::int32_t b);
-[[nodiscard]] Resultado<std::int32_t> Subtrair32(std::int32_t a, std::int32_t b);
-[[nodiscard]] Resultado<std::int32_t> Multiplicar32(std::int32_t a, std::int32_t b);
-
 } // namespace vendrix::runtime

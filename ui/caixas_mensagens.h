@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/servico_mensagens.h"
+#include "ui/servico_mensagens.h"
 
 class QWidget;
 
@@ -9,7 +9,7 @@ namespace vendrix::ui {
 
 // Real modal message boxes with the title, the icon and one OK button; a
 // report returns only once the user has closed its box.
-class CaixasModais final : public runtime::ServiçoDeMensagens
+class CaixasModais final : public ServiçoDeMensagens
 {
 public:
     explicit CaixasModais(QWidget* dono) noexcept

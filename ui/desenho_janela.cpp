@@ -2,6 +2,7 @@
 #include "ui/desenho_janela.h"
 
 #include "ruffini/divisao.h"
+#include "ui/grelha_ruffini.h"
 
 #include <QtGlobal>
 
@@ -59,7 +60,7 @@ constexpr Controlo Controlos[] = {
     {"Picture2", Desenho, "Frame6", 150, 570, 9795, 4515, "", "", Padrão, SemCor, SemCor, true, false, ""},
     {"ApagarRuffini", BotãoQuadrado, "Frame6", 9390, 4500, 315, 315, "", DicaApagar, Padrão, SemCor, Vermelho, true, false, ":/imagens/apagar.svg"},
 
-    {"Div", Célula, "Picture2", ruffini::EsquerdaDiv, ruffini::TopoDiv, 615, 285, "", "", Padrão, Azul, SemCor, false, true, ""},
+    {"Div", Célula, "Picture2", EsquerdaDiv, TopoDiv, 615, 285, "", "", Padrão, Azul, SemCor, false, true, ""},
     // A line control: from (1140, 450) to (1140, 2310).
     {"Line1", Linha, "Picture2", 1140, 450, 15, 1860, "", "", Padrão, 0x000000U, SemCor, false, false, ""},
     {"Label14", Rótulo, "Picture2", 180, 3210, 525, 195, "Q(x) =", "", Negrito, Azul, SemCor, true, false, ""},
@@ -70,9 +71,9 @@ constexpr Controlo Controlos[] = {
 // clang-format on
 
 constexpr MatrizDeCélulas Matrizes[] = {
-    {"Coef", ruffini::CélulasCoef, ruffini::TopoCoef},
-    {"Seg", ruffini::CélulasSeg, ruffini::TopoSeg},
-    {"Ter", ruffini::CélulasCoef, ruffini::TopoTer},
+    {"Coef", ruffini::CélulasCoef, TopoCoef},
+    {"Seg", ruffini::CélulasSeg, TopoSeg},
+    {"Ter", ruffini::CélulasCoef, TopoTer},
 };
 
 constexpr std::string_view Tabulação[] = {

@@ -7,6 +7,7 @@
 #include "ui/caixas_mensagens.h"
 #include "ui/fabrica.h"
 #include "ui/fontes.h"
+#include "ui/grelha_ruffini.h"
 #include "ui/texto_qt.h"
 
 #include <QAbstractButton>
@@ -70,7 +71,7 @@ Form1::Form1(QWidget* parent)
     Construir();
 }
 
-Form1::Form1(runtime::ServiçoDeMensagens& mensagens, QWidget* parent)
+Form1::Form1(ServiçoDeMensagens& mensagens, QWidget* parent)
     : QWidget(parent)
     , mensagens(&mensagens)
 {
@@ -182,15 +183,12 @@ void Form1::Form_Load()
     Picture5->Scale(0, 4, 50, 0);
     const QPoint dentro = Picture2->contentsRect().topLeft();
     for (int i = 0; i < ruffini::CélulasCoef; ++i) {
-        Coef[static_cast<std::size_t>(i)]->move(
-            dentro + QPoint(Pixels(ruffini::EsquerdaCoef(i)), Pixels(ruffini::TopoCoef)));
-        Ter[static_cast<std::size_t>(i)]->move(
-            dentro + QPoint(Pixels(ruffini::EsquerdaCoef(i)), Pixels(ruffini::TopoTer)));
+        Coef[static_cast<std::size_t>(i)]->move(dentro + QPoint(Pixels(EsquerdaCoef(i)), Pixels(TopoCoef)));
+        Ter[static_cast<std::size_t>(i)]->move(dentro + QPoint(Pixels(EsquerdaCoef(i)), Pixels(TopoTer)));
     }
     for (int i = 0; i < ruffini::CélulasSeg; ++i)
-        Seg[static_cast<std::size_t>(i)]->move(
-            dentro + QPoint(Pixels(ruffini::EsquerdaSeg(i)), Pixels(ruffini::TopoSeg)));
-    Div->move(dentro + QPoint(Pixels(ruffini::EsquerdaDiv), Pixels(ruffini::TopoDiv)));
+        Seg[static_cast<std::size_t>(i)]->move(dentro + QPoint(Pixels(EsquerdaSeg(i)), Pixels(TopoSeg)));
+    Div->move(dentro + QPoint(Pixels(EsquerdaDiv), Pixels(TopoDiv)));
 }
 
 } // namespace vendrix::ui

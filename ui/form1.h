@@ -17,12 +17,9 @@ namespace vendrix::engine {
 struct Comando;
 }
 
-namespace vendrix::runtime {
-class ServiçoDeMensagens;
-}
-
 namespace vendrix::ui {
 
+class ServiçoDeMensagens;
 class CaixaDeDesenho;
 class CaixaDeTrabalho;
 
@@ -37,7 +34,7 @@ public:
     // Reports go to real modal message boxes.
     explicit Form1(QWidget* parent = nullptr);
     // Reports go to the given service, which must outlive the window.
-    explicit Form1(runtime::ServiçoDeMensagens& mensagens, QWidget* parent = nullptr);
+    explicit Form1(ServiçoDeMensagens& mensagens, QWidget* parent = nullptr);
     ~Form1() override;
 
     Form1(const Form1&) = delete;
@@ -75,8 +72,8 @@ private:
     void CopiarÁrea(QWidget* área, bool latex);
     void CopiarTabela(bool latex);
 
-    std::unique_ptr<runtime::ServiçoDeMensagens> caixasPróprias;
-    runtime::ServiçoDeMensagens* mensagens;
+    std::unique_ptr<ServiçoDeMensagens> caixasPróprias;
+    ServiçoDeMensagens* mensagens;
 
     QLabel* LabelTítulo = nullptr;
     QGroupBox* frame1 = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/caixa_desenho.h"
 #include "ui/caixa_trabalho.h"
 #include "ui/form1.h"
+#include "ui/servico_mensagens.h"
 #include "ui/texto_qt.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,10 @@ void Form1::DesenharQuociente() { DesenharEm(Picture5, 10, 3); }
 
 void Form1::Simplificar(QLineEdit* entrada, CaixaDeTrabalho* cópia, CaixaDeDesenho* área)
 {
-    const engine::Simplificação s = engine::SimplificarPolinómio(ParaUtf8(entrada->text()), *mensagens);
+    const engine::Simplificação s = engine::SimplificarPolinómio(ParaUtf8(entrada->text()));
+    // The boxes come first, as they did when the engine showed them while
+    // it worked: the drawing appears once the user has closed them.
+    Mostrar(*mensagens, s.relatos);
     cópia->setText(DeUtf8(s.cópia));
     Resultado->setText(DeUtf8(s.Resultado));
     DesenharEm(área, 8, 3);
@@ -62,6 +66,7 @@ void Form1::Sair_Click()
 
 void Form1::AplicarComando(const engine::Comando& comando)
 {
+    Mostrar(*mensagens, comando.relatos);
     Polinómio1A->setText(DeUtf8(comando.Polinómio1A));
     Polinómio2A->setText(DeUtf8(comando.Polinómio2A));
     if (comando.Text2)
@@ -70,23 +75,22 @@ void Form1::AplicarComando(const engine::Comando& comando)
         Text3->setText(DeUtf8(*comando.Text3));
     Resultado->setText(DeUtf8(comando.Resultado));
     DesenharResultado();
-    frame3->setTitle(DeUtf8(comando.legenda));
+    frame3->setTitle(DeUtf8(engine::LegendaDaOperação(comando.operação)));
 }
 
 void Form1::Somar_Click()
 {
-    AplicarComando(engine::Somar(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text()), *mensagens));
+    AplicarComando(engine::Somar(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text())));
 }
 
 void Form1::Subtrair_Click()
 {
-    AplicarComando(engine::Subtrair(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text()), *mensagens));
+    AplicarComando(engine::Subtrair(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text())));
 }
 
 void Form1::Multiplicar_Click()
 {
-    AplicarComando(
-        engine::Multiplicar(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text()), *mensagens));
+    AplicarComando(engine::Multiplicar(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text())));
 }
 
 } // namespace vendrix::ui

@@ -3,12 +3,15 @@
 #include "ui/caixa_desenho.h"
 #include "ui/caixa_trabalho.h"
 #include "ui/form1.h"
+#include "ui/grelha_ruffini.h"
+#include "ui/servico_mensagens.h"
 #include "ui/texto_qt.h"
 
 #include <QLabel>
 #include <QLineEdit>
 
 #include <algorithm>
+#include <span>
 
 namespace vendrix::ui {
 
@@ -64,8 +67,14 @@ void Form1::MostrarTabela(int grau)
 void Form1::Ruffini_Click()
 {
     ApagarRuffini_Click();
-    const ruffini::Divisão d =
-        ruffini::Dividir(ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text()), *mensagens);
+    const ruffini::Divisão d = ruffini::Dividir(
+        ParaUtf8(Polinómio1->text()), ParaUtf8(Polinómio2->text()), interpreter::SementesDoRelógio());
+    // Simplificar's failure report was shown while the division ran, before
+    // the table was filled; the refusal, which always ends a run, is shown
+    // below once the window holds what the run wrote.
+    const std::span<const runtime::Relato> relatos(d.relatos);
+    const std::size_t antes = d.Recusa() != nullptr ? relatos.size() - 1 : relatos.size();
+    Mostrar(*mensagens, relatos.first(antes));
     Escrever(Polinómio1A, d.Polinómio1A);
     Escrever(Polinómio2A, d.Polinómio2A);
     Escrever(Text3, d.Text3);
@@ -73,7 +82,7 @@ void Form1::Ruffini_Click()
         GrauDividendo = *d.GrauDividendo;
     if (d.tabelaVisível) {
         MostrarTabela(GrauDividendo);
-        for (const ruffini::Segmento& s : d.linhas)
+        for (const Segmento& s : LinhasDaGrelha(GrauDividendo))
             Picture2->Line(s.x1, s.y1, s.x2, s.y2, Qt::black);
     }
     Escrever(Coef, d.Coef);
@@ -85,11 +94,11 @@ void Form1::Ruffini_Click()
         DesenharQuociente();
         Label16->setText(DeUtf8(d.resto));
     }
-    if (d.mensagem) {
-        mensagens->Mostrar(ruffini::TítuloDivisão, *d.mensagem, runtime::Ícone::Informação);
-        if (d.foco == ruffini::Foco::Polinómio1)
+    if (d.Recusa() != nullptr) {
+        Mostrar(*mensagens, relatos.subspan(antes));
+        if (d.foco == ruffini::Entrada::Dividendo)
             Polinómio1->setFocus();
-        else if (d.foco == ruffini::Foco::Polinómio2)
+        else if (d.foco == ruffini::Entrada::Divisor)
             Polinómio2->setFocus();
     }
 }

@@ -9,41 +9,23 @@
 #include "web/json.h"
 
 #include <algorithm>
-#include <vector>
+#include <span>
 
 namespace vendrix::web {
 
 namespace {
 
-struct Caixa
-{
-    std::string título;
-    std::string texto;
-    runtime::Ícone ícone;
-};
-
-// Keeps the boxes a command shows, in order, for the page to show one at a
+// The reports a command made, in order, for the page to show one box at a
 // time after the command has run: nothing the core does depends on when the
 // user closes a box.
-class GravadorDeCaixas final : public runtime::ServiçoDeMensagens
-{
-public:
-    void Mostrar(std::string_view título, std::string_view texto, runtime::Ícone ícone) override
-    {
-        caixas.push_back({std::string(título), std::string(texto), ícone});
-    }
-
-    std::vector<Caixa> caixas;
-};
-
-void EscreverCaixas(EscritorJson& json, const std::vector<Caixa>& caixas)
+void EscreverCaixas(EscritorJson& json, std::span<const runtime::Relato> relatos)
 {
     json.AbrirLista("mensagens");
-    for (const Caixa& c : caixas) {
+    for (const runtime::Relato& r : relatos) {
         json.AbrirObjecto();
-        json.Texto("titulo", c.título);
-        json.Texto("texto", c.texto);
-        json.Texto("icone", c.ícone == runtime::Ícone::Crítico ? "critico" : "informacao");
+        json.Texto("titulo", runtime::TextoDoTítulo(r.título));
+        json.Texto("texto", r.erro.Descrição());
+        json.Texto("icone", r.ícone == runtime::Ícone::Crítico ? "critico" : "informacao");
         json.FecharObjecto();
     }
     json.FecharLista();
@@ -60,13 +42,13 @@ void EscreverPolinómio(EscritorJson& json, std::string_view prefixo, const std:
     json.Texto(p + "_fala", display::FalarPolinómio(polinómio));
 }
 
-std::string Comando(const engine::Comando& comando, const GravadorDeCaixas& gravador)
+std::string Comando(const engine::Comando& comando)
 {
     EscritorJson json;
     json.AbrirObjecto();
-    EscreverCaixas(json, gravador.caixas);
+    EscreverCaixas(json, comando.relatos);
     EscreverPolinómio(json, "resultado", comando.Resultado);
-    json.Texto("titulo", comando.legenda);
+    json.Texto("titulo", engine::LegendaDaOperação(comando.operação));
     json.FecharObjecto();
     return json.Resultado();
 }
@@ -142,11 +124,10 @@ void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
 
 std::string SimplificarEmJson(std::string_view polinómio)
 {
-    GravadorDeCaixas gravador;
-    const engine::Simplificação s = engine::SimplificarPolinómio(polinómio, gravador);
+    const engine::Simplificação s = engine::SimplificarPolinómio(polinómio);
     EscritorJson json;
     json.AbrirObjecto();
-    EscreverCaixas(json, gravador.caixas);
+    EscreverCaixas(json, s.relatos);
     EscreverPolinómio(json, "resultado", s.Resultado);
     json.FecharObjecto();
     return json.Resultado();
@@ -154,39 +135,31 @@ std::string SimplificarEmJson(std::string_view polinómio)
 
 std::string SomarEmJson(std::string_view polinómio1, std::string_view polinómio2)
 {
-    GravadorDeCaixas gravador;
-    const engine::Comando comando = engine::Somar(polinómio1, polinómio2, gravador);
-    return Comando(comando, gravador);
+    return Comando(engine::Somar(polinómio1, polinómio2));
 }
 
 std::string SubtrairEmJson(std::string_view polinómio1, std::string_view polinómio2)
 {
-    GravadorDeCaixas gravador;
-    const engine::Comando comando = engine::Subtrair(polinómio1, polinómio2, gravador);
-    return Comando(comando, gravador);
+    return Comando(engine::Subtrair(polinómio1, polinómio2));
 }
 
 std::string MultiplicarEmJson(std::string_view polinómio1, std::string_view polinómio2)
 {
-    GravadorDeCaixas gravador;
-    const engine::Comando comando = engine::Multiplicar(polinómio1, polinómio2, gravador);
-    return Comando(comando, gravador);
+    return Comando(engine::Multiplicar(polinómio1, polinómio2));
 }
 
 std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor)
 {
-    GravadorDeCaixas gravador;
-    const ruffini::Divisão d = ruffini::Dividir(dividendo, divisor, gravador);
-    // The window shows the division's own message after the boxes the
-    // simplification showed on the way.
-    if (d.mensagem)
-        gravador.Mostrar(ruffini::TítuloDivisão, *d.mensagem, runtime::Ícone::Informação);
+    const ruffini::Divisão d = ruffini::Dividir(dividendo, divisor, interpreter::SementesDoRelógio());
+    // The division's refusal, if any, is its last report, after the boxes
+    // the simplification made on the way, as the window shows them.
     EscritorJson json;
     json.AbrirObjecto();
-    EscreverCaixas(json, gravador.caixas);
-    if (d.mensagem && d.foco == ruffini::Foco::Polinómio1)
+    EscreverCaixas(json, d.relatos);
+    const bool recusada = d.Recusa() != nullptr;
+    if (recusada && d.foco == ruffini::Entrada::Dividendo)
         json.Texto("foco", "polinomio1");
-    else if (d.mensagem && d.foco == ruffini::Foco::Polinómio2)
+    else if (recusada && d.foco == ruffini::Entrada::Divisor)
         json.Texto("foco", "polinomio2");
     else
         json.Nulo("foco");

@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Textos, VistaTeste, ::testing::ValuesIn(Textos), Nome);
 struct Limite
 {
     const char* nome;
-    float alcance, deslocamento, máximo, parado;
+    float alcance, deslocamento, maximo, parado;
 };
 
 // An area from 0 to 50 whose drawings start 1 unit in.
@@ -97,7 +97,7 @@ TEST_P(LimiteTeste, VistaParaDentroDoDesenho)
 {
     const Limite& l = GetParam();
     const float máximo = DeslocamentoMáximo(l.alcance, 1, 0, 50);
-    EXPECT_FLOAT_EQ(máximo, l.máximo);
+    EXPECT_FLOAT_EQ(máximo, l.maximo);
     EXPECT_FLOAT_EQ(Limitar(l.deslocamento, máximo), l.parado);
 }
 

@@ -13,13 +13,13 @@ void PrintTo(const std::semiregular auto& c, std::ostream* saída) { *saída << 
 
 constexpr auto Nome = [](const auto& linha) { return std::string(linha.param.nome); };
 
-struct Polinómio
+struct Polinomio
 {
     const char* nome;
     std::string_view texto, texto_copiado, html, latex;
 };
 
-constexpr Polinómio Polinómios[] = {
+constexpr Polinomio Polinómios[] = {
     {"vazio_e_zero", "", "0", "0", "0"},
     {"inicial",
      "x^4-3x^3+5x^2-2x-1",
@@ -53,17 +53,17 @@ constexpr Polinómio Polinómios[] = {
     {"utf8_intacto", "\xC3\xB3^2", "\xC3\xB3^2", "\xC3\xB3<sup>2</sup>", "\xC3\xB3^{2}"},
 };
 
-using PolinómioTeste = ::testing::TestWithParam<Polinómio>;
+using PolinomioTeste = ::testing::TestWithParam<Polinomio>;
 
-TEST_P(PolinómioTeste, EmTextoHtmlELaTeX)
+TEST_P(PolinomioTeste, EmTextoHtmlELaTeX)
 {
-    const Polinómio& p = GetParam();
+    const Polinomio& p = GetParam();
     EXPECT_EQ(PolinómioEmTexto(p.texto), p.texto_copiado);
     EXPECT_EQ(PolinómioEmHtml(p.texto), p.html);
     EXPECT_EQ(PolinómioEmLaTeX(p.texto), p.latex);
 }
 
-INSTANTIATE_TEST_SUITE_P(Textos, PolinómioTeste, ::testing::ValuesIn(Polinómios), Nome);
+INSTANTIATE_TEST_SUITE_P(Textos, PolinomioTeste, ::testing::ValuesIn(Polinómios), Nome);
 
 struct Quadro
 {
@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Tabelas, QuadroTeste, ::testing::ValuesIn(Quadros), Nom
 // The HTML table keeps the shape of the drawn one: three rows, one cell
 // more than the columns, the superscripts of the quotient and the cells
 // escaped.
-TEST(QuadroEmHtml, TrêsLinhasComAsCélulasEscapadas)
+TEST(QuadroEmHtml, TresLinhasComAsCelulasEscapadas)
 {
     const std::string html = QuadroEmHtml({"<", {"1", "&"}, {"2"}, {"1", "3"}, "x^2", "3"});
     EXPECT_EQ(html.find("<table"), 0U);

@@ -26,7 +26,7 @@ constexpr auto Um = [](std::string_view) { return 1.0F; };
 struct Caso
 {
     const char* nome;
-    std::string_view texto, fala, desenhados, elevações;
+    std::string_view texto, fala, desenhados, elevacoes;
     float xLimite = 50;
     bool cortado = false;
 };
@@ -48,9 +48,9 @@ constexpr Caso Casos[] = {
     {"margem_exacta_ao_fim", "x+1", "x + 1", "x+1", "000", 4},
 };
 
-using TraçoTeste = ::testing::TestWithParam<Caso>;
+using TracoTeste = ::testing::TestWithParam<Caso>;
 
-TEST_P(TraçoTeste, ColocaCadaCaractereEDizOQueSeVê)
+TEST_P(TracoTeste, ColocaCadaCaractereEDizOQueSeVe)
 {
     const Caso& c = GetParam();
     EXPECT_EQ(FalarPolinómio(c.texto), c.fala);
@@ -60,14 +60,14 @@ TEST_P(TraçoTeste, ColocaCadaCaractereEDizOQueSeVê)
         SCOPED_TRACE(k);
         EXPECT_EQ(t.glifos[k].caractere, c.desenhados.substr(k, 1));
         EXPECT_FLOAT_EQ(t.glifos[k].x, 1.0F + static_cast<float>(k));
-        EXPECT_FLOAT_EQ(t.glifos[k].y, 2 + 0.6F * static_cast<float>(c.elevações[k] - '0'));
+        EXPECT_FLOAT_EQ(t.glifos[k].y, 2 + 0.6F * static_cast<float>(c.elevacoes[k] - '0'));
     }
     EXPECT_EQ(t.cortado, c.cortado);
 }
 
-INSTANTIATE_TEST_SUITE_P(Textos, TraçoTeste, ::testing::ValuesIn(Casos), Nome);
+INSTANTIATE_TEST_SUITE_P(Textos, TracoTeste, ::testing::ValuesIn(Casos), Nome);
 
-TEST(TraçarPolinómio, AvançaPelaLarguraDeCadaCaractereEUtf8ÉUmCaractere)
+TEST(TracarPolinomio, AvancaPelaLarguraDeCadaCaractereEUtf8EUmCaractere)
 {
     // "x" is wider than the digits: the pen moves by each one's own width.
     Traçado t =
@@ -91,7 +91,7 @@ TEST(TraçarPolinómio, AvançaPelaLarguraDeCadaCaractereEUtf8ÉUmCaractere)
 
 // A huge result costs only what fits in the drawing; the speech keeps the
 // whole text, to its last term.
-TEST(TextoEnorme, SóSeMedeOQueCabeMasDizSeTudo)
+TEST(TextoEnorme, SoSeMedeOQueCabeMasDizSeTudo)
 {
     int medidos = 0;
     const Traçado t = TraçarPolinómio(
@@ -105,7 +105,7 @@ TEST(TextoEnorme, SóSeMedeOQueCabeMasDizSeTudo)
 }
 
 // An area of 500 x 40 pixels; logical y grows upwards in the first.
-TEST(Escala, ParaPixelsELarguraLógica)
+TEST(Escala, ParaPixelsELarguraLogica)
 {
     EXPECT_EQ(ParaPixels({0, 4, 50, 0}, 500, 40, 1, 2.5), (PontoPx{10, 15}));
     EXPECT_EQ(ParaPixels(EscalaEmTwips(500, 40), 500, 40, 1500, 300), (PontoPx{100, 20}));

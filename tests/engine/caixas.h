@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "comum/gravador_mensagens.h"
+#include "comum/relatos.h"
 #include "engine/produto.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
@@ -12,12 +12,6 @@
 #include <string>
 #include <vector>
 
-namespace vendrix::testes {
-
-inline void PrintTo(const CaixaMostrada& c, std::ostream* s) { *s << c.título << " " << c.texto; }
-
-} // namespace vendrix::testes
-
 namespace vendrix::engine {
 
 // Failures in one letter: I index out of range, T type mismatch, E overflow (excesso).
@@ -26,37 +20,43 @@ inline constexpr runtime::Código Códigos[] = {runtime::Código::ÍndiceForaDoI
                                               runtime::Código::TipoIncompatível,
                                               runtime::Código::Transbordo,
                                               runtime::Código::Nenhum};
+inline constexpr runtime::Título Títulos[] = {
+    runtime::Título::Erro1, runtime::Título::Erro2, runtime::Título::Erro3};
 
-// Boxes written two characters each: the N of the title "ErroN na expressão." and the failure's letter.
-inline std::vector<testes::CaixaMostrada> Caixas(std::string_view escritas)
+// Reports written two characters each: the N of the title "ErroN na expressão." and the failure's letter.
+inline std::vector<runtime::Relato> Caixas(std::string_view escritas)
 {
-    std::vector<testes::CaixaMostrada> caixas;
+    std::vector<runtime::Relato> caixas;
     for (std::size_t i = 0; i + 1 < escritas.size(); i += 2)
         caixas.push_back(
-            {std::string("Erro") + escritas[i] + " na expressão.",
-             runtime::Falhar(Códigos[std::min(Letras.find(escritas[i + 1]), Letras.size())]).Descrição(),
-             runtime::Ícone::Crítico});
+            RelatoDeFalha(Títulos[escritas[i] - '1'],
+                          runtime::Falhar(Códigos[std::min(Letras.find(escritas[i + 1]), Letras.size())])));
     return caixas;
 }
 
-// The count, or "!" and the number of the failure, which ContarMenos returns instead of showing.
+using Texto = runtime::Relatado<std::string>;
+
+// A text that comes with no report.
+inline Texto SemRelatos(std::string texto) { return {std::move(texto), {}}; }
+
+// The count, or "!" and the number of the failure, which ContarMenos returns instead of reporting.
 template <bool distinguirMaiúsculas>
-std::string Contar(std::string_view texto, std::string_view padrão, runtime::ServiçoDeMensagens&)
+Texto Contar(std::string_view texto, std::string_view padrão)
 {
     const auto r = ContarMenos(texto, padrão, distinguirMaiúsculas);
-    return r.Ok() ? std::to_string(r.Valor()) : Juntar({"!", std::to_string(r.Falha().Número())});
+    return SemRelatos(r.Ok() ? std::to_string(r.Valor()) : Juntar({"!", std::to_string(r.Falha().Número())}));
 }
 
-using Rotina = std::string (*)(std::string_view a, std::string_view b, runtime::ServiçoDeMensagens& m);
+using Rotina = Texto (*)(std::string_view a, std::string_view b);
 
-inline constexpr Rotina S = [](auto a, auto, auto& m) { return Simplificar(a, m); };
+inline constexpr Rotina S = [](auto a, auto) { return Simplificar(a); };
 
-// One row: a routine of one or two texts, what it gives and the boxes it shows.
+// One row: a routine of one or two texts, what it gives and the boxes it reports.
 struct Caso
 {
     const char* nome;
     Rotina rotina;
-    std::string_view a, b, saída, caixas;
+    std::string_view a, b, saida, caixas;
 };
 
 inline void PrintTo(const Caso& c, std::ostream* saída) { *saída << c.nome; }

@@ -14,20 +14,25 @@ std::string Repetir(std::string_view termo, std::size_t n, std::string_view entr
 
 // Checks the product and its boxes against the product written out in full, joined and simplified, at 60
 // terms a side (written) and at 200 (past the term limit, so only forecast); gives the empty text.
-constexpr Rotina ComoOLiteral = [](auto a, auto b, auto&) {
+constexpr Rotina ComoOLiteral = [](auto a, auto b) {
     for (const std::size_t n : {60, 200}) {
         const std::string primeiro = Repetir(a, n / ContarTermos(a)),
                           segundo = Repetir(b, n / ContarTermos(b));
-        testes::GravadorDeMensagens rápido, literal;
-        std::string juntado;
+        Texto literal;
         Termos monómios(segundo);
-        while (const auto monómio = monómios.Próximo())
-            juntado += MultiplicarMonómios(primeiro, *monómio, literal);
-        juntado.erase(juntado.find_last_not_of(' ') + 1);
-        EXPECT_EQ(MultiplicarPolinómios(primeiro, segundo, rápido), Simplificar(juntado, literal)) << n;
-        EXPECT_EQ(rápido.caixas, literal.caixas) << n;
+        while (const auto monómio = monómios.Próximo()) {
+            Texto peças = MultiplicarMonómios(primeiro, *monómio);
+            literal.valor += peças.valor;
+            literal.relatos.insert(literal.relatos.end(), peças.relatos.begin(), peças.relatos.end());
+        }
+        literal.valor.erase(literal.valor.find_last_not_of(' ') + 1);
+        const Texto simplificado = Simplificar(literal.valor);
+        literal.valor = simplificado.valor;
+        literal.relatos.insert(
+            literal.relatos.end(), simplificado.relatos.begin(), simplificado.relatos.end());
+        EXPECT_EQ(MultiplicarPolinómios(primeiro, segundo), literal) << n;
     }
-    return std::string();
+    return Texto();
 };
 
 const std::string X16383 = Repetir("x", 16383), X16384 = X16383 + " x", X32767 = Repetir("x", 32767),

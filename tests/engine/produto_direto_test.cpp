@@ -13,17 +13,14 @@ namespace {
 
 void Comparar(const std::string& primeiro, const std::string& segundo, std::size_t& diretos)
 {
-    testes::GravadorDeMensagens comando, extenso;
-    const std::string produto = MultiplicarPolinómios(primeiro, segundo, comando);
-    EXPECT_EQ(produto, MultiplicarPolinómiosPorExtenso(primeiro, segundo, extenso))
-        << "(" << primeiro << ")(" << segundo << ")";
-    EXPECT_EQ(comando.caixas, extenso.caixas) << "(" << primeiro << ")(" << segundo << ")";
+    const Texto extenso = MultiplicarPolinómiosPorExtenso(primeiro, segundo);
+    EXPECT_EQ(MultiplicarPolinómios(primeiro, segundo), extenso) << "(" << primeiro << ")(" << segundo << ")";
     // The command reads the first polynomial without its final blanks, and
     // not at all when the second is empty.
     const std::size_t fim = primeiro.find_last_not_of(' ');
     const PolinómioLido lido(segundo.empty() || fim == std::string::npos ? "" : primeiro.substr(0, fim + 1));
     const std::optional<std::string> direto = ProdutoDireto(lido, segundo);
-    EXPECT_EQ(direto.has_value(), extenso.caixas.empty()) << "(" << primeiro << ")(" << segundo << ")";
+    EXPECT_EQ(direto.has_value(), extenso.relatos.empty()) << "(" << primeiro << ")(" << segundo << ")";
     diretos += direto.has_value() ? 1 : 0;
 }
 

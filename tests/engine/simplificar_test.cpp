@@ -5,9 +5,9 @@ namespace vendrix::engine {
 
 TEST_P(RotinaTeste, DaOTextoEAsCaixas)
 {
-    testes::GravadorDeMensagens gravador;
-    EXPECT_EQ(GetParam().rotina(GetParam().a, GetParam().b, gravador), GetParam().saída);
-    EXPECT_EQ(gravador.caixas, Caixas(GetParam().caixas));
+    const Texto r = GetParam().rotina(GetParam().a, GetParam().b);
+    EXPECT_EQ(r.valor, GetParam().saida);
+    EXPECT_EQ(r.relatos, Caixas(GetParam().caixas));
 }
 
 constexpr Caso Casos[] = {

@@ -4,8 +4,8 @@
 namespace vendrix::engine {
 
 // G: the leading-minus guard, term separation and compaction of one text; M reads a term as a monomial.
-constexpr Rotina M = MultiplicarMonómios, G = [](auto a, auto, auto&) {
-    return Juntar({GuardaDoMenos(a), "|", SepararTermos(a), "|", Compactar(a)});
+constexpr Rotina M = MultiplicarMonómios, G = [](auto a, auto) {
+    return SemRelatos(Juntar({GuardaDoMenos(a), "|", SepararTermos(a), "|", Compactar(a)}));
 };
 
 constexpr Caso Casos[] = {

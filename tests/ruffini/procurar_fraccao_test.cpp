@@ -40,9 +40,9 @@ const Caso Casos[] = {
 
 void PrintTo(const Caso& c, std::ostream* saída) { *saída << c.nome; }
 
-using ProcurarFracçãoTeste = ::testing::TestWithParam<Caso>;
+using ProcurarFraccaoTeste = ::testing::TestWithParam<Caso>;
 
-TEST_P(ProcurarFracçãoTeste, AchaAMenorFracçãoOuTransborda)
+TEST_P(ProcurarFraccaoTeste, AchaAMenorFraccaoOuTransborda)
 {
     const Caso& c = GetParam();
     const auto r = ProcurarFracção(c.valor);
@@ -51,14 +51,14 @@ TEST_P(ProcurarFracçãoTeste, AchaAMenorFracçãoOuTransborda)
     EXPECT_TRUE(r.Ok() || r.Falha().código == runtime::Código::Transbordo);
 }
 
-INSTANTIATE_TEST_SUITE_P(Valores, ProcurarFracçãoTeste, ::testing::ValuesIn(Casos), [](const auto& linha) {
+INSTANTIATE_TEST_SUITE_P(Valores, ProcurarFraccaoTeste, ::testing::ValuesIn(Casos), [](const auto& linha) {
     return std::string(linha.param.nome);
 });
 
 // The values the table passes, with walks short enough to run here: quotients of
 // small whole numbers (one in a hundred with a large denominator; one in five
 // of singles with up to three binary places), whole numbers, either sign, zero.
-TEST(ProcurarFracçãoContraACaminhada, DáOMesmoQueACaminhadaLiteral)
+TEST(ProcurarFraccaoContraACaminhada, DaOMesmoQueACaminhadaLiteral)
 {
     std::mt19937_64 gerador(20240601);
     const auto até = [&](std::int64_t máximo) {
@@ -91,7 +91,7 @@ TEST(ProcurarFracçãoContraACaminhada, DáOMesmoQueACaminhadaLiteral)
 
 // Past the reach of the walk: every whole number of the 32-bit range is its
 // own fraction, and a quotient n/m never needs a denominator above m.
-TEST(ProcurarFracçãoSemCaminhada, InteirosEQuocientesGrandes)
+TEST(ProcurarFraccaoSemCaminhada, InteirosEQuocientesGrandes)
 {
     std::mt19937_64 gerador(7);
     std::uniform_int_distribution<std::int32_t> inteiro(1, std::numeric_limits<std::int32_t>::max());

@@ -1,29 +1,56 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/erro.h"
+#include "runtime/relato.h"
 #include "runtime/textos.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace vendrix::runtime {
 namespace {
 
-TEST(TextosDosErros, UmaLinhaPorCódigoEDescriçãoPreencheOSímbolo)
+struct Linha
 {
-    std::set<Código> vistos;
-    for (const LinhaMensagem& linha : TextosDosErros) {
-        EXPECT_TRUE(vistos.insert(linha.código).second) << linha.texto;
-        EXPECT_EQ(linha.texto.empty(), linha.código == Código::Nenhum) << linha.texto;
-        EXPECT_FALSE(Contém(Substituir(linha.texto, "{símbolo}", ""), "{")) << linha.texto;
+    Código código;
+    std::string_view símbolo, texto; // what Descrição gives with that símbolo
+};
+
+// The program's own wording, in one place: every other test compares codes.
+constexpr Linha Textos[] = {
+    {Código::Nenhum, "", ""},
+    {Código::ArgumentoInválido, "", "Argumento inválido."},
+    {Código::Transbordo, "", "Excesso de capacidade: o número é demasiado grande."},
+    {Código::ÍndiceForaDoIntervalo, "", "Índice fora do intervalo: falta um termo."},
+    {Código::DivisãoPorZero, "", "Divisão por zero."},
+    {Código::TipoIncompatível, "", "Tipo incompatível: o texto não é um número."},
+    {Código::ParêntesesIncorrectos, "", "Número de parênteses incorrecto."},
+    {Código::FunçãoNãoDefinida, "foo(", "Função não definida: foo()"},
+    {Código::VariávelNãoDefinida, "y", "Variável não definida: y"},
+    {Código::ExpressãoInválida, "", "Expressão inválida"},
+    {Código::ArgumentoInválidoNaExpressão, "sqr(", "Argumento inválido na expressão: sqr()"},
+    {Código::DividendoInválido, "", "O dividendo não é um polinómio válido."},
+    {Código::DivisorInválido, "", "O divisor não é um polinómio válido."},
+    {Código::NãoÉPolinómio, "", "A expressão não é um polinómio."},
+    {Código::GrauAcimaDeNove, "", "O dividendo não pode ter grau superior a nove."},
+    {Código::ValoresGrandes, "", "Os valores desta divisão são demasiado grandes para a tabela."},
+    {Código::OutrosMonómios, "9991", "Outros 9991 monómios não puderam ser multiplicados."},
+};
+
+TEST(TextosDosErros, DescricaoDeCadaCodigoComOSimboloPreenchido)
+{
+    for (const Linha& linha : Textos) {
+        EXPECT_EQ(Falhar(linha.código, "Interpretador", std::string(linha.símbolo)).Descrição(), linha.texto);
+        EXPECT_FALSE(Contém(Substituir(*TextoDoCódigo(linha.código), "{símbolo}", ""), "{")) << linha.texto;
     }
-    // The last row is the newest code: a code added without its row shows here.
-    EXPECT_EQ(TextosDosErros.back().código, Código::ArgumentoInválidoNaExpressão);
-    EXPECT_EQ(Falhar(Código::FunçãoNãoDefinida, "Interpretador", "foo(").Descrição(),
-              "Função não definida: foo()");
-    EXPECT_EQ(Falhar(Código::VariávelNãoDefinida, "Interpretador", "y").Descrição(),
-              "Variável não definida: y");
+    EXPECT_EQ(TextoDoCódigo(static_cast<Código>(77)), std::nullopt);
     EXPECT_EQ(Falhar(static_cast<Código>(77)).Descrição(), "Erro 77.");
+}
+
+TEST(TextosDosErros, TitulosDasCaixas)
+{
+    EXPECT_EQ(TextoDoTítulo(Título::Erro1), "Erro1 na expressão.");
+    EXPECT_EQ(TextoDoTítulo(Título::Erro2), "Erro2 na expressão.");
+    EXPECT_EQ(TextoDoTítulo(Título::Erro3), "Erro3 na expressão.");
+    EXPECT_EQ(TextoDoTítulo(Título::Vendrix), "Vendrix");
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace {
 
 using Pedaços = std::vector<std::string_view>;
 
-TEST(Textos, PedaçosVaziosUmaSóPassagemPosiçõesDe1EMinúsculasAscii)
+TEST(Textos, PedacosVaziosUmaSoPassagemPosicoesDe1EMinusculasAscii)
 {
     EXPECT_EQ(Dividir("", " "), Pedaços{});
     EXPECT_EQ(Dividir("+x^2 -1 ", " "), (Pedaços{"+x^2", "-1", ""}));

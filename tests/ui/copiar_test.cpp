@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "comum/gravador_mensagens.h"
+#include "gravador_mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/desenho_janela.h"
 #include "ui/form1.h"
@@ -77,7 +77,7 @@ protected:
 
 struct Caso
 {
-    Cadeia nome, polinómio1, polinómio2, botões, área, acção, texto, html; // html "-": none
+    Cadeia nome, polinomio1, polinomio2, botoes, area, accao, texto, html; // html "-": none
 };
 
 void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
@@ -171,27 +171,27 @@ constexpr Caso Casos[] = {
     {"divisao_recusada", "7", "x-2", "Ruffini", "Frame6", "CopiarTabelaLaTeX", "antes", "-"},
 };
 
-using CópiaCasos = Cópia<Caso>;
+using CopiaCasos = Cópia<Caso>;
 
-TEST_P(CópiaCasos, AcçãoPõeTextoEHtml)
+TEST_P(CopiaCasos, AccaoPoeTextoEHtml)
 {
     const Caso& c = GetParam();
-    Correr(c.polinómio1, c.polinómio2, c.botões);
-    QAction* acção = Acção(c.área, c.acção);
+    Correr(c.polinomio1, c.polinomio2, c.botoes);
+    QAction* acção = Acção(c.area, c.accao);
     ASSERT_NE(acção, nullptr);
-    EXPECT_TRUE(C(c.área)->actions().contains(acção));
+    EXPECT_TRUE(C(c.area)->actions().contains(acção));
     EXPECT_EQ(acção->isEnabled(), std::string(c.texto) != "antes");
     acção->trigger();
     EXPECT_EQ(Texto(), c.texto);
     EXPECT_EQ(Html().substr(0, std::string(c.html).size()), c.html);
 }
 
-INSTANTIATE_TEST_SUITE_P(Accoes, CópiaCasos, ::testing::ValuesIn(Casos), ::testing::PrintToStringParamName());
+INSTANTIATE_TEST_SUITE_P(Accoes, CopiaCasos, ::testing::ValuesIn(Casos), ::testing::PrintToStringParamName());
 
-using CópiaTeste = Cópia<>;
+using CopiaTeste = Cópia<>;
 
 // Ctrl+C copies from the area that has the focus, which a click gives it.
-TEST_F(CópiaTeste, CtrlCCopiaDaAreaComFoco)
+TEST_F(CopiaTeste, CtrlCCopiaDaAreaComFoco)
 {
     Correr(P1, "x-2", "Somar Ruffini");
     QTest::mouseClick(C("Picture1"), Qt::LeftButton);
@@ -205,7 +205,7 @@ TEST_F(CópiaTeste, CtrlCCopiaDaAreaComFoco)
 }
 
 // The menu, opened by the right button or from the keyboard, lists the actions.
-TEST_F(CópiaTeste, MenuDeContextoMostraAsAccoes)
+TEST_F(CopiaTeste, MenuDeContextoMostraAsAccoes)
 {
     Correr(P1, "x-2", "Somar");
     QStringList vistas;
@@ -231,7 +231,7 @@ TEST_F(CópiaTeste, MenuDeContextoMostraAsAccoes)
 }
 
 // The areas take the focus only when clicked: Tab goes as designed.
-TEST_F(CópiaTeste, TabulacaoComoDesenhada)
+TEST_F(CopiaTeste, TabulacaoComoDesenhada)
 {
     C("Polinómio1")->setFocus();
     std::string visitados = "Polinómio1";
@@ -246,7 +246,7 @@ TEST_F(CópiaTeste, TabulacaoComoDesenhada)
 }
 
 // Copying, the menus, the focus and the view leave every control where it was designed.
-TEST_F(CópiaTeste, GeometriaComoDesenhadaDepoisDeUsar)
+TEST_F(CopiaTeste, GeometriaComoDesenhadaDepoisDeUsar)
 {
     Correr(P1, "x-2", "Somar Ruffini");
     QTest::mouseClick(C("Picture1"), Qt::LeftButton);
@@ -266,7 +266,7 @@ TEST_F(CópiaTeste, GeometriaComoDesenhadaDepoisDeUsar)
 
 // Until the user moves the view, a result looks as it always did, with the
 // focus or without it. (The input box that loses the focus does change.)
-TEST_F(CópiaTeste, AspectoIgualComFoco)
+TEST_F(CopiaTeste, AspectoIgualComFoco)
 {
     Correr(P1, "x-2", "Somar Ruffini");
     const QImage resultado = C("frame3")->grab().toImage(), ruffini = C("Frame6")->grab().toImage();
@@ -289,7 +289,7 @@ std::string Longo()
     return p.substr(1);
 }
 
-TEST_F(CópiaTeste, ResultadoLongoLeSeAteAoFim)
+TEST_F(CopiaTeste, ResultadoLongoLeSeAteAoFim)
 {
     const std::string longo = Longo();
     Correr(longo.c_str(), "0", "Somar");
@@ -351,7 +351,7 @@ TEST_F(CópiaTeste, ResultadoLongoLeSeAteAoFim)
 }
 
 // A result that fits does not move, and the wheel goes on to the window.
-TEST_F(CópiaTeste, ResultadoCurtoNaoSeMove)
+TEST_F(CopiaTeste, ResultadoCurtoNaoSeMove)
 {
     Correr(P1, "x-2", "Somar");
     auto* área = C<CaixaDeDesenho>("Picture1");

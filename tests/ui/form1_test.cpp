@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "comum/gravador_mensagens.h"
+#include "gravador_mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/form1.h"
+#include "ui/grelha_ruffini.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -15,10 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace vendrix::ui {
 namespace {
@@ -150,14 +153,14 @@ TEST_F(Form1Teste, ComecaComOFocoEmPolinomio1ESairFecha)
     EXPECT_FALSE(janela.isVisible());
 }
 
-struct Operação
+struct Operacao
 {
-    Cadeia nome, polinómio1, polinómio2, cliques, resultado, legenda, desenhadas;
+    Cadeia nome, polinomio1, polinomio2, cliques, resultado, legenda, desenhadas;
 };
 
-void PrintTo(const Operação& o, std::ostream* os) { *os << o.nome; }
+void PrintTo(const Operacao& o, std::ostream* os) { *os << o.nome; }
 
-constexpr Operação Operações[] = {
+constexpr Operacao Operações[] = {
     {"soma_inicial", P1, "x-2", "Somar", "x^4-3x^3+5x^2-x-3", "Resultado (soma)", "1"},
     {"produto_inicial", P1, "x-2", "Multiplicar", Produto, "Resultado (multiplicação)", "1"},
     {"soma_que_se_anula", "x", "-x", "Somar", "", "Resultado (soma)", ""},
@@ -176,19 +179,19 @@ constexpr Operação Operações[] = {
      "1"},
 };
 
-using Form1Operacoes = Janela<Operação>;
+using Form1Operacoes = Janela<Operacao>;
 
 TEST_P(Form1Operacoes, EscreveResultadoLegendaEDesenho)
 {
-    const Operação& o = GetParam();
-    Escrever("Polinómio1", o.polinómio1);
-    Escrever("Polinómio2", o.polinómio2);
+    const Operacao& o = GetParam();
+    Escrever("Polinómio1", o.polinomio1);
+    Escrever("Polinómio2", o.polinomio2);
     Clicar(o.cliques);
     EXPECT_EQ(Texto("Resultado"), o.resultado);
     EXPECT_EQ(Texto("frame3"), o.legenda);
     EXPECT_EQ(Desenhadas(), o.desenhadas);
     EXPECT_TRUE(gravador.caixas.empty());
-    EXPECT_EQ(Caixas(), std::string(o.polinómio1) + " | " + o.polinómio2); // as typed
+    EXPECT_EQ(Caixas(), std::string(o.polinomio1) + " | " + o.polinomio2); // as typed
 }
 
 INSTANTIATE_TEST_SUITE_P(Botoes, Form1Operacoes, ::testing::ValuesIn(Operações), Nome);
@@ -283,10 +286,25 @@ TEST_F(Form1Teste, RuffiniMostraTabelaQuocienteERestoApagarEscondeERecusaDevolve
     Clicar("Ruffini");
     ASSERT_EQ(gravador.caixas.size(), 1U); // the first division showed none
     const testes::CaixaMostrada& caixa = gravador.caixas[0];
-    EXPECT_EQ(caixa.título + " | " + caixa.texto, "Vendrix | O dividendo não é um polinómio válido.");
+    EXPECT_EQ(caixa.título, runtime::TextoDoTítulo(runtime::Título::Vendrix));
+    EXPECT_EQ(caixa.texto, runtime::Falhar(runtime::Código::DividendoInválido).Descrição());
     EXPECT_EQ(caixa.ícone, runtime::Ícone::Informação);
     EXPECT_EQ(Tabela() + Texto("Label16"), " /  / ");
     EXPECT_EQ(janela.focusWidget(), C("Polinómio1"));
+}
+
+// Degrees 1 and 9 pin the three lines; Seg(k) stands under Coef(k + 1) and
+// Ter(k) under Coef(k), on a pitch of 800.
+TEST(GrelhaRuffini, LinhasEPosicoes)
+{
+    using Linhas = std::array<Segmento, 3>;
+    EXPECT_EQ(LinhasDaGrelha(1),
+              (Linhas{{{690, 1740, 2840, 1740}, {2135, 2350, 2830, 2350}, {2135, 1740, 2135, 2350}}}));
+    EXPECT_EQ(LinhasDaGrelha(9),
+              (Linhas{{{690, 1740, 9560, 1740}, {8495, 2350, 9470, 2350}, {8495, 1740, 8495, 2350}}}));
+    EXPECT_EQ(std::tuple(EsquerdaCoef(0), EsquerdaCoef(10), EsquerdaSeg(0), EsquerdaSeg(9)),
+              std::tuple(1410, 9410, EsquerdaCoef(1), 9410));
+    EXPECT_TRUE(TopoCoef < TopoSeg && TopoSeg == TopoDiv && TopoSeg < TopoTer);
 }
 
 // Ten boxes at most for one product, the last counting the failures not shown.
@@ -298,18 +316,21 @@ TEST_F(Form1Teste, ProdutoQueFalhaEmOnzeMonomiosMostraDezCaixas)
     ASSERT_EQ(gravador.caixas.size(), 10U);
     EXPECT_EQ(gravador.caixas[8].título + " | " + gravador.caixas[9].título,
               "Erro3 na expressão. | Erro3 na expressão.");
-    EXPECT_EQ(gravador.caixas[9].texto, "Outros 2 monómios não puderam ser multiplicados.");
+    EXPECT_EQ(gravador.caixas[9].texto,
+              runtime::Falhar(runtime::Código::OutrosMonómios, {}, "2").Descrição());
     EXPECT_EQ(Texto("frame3"), "Resultado (multiplicação)");
 }
 
 struct Quadro
 {
-    Cadeia nome, polinómio1, polinómio2, div, quociente, resto, mensagem, foco; // mensagem: "" for none
+    Cadeia nome, polinomio1, polinomio2, div, quociente, resto;
+    runtime::Código recusa; // Nenhum: no box
+    Cadeia foco;
 };
 
 void PrintTo(const Quadro& d, std::ostream* os) { *os << d.nome; }
 
-constexpr Cadeia ValoresGrandes = "Os valores desta divisão são demasiado grandes para a tabela.";
+using enum runtime::Código;
 
 constexpr Quadro Divisões[] = {
     {"alem_de_32_bits",
@@ -318,11 +339,18 @@ constexpr Quadro Divisões[] = {
      "-12",
      "43x^8-516x^7+6192x^6-74304x^5+891648x^4-10699776x^3+128397312x^2-1540767744x+18489212928",
      "-221870555144",
-     "",
+     Nenhum,
      "Ruffini"},
-    {"constante_2_24", "x^2+1", "x+16777216", "-16777216", "x-16777216", "281474976710657", "", "Ruffini"},
+    {"constante_2_24",
+     "x^2+1",
+     "x+16777216",
+     "-16777216",
+     "x-16777216",
+     "281474976710657",
+     Nenhum,
+     "Ruffini"},
     {"alem_de_10_15", "x^9+1", "x-999", "", "", "", ValoresGrandes, "Ruffini"},
-    {"divisor_x_vezes_x", "x^9-1", "x*x", "", "", "", "O divisor não é um polinómio válido.", "Polinómio2"},
+    {"divisor_x_vezes_x", "x^9-1", "x*x", "", "", "", DivisorInválido, "Polinómio2"},
     {"constante_2_24_mais_1", "x^2+1", "x+16777217", "", "", "", ValoresGrandes, "Ruffini"},
 };
 
@@ -332,8 +360,8 @@ using Form1Divisoes = Janela<Quadro>;
 TEST_P(Form1Divisoes, MostraATabelaOuRecusa)
 {
     const Quadro& d = GetParam();
-    Escrever("Polinómio1", d.polinómio1);
-    Escrever("Polinómio2", d.polinómio2);
+    Escrever("Polinómio1", d.polinomio1);
+    Escrever("Polinómio2", d.polinomio2);
     C("Ruffini")->setFocus();
     Clicar("Ruffini");
     EXPECT_EQ(Visível("Div") ? Texto("Div") : "", d.div);
@@ -342,7 +370,7 @@ TEST_P(Form1Divisoes, MostraATabelaOuRecusa)
     std::string caixas;
     for (const testes::CaixaMostrada& c : gravador.caixas)
         caixas += c.texto;
-    EXPECT_EQ(caixas, d.mensagem);
+    EXPECT_EQ(caixas, runtime::Falhar(d.recusa).Descrição());
     EXPECT_EQ(janela.focusWidget(), C(d.foco));
 }
 

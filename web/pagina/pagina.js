@@ -118,7 +118,7 @@ function criarBotoesDeCopia() {
     const [nome, curto] = AREAS[area];
     const botoes = [
       [`copiar-${area}`, `Copiar${curto}`, `Copiar ${nome} como texto e HTML.`, false],
-      [`copiar-latex-${area}`, `Copiar${curto} em LaTeX`, `Copiar ${nome} em LaTeX.`, true],
+      [`copiar-latex-${area}`, `Copiar${curto} como LaTeX`, `Copiar ${nome} como LaTeX.`, true],
     ];
     for (const [id, legenda, dica, emLatex] of botoes) {
       const botao = document.createElement("button");

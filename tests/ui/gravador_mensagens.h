@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "runtime/servico_mensagens.h"
+#include "ui/servico_mensagens.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +18,7 @@ struct CaixaMostrada
 };
 
 // Records the boxes a routine shows instead of showing them.
-class GravadorDeMensagens final : public runtime::ServiçoDeMensagens
+class GravadorDeMensagens final : public ui::ServiçoDeMensagens
 {
 public:
     void Mostrar(std::string_view título, std::string_view texto, runtime::Ícone ícone) override
