@@ -116,5 +116,97 @@
         <source>Copiar tabela como LaTeX</source>
         <translation>Copy table as LaTeX</translation>
     </message>
+    <message>
+        <source>Argumento inválido.</source>
+        <translation>Invalid argument.</translation>
+    </message>
+    <message>
+        <source>Excesso de capacidade: o número é demasiado grande.</source>
+        <translation>Overflow: the number is too large.</translation>
+    </message>
+    <message>
+        <source>Índice fora do intervalo: falta um termo.</source>
+        <translation>Index out of range: a term is missing.</translation>
+    </message>
+    <message>
+        <source>Divisão por zero.</source>
+        <translation>Division by zero.</translation>
+    </message>
+    <message>
+        <source>Tipo incompatível: o texto não é um número.</source>
+        <translation>Type mismatch: the text is not a number.</translation>
+    </message>
+    <message>
+        <source>Número de parênteses incorrecto.</source>
+        <translation>Wrong number of parentheses.</translation>
+    </message>
+    <message>
+        <source>Função não definida: %1)</source>
+        <translation>Undefined function: %1)</translation>
+    </message>
+    <message>
+        <source>Variável não definida: %1</source>
+        <translation>Undefined variable: %1</translation>
+    </message>
+    <message>
+        <source>Expressão inválida</source>
+        <translation>Invalid expression</translation>
+    </message>
+    <message>
+        <source>Argumento inválido na expressão: %1)</source>
+        <translation>Invalid argument in the expression: %1)</translation>
+    </message>
+    <message>
+        <source>O dividendo não é um polinómio válido.</source>
+        <translation>The dividend is not a valid polynomial.</translation>
+    </message>
+    <message>
+        <source>O divisor não é um polinómio válido.</source>
+        <translation>The divisor is not a valid polynomial.</translation>
+    </message>
+    <message>
+        <source>A expressão não é um polinómio.</source>
+        <translation>The expression is not a polynomial.</translation>
+    </message>
+    <message>
+        <source>O dividendo não pode ter grau superior a nove.</source>
+        <translation>The dividend cannot have a degree above nine.</translation>
+    </message>
+    <message>
+        <source>Os valores desta divisão são demasiado grandes para a tabela.</source>
+        <translation>The values of this division are too large for the table.</translation>
+    </message>
+    <message>
+        <source>Outros %1 monómios não puderam ser multiplicados.</source>
+        <translation>%1 more monomials could not be multiplied.</translation>
+    </message>
+    <message>
+        <source>Erro1 na expressão.</source>
+        <translation>Error1 in the expression.</translation>
+    </message>
+    <message>
+        <source>Erro2 na expressão.</source>
+        <translation>Error2 in the expression.</translation>
+    </message>
+    <message>
+        <source>Erro3 na expressão.</source>
+        <translation>Error3 in the expression.</translation>
+    </message>
+    <message>
+        <source>Erro %1.</source>
+        <translation>Error %1.</translation>
+    </message>
+    <message>
+        <source>Resultado (soma)</source>
+        <translation>Result (sum)</translation>
+    </message>
+    <message>
+        <source>Resultado (subtração)</source>
+        <translation>Result (difference)</translation>
+    </message>
+    <message>
+        <source>Resultado (multiplicação)</source>
+        <translation>Result (product)</translation>
+    </message>
 </context>
 </TS>

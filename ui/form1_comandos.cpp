@@ -3,6 +3,7 @@
 #include "ui/caixa_desenho.h"
 #include "ui/caixa_trabalho.h"
 #include "ui/form1.h"
+#include "ui/relatos_traduzidos.h"
 #include "ui/servico_mensagens.h"
 #include "ui/texto_qt.h"
 
@@ -55,7 +56,7 @@ void Form1::ApagarPolinómio2_Click() { Picture4->Cls(); }
 void Form1::ApagarResultado_Click()
 {
     Picture1->Cls();
-    frame3->setTitle(QStringLiteral("Resultado"));
+    frame3->setTitle(LegendaDoResultado());
 }
 
 void Form1::Sair_Click()
@@ -75,7 +76,7 @@ void Form1::AplicarComando(const engine::Comando& comando)
         Text3->setText(DeUtf8(*comando.Text3));
     Resultado->setText(DeUtf8(comando.Resultado));
     DesenharResultado();
-    frame3->setTitle(DeUtf8(engine::LegendaDaOperação(comando.operação)));
+    frame3->setTitle(LegendaTraduzida(comando.operação));
 }
 
 void Form1::Somar_Click()

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "runtime/relato.h"
+#include "ui/relatos_traduzidos.h"
+#include "ui/texto_qt.h"
 
 #include <span>
 #include <string_view>
@@ -18,11 +20,14 @@ public:
     virtual void Mostrar(std::string_view título, std::string_view texto, runtime::Ícone ícone) = 0;
 };
 
-// A command's reports, one modal box after another in their order.
+// A command's reports, one modal box after another in their order, in the
+// user's language.
 inline void Mostrar(ServiçoDeMensagens& mensagens, std::span<const runtime::Relato> relatos)
 {
     for (const runtime::Relato& relato : relatos)
-        mensagens.Mostrar(runtime::TextoDoTítulo(relato.título), relato.erro.Descrição(), relato.ícone);
+        mensagens.Mostrar(ParaUtf8(TítuloTraduzido(relato.título)),
+                          ParaUtf8(DescriçãoTraduzida(relato.erro)),
+                          relato.ícone);
 }
 
 } // namespace vendrix::ui

@@ -2,9 +2,11 @@
 // The window in each of its languages. ctest runs this program once per
 // desktop language (LANGUAGE=en; LANG=C with LANGUAGE=pt; LANG=C alone),
 // and each run checks the language it was given.
+#include "gravador_mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/form1.h"
 #include "ui/idioma.h"
+#include "ui/relatos_traduzidos.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,6 +14,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTextEdit>
 #include <QXmlStreamReader>
 #include <QtTest/QTest>
@@ -99,12 +102,20 @@ protected:
     Idioma()
     {
         janela.show();
-        // A drawn quotient with raised exponents and the remainder give the
-        // areas their spoken form and their copy menus something to copy.
-        QTest::mouseClick(janela.findChild<QAbstractButton*>(QStringLiteral("Ruffini")), Qt::LeftButton);
+        // A drawn quotient with raised exponents, the remainder and a sum
+        // give the areas their spoken form, the copy menus something to
+        // copy and the result frame its caption.
+        Clicar("Ruffini");
+        Clicar("Somar");
     }
 
-    Form1 janela;
+    void Clicar(Cadeia botão)
+    {
+        QTest::mouseClick(janela.findChild<QAbstractButton*>(QString::fromUtf8(botão)), Qt::LeftButton);
+    }
+
+    testes::GravadorDeMensagens gravador;
+    Form1 janela{gravador};
 };
 
 // What the window shows in each language; Portuguese exactly as it always was.
@@ -118,6 +129,7 @@ constexpr Texto Textos[] = {
     {"LabelTítulo.text", "VENDRIX", "VENDRIX"},
     {"frame1.title", "Polinómio 1", "Polynomial 1"},
     {"frame2.title", "Polinómio 2", "Polynomial 2"},
+    {"frame3.title", "Resultado (soma)", "Result (sum)"},
     {"Frame6.title", "Regra de Ruffini", "Ruffini's rule"},
     {"Frame4.title", "Opções", "Options"},
     {"Somar.text", "Somar", "Add"},
@@ -238,6 +250,220 @@ TEST_F(Idioma, AjudaTemSeisParagrafosNoIdioma)
     EXPECT_EQ(parágrafos[5], QStringLiteral("       ")); // the design's one separating line with blanks
     EXPECT_TRUE(parágrafos[0].startsWith(QStringLiteral("- Use only")));
 }
+
+// Every code the core can report, with the name or token it quotes.
+struct Mensagem
+{
+    Cadeia nome;
+    runtime::Código código;
+    Cadeia símbolo, pt, en;
+};
+
+void PrintTo(const Mensagem& m, std::ostream* os) { *os << m.nome; }
+
+const Mensagem Mensagens[] = {
+    {"argumento", runtime::Código::ArgumentoInválido, "", "Argumento inválido.", "Invalid argument."},
+    {"transbordo",
+     runtime::Código::Transbordo,
+     "",
+     "Excesso de capacidade: o número é demasiado grande.",
+     "Overflow: the number is too large."},
+    {"indice",
+     runtime::Código::ÍndiceForaDoIntervalo,
+     "",
+     "Índice fora do intervalo: falta um termo.",
+     "Index out of range: a term is missing."},
+    {"divisao_por_zero", runtime::Código::DivisãoPorZero, "", "Divisão por zero.", "Division by zero."},
+    {"tipo",
+     runtime::Código::TipoIncompatível,
+     "",
+     "Tipo incompatível: o texto não é um número.",
+     "Type mismatch: the text is not a number."},
+    {"parenteses",
+     runtime::Código::ParêntesesIncorrectos,
+     "",
+     "Número de parênteses incorrecto.",
+     "Wrong number of parentheses."},
+    {"funcao",
+     runtime::Código::FunçãoNãoDefinida,
+     "foo(",
+     "Função não definida: foo()",
+     "Undefined function: foo()"},
+    {"variavel",
+     runtime::Código::VariávelNãoDefinida,
+     "y",
+     "Variável não definida: y",
+     "Undefined variable: y"},
+    {"expressao", runtime::Código::ExpressãoInválida, "", "Expressão inválida", "Invalid expression"},
+    {"argumento_na_expressao",
+     runtime::Código::ArgumentoInválidoNaExpressão,
+     "sin(",
+     "Argumento inválido na expressão: sin()",
+     "Invalid argument in the expression: sin()"},
+    {"dividendo",
+     runtime::Código::DividendoInválido,
+     "",
+     "O dividendo não é um polinómio válido.",
+     "The dividend is not a valid polynomial."},
+    {"divisor",
+     runtime::Código::DivisorInválido,
+     "",
+     "O divisor não é um polinómio válido.",
+     "The divisor is not a valid polynomial."},
+    {"nao_polinomio",
+     runtime::Código::NãoÉPolinómio,
+     "",
+     "A expressão não é um polinómio.",
+     "The expression is not a polynomial."},
+    {"grau",
+     runtime::Código::GrauAcimaDeNove,
+     "",
+     "O dividendo não pode ter grau superior a nove.",
+     "The dividend cannot have a degree above nine."},
+    {"valores",
+     runtime::Código::ValoresGrandes,
+     "",
+     "Os valores desta divisão são demasiado grandes para a tabela.",
+     "The values of this division are too large for the table."},
+    {"outros",
+     runtime::Código::OutrosMonómios,
+     "12",
+     "Outros 12 monómios não puderam ser multiplicados.",
+     "12 more monomials could not be multiplied."},
+    {"simbolo_com_marca",
+     runtime::Código::VariávelNãoDefinida,
+     "%1%2",
+     "Variável não definida: %1%2",
+     "Undefined variable: %1%2"},
+    {"sem_texto", static_cast<runtime::Código>(77), "", "Erro 77.", "Error 77."},
+};
+
+using Relatos = ::testing::TestWithParam<Mensagem>;
+
+TEST_P(Relatos, CadaCodigoNoIdiomaEEmPortuguesComoONucleo)
+{
+    const runtime::Erro erro = runtime::Falhar(GetParam().código, "Interpretador", GetParam().símbolo);
+    EXPECT_EQ(DescriçãoTraduzida(erro).toStdString(), EmInglês() ? GetParam().en : GetParam().pt);
+    if (!EmInglês()) {
+        EXPECT_EQ(DescriçãoTraduzida(erro).toStdString(), erro.Descrição()); // exactly the core's own text
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Codigos,
+                         Relatos,
+                         ::testing::ValuesIn(Mensagens),
+                         ::testing::PrintToStringParamName());
+
+// A code the core gains without a translation shows up here.
+TEST(Relatos, TodoCodigoDoNucleoTemTraducao)
+{
+    for (int n = 0; n < 4000; ++n) {
+        const auto código = static_cast<runtime::Código>(n);
+        if (!runtime::TextoDoCódigo(código))
+            continue;
+        SCOPED_TRACE(n);
+        const runtime::Erro erro = runtime::Falhar(código, "", "x");
+        const QString texto = DescriçãoTraduzida(erro);
+        if (EmInglês()) {
+            EXPECT_FALSE(PareceSerPortuguês(texto));
+            EXPECT_TRUE(código == runtime::Código::Nenhum || texto.toStdString() != erro.Descrição());
+        } else {
+            EXPECT_EQ(texto.toStdString(), erro.Descrição());
+        }
+    }
+}
+
+TEST(Relatos, TitulosELegendas)
+{
+    using runtime::Título;
+    const std::pair<Título, Cadeia> títulos[] = {{Título::Erro1, "Error1 in the expression."},
+                                                 {Título::Erro2, "Error2 in the expression."},
+                                                 {Título::Erro3, "Error3 in the expression."},
+                                                 {Título::Vendrix, "Vendrix"}};
+    for (const auto& [t, en] : títulos)
+        EXPECT_EQ(TítuloTraduzido(t).toStdString(),
+                  EmInglês() ? std::string(en) : std::string(runtime::TextoDoTítulo(t)));
+    using engine::Operação;
+    const std::pair<Operação, Cadeia> legendas[] = {{Operação::Soma, "Result (sum)"},
+                                                    {Operação::Subtração, "Result (difference)"},
+                                                    {Operação::Multiplicação, "Result (product)"}};
+    for (const auto& [o, en] : legendas)
+        EXPECT_EQ(LegendaTraduzida(o).toStdString(),
+                  EmInglês() ? std::string(en) : std::string(engine::LegendaDaOperação(o)));
+}
+
+// The boxes a user meets, as the window shows them in each language.
+struct Caixa
+{
+    Cadeia nome, polinómio1, polinómio2, botão, títuloPt, textoPt, títuloEn, textoEn;
+};
+
+void PrintTo(const Caixa& c, std::ostream* os) { *os << c.nome; }
+
+constexpr Caixa Caixas[] = {
+    {"dividendo_sem_x",
+     "5",
+     "x-2",
+     "Ruffini",
+     "Vendrix",
+     "O dividendo não é um polinómio válido.",
+     "Vendrix",
+     "The dividend is not a valid polynomial."},
+    {"divisor_com_potencia",
+     "x^2",
+     "x^2-1",
+     "Ruffini",
+     "Vendrix",
+     "O divisor não é um polinómio válido.",
+     "Vendrix",
+     "The divisor is not a valid polynomial."},
+    {"grau_dez",
+     "x^10+1",
+     "x-2",
+     "Ruffini",
+     "Vendrix",
+     "O dividendo não pode ter grau superior a nove.",
+     "Vendrix",
+     "The dividend cannot have a degree above nine."},
+    {"dividendo_constante",
+     "x-x+3",
+     "x-2",
+     "Ruffini",
+     "Vendrix",
+     "A expressão não é um polinómio.",
+     "Vendrix",
+     "The expression is not a polynomial."},
+    {"monomio_vazio",
+     "x^2+1",
+     "+x",
+     "Multiplicar",
+     "Erro3 na expressão.",
+     "Índice fora do intervalo: falta um termo.",
+     "Error3 in the expression.",
+     "Index out of range: a term is missing."},
+};
+
+class IdiomaCaixas
+    : public Idioma
+    , public ::testing::WithParamInterface<Caixa>
+{};
+
+TEST_P(IdiomaCaixas, CaixaNoIdioma)
+{
+    const Caixa& c = GetParam();
+    gravador.caixas.clear();
+    janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"))->setText(QString::fromUtf8(c.polinómio1));
+    janela.findChild<QLineEdit*>(QStringLiteral("Polinómio2"))->setText(QString::fromUtf8(c.polinómio2));
+    Clicar(c.botão);
+    ASSERT_FALSE(gravador.caixas.empty());
+    EXPECT_EQ(gravador.caixas.front().título, EmInglês() ? c.títuloEn : c.títuloPt);
+    EXPECT_EQ(gravador.caixas.front().texto, EmInglês() ? c.textoEn : c.textoPt);
+}
+
+INSTANTIATE_TEST_SUITE_P(Caixas,
+                         IdiomaCaixas,
+                         ::testing::ValuesIn(Caixas),
+                         ::testing::PrintToStringParamName());
 
 // The choice itself: the first of the user's languages the window has.
 struct Escolha
