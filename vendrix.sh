@@ -10,20 +10,30 @@ set -euo pipefail
 
 cd "$(dirname "$0")"
 
-PACOTES=(
-    cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+# What each command needs: the program alone, the page alone, and for the
+# tests both of them and the tools that check them. A user who only starts
+# the program gets no browser or WebAssembly compiler.
+PROGRAMA=(
+    cmake ninja-build g++ libfast-float-dev
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
-    libgtest-dev libgmock-dev libbenchmark-dev libfast-float-dev
-    xvfb xauth fonts-liberation fonts-comic-neue python3
-    # The page: the core in WebAssembly, and a browser for its tests.
+    xvfb xauth fonts-liberation fonts-comic-neue
+)
+# The page: the core in WebAssembly, and Python's server for it.
+PAGINA=(
+    cmake ninja-build libfast-float-dev python3
     clang-19 lld-19 llvm-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
-    chromium
 )
 # Node and npm from Debian, unless the machine has its own (a node from
 # elsewhere brings its own npm, which Debian's npm package would conflict with).
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
-    PACOTES+=(nodejs npm)
+    PAGINA+=(nodejs npm)
 fi
+TESTES=(
+    "${PROGRAMA[@]}" "${PAGINA[@]}"
+    clang libclang-rt-14-dev clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev
+    chromium
+)
 
 passo() {
     local nome=$1
@@ -34,9 +44,10 @@ passo() {
     echo "[vendrix] ${nome}: $((SECONDS - inicio)) s"
 }
 
+# Installs those of the packages named that are missing.
 instalar() {
     local faltam=()
-    for pacote in "${PACOTES[@]}"; do
+    for pacote in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pacote" 2>/dev/null | grep -q "install ok installed"; then
             faltam+=("$pacote")
         fi
@@ -78,13 +89,13 @@ testes_web() {
 
 case "${1:-}" in
 run)
-    passo "set-up" instalar
+    passo "set-up" instalar "${PROGRAMA[@]}"
     passo "build" construir release
     echo "[vendrix] starting build/release/app/vendrix"
     exec build/release/app/vendrix
     ;;
 test)
-    passo "set-up" instalar
+    passo "set-up" instalar "${TESTES[@]}"
     passo "build" construir ci
     passo "tests" ctest --preset ci -j 2
     passo "npm packages" modulos_npm
@@ -92,7 +103,7 @@ test)
     passo "web tests" testes_web
     ;;
 web)
-    passo "set-up" instalar
+    passo "set-up" instalar "${PAGINA[@]}"
     passo "npm packages" modulos_npm
     passo "web build" construir web
     porta=${VENDRIX_PORTA:-8080}
