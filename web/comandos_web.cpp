@@ -9,11 +9,26 @@
 #include "web/json.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
 namespace vendrix::web {
 
 namespace {
+
+// The code's text with "%1" where the symbol goes, as the catalogue keeps
+// it; a number that is no code reads "Erro %1." and its symbol is its number.
+std::string Modelo(const runtime::Erro& erro)
+{
+    const std::optional<std::string_view> linha = runtime::TextoDoCódigo(erro.código);
+    if (!linha)
+        return "Erro %1.";
+    std::string modelo(*linha);
+    constexpr std::string_view marcador = "{símbolo}";
+    if (const auto posição = modelo.find(marcador); posição != std::string::npos)
+        modelo.replace(posição, marcador.size(), "%1");
+    return modelo;
+}
 
 // The reports a command made, in order, for the page to show one box at a
 // time after the command has run: nothing the core does depends on when the
@@ -25,6 +40,12 @@ void EscreverCaixas(EscritorJson& json, std::span<const runtime::Relato> relatos
         json.AbrirObjecto();
         json.Texto("titulo", runtime::TextoDoTítulo(r.título));
         json.Texto("texto", r.erro.Descrição());
+        // The same text as a template, "%1" standing for "simbolo", so that
+        // the page can show it in the user's language.
+        json.Inteiro("codigo", r.erro.Número());
+        json.Texto("modelo", Modelo(r.erro));
+        const bool conhecido = runtime::TextoDoCódigo(r.erro.código).has_value();
+        json.Texto("simbolo", conhecido ? r.erro.símbolo : runtime::TextoDeInteiro(r.erro.Número()));
         json.Texto("icone", r.ícone == runtime::Ícone::Crítico ? "critico" : "informacao");
         json.FecharObjecto();
     }

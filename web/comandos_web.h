@@ -9,7 +9,10 @@
 // page only shows what it is given; it computes nothing of its own.
 //
 // Every answer has "mensagens": the boxes the command showed, in order,
-// each {"titulo", "texto", "icone": "critico" | "informacao"}.
+// each {"titulo", "texto", "icone": "critico" | "informacao", "codigo",
+// "modelo", "simbolo"}: "codigo" is the report's number and "modelo" the
+// Portuguese "texto" with "%1" where "simbolo" goes, the catalogue's source
+// by which the page shows the text in the user's language.
 //
 // A result answer (simplify, sum, difference, product) also has:
 //   "resultado"        the compact text, as the window draws it

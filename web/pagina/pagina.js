@@ -3,6 +3,7 @@
 // core; nothing here computes.
 import { WASI } from "./wasi/index.js";
 import { Nucleo } from "./nucleo.js";
+import { iniciarLingua, preencher, t, traduzir } from "./lingua.js";
 
 const $ = (id) => document.getElementById(id);
 
@@ -27,8 +28,12 @@ async function carregarNucleo() {
 }
 
 // One modal box after another, in the order the core reported them; each
-// closes with OK or Escape.
-function mostrarMensagem({ titulo, texto, icone }) {
+// closes with OK or Escape. The core's Portuguese title and text template
+// are the catalogue's sources.
+function mostrarMensagem({ titulo: fonteDoTitulo, texto: textoDoNucleo, modelo, simbolo, icone }) {
+  const titulo = t(fonteDoTitulo);
+  const traduzido = t(modelo);
+  const texto = traduzido === modelo ? textoDoNucleo : preencher(traduzido, simbolo);
   return new Promise((fechada) => {
     const caixa = document.createElement("dialog");
     caixa.className = "mensagem";
@@ -38,10 +43,11 @@ function mostrarMensagem({ titulo, texto, icone }) {
     caixa.setAttribute("aria-describedby", "mensagem-texto");
     caixa.innerHTML = `<h2 id="mensagem-titulo"></h2>
       <div class="corpo"><span class="icone" aria-hidden="true"></span><p class="texto" id="mensagem-texto"></p></div>
-      <div class="fundo-botoes"><button type="button" class="ok">OK</button></div>`;
+      <div class="fundo-botoes"><button type="button" class="ok"></button></div>`;
     caixa.querySelector("h2").textContent = titulo;
     caixa.querySelector(".icone").textContent = icone === "critico" ? "\u26d4" : "\u2139\ufe0f";
     caixa.querySelector(".texto").textContent = texto;
+    caixa.querySelector(".ok").textContent = t("OK");
     caixa.querySelector(".ok").addEventListener("click", () => caixa.close());
     caixa.addEventListener("close", () => {
       caixa.remove();
@@ -56,6 +62,10 @@ function mostrarMensagem({ titulo, texto, icone }) {
 async function mostrarMensagens(mensagens) {
   for (const m of mensagens) await mostrarMensagem(m);
 }
+
+// The core speaks a polynomial in Portuguese numbers and signs, and words
+// only before a raised exponent.
+const fala = (texto) => texto.replaceAll("elevado a", t("elevado a"));
 
 // Announced once, even when the same words come again.
 function anunciar(texto) {
@@ -103,7 +113,8 @@ async function copiar(area, emLatex) {
 }
 
 // What each pair of copy buttons copies: the words of its tool tips, and
-// the name on the buttons where one frame has two pairs.
+// the name on the buttons where one frame has two pairs. The sentences
+// they make are the catalogue's sources.
 const AREAS = {
   simplificado1: ["o polinómio 1 simplificado", ""],
   simplificado2: ["o polinómio 2 simplificado", ""],
@@ -124,8 +135,8 @@ function criarBotoesDeCopia() {
       const botao = document.createElement("button");
       botao.type = "button";
       botao.id = id;
-      botao.textContent = legenda;
-      botao.title = dica;
+      traduzir(botao, "texto", legenda);
+      traduzir(botao, "title", dica);
       botao.addEventListener("click", () => copiar(area, emLatex));
       caixa.append(botao);
     }
@@ -137,7 +148,7 @@ function simplificar(k) {
   return async () => {
     await mostrarMensagens(r.mensagens);
     desenhar($(`simplificado${k}`), r, "resultado");
-    anunciar(`Polinómio ${k} simplificado: ${r.resultado_fala}`);
+    anunciar(preencher(t("Polinómio %1 simplificado: %2"), k, fala(r.resultado_fala)));
   };
 }
 
@@ -146,8 +157,8 @@ function operacao(nome) {
   return async () => {
     await mostrarMensagens(r.mensagens);
     desenhar($("resultado"), r, "resultado");
-    $("resultado-titulo").textContent = r.titulo;
-    anunciar(`${r.titulo}: ${r.resultado_fala}`);
+    traduzir($("resultado-titulo"), "texto", r.titulo);
+    anunciar(`${t(r.titulo)}: ${fala(r.resultado_fala)}`);
   };
 }
 
@@ -193,7 +204,7 @@ function ruffini() {
     await mostrarMensagens(r.mensagens);
     if (r.tabela) {
       mostrarTabela(r);
-      anunciar(`Q(x) = ${r.quociente_fala}; R = ${r.resto}`);
+      anunciar(`Q(x) = ${fala(r.quociente_fala)}; R = ${r.resto}`);
     }
     if (r.foco) $(r.foco === "polinomio1" ? "polinomio1" : "polinomio2").focus();
   };
@@ -228,7 +239,7 @@ ligarApagar("apagar1", () => apagar($("simplificado1")));
 ligarApagar("apagar2", () => apagar($("simplificado2")));
 ligarApagar("apagar-resultado", () => {
   apagar($("resultado"));
-  $("resultado-titulo").textContent = "Resultado";
+  traduzir($("resultado-titulo"), "texto", "Resultado");
 });
 ligarApagar("apagar-ruffini", apagarRuffini);
 criarBotoesDeCopia();
@@ -237,6 +248,8 @@ if ("serviceWorker" in navigator) {
   navigator.serviceWorker.register("sw.js").catch(() => {});
 }
 
+const lingua = iniciarLingua();
 nucleo = await carregarNucleo();
+await lingua;
 document.querySelector("main").setAttribute("aria-busy", "false");
 document.documentElement.dataset.pronto = "sim";

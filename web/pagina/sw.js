@@ -1,13 +1,15 @@
 // Keeps the page working without a network: every file is cached at the
 // first visit and served from the cache; a fresh copy is fetched in the
 // background whenever the network is there, for the next visit.
-const CACHE = "vendrix-1";
+const CACHE = "vendrix-2";
 const FICHEIROS = [
   "./",
   "index.html",
   "estilo.css",
   "pagina.js",
   "nucleo.js",
+  "lingua.js",
+  "textos.json",
   "vendrix.wasm",
   "manifest.webmanifest",
   "icone.svg",

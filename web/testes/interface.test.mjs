@@ -42,6 +42,12 @@ for (const [i, c] of casos.entries()) {
   test(`${c.comando} ${c.nome}`, () => {
     const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a) : nucleo[c.comando](c.a, c.b);
     assert.deepEqual(obtida, esperadas[i]);
+    // The page shows a message in another language from its template: the
+    // template filled in must be the Portuguese text, word for word.
+    for (const m of obtida.mensagens) {
+      assert.ok(Number.isInteger(m.codigo) && m.codigo > 0, JSON.stringify(m));
+      assert.equal(m.modelo.replace("%1", () => m.simbolo), m.texto);
+    }
   });
 }
 

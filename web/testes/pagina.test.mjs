@@ -48,12 +48,23 @@ before(async () => {
     ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
   pagina = await browser.newPage();
   await pagina.setViewport({ width: 1280, height: 800 });
+  // Headless chromium answers en-US whatever --lang says: the page follows
+  // the browser's languages, so these tests ask for Portuguese themselves.
+  await linguas(pagina, ["pt-PT", "pt"]);
 });
 
 after(async () => {
   await browser?.close();
   servidor?.close();
 });
+
+async function linguas(aba, pedidas) {
+  await aba.setExtraHTTPHeaders({ "Accept-Language": pedidas.join(",") });
+  await aba.evaluateOnNewDocument((l) => {
+    Object.defineProperty(navigator, "languages", { get: () => l });
+    Object.defineProperty(navigator, "language", { get: () => l[0] });
+  }, pedidas);
+}
 
 const texto = (seletor) => pagina.$eval(seletor, (e) => e.textContent);
 const dado = (seletor) => pagina.$eval(seletor, (e) => e.dataset.texto);
@@ -88,6 +99,8 @@ test("the page loads and is usable", async () => {
   assert.equal(await pagina.evaluate(() => document.activeElement.id), "polinomio1");
   assert.equal(await pagina.$eval("#somar", (e) => e.title), "Somar o Polinómio1 com o Polinómio2.");
   assert.equal(await pagina.$eval("#multiplicar", (e) => e.title), "Multiplicar o Polinómio1 pelo  Polinómio2.");
+  assert.equal(await pagina.$eval("html", (e) => e.lang), "pt-PT", "Portuguese is the page's own language");
+  assert.equal(await texto("#ajuda p"), "- Utilize apenas os símbolos dos algarismos e \"+\", \"-\" , \"^\", este último para as potências.");
 });
 
 test("the worked examples give the native results", async () => {
@@ -230,6 +243,82 @@ test("screenshots, and one column at 360 px", async () => {
   }
   await pagina.screenshot({ path: `${capturas}/web-375.png` });
   await pagina.setViewport({ width: 1280, height: 800 });
+});
+
+// A page of its own, with its own storage, whose browser asks for the
+// given languages.
+async function paginaEm(pedidas) {
+  const contexto = await browser.createBrowserContext();
+  const outra = await contexto.newPage();
+  await linguas(outra, pedidas);
+  await outra.goto(endereco);
+  await outra.waitForSelector("html[data-pronto]");
+  return { contexto, outra };
+}
+
+test("an English browser gets the page in English, and PT is remembered", async () => {
+  const { contexto, outra } = await paginaEm(["en-GB", "en"]);
+  const antes = pagina;
+  pagina = outra; // for the helpers
+  try {
+    const ingles = JSON.parse(readFileSync(`${site}/textos.json`, "utf8")).en;
+    assert.equal(await pagina.$eval("html", (e) => e.lang), "en");
+    assert.equal(await texto("#somar"), "Add");
+    assert.equal(await pagina.$eval("#somar", (e) => e.title), "Add Polynomial 1 and Polynomial 2.");
+    assert.equal(await texto("#frame6 legend"), "Ruffini's rule");
+    assert.equal(await texto("label[for=polinomio1]"), "Polynomial 1");
+    assert.match(await texto("#ajuda p"), /^- Use /);
+    assert.deepEqual(await clicarEFechar("#somar"), []);
+    assert.equal(await texto("#resultado-titulo"), "Result (sum)");
+    assert.match(await texto("#anuncio"), /to the power of/);
+    // The table and its copy buttons; the numbers are the core's.
+    assert.deepEqual(await clicarEFechar("#ruffini"), []);
+    assert.equal(await pagina.$eval("#tabela-ruffini", (e) => e.getAttribute("aria-label")), "Ruffini's rule");
+    assert.equal(await texto("#copiar-quociente"), "Copy Q(x)");
+    assert.equal(await texto("#copiar-latex-quadro"), "Copy table as LaTeX");
+    assert.equal(await pagina.$eval("#copiar-quadro", (e) => e.title), "Copy Ruffini's table as text and HTML.");
+    assert.equal(await texto("#resto"), nativa("ruffini", P1, P2).resto);
+    // The core's messages, their symbol filled into the English text.
+    await escrever("#polinomio1", "x");
+    await escrever("#polinomio2", "a+b+c+d+e+f+g+h+i+j+k+l");
+    const esperadas = nativa("multiplicar", "x", "a+b+c+d+e+f+g+h+i+j+k+l").mensagens;
+    const vistas = await clicarEFechar("#multiplicar");
+    assert.equal(vistas.length, esperadas.length);
+    assert.deepEqual(vistas.at(-1), { titulo: "Error3 in the expression.", texto: "3 more monomials could not be multiplied." });
+    for (const [i, m] of esperadas.entries())
+      assert.deepEqual(vistas[i], { titulo: ingles[m.titulo], texto: ingles[m.modelo].replace("%1", () => m.simbolo) });
+    await escrever("#polinomio1", P1);
+    await escrever("#polinomio2", "x^2");
+    await pagina.click("#ruffini");
+    const caixa = await pagina.waitForSelector("dialog.mensagem[open]");
+    assert.equal(await caixa.$eval("h2", (e) => e.textContent), "Vendrix");
+    assert.equal(await caixa.$eval(".texto", (e) => e.textContent), "The divisor is not a valid polynomial.");
+    assert.equal(await caixa.$eval(".ok", (e) => e.textContent), "OK");
+    await caixa.$eval(".ok", (b) => b.click());
+    // Back to Portuguese with the switch, and still so at the next visit.
+    await pagina.click("#lingua-pt");
+    assert.equal(await texto("#somar"), "Somar");
+    assert.equal(await texto("#resultado-titulo"), "Resultado (multiplicação)");
+    assert.equal(await texto("#copiar-quociente"), "Copiar Q(x)");
+    await pagina.reload();
+    await pagina.waitForSelector("html[data-pronto]");
+    assert.equal(await pagina.$eval("html", (e) => e.lang), "pt-PT");
+    assert.equal(await pagina.$eval("#somar", (e) => e.title), "Somar o Polinómio1 com o Polinómio2.");
+    assert.equal(await pagina.$eval("#lingua-pt", (e) => e.getAttribute("aria-pressed")), "true");
+  } finally {
+    pagina = antes;
+    await contexto.close();
+  }
+});
+
+test("a browser in a language the page lacks gets Portuguese", async () => {
+  const { contexto, outra } = await paginaEm(["fr-FR", "de"]);
+  try {
+    assert.equal(await outra.$eval("html", (e) => e.lang), "pt-PT");
+    assert.equal(await outra.$eval("#somar", (e) => e.textContent), "Somar");
+  } finally {
+    await contexto.close();
+  }
 });
 
 test("the page can be installed, and works with the network off", async () => {
