@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace vendrix::ui {
 namespace {
@@ -71,6 +72,21 @@ protected:
         return dados->hasHtml() ? dados->html().toStdString() : "-";
     }
 
+    // One notch of the wheel towards the user; true when the area took it.
+    static bool Rodar(QWidget* área)
+    {
+        QWheelEvent roda(QPointF(20, 20),
+                         área->mapToGlobal(QPointF(20, 20)),
+                         {},
+                         {0, -120},
+                         Qt::NoButton,
+                         {},
+                         Qt::NoScrollPhase,
+                         false);
+        QApplication::sendEvent(área, &roda);
+        return roda.isAccepted();
+    }
+
     testes::GravadorDeMensagens gravador;
     Form1 janela{gravador};
 };
@@ -82,94 +98,42 @@ struct Caso
 
 void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
 
+// One division of each kind: a whole quotient, whole coefficients over a
+// divisor's leading two, and fractions left as the division made them.
+constexpr Cadeia P2 = "x-2", F1 = "2x^2+3x+1", F2 = "2x+1";
+
 constexpr Cadeia Tabela =
     "\t1\t-3\t5\t-2\t-1\n2\t\t2\t-2\t6\t8\n\t1\t-1\t3\t4\t7\nQ(x) = x^3-x^2+3x+4\nR = 7\n";
-constexpr Cadeia TabelaFraccoes = "\t2\t3\t1\n-1/2\t\t-1/1\t-1/1\n\t2\t2/1\t0/2\nQ(x) = 2/2x+1/1\nR = 0/2\n";
 constexpr Cadeia LaTeXFraccoes =
     "\\[\n\\begin{array}{c|ccc}\n & 2 & 3 & 1 \\\\\n-\\frac{1}{2} &  & -\\frac{1}{1} & "
     "-\\frac{1}{1} \\\\\n\\hline\n & 2 & \\frac{2}{1} & \\boxed{\\frac{0}{2}}\n"
     "\\end{array}\n\\]\n\\[Q(x) = \\frac{2}{2}x+\\frac{1}{1}\\]\n\\[R = \\frac{0}{2}\\]\n";
 
+// Each area with each of its formats; "antes" is what the clipboard held, and
+// a html of "-" means none.
+// clang-format off
 constexpr Caso Casos[] = {
-    {"soma",
-     P1,
-     "x-2",
-     "Somar",
-     "Picture1",
-     "Copiar",
-     "x^4-3x^3+5x^2-x-3",
-     "x<sup>4</sup>-3x<sup>3</sup>+5x<sup>2</sup>-x-3"},
-    {"soma_latex", P1, "x-2", "Somar", "Picture1", "CopiarLaTeX", "x^{4}-3x^{3}+5x^{2}-x-3", "-"},
-    {"produto",
-     "x^2-1",
-     "x+3",
-     "Multiplicar",
-     "Picture1",
-     "Copiar",
-     "x^3+3x^2-x-3",
-     "x<sup>3</sup>+3x<sup>2</sup>-x-3"},
-    {"empilhado_copia_o_ultimo",
-     "x^2-1",
-     "x+3",
-     "Somar Multiplicar",
-     "Picture1",
-     "CopiarLaTeX",
-     "x^{3}+3x^{2}-x-3",
-     "-"},
+    {"soma", P1, P2, "Somar", "Picture1", "Copiar", "x^4-3x^3+5x^2-x-3", "x<sup>4</sup>-3x<sup>3</sup>+5x<sup>2</sup>-x-3"},
+    {"soma_latex", P1, P2, "Somar", "Picture1", "CopiarLaTeX", "x^{4}-3x^{3}+5x^{2}-x-3", "-"},
+    {"produto_sobre_a_soma", "x^2-1", "x+3", "Somar Multiplicar", "Picture1", "CopiarLaTeX", "x^{3}+3x^{2}-x-3", "-"},
     {"soma_nula", "x", "-x", "Somar", "Picture1", "Copiar", "0", "0"},
     {"soma_nula_latex", "x", "-x", "Somar", "Picture1", "CopiarLaTeX", "0", "-"},
-    {"simplificado1",
-     "3x+x^2-x",
-     "x",
-     "SimplificarPolinómio1",
-     "Picture3",
-     "Copiar",
-     "x^2+2x",
-     "x<sup>2</sup>+2x"},
+    {"simplificado1", "3x+x^2-x", "x", "SimplificarPolinómio1", "Picture3", "Copiar", "x^2+2x", "x<sup>2</sup>+2x"},
     {"simplificado2", "x", "-x+1+3x", "SimplificarPolinómio2", "Picture4", "CopiarLaTeX", "2x+1", "-"},
-    {"quociente_inteiro",
-     P1,
-     "x-2",
-     "Ruffini",
-     "Picture5",
-     "Copiar",
-     "x^3-x^2+3x+4",
-     "x<sup>3</sup>-x<sup>2</sup>+3x+4"},
-    {"quociente_inteiro_por_dois",
-     "x^2+5x+6",
-     "2x+4",
-     "Ruffini",
-     "Picture5",
-     "CopiarLaTeX",
-     "\\frac{1}{2}x+\\frac{3}{2}",
-     "-"},
-    {"quociente_fraccoes",
-     "2x^2+3x+1",
-     "2x+1",
-     "Ruffini",
-     "Picture5",
-     "CopiarLaTeX",
-     "\\frac{2}{2}x+\\frac{1}{1}",
-     "-"},
-    {"resto_inteiro", P1, "x-2", "Ruffini", "Label16", "Copiar", "7", "7"},
-    {"resto_fraccao_latex", "2x^2+3x+1", "2x+1", "Ruffini", "Label16", "CopiarLaTeX", "\\frac{0}{2}", "-"},
-    {"tabela_inteira", P1, "x-2", "Ruffini", "Frame6", "CopiarTabela", Tabela, "<table"},
-    {"tabela_fraccoes", "2x^2+3x+1", "2x+1", "Ruffini", "Frame6", "CopiarTabela", TabelaFraccoes, "<table"},
-    {"tabela_fraccoes_latex",
-     "2x^2+3x+1",
-     "2x+1",
-     "Ruffini",
-     "Frame6",
-     "CopiarTabelaLaTeX",
-     LaTeXFraccoes,
-     "-"},
+    {"quociente_inteiro", P1, P2, "Ruffini", "Picture5", "Copiar", "x^3-x^2+3x+4", "x<sup>3</sup>-x<sup>2</sup>+3x+4"},
+    {"quociente_por_dois", "x^2+5x+6", "2x+4", "Ruffini", "Picture5", "CopiarLaTeX", "\\frac{1}{2}x+\\frac{3}{2}", "-"},
+    {"quociente_fraccoes", F1, F2, "Ruffini", "Picture5", "CopiarLaTeX", "\\frac{2}{2}x+\\frac{1}{1}", "-"},
+    {"resto_inteiro", P1, P2, "Ruffini", "Label16", "Copiar", "7", "7"},
+    {"resto_fraccao_latex", F1, F2, "Ruffini", "Label16", "CopiarLaTeX", "\\frac{0}{2}", "-"},
+    {"tabela_inteira", P1, P2, "Ruffini", "Frame6", "CopiarTabela", Tabela, "<table"},
+    {"tabela_fraccoes_latex", F1, F2, "Ruffini", "Frame6", "CopiarTabelaLaTeX", LaTeXFraccoes, "-"},
     // Nothing shown: the action is off and the clipboard keeps what it had.
-    {"nada_no_inicio", P1, "x-2", "", "Picture1", "Copiar", "antes", "-"},
-    {"resultado_apagado", P1, "x-2", "Somar ApagarResultado", "Picture1", "Copiar", "antes", "-"},
-    {"tabela_apagada", P1, "x-2", "Ruffini ApagarRuffini", "Frame6", "CopiarTabela", "antes", "-"},
-    {"resto_apagado", P1, "x-2", "Ruffini ApagarRuffini", "Label16", "CopiarLaTeX", "antes", "-"},
-    {"divisao_recusada", "7", "x-2", "Ruffini", "Frame6", "CopiarTabelaLaTeX", "antes", "-"},
+    {"nada_no_inicio", P1, P2, "", "Picture1", "Copiar", "antes", "-"},
+    {"resultado_apagado", P1, P2, "Somar ApagarResultado", "Picture1", "Copiar", "antes", "-"},
+    {"tabela_apagada", P1, P2, "Ruffini ApagarRuffini", "Frame6", "CopiarTabela", "antes", "-"},
+    {"divisao_recusada", "7", P2, "Ruffini", "Frame6", "CopiarTabelaLaTeX", "antes", "-"},
 };
+// clang-format on
 
 using CopiaCasos = Cópia<Caso>;
 
@@ -190,24 +154,24 @@ INSTANTIATE_TEST_SUITE_P(Accoes, CopiaCasos, ::testing::ValuesIn(Casos), ::testi
 
 using CopiaTeste = Cópia<>;
 
-// Ctrl+C copies from the area that has the focus, which a click gives it.
+// Ctrl+C copies from the area that has the focus, which a click gives it
+// (the table's drawing passes it to its frame).
 TEST_F(CopiaTeste, CtrlCCopiaDaAreaComFoco)
 {
-    Correr(P1, "x-2", "Somar Ruffini");
-    QTest::mouseClick(C("Picture1"), Qt::LeftButton);
-    ASSERT_EQ(QApplication::focusWidget(), C("Picture1"));
-    QTest::keyClick(C("Picture1"), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(Texto(), "x^4-3x^3+5x^2-x-3");
-    QTest::mouseClick(C("Picture2"), Qt::LeftButton, {}, QPoint(5, 5)); // the table's own area
-    ASSERT_EQ(QApplication::focusWidget(), C("Frame6"));
-    QTest::keyClick(C("Frame6"), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(Texto(), Tabela);
+    Correr(P1, P2, "Somar Ruffini");
+    for (const auto& [clicada, comFoco, texto] : {std::tuple{"Picture1", "Picture1", "x^4-3x^3+5x^2-x-3"},
+                                                  std::tuple{"Picture2", "Frame6", Tabela}}) {
+        QTest::mouseClick(C(clicada), Qt::LeftButton, {}, QPoint(5, 5));
+        ASSERT_EQ(QApplication::focusWidget(), C(comFoco));
+        QTest::keyClick(C(comFoco), Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(Texto(), texto);
+    }
 }
 
 // The menu, opened by the right button or from the keyboard, lists the actions.
 TEST_F(CopiaTeste, MenuDeContextoMostraAsAccoes)
 {
-    Correr(P1, "x-2", "Somar");
+    Correr(P1, P2, "Somar");
     QStringList vistas;
     QTimer vigia; // the menu runs its own event loop
     QObject::connect(&vigia, &QTimer::timeout, &janela, [&] {
@@ -248,7 +212,7 @@ TEST_F(CopiaTeste, TabulacaoComoDesenhada)
 // Copying, the menus, the focus and the view leave every control where it was designed.
 TEST_F(CopiaTeste, GeometriaComoDesenhadaDepoisDeUsar)
 {
-    Correr(P1, "x-2", "Somar Ruffini");
+    Correr(P1, P2, "Somar Ruffini");
     QTest::mouseClick(C("Picture1"), Qt::LeftButton);
     QTest::keyClick(C("Picture1"), Qt::Key_End);
     Acção("Frame6", "CopiarTabela")->trigger();
@@ -268,30 +232,25 @@ TEST_F(CopiaTeste, GeometriaComoDesenhadaDepoisDeUsar)
 // focus or without it. (The input box that loses the focus does change.)
 TEST_F(CopiaTeste, AspectoIgualComFoco)
 {
-    Correr(P1, "x-2", "Somar Ruffini");
+    Correr(P1, P2, "Somar Ruffini");
     const QImage resultado = C("frame3")->grab().toImage(), ruffini = C("Frame6")->grab().toImage();
-    for (const char* área : {"Picture1", "Label16", "Picture5", "Picture2"}) {
-        QTest::mouseClick(C(área), Qt::LeftButton, {}, QPoint(5, 5));
-        Acção(área == std::string("Picture2") ? "Frame6" : área,
-              área == std::string("Picture2") ? "CopiarTabela" : "Copiar")
-            ->trigger();
+    for (const auto& [clicada, área, acção] : {std::tuple{"Picture1", "Picture1", "Copiar"},
+                                               std::tuple{"Label16", "Label16", "Copiar"},
+                                               std::tuple{"Picture5", "Picture5", "Copiar"},
+                                               std::tuple{"Picture2", "Frame6", "CopiarTabela"}}) {
+        QTest::mouseClick(C(clicada), Qt::LeftButton, {}, QPoint(5, 5));
+        Acção(área, acção)->trigger();
         EXPECT_EQ(C("frame3")->grab().toImage(), resultado) << área;
         EXPECT_EQ(C("Frame6")->grab().toImage(), ruffini) << área;
     }
 }
 
 // A sum of 400 terms, x^400 + ... + x^1: wider than its area by far.
-std::string Longo()
-{
-    std::string p;
-    for (int k = 400; k >= 1; --k)
-        p += "+x^" + std::to_string(k);
-    return p.substr(1);
-}
-
 TEST_F(CopiaTeste, ResultadoLongoLeSeAteAoFim)
 {
-    const std::string longo = Longo();
+    std::string longo = "x^400";
+    for (int k = 399; k >= 1; --k)
+        longo += "+x^" + std::to_string(k);
     Correr(longo.c_str(), "0", "Somar");
     auto* área = C<CaixaDeDesenho>("Picture1");
     const QRect dentro = área->contentsRect();
@@ -322,15 +281,7 @@ TEST_F(CopiaTeste, ResultadoLongoLeSeAteAoFim)
     EXPECT_LT(área->Deslocamento(), fim);
     QTest::keyClick(área, Qt::Key_Home);
     EXPECT_EQ(área->Deslocamento(), 0.0F);
-    QWheelEvent roda(QPointF(20, 20),
-                     área->mapToGlobal(QPointF(20, 20)),
-                     {},
-                     {0, -120},
-                     Qt::NoButton,
-                     {},
-                     Qt::NoScrollPhase,
-                     false);
-    QApplication::sendEvent(área, &roda);
+    Rodar(área);
     const float rodado = área->Deslocamento();
     EXPECT_GT(rodado, 0.0F);
     QTest::mousePress(área, Qt::LeftButton, {}, QPoint(300, 20));
@@ -353,21 +304,12 @@ TEST_F(CopiaTeste, ResultadoLongoLeSeAteAoFim)
 // A result that fits does not move, and the wheel goes on to the window.
 TEST_F(CopiaTeste, ResultadoCurtoNaoSeMove)
 {
-    Correr(P1, "x-2", "Somar");
+    Correr(P1, P2, "Somar");
     auto* área = C<CaixaDeDesenho>("Picture1");
     QTest::mouseClick(área, Qt::LeftButton);
     QTest::keyClick(área, Qt::Key_End);
     EXPECT_EQ(área->Deslocamento(), 0.0F);
-    QWheelEvent roda(QPointF(20, 20),
-                     área->mapToGlobal(QPointF(20, 20)),
-                     {},
-                     {0, -120},
-                     Qt::NoButton,
-                     {},
-                     Qt::NoScrollPhase,
-                     false);
-    QApplication::sendEvent(área, &roda);
-    EXPECT_FALSE(roda.isAccepted());
+    EXPECT_FALSE(Rodar(área)); // left to the window
 }
 
 } // namespace
