@@ -128,18 +128,17 @@ struct Texto
     Cadeia chave, pt, en;
 };
 
+// clang-format off
 constexpr Texto Textos[] = {
     {"Form1.windowTitle", "VENDRIX", "VENDRIX"},
     {"frame3.title", "Resultado (soma)", "Result (sum)"},
-    {"Multiplicar.accessibleDescription",
-     "Multiplicar o Polinómio1 pelo  Polinómio2.",
-     "Multiply Polynomial 1 by Polynomial 2."},
+    {"Multiplicar.accessibleDescription", "Multiplicar o Polinómio1 pelo  Polinómio2.", "Multiply Polynomial 1 by Polynomial 2."},
     {"CopiarTabelaLaTeX.menu", "Copiar tabela como LaTeX", "Copy table as LaTeX"},
     {"Label16.text", "7", "7"},
-    {"Picture5.fala",
-     "x elevado a 3 - x elevado a 2 + 3x + 4",
-     "x to the power of 3 - x to the power of 2 + 3x + 4"},
+    {"Picture5.fala", "x elevado a 3 - x elevado a 2 + 3x + 4", "x to the power of 3 - x to the power of 2 + 3x + 4"},
 };
+
+// clang-format on
 
 TEST_F(Idioma, CadaControloMostraOTextoDoIdioma)
 {
@@ -221,17 +220,16 @@ struct Mensagem
 
 void PrintTo(const Mensagem& m, std::ostream* os) { *os << m.nome; }
 
+// clang-format off
 const Mensagem Mensagens[] = {
     {"funcao", runtime::Código::FunçãoNãoDefinida, "foo(", "Undefined function: foo()"},
     {"variavel", runtime::Código::VariávelNãoDefinida, "y", "Undefined variable: y"},
-    {"argumento_na_expressao",
-     runtime::Código::ArgumentoInválidoNaExpressão,
-     "sin(",
-     "Invalid argument in the expression: sin()"},
+    {"argumento_na_expressao", runtime::Código::ArgumentoInválidoNaExpressão, "sin(", "Invalid argument in the expression: sin()"},
     {"outros", runtime::Código::OutrosMonómios, "12", "12 more monomials could not be multiplied."},
     {"simbolo_com_marca", runtime::Código::VariávelNãoDefinida, "%1%2", "Undefined variable: %1%2"},
     {"sem_texto", static_cast<runtime::Código>(77), "", "Error 77."},
 };
+// clang-format on
 
 using Relatos = ::testing::TestWithParam<Mensagem>;
 
@@ -247,42 +245,41 @@ INSTANTIATE_TEST_SUITE_P(Codigos,
                          ::testing::ValuesIn(Mensagens),
                          ::testing::PrintToStringParamName());
 
-// A code the core gains without a translation shows up here.
-TEST(Relatos, TodoCodigoDoNucleoTemTraducao)
+// Every text the core hands the window: in Portuguese exactly the core's own,
+// in English a translation. A code the core gains without one shows up here.
+TEST(Relatos, TodoTextoDoNucleoTemTraducao)
 {
+    struct Par
+    {
+        QString mostrado;
+        std::string doNúcleo;
+        bool comum; // the same in both languages
+    };
+
+    std::vector<Par> pares;
     for (int n = 0; n < 4000; ++n) {
         const auto código = static_cast<runtime::Código>(n);
-        if (!runtime::TextoDoCódigo(código))
-            continue;
-        SCOPED_TRACE(n);
-        const runtime::Erro erro = runtime::Falhar(código, "", "x");
-        const QString texto = DescriçãoTraduzida(erro);
-        if (EmInglês()) {
-            EXPECT_FALSE(PareceSerPortuguês(texto));
-            EXPECT_TRUE(código == runtime::Código::Nenhum || texto.toStdString() != erro.Descrição());
-        } else {
-            EXPECT_EQ(texto.toStdString(), erro.Descrição());
+        if (runtime::TextoDoCódigo(código)) {
+            const runtime::Erro erro = runtime::Falhar(código, "", "x");
+            pares.push_back({DescriçãoTraduzida(erro), erro.Descrição(), código == runtime::Código::Nenhum});
         }
     }
-}
-
-TEST(Relatos, TitulosELegendas)
-{
     using runtime::Título;
-    const std::pair<Título, Cadeia> títulos[] = {{Título::Erro1, "Error1 in the expression."},
-                                                 {Título::Erro2, "Error2 in the expression."},
-                                                 {Título::Erro3, "Error3 in the expression."},
-                                                 {Título::Vendrix, "Vendrix"}};
-    for (const auto& [t, en] : títulos)
-        EXPECT_EQ(TítuloTraduzido(t).toStdString(),
-                  EmInglês() ? std::string(en) : std::string(runtime::TextoDoTítulo(t)));
+    for (const Título t : {Título::Erro1, Título::Erro2, Título::Erro3, Título::Vendrix})
+        pares.push_back({TítuloTraduzido(t), std::string(runtime::TextoDoTítulo(t)), t == Título::Vendrix});
     using engine::Operação;
-    const std::pair<Operação, Cadeia> legendas[] = {{Operação::Soma, "Result (sum)"},
-                                                    {Operação::Subtração, "Result (difference)"},
-                                                    {Operação::Multiplicação, "Result (product)"}};
-    for (const auto& [o, en] : legendas)
-        EXPECT_EQ(LegendaTraduzida(o).toStdString(),
-                  EmInglês() ? std::string(en) : std::string(engine::LegendaDaOperação(o)));
+    for (const Operação o : {Operação::Soma, Operação::Subtração, Operação::Multiplicação})
+        pares.push_back({LegendaTraduzida(o), std::string(engine::LegendaDaOperação(o)), false});
+    ASSERT_GE(pares.size(), 20U);
+    for (const Par& p : pares) {
+        SCOPED_TRACE(p.doNúcleo);
+        if (!EmInglês()) {
+            EXPECT_EQ(p.mostrado.toStdString(), p.doNúcleo);
+        } else {
+            EXPECT_FALSE(PareceSerPortuguês(p.mostrado));
+            EXPECT_NE(p.mostrado.toStdString() == p.doNúcleo, !p.comum);
+        }
+    }
 }
 
 // A box titled by the program and one titled by the error: the window shows
