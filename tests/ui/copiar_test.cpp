@@ -60,17 +60,10 @@ protected:
 
     QAction* Acção(const char* área, const char* nome)
     {
-        const QWidget* w = C(área);
-        return w->findChild<QAction*>(QString::fromUtf8(nome), Qt::FindDirectChildrenOnly);
+        return C(área)->template findChild<QAction*>(QString::fromUtf8(nome), Qt::FindDirectChildrenOnly);
     }
 
     static std::string Texto() { return QGuiApplication::clipboard()->text().toStdString(); }
-
-    static std::string Html()
-    {
-        const QMimeData* dados = QGuiApplication::clipboard()->mimeData();
-        return dados->hasHtml() ? dados->html().toStdString() : "-";
-    }
 
     // One notch of the wheel towards the user; true when the area took it.
     static bool Rodar(QWidget* área)
@@ -93,7 +86,7 @@ protected:
 
 struct Caso
 {
-    Cadeia nome, polinomio1, polinomio2, botoes, area, accao, texto, html; // html "-": none
+    Cadeia nome, polinomio1, polinomio2, botoes, area, accao, texto, html;
 };
 
 void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
@@ -147,7 +140,9 @@ TEST_P(CopiaCasos, AccaoPoeTextoEHtml)
     EXPECT_EQ(acção->isEnabled(), std::string(c.texto) != "antes");
     acção->trigger();
     EXPECT_EQ(Texto(), c.texto);
-    EXPECT_EQ(Html().substr(0, std::string(c.html).size()), c.html);
+    const QMimeData* dados = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(dados->hasHtml() ? dados->html().toStdString().substr(0, std::string(c.html).size()) : "-",
+              c.html);
 }
 
 INSTANTIATE_TEST_SUITE_P(Accoes, CopiaCasos, ::testing::ValuesIn(Casos), ::testing::PrintToStringParamName());
