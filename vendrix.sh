@@ -44,27 +44,6 @@ passo() {
     echo "[vendrix] ${nome}: $((SECONDS - inicio)) s"
 }
 
-# Installs those of the packages named that are missing.
-instalar() {
-    local faltam=()
-    for pacote in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$pacote" 2>/dev/null | grep -q "install ok installed"; then
-            faltam+=("$pacote")
-        fi
-    done
-    if [ ${#faltam[@]} -eq 0 ]; then
-        echo "[vendrix] all packages are installed"
-        return
-    fi
-    echo "[vendrix] installing: ${faltam[*]}"
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        sudo=(sudo)
-    fi
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${faltam[@]}"
-}
-
 construir() {
     local preset=$1
     cmake --preset "$preset" >/dev/null
@@ -89,21 +68,21 @@ testes_web() {
 
 case "${1:-}" in
 run)
-    passo "set-up" instalar "${PROGRAMA[@]}"
+    passo "set-up" .ci/instalar "${PROGRAMA[@]}"
     passo "build" construir release
     echo "[vendrix] starting build/release/app/vendrix"
     exec build/release/app/vendrix
     ;;
 test)
-    passo "set-up" instalar "${TESTES[@]}"
+    passo "set-up" .ci/instalar "${TESTES[@]}"
     passo "build" construir ci
-    passo "tests" ctest --preset ci -j 2
+    passo "tests" ctest --preset ci -j "$(nproc)"
     passo "npm packages" modulos_npm
     passo "web build" construir web
     passo "web tests" testes_web
     ;;
 web)
-    passo "set-up" instalar "${PAGINA[@]}"
+    passo "set-up" .ci/instalar "${PAGINA[@]}"
     passo "npm packages" modulos_npm
     passo "web build" construir web
     porta=${VENDRIX_PORTA:-8080}
