@@ -4,6 +4,7 @@
 #include "runtime/numeros.h"
 
 #include <array>
+#include <cassert>
 
 namespace vendrix::web {
 
@@ -48,30 +49,35 @@ void EscritorJson::Aspas(std::string_view texto)
     saída += '"';
 }
 
-void EscritorJson::AbrirObjecto(std::string_view chave)
+void EscritorJson::Abrir(std::string_view chave, char abertura)
 {
     Chave(chave);
-    saída += '{';
+    saída += abertura;
+    abertos += abertura;
     primeiro = true;
 }
 
-void EscritorJson::FecharObjecto()
+void EscritorJson::Fechar(char abertura, char fecho)
 {
-    saída += '}';
+    assert(!abertos.empty() && abertos.back() == abertura);
+    if (!abertos.empty())
+        abertos.pop_back();
+    saída += fecho;
     primeiro = false;
 }
 
-void EscritorJson::AbrirLista(std::string_view chave)
-{
-    Chave(chave);
-    saída += '[';
-    primeiro = true;
-}
+void EscritorJson::AbrirObjecto(std::string_view chave) { Abrir(chave, '{'); }
 
-void EscritorJson::FecharLista()
+void EscritorJson::FecharObjecto() { Fechar('{', '}'); }
+
+void EscritorJson::AbrirLista(std::string_view chave) { Abrir(chave, '['); }
+
+void EscritorJson::FecharLista() { Fechar('[', ']'); }
+
+const std::string& EscritorJson::Resultado() const noexcept
 {
-    saída += ']';
-    primeiro = false;
+    assert(abertos.empty());
+    return saída;
 }
 
 void EscritorJson::Texto(std::string_view chave, std::string_view valor)

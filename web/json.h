@@ -6,6 +6,8 @@
 
 // Just enough JSON writing for the answers the page receives: objects,
 // arrays, texts, whole numbers and booleans, written in order into one text.
+// A debug build asserts that every object and array is closed, by its own
+// kind of closing, before the text is taken.
 namespace vendrix::web {
 
 class EscritorJson
@@ -21,16 +23,19 @@ public:
     void Texto(std::string_view valor); // an element of a list
     void Inteiro(std::string_view chave, long long valor);
     void Lógico(std::string_view chave, bool valor);
-    void Nulo(std::string_view chave);
+    void Nulo(std::string_view chave = {}); // without a key: an element of a list
 
-    [[nodiscard]] const std::string& Resultado() const noexcept { return saída; }
+    [[nodiscard]] const std::string& Resultado() const noexcept;
 
 private:
+    void Abrir(std::string_view chave, char abertura);
+    void Fechar(char abertura, char fecho);
     void Chave(std::string_view chave);
     void Separar();
     void Aspas(std::string_view texto);
 
     std::string saída;
+    std::string abertos;  // the '{' and '[' not yet closed, innermost last
     bool primeiro = true; // nothing written yet in the open object or list
 };
 
