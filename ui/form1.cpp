@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 
 #include "ruffini/divisao.h"
+#include "ruffini/vista.h"
 #include "ui/caixa_desenho.h"
 #include "ui/caixa_trabalho.h"
 #include "ui/caixas_mensagens.h"
@@ -67,6 +68,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent)
     , caixasPróprias(std::make_unique<CaixasModais>(this))
     , mensagens(caixasPróprias.get())
+    , vistaRuffini(std::make_unique<ruffini::VistaRuffini>())
 {
     Construir();
 }
@@ -74,6 +76,7 @@ Form1::Form1(QWidget* parent)
 Form1::Form1(ServiçoDeMensagens& mensagens, QWidget* parent)
     : QWidget(parent)
     , mensagens(&mensagens)
+    , vistaRuffini(std::make_unique<ruffini::VistaRuffini>())
 {
     Construir();
 }

@@ -17,6 +17,10 @@ namespace vendrix::engine {
 struct Comando;
 }
 
+namespace vendrix::ruffini {
+struct VistaRuffini;
+}
+
 namespace vendrix::ui {
 
 class ServiçoDeMensagens;
@@ -64,7 +68,7 @@ private:
     void Simplificar(QLineEdit* entrada, CaixaDeTrabalho* cópia, CaixaDeDesenho* área);
     void AplicarComando(const engine::Comando& comando);
     void DesenharEm(CaixaDeDesenho* área, double pontos, float baseY);
-    void MostrarTabela(int grau);
+    void MostrarTabela(const ruffini::VistaRuffini& vista);
 
     // Each result can leave the window: context menus, Ctrl+C, clipboard.
     void LigarCópias();
@@ -117,6 +121,8 @@ private:
 
     // The dividend's degree, written and read only by the division.
     std::int16_t GrauDividendo = 0;
+    // What the last division shows, kept for copying the table.
+    std::unique_ptr<ruffini::VistaRuffini> vistaRuffini;
 };
 
 } // namespace vendrix::ui

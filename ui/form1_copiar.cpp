@@ -4,6 +4,7 @@
 // menu or with Ctrl+C. The areas take the focus only when clicked, so the
 // Tab order stays as designed.
 #include "display/exportar.h"
+#include "ruffini/vista.h"
 #include "ui/caixa_desenho.h"
 #include "ui/form1.h"
 #include "ui/texto_qt.h"
@@ -159,24 +160,11 @@ void Form1::CopiarTabela(bool latex)
 {
     if (Div->isHidden())
         return;
-    display::QuadroRuffini quadro;
-    quadro.Div = ParaUtf8(Div->text());
-    for (std::size_t i = 0; i < Coef.size() && !Coef[i]->isHidden(); ++i) {
-        quadro.Coef.push_back(ParaUtf8(Coef[i]->text()));
-        quadro.Ter.push_back(ParaUtf8(Ter[i]->text()));
-    }
-    // The last column has no product.
-    for (std::size_t i = 0; i + 1 < quadro.Coef.size() && i < Seg.size(); ++i)
-        quadro.Seg.push_back(ParaUtf8(Seg[i]->text()));
-    if (const std::string* quociente = Picture5->ÚltimoTexto())
-        quadro.quociente = *quociente;
-    quadro.resto = ParaUtf8(Label16->text());
     if (latex) {
-        ParaÁreaDeTransferência(display::QuadroEmLaTeX(quadro), nullptr);
+        ParaÁreaDeTransferência(vistaRuffini->latex, nullptr);
         return;
     }
-    const std::string html = display::QuadroEmHtml(quadro);
-    ParaÁreaDeTransferência(display::QuadroEmTexto(quadro), &html);
+    ParaÁreaDeTransferência(vistaRuffini->texto, &vistaRuffini->html);
 }
 
 } // namespace vendrix::ui

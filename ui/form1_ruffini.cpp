@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ruffini/divisao.h"
+#include "ruffini/vista.h"
 #include "ui/caixa_desenho.h"
 #include "ui/caixa_trabalho.h"
 #include "ui/form1.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <algorithm>
 #include <span>
 
 namespace vendrix::ui {
@@ -47,21 +47,23 @@ void Form1::ApagarRuffini_Click()
     }
     Div->hide();
     Line1->hide();
+    *vistaRuffini = {};
 }
 
-void Form1::MostrarTabela(int grau)
+void Form1::MostrarTabela(const ruffini::VistaRuffini& vista)
 {
-    // The division never goes beyond degree 9; the bound keeps a wrong
-    // degree from reaching past the cells.
-    const auto último = static_cast<std::size_t>(std::clamp(grau, 0, ruffini::CélulasSeg - 1));
-    for (std::size_t i = 0; i <= último; ++i) {
-        Coef[i]->show();
-        Seg[i]->show();
-        Ter[i]->show();
+    for (const ruffini::CélulaVisível& c : vista.células) {
+        if (c.fila == ruffini::Fila::Coef)
+            Coef.at(c.índice)->show();
+        else if (c.fila == ruffini::Fila::Seg)
+            Seg.at(c.índice)->show();
+        else
+            Ter.at(c.índice)->show();
     }
-    Seg[último]->hide(); // the last column has no product
     Div->show();
     Line1->show();
+    for (const Segmento& s : LinhasDaGrelha(static_cast<std::int16_t>(vista.colunas - 1)))
+        Picture2->Line(s.x1, s.y1, s.x2, s.y2, Qt::black);
 }
 
 void Form1::Ruffini_Click()
@@ -80,19 +82,17 @@ void Form1::Ruffini_Click()
     Escrever(Text3, d.Text3);
     if (d.GrauDividendo)
         GrauDividendo = *d.GrauDividendo;
-    if (d.tabelaVisível) {
-        MostrarTabela(GrauDividendo);
-        for (const Segmento& s : LinhasDaGrelha(GrauDividendo))
-            Picture2->Line(s.x1, s.y1, s.x2, s.y2, Qt::black);
-    }
+    *vistaRuffini = ruffini::VerDivisão(d);
+    if (vistaRuffini->mostrada)
+        MostrarTabela(*vistaRuffini);
     Escrever(Coef, d.Coef);
     Escrever(Seg, d.Seg);
     Escrever(Ter, d.Ter);
     Escrever(Div, d.Div);
     Escrever(Resultado, d.Resultado);
-    if (d.tabelaVisível) {
+    if (vistaRuffini->mostrada) {
         DesenharQuociente();
-        Label16->setText(DeUtf8(d.resto));
+        Label16->setText(DeUtf8(vistaRuffini->quadro.resto));
     }
     if (d.Recusa() != nullptr) {
         Mostrar(*mensagens, relatos.subspan(antes));

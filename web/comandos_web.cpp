@@ -5,10 +5,10 @@
 #include "display/fala.h"
 #include "engine/comandos.h"
 #include "ruffini/divisao.h"
+#include "ruffini/vista.h"
 #include "runtime/numeros.h"
 #include "web/json.h"
 
-#include <algorithm>
 #include <optional>
 #include <span>
 
@@ -74,71 +74,63 @@ std::string Comando(const engine::Comando& comando)
     return json.Resultado();
 }
 
-std::string NomeDaCélula(std::string_view fila, std::size_t i)
-{
-    return std::string(fila) + "(" + runtime::TextoDeInteiro(static_cast<long long>(i)) + ")";
-}
-
-// The columns the window shows: 0 to the degree, but Seg(degree), which
-// has no product. The division never goes beyond degree 9; the bound keeps
-// a wrong degree from reaching past the cells, as in the window.
-std::size_t ÚltimaColuna(const ruffini::Divisão& d)
-{
-    return static_cast<std::size_t>(std::clamp<int>(d.GrauDividendo.value_or(0), 0, ruffini::CélulasSeg - 1));
-}
-
 template <std::size_t N>
 void EscreverFila(EscritorJson& json,
-                  std::string_view fila,
+                  ruffini::Fila fila,
                   const std::array<std::optional<std::string>, N>& textos)
 {
     for (std::size_t i = 0; i < N; ++i)
         if (textos[i])
-            json.Texto(NomeDaCélula(fila, i), *textos[i]);
+            json.Texto(ruffini::NomeDaCélula(fila, i), *textos[i]);
 }
 
-display::QuadroRuffini Quadro(const ruffini::Divisão& d, std::size_t último)
+// The shown cells, row by row, each row a list over the columns with null
+// where no cell stands: the page lays them out as they come.
+void EscreverFilas(EscritorJson& json, const ruffini::VistaRuffini& vista)
 {
-    display::QuadroRuffini quadro;
-    quadro.Div = d.Div.value_or("");
-    for (std::size_t i = 0; i <= último; ++i) {
-        quadro.Coef.push_back(d.Coef[i].value_or(""));
-        quadro.Ter.push_back(d.Ter[i].value_or(""));
-        if (i < último)
-            quadro.Seg.push_back(d.Seg[i].value_or(""));
+    json.AbrirLista("filas");
+    auto célula = vista.células.begin();
+    for (const ruffini::Fila fila : {ruffini::Fila::Coef, ruffini::Fila::Seg, ruffini::Fila::Ter}) {
+        if (!vista.mostrada)
+            break;
+        json.AbrirLista();
+        for (std::size_t coluna = 0; coluna < vista.colunas; ++coluna) {
+            if (célula == vista.células.end() || célula->fila != fila || célula->coluna != coluna) {
+                json.Nulo();
+                continue;
+            }
+            json.AbrirObjecto();
+            json.Texto("celula", ruffini::NomeDaCélula(célula->fila, célula->índice));
+            json.Texto("texto", célula->texto);
+            json.FecharObjecto();
+            ++célula;
+        }
+        json.FecharLista();
     }
-    quadro.quociente = d.Resultado.value_or("");
-    quadro.resto = d.resto;
-    return quadro;
+    json.FecharLista();
 }
 
 void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
 {
-    json.Lógico("tabela", d.tabelaVisível);
+    const ruffini::VistaRuffini vista = ruffini::VerDivisão(d);
+    json.Lógico("tabela", vista.mostrada);
     json.AbrirObjecto("celulas");
-    EscreverFila(json, "Coef", d.Coef);
-    EscreverFila(json, "Seg", d.Seg);
-    EscreverFila(json, "Ter", d.Ter);
+    EscreverFila(json, ruffini::Fila::Coef, d.Coef);
+    EscreverFila(json, ruffini::Fila::Seg, d.Seg);
+    EscreverFila(json, ruffini::Fila::Ter, d.Ter);
     json.FecharObjecto();
     json.AbrirLista("visiveis");
-    const std::size_t último = ÚltimaColuna(d);
-    if (d.tabelaVisível) {
-        for (std::size_t i = 0; i <= último; ++i)
-            json.Texto(NomeDaCélula("Coef", i));
-        for (std::size_t i = 0; i < último; ++i)
-            json.Texto(NomeDaCélula("Seg", i));
-        for (std::size_t i = 0; i <= último; ++i)
-            json.Texto(NomeDaCélula("Ter", i));
-    }
+    for (const ruffini::CélulaVisível& c : vista.células)
+        json.Texto(ruffini::NomeDaCélula(c.fila, c.índice));
     json.FecharLista();
+    EscreverFilas(json, vista);
     json.Texto("div", d.Div.value_or(""));
     // The window draws the quotient only with the table.
-    EscreverPolinómio(json, "quociente", d.tabelaVisível ? d.Resultado.value_or("") : "");
-    json.Texto("resto", d.tabelaVisível ? d.resto : "");
-    const display::QuadroRuffini quadro = Quadro(d, último);
-    json.Texto("quadro_texto", d.tabelaVisível ? display::QuadroEmTexto(quadro) : "");
-    json.Texto("quadro_html", d.tabelaVisível ? display::QuadroEmHtml(quadro) : "");
-    json.Texto("quadro_latex", d.tabelaVisível ? display::QuadroEmLaTeX(quadro) : "");
+    EscreverPolinómio(json, "quociente", vista.quadro.quociente);
+    json.Texto("resto", vista.quadro.resto);
+    json.Texto("quadro_texto", vista.texto);
+    json.Texto("quadro_html", vista.html);
+    json.Texto("quadro_latex", vista.latex);
 }
 
 } // namespace
@@ -185,6 +177,15 @@ std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor)
     else
         json.Nulo("foco");
     EscreverTabela(json, d);
+    json.FecharObjecto();
+    return json.Resultado();
+}
+
+std::string FalarEmJson(std::string_view texto, std::string_view elevado)
+{
+    EscritorJson json;
+    json.AbrirObjecto();
+    json.Texto("fala", display::FalarPolinómio(texto, elevado));
     json.FecharObjecto();
     return json.Resultado();
 }

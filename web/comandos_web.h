@@ -28,7 +28,13 @@
 // Ter), "div", "resto", the quotient as "quociente" with the same four
 // companions as "resultado" ("quociente_texto" and so on), and the whole
 // table's "quadro_texto", "quadro_html" and "quadro_latex". Without the
-// table "quociente", "resto" and the three table texts are empty.
+// table "quociente", "resto" and the three table texts are empty. "filas"
+// holds the shown cells as three rows (top, middle, bottom), each a list
+// over the columns of {"celula", "texto"}, null where no cell stands; it
+// is empty without the table.
+//
+// The spoken answer is {"fala": the drawn text in words}, with the given
+// words, in the user's language, before each raise.
 namespace vendrix::web {
 
 [[nodiscard]] std::string SimplificarEmJson(std::string_view polinómio);
@@ -36,5 +42,6 @@ namespace vendrix::web {
 [[nodiscard]] std::string SubtrairEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string MultiplicarEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor);
+[[nodiscard]] std::string FalarEmJson(std::string_view texto, std::string_view elevado);
 
 } // namespace vendrix::web

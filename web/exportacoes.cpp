@@ -58,4 +58,9 @@ extern "C" {
     return Responder(vendrix::web::RuffiniEmJson(dividendo, divisor));
 }
 
+[[clang::export_name("vendrix_falar")]] const char* vendrix_falar(const char* texto, const char* elevado)
+{
+    return Responder(vendrix::web::FalarEmJson(texto, elevado));
+}
+
 } // extern "C"

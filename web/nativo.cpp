@@ -30,6 +30,8 @@ int main()
             std::cout << MultiplicarEmJson(a, b) << '\n';
         else if (comando == "ruffini")
             std::cout << RuffiniEmJson(a, b) << '\n';
+        else if (comando == "falar")
+            std::cout << FalarEmJson(a, b) << '\n';
         else
             return 2;
     }

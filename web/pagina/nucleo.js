@@ -38,4 +38,5 @@ export class Nucleo {
   subtrair(p1, p2) { return this.#chamar(this.exp.vendrix_subtrair, p1, p2); }
   multiplicar(p1, p2) { return this.#chamar(this.exp.vendrix_multiplicar, p1, p2); }
   ruffini(dividendo, divisor) { return this.#chamar(this.exp.vendrix_ruffini, dividendo, divisor); }
+  falar(texto, elevado) { return this.#chamar(this.exp.vendrix_falar, texto, elevado); }
 }

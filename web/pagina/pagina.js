@@ -10,7 +10,6 @@ const $ = (id) => document.getElementById(id);
 let nucleo = null;
 let ocupado = false; // a command runs until its last message is closed
 const copias = {}; // the copy texts of each shown result, by area
-const textosDasCelulas = new Map(); // a cell keeps its text while hidden, as in the window
 
 async function carregarNucleo() {
   const wasi = new WASI([], [], []);
@@ -63,9 +62,9 @@ async function mostrarMensagens(mensagens) {
   for (const m of mensagens) await mostrarMensagem(m);
 }
 
-// The core speaks a polynomial in Portuguese numbers and signs, and words
-// only before a raised exponent.
-const fala = (texto) => texto.replaceAll("elevado a", t("elevado a"));
+// The core speaks a drawn text in numbers and signs, and words only before
+// a raised exponent: those it is given in the user's language.
+const fala = (texto) => nucleo.falar(texto, t("elevado a")).fala;
 
 // Announced once, even when the same words come again.
 function anunciar(texto) {
@@ -148,7 +147,7 @@ function simplificar(k) {
   return async () => {
     await mostrarMensagens(r.mensagens);
     desenhar($(`simplificado${k}`), r, "resultado");
-    anunciar(preencher(t("Polinómio %1 simplificado: %2"), k, fala(r.resultado_fala)));
+    anunciar(preencher(t("Polinómio %1 simplificado: %2"), k, fala(r.resultado)));
   };
 }
 
@@ -158,7 +157,7 @@ function operacao(nome) {
     await mostrarMensagens(r.mensagens);
     desenhar($("resultado"), r, "resultado");
     traduzir($("resultado-titulo"), "texto", r.titulo);
-    anunciar(`${t(r.titulo)}: ${fala(r.resultado_fala)}`);
+    anunciar(`${t(r.titulo)}: ${fala(r.resultado)}`);
   };
 }
 
@@ -172,23 +171,19 @@ function apagarRuffini() {
   guardarCopias("quadro", null);
 }
 
-function celula(nome) {
+// A shown cell, or an empty place where the core puts none.
+function celula(c) {
   const td = document.createElement("td");
-  if (nome) {
-    td.dataset.celula = nome;
-    td.textContent = textosDasCelulas.get(nome) ?? "";
+  if (c) {
+    td.dataset.celula = c.celula;
+    td.textContent = c.texto;
   }
   return td;
 }
 
 function mostrarTabela(r) {
-  const visiveis = new Set(r.visiveis);
-  const colunas = r.visiveis.filter((n) => n.startsWith("Coef(")).length;
   const filas = $("tabela-ruffini").tBodies[0].rows;
-  for (let i = 0; i < colunas; i++) filas[0].append(celula(`Coef(${i})`));
-  filas[1].append(celula(null)); // under Coef(0): nothing to multiply yet
-  for (let i = 0; i + 1 < colunas; i++) filas[1].append(celula(visiveis.has(`Seg(${i})`) ? `Seg(${i})` : null));
-  for (let i = 0; i < colunas; i++) filas[2].append(celula(`Ter(${i})`));
+  r.filas.forEach((fila, k) => filas[k].append(...fila.map(celula)));
   $("tabela-ruffini").classList.add("mostrada");
   $("div").textContent = r.div;
   desenhar($("quociente"), r, "quociente");
@@ -199,12 +194,11 @@ function mostrarTabela(r) {
 function ruffini() {
   apagarRuffini();
   const r = nucleo.ruffini($("polinomio1").value, $("polinomio2").value);
-  for (const [nome, texto] of Object.entries(r.celulas)) textosDasCelulas.set(nome, texto);
   return async () => {
     await mostrarMensagens(r.mensagens);
     if (r.tabela) {
       mostrarTabela(r);
-      anunciar(`Q(x) = ${fala(r.quociente_fala)}; R = ${r.resto}`);
+      anunciar(`Q(x) = ${fala(r.quociente)}; R = ${r.resto}`);
     }
     if (r.foco) $(r.foco === "polinomio1" ? "polinomio1" : "polinomio2").focus();
   };

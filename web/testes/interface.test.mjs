@@ -44,7 +44,7 @@ for (const [i, c] of casos.entries()) {
     assert.deepEqual(obtida, esperadas[i]);
     // The page shows a message in another language from its template: the
     // template filled in must be the Portuguese text, word for word.
-    for (const m of obtida.mensagens) {
+    for (const m of obtida.mensagens ?? []) {
       assert.ok(Number.isInteger(m.codigo) && m.codigo > 0, JSON.stringify(m));
       assert.equal(m.modelo.replace("%1", () => m.simbolo), m.texto);
     }
