@@ -57,7 +57,7 @@ void EscritorJson::Abrir(std::string_view chave, char abertura)
     primeiro = true;
 }
 
-void EscritorJson::Fechar(char abertura, char fecho)
+void EscritorJson::Fechar([[maybe_unused]] char abertura, char fecho)
 {
     assert(!abertos.empty() && abertos.back() == abertura);
     if (!abertos.empty())
