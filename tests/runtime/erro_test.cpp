@@ -18,10 +18,15 @@ struct Linha
 constexpr Linha Textos[] = {
     {Código::Nenhum, "", ""},
     {Código::ArgumentoInválido, "", "Argumento inválido."},
-    {Código::Transbordo, "", "Excesso de capacidade: o número é demasiado grande."},
-    {Código::ÍndiceForaDoIntervalo, "", "Índice fora do intervalo: falta um termo."},
+    {Código::Transbordo,
+     "x^40000",
+     "O termo «x^40000» vai além do que a calculadora consegue guardar: use números mais pequenos ou menos "
+     "termos."},
+    {Código::ÍndiceForaDoIntervalo, "+", "Falta um termo depois do último sinal."},
     {Código::DivisãoPorZero, "", "Divisão por zero."},
-    {Código::TipoIncompatível, "", "Tipo incompatível: o texto não é um número."},
+    {Código::TipoIncompatível,
+     "3x3",
+     "O termo «3x3» não se lê: escreva um número, x e ^ com um expoente inteiro, como em 3x^2."},
     {Código::ParêntesesIncorrectos, "", "Número de parênteses incorrecto."},
     {Código::FunçãoNãoDefinida, "foo(", "Função não definida: foo()"},
     {Código::VariávelNãoDefinida, "y", "Variável não definida: y"},
