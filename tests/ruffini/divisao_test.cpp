@@ -67,7 +67,9 @@ constexpr Caso Casos[] = {
     {"quociente_dividido_por_a", "x^2+5x+6", "2x+4", Nenhuma, "-2: 1|5|6;-2|-6;1|3|0 = 1/2x+3/2 r 0"},
     {"divisor_negativo", "x^2+5x+6", "-x-2", Nenhuma, "-2: 1|5|6;-2|-6;1|3|0 = -x-3 r 0"},
     {"grau_um", "x+1", "x-2", Nenhuma, "2: 1|1;2;1|3 = 1 r 3"},
-    {"graus_em_falta", "x^3-1", "x-1", Nenhuma, "1: 1|0|0|-1;1|1|1;1|1|1|0 = x^2+x+1 r 0"},
+    // Typed texts are prepared first: x³-1 was x-1, +x^2-1 a failure of Simplificar.
+    {"graus_em_falta_sobrescrito", "x³-1", "x-1", Nenhuma, "1: 1|0|0|-1;1|1|1;1|1|1|0 = x^2+x+1 r 0"},
+    {"mais_inicial", "+x^2-1", "x+1", Nenhuma, "-1: 1|0|-1;-1|1;1|-1|0 = x-1 r 0"},
     {"grau_nove",
      "x^9-1",
      "x-1",
@@ -95,6 +97,10 @@ constexpr Caso Casos[] = {
     {"divisor_com_barra", "x^2+1", "x/2", Divisor, DivisorInválido},
     {"divisor_com_ponto", "x^2+1", "0.5x+1", Divisor, DivisorInválido},
     {"divisor_com_virgula", "x^2+1", "1,5x", Divisor, DivisorInválido},
+    // A comparison was evaluated as one (x+2=0 gave the root -20), x²+1 read as x+1.
+    {"divisor_com_igual", "x^2-1", "x+2=0", Divisor, DivisorInválido},
+    {"divisor_com_maior", "x^2-1", "x>1", Divisor, DivisorInválido},
+    {"divisor_sobrescrito", "x^2-1", "x²+1", Divisor, DivisorInválido},
     {"dividendo_nulo", "x-x", "x-2", Nenhuma, NãoÉPolinómio},
     {"dividendo_constante", "x^2-x^2+3", "x-2", Nenhuma, NãoÉPolinómio},
     {"grau_dez_antes_do_divisor", "x^10+1", "5", Nenhuma, GrauAcimaDeNove},
@@ -240,9 +246,11 @@ TEST(DividirTeste, CopiasGrauERelatos)
     EXPECT_EQ(Dividir("x^10+1", "x-2", SementeFixa).GrauDividendo, 10);
     EXPECT_EQ(Dividir("5", "x-2", SementeFixa).GrauDividendo, std::nullopt);
     EXPECT_EQ(Dividir("x^2", "x/2", SementeFixa).Polinómio1A, std::nullopt);
-    const Divisão falha = Dividir("+x^2+1", "x-2", SementeFixa);
+    const Divisão preparada = Dividir("x² - 1", "−x + 2", SementeFixa);
+    EXPECT_EQ(std::tie(preparada.Polinómio1A, preparada.Polinómio2A), std::tuple("x^2-1", "0-x + 2"));
+    const Divisão falha = Dividir("x^2+", "x-2", SementeFixa);
     const Relato simplificar{
-        runtime::Título::Erro2, runtime::Falhar(ÍndiceForaDoIntervalo), runtime::Ícone::Crítico};
+        runtime::Título::Erro2, runtime::Falhar(ÍndiceForaDoIntervalo, {}, "+"), runtime::Ícone::Crítico};
     EXPECT_EQ(falha.relatos, (std::vector{simplificar, Recusa(NãoÉPolinómio)}));
     EXPECT_EQ(std::tie(falha.Text3, falha.foco), std::tuple("", Nenhuma));
     ASSERT_NE(falha.Recusa(), nullptr);
