@@ -159,7 +159,14 @@ constexpr Caso Casos[] = {
      Nenhuma,
      "99999: 1|0|0|0;99999|9999800001|999970000299999;1|99999|9999800001|999970000299999 = "
      "x^2+99999x+9999800001 r 999970000299999"},
-    {"coeficiente_alem_de_32_bits", "3000000000x^2+1", "x", Nenhuma, "0: 3E09|0|1;0|0;3E09|0|1 = 3E09x r 1"},
+    // A dividend's coefficient of eight digits or more was divided as Simplificar rounded it to seven.
+    {"coeficiente_de_oito_algarismos", "12345678x^2-1", "x-1", Nenhuma, ValoresGrandes},
+    {"constante_de_oito_algarismos", "x^2+12345678", "x-1", Nenhuma, ValoresGrandes},
+    {"coeficiente_de_sete_algarismos",
+     "9999999x^2-1",
+     "x-1",
+     Nenhuma,
+     "1: 9999999|0|-1;9999999|9999999;9999999|9999999|9999998 = 9999999x+9999999 r 9999998"},
     {"produto_de_10_15", "x^3-1", "x-100000", Nenhuma, ValoresGrandes},
     {"alem_de_10_15", "x^9+1", "x-999", Nenhuma, ValoresGrandes},
     {"quociente_por_a_alem_de_32_bits", "43x^9-8", "2x+24", Nenhuma, ValoresGrandes},
@@ -263,10 +270,12 @@ TEST(DividirTeste, CopiasGrauERelatos)
 TEST(TabelaTeste, QuocienteSemZerosECoeficientesComoEscritos)
 {
     EXPECT_EQ(TextoDoQuociente(std::vector<EntradaDoQuociente>{"1", 0.0, "0/2"}), "x^2");
-    const std::string_view termos[] = {"-x^4", "+2.5x^3", "-1.234568E+07x^2", "+x", "+1.5E+10", ""};
+    const std::string_view termos[] = {"-x^4", "+2.5x^3", "-9999999x^2", "+x", "+1.5E+06", ""};
     ASSERT_EQ(LerGrauDoDividendo(termos).Valor(), 4);
     EXPECT_EQ(LerCoeficientes(termos, 4).Valor(),
-              (std::vector<std::string>{"-1", "2.5", "-1.234568E07", "1", "1.5E+10"}));
+              (std::vector<std::string>{"-1", "2.5", "-9999999", "1", "1500000"}));
+    const std::string_view arredondados[] = {"-1.234568E+07x", "+1"};
+    EXPECT_FALSE(LerCoeficientes(arredondados, 1).Ok());
 }
 
 } // namespace
