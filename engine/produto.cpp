@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -112,15 +111,9 @@ std::optional<PolinómioLido> LerPrimeiro(std::string_view primeiro, std::string
     return PolinómioLido(segundo.empty() ? std::string_view{} : SemBrancosNoFim(primeiro));
 }
 
-// The failure names the first monomial past the limit.
 runtime::Relatado<std::string> DemasiadosMonómios(std::string_view segundo)
 {
-    Termos monómios(segundo);
-    for (std::size_t i = 0; i < LimiteDeTermos; ++i)
-        std::ignore = monómios.Próximo();
-    return {{},
-            {RelatoDeFalha(TítuloMultiplicarPolinómios,
-                           FalhaNoTermo(Código::Transbordo, monómios.Próximo().value_or("")))}};
+    return {{}, {RelatoDeFalha(TítuloMultiplicarPolinómios, TermosAMais(segundo))}};
 }
 
 } // namespace

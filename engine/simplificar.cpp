@@ -6,7 +6,6 @@
 #include "runtime/numeros_rapidos.h"
 
 #include <cstdint>
-#include <tuple>
 #include <vector>
 
 namespace vendrix::engine {
@@ -37,15 +36,6 @@ Resultado<std::vector<Grau>> LerGraus(std::string_view texto)
         graus.push_back({grau.Valor(), *termo});
     }
     return graus;
-}
-
-// The first term that does not fit, which the failure names.
-runtime::Erro TermosAMais(std::string_view texto)
-{
-    Termos termos(texto);
-    for (std::size_t i = 0; i < LimiteDeTermos; ++i)
-        std::ignore = termos.Próximo();
-    return FalhaNoTermo(Código::Transbordo, termos.Próximo().value_or(""));
 }
 
 // Adds every coefficient into the entry of its degree. The table is sized

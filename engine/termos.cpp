@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace vendrix::engine {
 
@@ -123,6 +124,14 @@ std::optional<std::string_view> Termos::Próximo() noexcept
     else
         resto.remove_prefix(branco + 1);
     return termo;
+}
+
+runtime::Erro TermosAMais(std::string_view texto)
+{
+    Termos termos(texto);
+    for (std::size_t i = 0; i < LimiteDeTermos; ++i)
+        std::ignore = termos.Próximo();
+    return FalhaNoTermo(Código::Transbordo, termos.Próximo().value_or(""));
 }
 
 std::string Juntar(std::initializer_list<std::string_view> partes)

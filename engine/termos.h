@@ -62,6 +62,10 @@ inline constexpr std::size_t LimiteDeTermos = 32767;
 // text), counted without cutting.
 [[nodiscard]] std::size_t ContarTermos(std::string_view texto) noexcept;
 
+// The overflow of a text with more terms than the limit, which names the
+// first term past it.
+[[nodiscard]] runtime::Erro TermosAMais(std::string_view texto);
+
 // The terms of a separated text one after another, without a list of them:
 // a text of a megabyte of blanks must not cost sixteen megabytes of views.
 class Termos
