@@ -36,7 +36,7 @@ Resultado<float> LerGrau(std::string_view termo)
     // "x^2x^3" would otherwise be read as something the student did not write.
     if (depois.front() != '^' || depois.find('x') != std::string_view::npos)
         return FalhaNoTermo(Código::TipoIncompatível, termo);
-    const Resultado<float> grau = runtime::TextoParaSimplesDepressa(depois.substr(1));
+    Resultado<float> grau = runtime::TextoParaSimplesDepressa(depois.substr(1));
     if (!grau.Ok())
         return FalhaNoTermo(grau.Falha().código, termo);
     if (std::trunc(grau.Valor()) != grau.Valor()) // NaN too
@@ -56,7 +56,7 @@ Resultado<float> LerCoeficiente(std::string_view termo)
         return 1.0f;
     if (zero == "-")
         return -1.0f;
-    const Resultado<float> coeficiente = runtime::TextoParaSimplesDepressa(zero);
+    Resultado<float> coeficiente = runtime::TextoParaSimplesDepressa(zero);
     if (!coeficiente.Ok())
         return FalhaNoTermo(coeficiente.Falha().código, termo);
     return coeficiente;

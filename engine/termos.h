@@ -38,7 +38,7 @@ struct Termo
     return termo.find('x') != std::string_view::npos;
 }
 
-// A failure of one term, which the description names: the term as written,
+// A failure of one term, which the box's text names: the term as written,
 // less the "+" that joins it to the one before.
 [[nodiscard]] runtime::Erro FalhaNoTermo(runtime::Código código, std::string_view termo);
 
