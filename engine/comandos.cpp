@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/comandos.h"
 
+#include "engine/preparar.h"
 #include "engine/produto.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
@@ -15,31 +16,12 @@ namespace vendrix::engine {
 
 namespace {
 
-// The second polynomial of a sum or a difference is joined after the first
-// with a sign of the command's own. A "+" the user typed in front of it
-// ("+x", "+-x", "+ -x") only says that what follows is added as written;
-// joined as it stands it would leave a sign alone between two others, and a
-// lone sign reads as 1. So the blanks in front, one "+" and the blanks after
-// it go, and the rest is read as typed.
-std::string_view SemMaisInicial(std::string_view texto) noexcept
+// A polynomial of the sum, difference or product that comes to nothing once
+// prepared is 0, so that the join never leaves a sign without a term.
+std::string PreparadoOuZero(std::string_view texto)
 {
-    const auto semBrancos = [](std::string_view t) {
-        const std::size_t primeiro = t.find_first_not_of(' ');
-        return primeiro == std::string_view::npos ? std::string_view{} : t.substr(primeiro);
-    };
-    texto = semBrancos(texto);
-    return texto.starts_with('+') ? semBrancos(texto.substr(1)) : texto;
-}
-
-// After the "+" in front is gone, an empty second polynomial, or a second
-// "+" ("++x"), would still leave a lone sign at the join; a "0" in front
-// keeps every sign next to a term. A leading "-" has had the leading-minus
-// guard already.
-std::string GuardaDoSegundo(std::string_view texto)
-{
-    if (texto.empty() || texto.front() == '+')
-        return Juntar({"0", texto});
-    return std::string(texto);
+    std::string preparado = PrepararPolinómio(texto);
+    return preparado.empty() ? "0" : preparado;
 }
 
 // Every sign flipped at once, with no stand-in character that typed text
@@ -113,8 +95,8 @@ std::string_view LegendaDaOperação(Operação operação) noexcept
 Comando Somar(std::string_view polinómio1, std::string_view polinómio2)
 {
     Comando c;
-    c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
-    c.Polinómio2A = Juntar({" +", SepararTermos(GuardaDoSegundo(GuardaDoMenos(SemMaisInicial(polinómio2))))});
+    c.Polinómio1A = SepararTermos(GuardaDoMenos(PreparadoOuZero(polinómio1)));
+    c.Polinómio2A = Juntar({" +", SepararTermos(GuardaDoMenos(PreparadoOuZero(polinómio2)))});
     c.Text3 = c.Polinómio1A + c.Polinómio2A;
     Terminar(c, Simplificar(*c.Text3), Operação::Soma);
     return c;
@@ -123,8 +105,8 @@ Comando Somar(std::string_view polinómio1, std::string_view polinómio2)
 Comando Subtrair(std::string_view polinómio1, std::string_view polinómio2)
 {
     Comando c;
-    c.Polinómio1A = GuardaDoMenos(polinómio1);
-    c.Polinómio2A = GuardaDoSegundo(GuardaDoMenos(SemMaisInicial(polinómio2)));
+    c.Polinómio1A = GuardaDoMenos(PreparadoOuZero(polinómio1));
+    c.Polinómio2A = GuardaDoMenos(PreparadoOuZero(polinómio2));
     c.Text2 = Juntar({"+", c.Polinómio2A});
     std::string juntado = Juntar({c.Polinómio1A, "+", TrocarSinais(*c.Text2)});
     juntado = runtime::Substituir(juntado, "-+", "-");
@@ -138,8 +120,8 @@ Comando Subtrair(std::string_view polinómio1, std::string_view polinómio2)
 Comando Multiplicar(std::string_view polinómio1, std::string_view polinómio2)
 {
     Comando c;
-    c.Polinómio1A = SepararTermos(GuardaDoMenos(polinómio1));
-    c.Polinómio2A = SepararTermos(GuardaDoMenos(polinómio2));
+    c.Polinómio1A = SepararTermos(GuardaDoMenos(PreparadoOuZero(polinómio1)));
+    c.Polinómio2A = SepararTermos(GuardaDoMenos(PreparadoOuZero(polinómio2)));
     runtime::Relatado<std::string> r = MultiplicarPolinómios(c.Polinómio1A, c.Polinómio2A);
     r.relatos = ResumirFalhasDosMonómios(std::move(r.relatos));
     Terminar(c, std::move(r), Operação::Multiplicação);
@@ -149,7 +131,7 @@ Comando Multiplicar(std::string_view polinómio1, std::string_view polinómio2)
 Simplificação SimplificarPolinómio(std::string_view polinómio)
 {
     Simplificação s;
-    s.cópia = SepararTermos(GuardaDoMenos(polinómio));
+    s.cópia = SepararTermos(GuardaDoMenos(PrepararPolinómio(polinómio)));
     runtime::Relatado<std::string> r = Simplificar(s.cópia);
     s.Resultado = Compactar(r.valor);
     s.relatos = std::move(r.relatos);

@@ -94,7 +94,7 @@ std::size_t PrimeiroQueFalha(const auto& recordes, Predicado falha)
 
 } // namespace
 
-Previsão PolinómioLido::Prever(const Termo& monómio) const
+Previsão PolinómioLido::Prever(const Termo& monómio, std::string_view texto) const
 {
     const std::size_t produto = PrimeiroQueFalha(
         maioresCoeficientes, [&](float t) { return !MultiplicarCoeficientes(monómio.coeficiente, t).Ok(); });
@@ -116,8 +116,8 @@ Previsão PolinómioLido::Prever(const Termo& monómio) const
 
     const Candidato candidatos[] = {
         {paragem, paragemNoExpoente ? 2 : 0, falhaDaParagem},
-        {produto, 1, runtime::Falhar(Código::Transbordo)},
-        {expoente, 3, runtime::Falhar(Código::Transbordo)},
+        {produto, 1, FalhaNoTermo(Código::Transbordo, texto)},
+        {expoente, 3, FalhaNoTermo(Código::Transbordo, texto)},
     };
     const Candidato& primeiro = *std::ranges::min_element(
         candidatos, {}, [](const Candidato& c) { return std::tuple(c.índice, c.ordem); });
@@ -127,14 +127,28 @@ Previsão PolinómioLido::Prever(const Termo& monómio) const
 void PolinómioLido::Escrever(std::string& texto, const Termo& monómio, std::size_t peças) const
 {
     assert(peças <= termos.size());
-    for (std::size_t i = 0; i < peças; ++i) {
-        const Lido& termo = termos[i];
-        // Prever has checked that neither sum fails before the piece peças.
-        const float r = MultiplicarCoeficientes(monómio.coeficiente, termo.coeficiente).ValorOu(0.0f);
-        const float grau =
-            termo.expoente ? SomarExpoentes(*termo.expoente, monómio.grau).ValorOu(0.0f) : monómio.grau;
-        EscreverPeça(texto, r, grau, !termo.expoente);
-    }
+    for (std::size_t i = 0; i < peças; ++i)
+        EscreverUma(texto, monómio, i);
+}
+
+void PolinómioLido::EscreverUma(std::string& texto, const Termo& monómio, std::size_t i) const
+{
+    const Lido& termo = termos[i];
+    // Prever has checked that neither sum fails before the piece peças.
+    const float r = MultiplicarCoeficientes(monómio.coeficiente, termo.coeficiente).ValorOu(0.0f);
+    const float grau =
+        termo.expoente ? SomarExpoentes(*termo.expoente, monómio.grau).ValorOu(0.0f) : monómio.grau;
+    EscreverPeça(texto, r, grau, !termo.expoente);
+}
+
+std::optional<std::string> PolinómioLido::Peça(const Termo& monómio, std::size_t i) const
+{
+    if (i >= termos.size())
+        return std::nullopt;
+    std::string peça;
+    EscreverUma(peça, monómio, i);
+    peça.pop_back(); // its blank
+    return peça;
 }
 
 } // namespace vendrix::engine

@@ -58,13 +58,20 @@ public:
     // them; nothing otherwise.
     [[nodiscard]] std::optional<std::span<const Lido>> TodosLidos() const;
 
-    [[nodiscard]] Previsão Prever(const Termo& monómio) const;
+    // The failures name the term that fails, or else the monomial, written
+    // as texto.
+    [[nodiscard]] Previsão Prever(const Termo& monómio, std::string_view texto) const;
 
     // Appends the first peças pieces of the polynomial times monómio;
     // peças comes from Prever and is within the term limit.
     void Escrever(std::string& texto, const Termo& monómio, std::size_t peças) const;
 
+    // Piece i alone, without its blank, or nothing when term i is not kept.
+    [[nodiscard]] std::optional<std::string> Peça(const Termo& monómio, std::size_t i) const;
+
 private:
+    void EscreverUma(std::string& texto, const Termo& monómio, std::size_t i) const;
+
     struct Recorde
     {
         std::size_t índice;

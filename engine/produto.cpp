@@ -47,7 +47,7 @@ runtime::Relatado<std::string> MultiplicarMonómios(std::string_view polinómio,
             return falhar(t.Falha());
         const Resultado<float> r = MultiplicarCoeficientes(m.Valor().coeficiente, t.Valor());
         if (!r.Ok())
-            return falhar(r.Falha());
+            return falhar(FalhaNoTermo(r.Falha().código, monómio));
         float grau = m.Valor().grau;
         const bool semX = !TemX(*termo);
         if (!semX) {
@@ -56,7 +56,7 @@ runtime::Relatado<std::string> MultiplicarMonómios(std::string_view polinómio,
                 return falhar(e.Falha());
             const Resultado<float> soma = SomarExpoentes(e.Valor(), grau);
             if (!soma.Ok())
-                return falhar(soma.Falha());
+                return falhar(FalhaNoTermo(soma.Falha().código, monómio));
             grau = soma.Valor();
         }
         EscreverPeça(resultado, r.Valor(), grau, semX);
@@ -76,12 +76,15 @@ PorExtenso(const PolinómioLido& lido, std::string_view segundo, std::vector<run
     // counted instead of written and each monomial still shows its report.
     std::string juntado;
     std::size_t peças = 0;
+    std::string primeiraAMais; // the piece past the limit, which the failure names
     Termos monómios(segundo);
     while (const auto monómio = monómios.Próximo()) {
         const Resultado<Termo> m = LerTermo(*monómio);
-        const Previsão p = m.Ok() ? lido.Prever(m.Valor()) : Previsão{0, m.Falha()};
+        const Previsão p = m.Ok() ? lido.Prever(m.Valor(), *monómio) : Previsão{0, m.Falha()};
         if (peças + p.peças <= LimiteDeTermos && m.Ok())
             lido.Escrever(juntado, m.Valor(), p.peças);
+        else if (peças <= LimiteDeTermos && m.Ok())
+            primeiraAMais = lido.Peça(m.Valor(), LimiteDeTermos - peças).value_or(std::string(*monómio));
         if (p.falha)
             relatos.push_back(RelatoDeFalha(TítuloMultiplicarMonómios, *p.falha));
         peças = std::min(peças + p.peças, LimiteDeTermos + 1);
@@ -89,7 +92,7 @@ PorExtenso(const PolinómioLido& lido, std::string_view segundo, std::vector<run
             std::string().swap(juntado);
     }
     if (peças > LimiteDeTermos) {
-        relatos.push_back(RelatoDeFalha(TítuloSimplificar, Falhar(Código::Transbordo)));
+        relatos.push_back(RelatoDeFalha(TítuloSimplificar, FalhaNoTermo(Código::Transbordo, primeiraAMais)));
         return {{}, std::move(relatos)};
     }
     runtime::Relatado<std::string> simplificado = Simplificar(SemBrancosNoFim(juntado));
@@ -108,9 +111,9 @@ std::optional<PolinómioLido> LerPrimeiro(std::string_view primeiro, std::string
     return PolinómioLido(segundo.empty() ? std::string_view{} : SemBrancosNoFim(primeiro));
 }
 
-runtime::Relatado<std::string> DemasiadosMonómios()
+runtime::Relatado<std::string> DemasiadosMonómios(std::string_view segundo)
 {
-    return {{}, {RelatoDeFalha(TítuloMultiplicarPolinómios, Falhar(Código::Transbordo))}};
+    return {{}, {RelatoDeFalha(TítuloMultiplicarPolinómios, TermosAMais(segundo))}};
 }
 
 } // namespace
@@ -119,7 +122,7 @@ runtime::Relatado<std::string> MultiplicarPolinómios(std::string_view primeiro,
 {
     const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo);
     if (!lido)
-        return DemasiadosMonómios();
+        return DemasiadosMonómios(segundo);
     if (std::optional<std::string> produto = ProdutoDireto(*lido, segundo))
         return {*std::move(produto), {}};
     return PorExtenso(*lido, segundo, {});
@@ -129,7 +132,7 @@ runtime::Relatado<std::string> MultiplicarPolinómiosPorExtenso(std::string_view
                                                                std::string_view segundo)
 {
     const std::optional<PolinómioLido> lido = LerPrimeiro(primeiro, segundo);
-    return lido ? PorExtenso(*lido, segundo, {}) : DemasiadosMonómios();
+    return lido ? PorExtenso(*lido, segundo, {}) : DemasiadosMonómios(segundo);
 }
 
 Resultado<std::int16_t>

@@ -16,18 +16,24 @@ using runtime::Resultado;
 
 namespace {
 
+struct Grau
+{
+    float lido;
+    std::string_view termo;
+};
+
 // Every degree is read before any coefficient, so an unreadable exponent
 // anywhere is the failure reported. They are kept for the second pass.
-Resultado<std::vector<float>> LerGraus(std::string_view texto)
+Resultado<std::vector<Grau>> LerGraus(std::string_view texto)
 {
-    std::vector<float> graus;
+    std::vector<Grau> graus;
     graus.reserve(ContarTermos(texto));
     Termos termos(texto);
     while (const auto termo = termos.Próximo()) {
         const Resultado<float> grau = LerGrau(*termo);
         if (!grau.Ok())
             return grau.Falha();
-        graus.push_back(grau.Valor());
+        graus.push_back({grau.Valor(), *termo});
     }
     return graus;
 }
@@ -37,34 +43,33 @@ Resultado<std::vector<float>> LerGraus(std::string_view texto)
 Resultado<std::vector<float>> Coligir(std::string_view texto)
 {
     if (ContarTermos(texto) > LimiteDeTermos)
-        return Falhar(Código::Transbordo);
-    const Resultado<std::vector<float>> graus = LerGraus(texto);
+        return TermosAMais(texto);
+    const Resultado<std::vector<Grau>> graus = LerGraus(texto);
     if (!graus.Ok())
         return graus.Falha();
-    float maior = 0.0f;
-    for (const float grau : graus.Valor())
-        if (maior <= grau)
+    Grau maior{0.0f, {}}; // the table always has the entry for degree 0
+    for (const Grau& grau : graus.Valor())
+        if (maior.lido <= grau.lido)
             maior = grau;
-    const Resultado<std::int16_t> n = runtime::ParaInteiro16(maior);
+    const Resultado<std::int16_t> n = runtime::ParaInteiro16(maior.lido);
     if (!n.Ok())
-        return n.Falha();
+        return FalhaNoTermo(n.Falha().código, maior.termo);
     std::vector<float> tabela(static_cast<std::size_t>(n.Valor()) + 1, 0.0f);
-    Termos termos(texto);
-    for (const float grauLido : graus.Valor()) {
-        const Resultado<float> coeficiente = LerCoeficiente(*termos.Próximo());
+    for (const Grau& lido : graus.Valor()) {
+        const Resultado<float> coeficiente = LerCoeficiente(lido.termo);
         if (!coeficiente.Ok())
             return coeficiente.Falha();
-        const Resultado<std::int16_t> grau = runtime::ParaInteiro16(grauLido);
+        const Resultado<std::int16_t> grau = runtime::ParaInteiro16(lido.lido);
         if (!grau.Ok())
-            return grau.Falha();
+            return FalhaNoTermo(grau.Falha().código, lido.termo);
         // Only a direct caller can hand in a negative exponent ("x^-2");
         // typed text separates it into two terms.
         if (grau.Valor() < 0)
-            return Falhar(Código::ÍndiceForaDoIntervalo);
+            return FalhaNoTermo(Código::ÍndiceForaDoIntervalo, lido.termo);
         float& entrada = tabela[static_cast<std::size_t>(grau.Valor())];
         const Resultado<float> soma = runtime::ParaSimples(double{entrada} + double{coeficiente.Valor()});
         if (!soma.Ok())
-            return soma.Falha();
+            return FalhaNoTermo(soma.Falha().código, lido.termo);
         entrada = soma.Valor();
     }
     return tabela;

@@ -5,6 +5,8 @@
 #include "runtime/textos.h"
 
 #include <algorithm>
+#include <cmath>
+#include <tuple>
 
 namespace vendrix::engine {
 
@@ -12,52 +14,52 @@ using runtime::Código;
 using runtime::Falhar;
 using runtime::Resultado;
 
-namespace {
-
-// Only pieces 0 and 1 of a term cut at every "x" are ever read, so the cut
-// stops at the second "x": a term of a megabyte of x's costs no list.
-struct Pedaços
+runtime::Erro FalhaNoTermo(Código código, std::string_view termo)
 {
-    std::string_view zero;
-    std::optional<std::string_view> um; // absent when the term has no x
-};
-
-std::optional<Pedaços> Cortar(std::string_view termo) noexcept
-{
-    if (termo.empty())
-        return std::nullopt; // the empty term has no pieces at all
-    const std::size_t x = termo.find('x');
-    if (x == std::string_view::npos)
-        return Pedaços{termo, std::nullopt};
-    const std::string_view depois = termo.substr(x + 1);
-    return Pedaços{termo.substr(0, x), depois.substr(0, depois.find('x'))};
+    // The "+" that joins a term to the one before is not what the student typed as the term.
+    if (termo.size() > 1 && termo.front() == '+')
+        termo.remove_prefix(1);
+    return Falhar(código, {}, std::string(termo));
 }
-
-} // namespace
 
 Resultado<float> LerGrau(std::string_view termo)
 {
-    const std::optional<Pedaços> pedaços = Cortar(termo);
+    const std::size_t x = termo.find('x');
     // The empty term has degree 0: its failure belongs to the coefficient,
     // which is read after every degree of the text.
-    if (!pedaços || !pedaços->um)
+    if (x == std::string_view::npos)
         return 0.0f;
-    const std::size_t circunflexo = pedaços->um->find('^');
-    if (circunflexo == std::string_view::npos)
+    const std::string_view depois = termo.substr(x + 1);
+    if (depois.empty())
         return 1.0f;
-    return runtime::TextoParaSimplesDepressa(pedaços->um->substr(circunflexo + 1));
+    // Only "^" and a whole exponent may follow the x: "3x3", "x2^5" and
+    // "x^2x^3" would otherwise be read as something the student did not write.
+    if (depois.front() != '^' || depois.find('x') != std::string_view::npos)
+        return FalhaNoTermo(Código::TipoIncompatível, termo);
+    Resultado<float> grau = runtime::TextoParaSimplesDepressa(depois.substr(1));
+    if (!grau.Ok())
+        return FalhaNoTermo(grau.Falha().código, termo);
+    if (std::trunc(grau.Valor()) != grau.Valor()) // NaN too
+        return FalhaNoTermo(Código::TipoIncompatível, termo);
+    return grau;
 }
 
 Resultado<float> LerCoeficiente(std::string_view termo)
 {
-    const std::optional<Pedaços> pedaços = Cortar(termo);
-    if (!pedaços)
+    if (termo.empty())
         return Falhar(Código::ÍndiceForaDoIntervalo);
-    if (pedaços->zero.empty() || pedaços->zero == "+")
+    // A sign alone is a term that is missing, not 1 or -1.
+    if (termo == "+" || termo == "-")
+        return FalhaNoTermo(Código::ÍndiceForaDoIntervalo, termo);
+    const std::string_view zero = termo.substr(0, termo.find('x'));
+    if (zero.empty() || zero == "+")
         return 1.0f;
-    if (pedaços->zero == "-")
+    if (zero == "-")
         return -1.0f;
-    return runtime::TextoParaSimplesDepressa(pedaços->zero);
+    Resultado<float> coeficiente = runtime::TextoParaSimplesDepressa(zero);
+    if (!coeficiente.Ok())
+        return FalhaNoTermo(coeficiente.Falha().código, termo);
+    return coeficiente;
 }
 
 Resultado<Termo> LerTermo(std::string_view termo)
@@ -122,6 +124,14 @@ std::optional<std::string_view> Termos::Próximo() noexcept
     else
         resto.remove_prefix(branco + 1);
     return termo;
+}
+
+runtime::Erro TermosAMais(std::string_view texto)
+{
+    Termos termos(texto);
+    for (std::size_t i = 0; i < LimiteDeTermos; ++i)
+        std::ignore = termos.Próximo();
+    return FalhaNoTermo(Código::Transbordo, termos.Próximo().value_or(""));
 }
 
 std::string Juntar(std::initializer_list<std::string_view> partes)

@@ -23,11 +23,13 @@ struct Termo
     bool operator==(const Termo&) const = default;
 };
 
-// The degree of a term: 0 without an "x", 1 without a "^" after the first
-// "x", otherwise the number after that "^".
+// The degree of a term: 0 without an "x", 1 when nothing follows the "x",
+// otherwise the whole number after "x^". Anything else after the "x", a
+// second "x" or an exponent that is not whole does not read.
 [[nodiscard]] runtime::Resultado<float> LerGrau(std::string_view termo);
 
-// The coefficient: what stands before the first "x" ("" and "+" are 1, "-" is -1).
+// The coefficient: what stands before the first "x" ("" and "+" are 1, "-" is
+// -1). The empty term and a sign alone do not read: a term is missing.
 [[nodiscard]] runtime::Resultado<float> LerCoeficiente(std::string_view termo);
 
 // Whether the term has an "x" at all, which decides how its degree is written.
@@ -35,6 +37,10 @@ struct Termo
 {
     return termo.find('x') != std::string_view::npos;
 }
+
+// A failure of one term, which the box's text names: the term as written,
+// less the "+" that joins it to the one before.
+[[nodiscard]] runtime::Erro FalhaNoTermo(runtime::Código código, std::string_view termo);
 
 // Coefficient first, then degree.
 [[nodiscard]] runtime::Resultado<Termo> LerTermo(std::string_view termo);
@@ -55,6 +61,10 @@ inline constexpr std::size_t LimiteDeTermos = 32767;
 // How many terms cutting texto at every blank gives (none for the empty
 // text), counted without cutting.
 [[nodiscard]] std::size_t ContarTermos(std::string_view texto) noexcept;
+
+// The overflow of a text with more terms than the limit, which names the
+// first term past it.
+[[nodiscard]] runtime::Erro TermosAMais(std::string_view texto);
 
 // The terms of a separated text one after another, without a list of them:
 // a text of a megabyte of blanks must not cost sixteen megabytes of views.

@@ -4,6 +4,7 @@
 #include "runtime/numeros.h"
 #include "runtime/textos.h"
 
+#include <cmath>
 #include <cstddef>
 
 namespace vendrix::ruffini {
@@ -38,6 +39,20 @@ struct Célula
     std::string texto;
 };
 
+// Simplificar writes a coefficient of 10^7 or more with seven significant
+// digits: a table computed from it would look exact and be wrong.
+constexpr double MaiorCoeficiente = 1e7;
+
+Resultado<Célula> Exacta(Célula célula)
+{
+    const auto valor = runtime::TextoParaNúmero(célula.texto);
+    if (!valor.Ok())
+        return valor.Falha();
+    if (!(std::fabs(valor.Valor()) < MaiorCoeficiente))
+        return Falhar(Código::Transbordo);
+    return célula;
+}
+
 Resultado<Célula> LerTermo(std::string_view termo, std::int16_t grau)
 {
     const std::size_t circunflexo = runtime::Posição(termo, "^");
@@ -45,19 +60,19 @@ Resultado<Célula> LerTermo(std::string_view termo, std::int16_t grau)
         const auto constante = runtime::TextoParaSimples(termo);
         if (!constante.Ok())
             return constante.Falha();
-        return Célula{static_cast<std::size_t>(grau), runtime::TextoDeSimples(constante.Valor())};
+        return Exacta({static_cast<std::size_t>(grau), runtime::TextoDeSimples(constante.Valor())});
     }
     if (circunflexo == 0)
-        return Célula{static_cast<std::size_t>(grau) - 1,
-                      CoeficienteEscrito(runtime::Substituir(termo, "x", ""))};
+        return Exacta(
+            {static_cast<std::size_t>(grau) - 1, CoeficienteEscrito(runtime::Substituir(termo, "x", ""))});
     const auto expoente = LerExpoente(termo.substr(circunflexo));
     if (!expoente.Ok())
         return expoente.Falha();
     // The coefficient is what stands before the "x^".
     if (circunflexo < 2 || expoente.Valor() < 0 || expoente.Valor() > grau)
         return Falhar(Código::ÍndiceForaDoIntervalo);
-    return Célula{static_cast<std::size_t>(grau - expoente.Valor()),
-                  CoeficienteEscrito(termo.substr(0, circunflexo - 2))};
+    return Exacta({static_cast<std::size_t>(grau - expoente.Valor()),
+                   CoeficienteEscrito(termo.substr(0, circunflexo - 2))});
 }
 
 } // namespace

@@ -22,7 +22,8 @@ namespace vendrix::ruffini {
 // Coef(0) … Coef(grau): the coefficient of x^(grau - k) in Coef(k), "0" for
 // a missing degree. The x-coefficients are copied as the simplified form
 // writes them, less their "+"; the constant term passes through single
-// precision. Fails when a term cannot be placed.
+// precision. Fails when a term cannot be placed, or when a coefficient
+// of 10^7 or more in magnitude was written rounded.
 [[nodiscard]] runtime::Resultado<std::vector<std::string>>
 LerCoeficientes(std::span<const std::string_view> termos, std::int16_t grau);
 

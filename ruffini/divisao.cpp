@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ruffini/divisao.h"
 
+#include "engine/preparar.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
 #include "ruffini/coeficientes.h"
@@ -27,9 +28,11 @@ Divisão Recusar(Divisão divisão, runtime::Código código, Entrada foco)
     return divisão;
 }
 
+// "=", "<" and ">" make the interpreter compare, and a comparison such as
+// x+2=0 has values at 0 and 1 as a line has.
 bool DivisorComCaracterProibido(std::string_view divisor)
 {
-    return divisor.find_first_of("^/.,") != std::string_view::npos;
+    return divisor.find_first_of("^/.,=<>") != std::string_view::npos;
 }
 
 void MostrarTabela(
@@ -59,13 +62,17 @@ const runtime::Relato* Divisão::Recusa() const noexcept
 Divisão Dividir(std::string_view dividendo, std::string_view divisor, interpreter::FonteDeSementes sementes)
 {
     Divisão divisão;
-    if (!runtime::Contém(dividendo, "x"))
+    const std::string preparado = engine::PrepararPolinómio(dividendo);
+    if (!runtime::Contém(preparado, "x"))
         return Recusar(std::move(divisão), DividendoInválido, Entrada::Dividendo);
-    if (DivisorComCaracterProibido(divisor))
+    // The divisor goes to the interpreter, which has blanks and signs of its
+    // own: it only has its characters made plain, so that "x²+1" is refused.
+    const std::string normal = engine::NormalizarEscrita(divisor);
+    if (DivisorComCaracterProibido(normal))
         return Recusar(std::move(divisão), DivisorInválido, Entrada::Divisor);
 
-    divisão.Polinómio2A = engine::GuardaDoMenos(divisor);
-    divisão.Polinómio1A = engine::GuardaDoMenos(dividendo);
+    divisão.Polinómio2A = engine::GuardaDoMenos(normal);
+    divisão.Polinómio1A = engine::GuardaDoMenos(preparado);
     // Simplificar's own failure report comes before any message of ours.
     runtime::Relatado<std::string> simplificado =
         engine::Simplificar(engine::SepararTermos(*divisão.Polinómio1A));

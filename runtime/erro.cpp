@@ -22,13 +22,15 @@ std::optional<std::string_view> TextoDoCódigo(Código código) noexcept
     case Código::ArgumentoInválido:
         return "Argumento inválido.";
     case Código::Transbordo:
-        return "Excesso de capacidade: o número é demasiado grande.";
+        return "O termo «{símbolo}» vai além do que a calculadora consegue guardar: use números mais "
+               "pequenos ou menos termos.";
     case Código::ÍndiceForaDoIntervalo:
-        return "Índice fora do intervalo: falta um termo.";
+        return "Falta um termo depois do último sinal.";
     case Código::DivisãoPorZero:
         return "Divisão por zero.";
     case Código::TipoIncompatível:
-        return "Tipo incompatível: o texto não é um número.";
+        return "O termo «{símbolo}» não se lê: escreva um número, x e ^ com um expoente inteiro, como em "
+               "3x^2.";
     case Código::ParêntesesIncorrectos:
         return "Número de parênteses incorrecto.";
     case Código::FunçãoNãoDefinida:

@@ -121,20 +121,20 @@
         <translation>Invalid argument.</translation>
     </message>
     <message>
-        <source>Excesso de capacidade: o número é demasiado grande.</source>
-        <translation>Overflow: the number is too large.</translation>
+        <source>O termo «%1» vai além do que a calculadora consegue guardar: use números mais pequenos ou menos termos.</source>
+        <translation>The term «%1» goes beyond what the calculator can hold: use smaller numbers or fewer terms.</translation>
     </message>
     <message>
-        <source>Índice fora do intervalo: falta um termo.</source>
-        <translation>Index out of range: a term is missing.</translation>
+        <source>Falta um termo depois do último sinal.</source>
+        <translation>A term is missing after the last sign.</translation>
     </message>
     <message>
         <source>Divisão por zero.</source>
         <translation>Division by zero.</translation>
     </message>
     <message>
-        <source>Tipo incompatível: o texto não é um número.</source>
-        <translation>Type mismatch: the text is not a number.</translation>
+        <source>O termo «%1» não se lê: escreva um número, x e ^ com um expoente inteiro, como em 3x^2.</source>
+        <translation>The term «%1» cannot be read: write a number, x and ^ with a whole exponent, as in 3x^2.</translation>
     </message>
     <message>
         <source>Número de parênteses incorrecto.</source>

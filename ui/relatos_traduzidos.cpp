@@ -23,13 +23,17 @@ const char* FonteDoCódigo(runtime::Código código) noexcept
     case ArgumentoInválido:
         return QT_TRANSLATE_NOOP("Form1", "Argumento inválido.");
     case Transbordo:
-        return QT_TRANSLATE_NOOP("Form1", "Excesso de capacidade: o número é demasiado grande.");
+        return QT_TRANSLATE_NOOP("Form1",
+                                 "O termo «%1» vai além do que a calculadora consegue guardar: use números "
+                                 "mais pequenos ou menos termos.");
     case ÍndiceForaDoIntervalo:
-        return QT_TRANSLATE_NOOP("Form1", "Índice fora do intervalo: falta um termo.");
+        return QT_TRANSLATE_NOOP("Form1", "Falta um termo depois do último sinal.");
     case DivisãoPorZero:
         return QT_TRANSLATE_NOOP("Form1", "Divisão por zero.");
     case TipoIncompatível:
-        return QT_TRANSLATE_NOOP("Form1", "Tipo incompatível: o texto não é um número.");
+        return QT_TRANSLATE_NOOP(
+            "Form1",
+            "O termo «%1» não se lê: escreva um número, x e ^ com um expoente inteiro, como em 3x^2.");
     case ParêntesesIncorrectos:
         return QT_TRANSLATE_NOOP("Form1", "Número de parênteses incorrecto.");
     case FunçãoNãoDefinida:

@@ -14,11 +14,13 @@
 
 namespace vendrix::engine {
 
-// Failures in one letter: I index out of range, T type mismatch, E overflow (excesso).
-inline constexpr std::string_view Letras = "ITE";
+// Failures in one letter: I index out of range, T type mismatch, E overflow (excesso), O the count of
+// the others.
+inline constexpr std::string_view Letras = "ITEO";
 inline constexpr runtime::Código Códigos[] = {runtime::Código::ÍndiceForaDoIntervalo,
                                               runtime::Código::TipoIncompatível,
                                               runtime::Código::Transbordo,
+                                              runtime::Código::OutrosMonómios,
                                               runtime::Código::Nenhum};
 inline constexpr runtime::Título Títulos[] = {
     runtime::Título::Erro1, runtime::Título::Erro2, runtime::Título::Erro3};
@@ -32,6 +34,21 @@ inline std::vector<runtime::Relato> Caixas(std::string_view escritas)
             RelatoDeFalha(Títulos[escritas[i] - '1'],
                           runtime::Falhar(Códigos[std::min(Letras.find(escritas[i + 1]), Letras.size())])));
     return caixas;
+}
+
+// Reports written back the same way, each followed by the term it names in «» when símbolos is set.
+inline std::string Escritas(const std::vector<runtime::Relato>& relatos, bool símbolos)
+{
+    std::string escritas;
+    for (const runtime::Relato& r : relatos) {
+        escritas += static_cast<char>('1' + static_cast<int>(r.título));
+        const auto código = std::ranges::find(Códigos, r.erro.código) - std::begin(Códigos);
+        escritas +=
+            static_cast<std::size_t>(código) < Letras.size() ? Letras[static_cast<std::size_t>(código)] : '?';
+        if (símbolos)
+            escritas += "«" + r.erro.símbolo + "»";
+    }
+    return escritas;
 }
 
 using Texto = runtime::Relatado<std::string>;
@@ -51,7 +68,8 @@ using Rotina = Texto (*)(std::string_view a, std::string_view b);
 
 inline constexpr Rotina S = [](auto a, auto) { return Simplificar(a); };
 
-// One row: a routine of one or two texts, what it gives and the boxes it reports.
+// One row: a routine of one or two texts, what it gives and the boxes it reports (Escritas, with the
+// terms they name when the row gives them).
 struct Caso
 {
     const char* nome;

@@ -43,11 +43,11 @@ constexpr Rotina P = MultiplicarPolinómios, C = Contar<true>, L = ComoOLiteral;
 
 const Caso Casos[] = {
     {"simplificar_32767_termos", S, X32767, "", "+32767x ", ""},
-    {"simplificar_32768_termos_antes_de_ler", S, X32767a, "", "", "2E"},
+    {"simplificar_32768_termos_antes_de_ler", S, X32767a, "", "", "2E«x^a»"},
     {"produto_32767_monomios", P, "1", X32767, "+32767x ", ""},
-    {"produto_32768_monomios", P, "1", X32768, "", "1E"},
+    {"produto_32768_monomios", P, "1", X32768, "", "1E«x»"},
     {"produto_32766_pecas", P, "1 1", X16383, "+32766x ", ""},
-    {"produto_32768_pecas", P, "1 1", X16384, "", "2E"},
+    {"produto_32768_pecas", P, "1 1", X16384, "", "2E«1x»"},
     {"colados_de_20000_termos_cada_monomio_e_depois_o_todo", P, Colado, ColadoA, "", "3T2E"},
     {"contar_32767", C, Menos32767, "-", "32767", ""},
     {"contar_32768", C, Menos32768, "-", "!6", ""},

@@ -67,7 +67,9 @@ constexpr Caso Casos[] = {
     {"quociente_dividido_por_a", "x^2+5x+6", "2x+4", Nenhuma, "-2: 1|5|6;-2|-6;1|3|0 = 1/2x+3/2 r 0"},
     {"divisor_negativo", "x^2+5x+6", "-x-2", Nenhuma, "-2: 1|5|6;-2|-6;1|3|0 = -x-3 r 0"},
     {"grau_um", "x+1", "x-2", Nenhuma, "2: 1|1;2;1|3 = 1 r 3"},
-    {"graus_em_falta", "x^3-1", "x-1", Nenhuma, "1: 1|0|0|-1;1|1|1;1|1|1|0 = x^2+x+1 r 0"},
+    // Typed texts are prepared first: x³-1 was x-1, +x^2-1 a failure of Simplificar.
+    {"graus_em_falta_sobrescrito", "x³-1", "x-1", Nenhuma, "1: 1|0|0|-1;1|1|1;1|1|1|0 = x^2+x+1 r 0"},
+    {"mais_inicial", "+x^2-1", "x+1", Nenhuma, "-1: 1|0|-1;-1|1;1|-1|0 = x-1 r 0"},
     {"grau_nove",
      "x^9-1",
      "x-1",
@@ -95,6 +97,10 @@ constexpr Caso Casos[] = {
     {"divisor_com_barra", "x^2+1", "x/2", Divisor, DivisorInválido},
     {"divisor_com_ponto", "x^2+1", "0.5x+1", Divisor, DivisorInválido},
     {"divisor_com_virgula", "x^2+1", "1,5x", Divisor, DivisorInválido},
+    // A comparison was evaluated as one (x+2=0 gave the root -20), x²+1 read as x+1.
+    {"divisor_com_igual", "x^2-1", "x+2=0", Divisor, DivisorInválido},
+    {"divisor_com_maior", "x^2-1", "x>1", Divisor, DivisorInválido},
+    {"divisor_sobrescrito", "x^2-1", "x²+1", Divisor, DivisorInválido},
     {"dividendo_nulo", "x-x", "x-2", Nenhuma, NãoÉPolinómio},
     {"dividendo_constante", "x^2-x^2+3", "x-2", Nenhuma, NãoÉPolinómio},
     {"grau_dez_antes_do_divisor", "x^10+1", "5", Nenhuma, GrauAcimaDeNove},
@@ -153,7 +159,14 @@ constexpr Caso Casos[] = {
      Nenhuma,
      "99999: 1|0|0|0;99999|9999800001|999970000299999;1|99999|9999800001|999970000299999 = "
      "x^2+99999x+9999800001 r 999970000299999"},
-    {"coeficiente_alem_de_32_bits", "3000000000x^2+1", "x", Nenhuma, "0: 3E09|0|1;0|0;3E09|0|1 = 3E09x r 1"},
+    // A dividend's coefficient of eight digits or more was divided as Simplificar rounded it to seven.
+    {"coeficiente_de_oito_algarismos", "12345678x^2-1", "x-1", Nenhuma, ValoresGrandes},
+    {"constante_de_oito_algarismos", "x^2+12345678", "x-1", Nenhuma, ValoresGrandes},
+    {"coeficiente_de_sete_algarismos",
+     "9999999x^2-1",
+     "x-1",
+     Nenhuma,
+     "1: 9999999|0|-1;9999999|9999999;9999999|9999999|9999998 = 9999999x+9999999 r 9999998"},
     {"produto_de_10_15", "x^3-1", "x-100000", Nenhuma, ValoresGrandes},
     {"alem_de_10_15", "x^9+1", "x-999", Nenhuma, ValoresGrandes},
     {"quociente_por_a_alem_de_32_bits", "43x^9-8", "2x+24", Nenhuma, ValoresGrandes},
@@ -240,9 +253,11 @@ TEST(DividirTeste, CopiasGrauERelatos)
     EXPECT_EQ(Dividir("x^10+1", "x-2", SementeFixa).GrauDividendo, 10);
     EXPECT_EQ(Dividir("5", "x-2", SementeFixa).GrauDividendo, std::nullopt);
     EXPECT_EQ(Dividir("x^2", "x/2", SementeFixa).Polinómio1A, std::nullopt);
-    const Divisão falha = Dividir("+x^2+1", "x-2", SementeFixa);
+    const Divisão preparada = Dividir("x² - 1", "−x + 2", SementeFixa);
+    EXPECT_EQ(std::tie(preparada.Polinómio1A, preparada.Polinómio2A), std::tuple("x^2-1", "0-x + 2"));
+    const Divisão falha = Dividir("x^2+", "x-2", SementeFixa);
     const Relato simplificar{
-        runtime::Título::Erro2, runtime::Falhar(ÍndiceForaDoIntervalo), runtime::Ícone::Crítico};
+        runtime::Título::Erro2, runtime::Falhar(ÍndiceForaDoIntervalo, {}, "+"), runtime::Ícone::Crítico};
     EXPECT_EQ(falha.relatos, (std::vector{simplificar, Recusa(NãoÉPolinómio)}));
     EXPECT_EQ(std::tie(falha.Text3, falha.foco), std::tuple("", Nenhuma));
     ASSERT_NE(falha.Recusa(), nullptr);
@@ -255,10 +270,12 @@ TEST(DividirTeste, CopiasGrauERelatos)
 TEST(TabelaTeste, QuocienteSemZerosECoeficientesComoEscritos)
 {
     EXPECT_EQ(TextoDoQuociente(std::vector<EntradaDoQuociente>{"1", 0.0, "0/2"}), "x^2");
-    const std::string_view termos[] = {"-x^4", "+2.5x^3", "-1.234568E+07x^2", "+x", "+1.5E+10", ""};
+    const std::string_view termos[] = {"-x^4", "+2.5x^3", "-9999999x^2", "+x", "+1.5E+06", ""};
     ASSERT_EQ(LerGrauDoDividendo(termos).Valor(), 4);
     EXPECT_EQ(LerCoeficientes(termos, 4).Valor(),
-              (std::vector<std::string>{"-1", "2.5", "-1.234568E07", "1", "1.5E+10"}));
+              (std::vector<std::string>{"-1", "2.5", "-9999999", "1", "1500000"}));
+    const std::string_view arredondados[] = {"-1.234568E+07x", "+1"};
+    EXPECT_FALSE(LerCoeficientes(arredondados, 1).Ok());
 }
 
 } // namespace

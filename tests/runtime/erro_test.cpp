@@ -18,6 +18,9 @@ struct Linha
 };
 
 constexpr Linha Textos[] = {
+    {Código::TipoIncompatível,
+     "3x3",
+     "O termo «3x3» não se lê: escreva um número, x e ^ com um expoente inteiro, como em 3x^2."},
     {Código::FunçãoNãoDefinida, "foo(", "Função não definida: foo()"},
     {Código::OutrosMonómios, "9991", "Outros 9991 monómios não puderam ser multiplicados."},
     {Código::DivisãoPorZero, "x", "Divisão por zero."},

@@ -251,10 +251,10 @@ TEST(Form1CaixasReais, FalhaMostraCaixaModalComTituloIconeETexto)
         }
     });
     vigia.start(10);
-    janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"))->setText(QStringLiteral("+x"));
+    janela.findChild<QLineEdit*>(QStringLiteral("Polinómio1"))->setText(QStringLiteral("x+"));
     QTest::mouseClick(janela.findChild<QAbstractButton*>(QStringLiteral("Somar")), Qt::LeftButton);
     EXPECT_EQ(vistas.join(u'|').toStdString(),
-              "Erro2 na expressão.|Índice fora do intervalo: falta um termo.|3|1"); // 3: critical
+              "Erro2 na expressão.|Falta um termo depois do último sinal.|3|1"); // 3: critical
     EXPECT_EQ(janela.findChild<QWidget*>(QStringLiteral("Resultado"))->property("text"), QString());
     EXPECT_EQ(janela.findChild<QGroupBox*>(QStringLiteral("frame3"))->title(),
               QStringLiteral("Resultado (soma)"));

@@ -296,7 +296,7 @@ TEST_F(Idioma, CaixasNoIdioma)
     for (const Caixa c :
          {Caixa{"5", "x-2", "Ruffini", runtime::Título::Vendrix, runtime::Código::DividendoInválido},
           Caixa{"x^2+1",
-                "+x",
+                "x+",
                 "Multiplicar",
                 runtime::Título::Erro3,
                 runtime::Código::ÍndiceForaDoIntervalo}}) {
