@@ -4,8 +4,11 @@
 import { after, before, test } from "node:test";
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
-import { existsSync, mkdirSync, readFileSync } from "node:fs";
+import { appendFileSync, cpSync, existsSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, utimesSync }
+  from "node:fs";
 import { createRequire } from "node:module";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
 import { fileURLToPath } from "node:url";
 import puppeteer from "puppeteer-core";
 import { servir } from "./servidor.mjs";
@@ -51,6 +54,10 @@ before(async () => {
   // Headless chromium answers en-US whatever --lang says: the page follows
   // the browser's languages, so these tests ask for Portuguese themselves.
   await linguas(pagina, ["pt-PT", "pt"]);
+  await pagina.evaluateOnNewDocument(() => {
+    globalThis.violacoes = [];
+    document.addEventListener("securitypolicyviolation", (e) => violacoes.push(`${e.violatedDirective} ${e.blockedURI}`));
+  });
 });
 
 after(async () => {
@@ -74,9 +81,8 @@ async function escrever(id, valor) {
   await pagina.type(id, valor);
 }
 
-// Clicks and closes every box the command shows, returning them in order.
-async function clicarEFechar(id, fecharComEscape = false) {
-  await pagina.click(id);
+// Closes every box the command shows, returning them in order.
+async function fecharCaixas(fecharComEscape = false) {
   const vistas = [];
   for (;;) {
     const caixa = await pagina.waitForSelector("dialog.mensagem[open]", { timeout: 300 }).catch(() => null);
@@ -87,6 +93,11 @@ async function clicarEFechar(id, fecharComEscape = false) {
     else await caixa.$eval(".ok", (b) => b.click());
     await pagina.waitForFunction((d) => !d.isConnected, {}, caixa);
   }
+}
+
+async function clicarEFechar(id, fecharComEscape = false) {
+  await pagina.click(id);
+  return fecharCaixas(fecharComEscape);
 }
 
 test("the page loads and is usable", async () => {
@@ -195,6 +206,53 @@ test("the copy buttons give the texts of the core", async () => {
   await copiado("#copiar-latex-quociente", "text/plain", divisao.quociente_latex);
 });
 
+test("every command runs under the page's policy with no violation, and only the core's HTML passes", async () => {
+  await pagina.evaluate(() => { violacoes.length = 0; });
+  for (const id of ["#simplificar1", "#simplificar2", "#somar", "#subtrair", "#multiplicar", "#ruffini",
+    "#apagar1", "#apagar-resultado", "#apagar-ruffini"]) await clicarEFechar(id);
+  assert.deepEqual(await pagina.evaluate(() => violacoes), []);
+  const recusado = await pagina.evaluate(async () => {
+    const { porta } = await import("./nucleo.js");
+    try {
+      porta.createHTML("<img src=x>");
+      return false;
+    } catch {
+      return true;
+    }
+  });
+  assert.ok(recusado);
+});
+
+// The module's memories in the page, by size; the page keeps one.
+async function memorias() {
+  const prototipo = await pagina.evaluateHandle(() => WebAssembly.Memory.prototype);
+  const lista = await pagina.queryObjects(prototipo);
+  const tamanhos = await lista.evaluate((l) => l.map((m) => m.buffer.byteLength));
+  await Promise.all([prototipo.dispose(), lista.dispose()]);
+  return tamanhos;
+}
+
+test("a text of 100 MB set by a script is refused at once with the core's answer", async () => {
+  const antes = await memorias();
+  // Given as the page reads it: laying out a text of 100 MB would keep
+  // Chromium itself busy for a minute, whatever the page does with it.
+  await pagina.$eval("#polinomio1", (e) => Object.defineProperty(e, "value", { value: "x+".repeat(50 * 2 ** 20), configurable: true }));
+  const longo = "x+".repeat(40000); // one the core refuses for its length
+  for (const [id, comando] of [["#simplificar1", "simplificar"], ["#somar", "somar"], ["#ruffini", "ruffini"]]) {
+    const ms = await pagina.$eval(id, (botao) => new Promise((aberta) => {
+      const inicio = performance.now();
+      new MutationObserver((_, o) => { o.disconnect(); aberta(performance.now() - inicio); }).observe(document.body, { childList: true });
+      botao.click();
+    }));
+    console.log(`# ${comando}: refused in ${ms.toFixed(1)} ms`);
+    assert.ok(ms < 500, `${ms} ms`);
+    assert.deepEqual(await fecharCaixas(), nativa(comando, longo, P2).mensagens.map(({ titulo, texto }) => ({ titulo, texto })));
+  }
+  assert.deepEqual(await memorias(), antes);
+  await pagina.$eval("#polinomio1", (e) => { delete e.value; });
+  await escrever("#polinomio1", P1);
+});
+
 test("the keyboard reaches every button, and Enter and Space press them", async () => {
   await clicarEFechar("#apagar-resultado");
   await pagina.focus("#polinomio2");
@@ -222,7 +280,7 @@ test("the keyboard reaches every button, and Enter and Space press them", async 
 });
 
 test("no serious accessibility violations", async () => {
-  await pagina.addScriptTag({ path: axe });
+  await pagina.evaluate(readFileSync(axe, "utf8")); // past the page's own policy
   const r = await pagina.evaluate(() => globalThis.axe.run());
   const graves = r.violations.filter((v) => v.impact === "serious" || v.impact === "critical");
   assert.deepEqual(graves.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(" ")}`), []);
