@@ -5,15 +5,43 @@
 const codificador = new TextEncoder();
 const descodificador = new TextDecoder();
 
+// The most characters an input holds. The core takes no more than 32,767
+// terms, so a longer text could only be refused, after copying it into the
+// module: it is refused here instead, with the core's answer to the longest
+// text an input holds, which has one term too many.
+export const LIMITE = 65536;
+const LONGO_DEMAIS = "x+".repeat(LIMITE / 2);
+
+// The HTML the module returned last: the only HTML the page may show.
+const devolvidos = new Set();
+
+const regras = {
+  createHTML(html) {
+    if (!devolvidos.has(html)) throw new TypeError("HTML the module did not return");
+    return html;
+  },
+  createScriptURL(endereco) {
+    if (endereco !== "sw.js") throw new TypeError(`not the service worker: ${endereco}`);
+    return endereco;
+  },
+};
+
+// The one door by which HTML and the service worker reach the page, where
+// the browser demands trusted types; the same checks elsewhere.
+export const porta = globalThis.trustedTypes?.createPolicy("vendrix", regras) ?? regras;
+
 export class Nucleo {
   constructor(instancia) {
     this.exp = instancia.exports;
+    // After a trap or a failed reservation the instance is not used again.
+    this.avariado = false;
   }
 
   // Copies a text into memory the module reserved; the caller frees it.
   #escrever(texto) {
     const bytes = codificador.encode(`${texto}\0`);
     const ponteiro = this.exp.vendrix_reservar(bytes.length);
+    if (ponteiro === 0) throw new RangeError(`the module could not reserve ${bytes.length} bytes`);
     new Uint8Array(this.exp.memory.buffer, ponteiro, bytes.length).set(bytes);
     return ponteiro;
   }
@@ -25,11 +53,19 @@ export class Nucleo {
   }
 
   #chamar(funcao, ...textos) {
-    const ponteiros = textos.map((t) => this.#escrever(t));
+    if (this.avariado) throw new Error("the module failed before: make a new instance");
+    const ponteiros = [];
     try {
-      return JSON.parse(this.#ler(funcao(...ponteiros)));
+      for (const t of textos) ponteiros.push(this.#escrever(t.length > LIMITE ? LONGO_DEMAIS : t));
+      const resposta = JSON.parse(this.#ler(funcao(...ponteiros)));
+      devolvidos.clear();
+      for (const [nome, valor] of Object.entries(resposta)) if (nome.endsWith("_html")) devolvidos.add(valor);
+      return resposta;
+    } catch (erro) {
+      this.avariado = true;
+      throw erro;
     } finally {
-      ponteiros.forEach((p) => this.exp.vendrix_libertar(p));
+      if (!this.avariado) ponteiros.forEach((p) => this.exp.vendrix_libertar(p));
     }
   }
 

@@ -2,26 +2,26 @@
 // each command answers. Every text, number and table cell comes from the
 // core; nothing here computes.
 import { WASI } from "./wasi/index.js";
-import { Nucleo } from "./nucleo.js";
+import { Nucleo, porta } from "./nucleo.js";
 import { iniciarLingua, preencher, t, traduzir } from "./lingua.js";
 
 const $ = (id) => document.getElementById(id);
 
 let nucleo = null;
+let modulo = null; // compiled once: a failed instance is replaced from it
 let ocupado = false; // a command runs until its last message is closed
 const copias = {}; // the copy texts of each shown result, by area
 
 async function carregarNucleo() {
-  const wasi = new WASI([], [], []);
-  const importacoes = { wasi_snapshot_preview1: wasi.wasiImport };
-  const resposta = fetch("vendrix.wasm");
-  let instancia;
-  try {
-    ({ instance: instancia } = await WebAssembly.instantiateStreaming(resposta, importacoes));
-  } catch {
-    const bytes = await (await fetch("vendrix.wasm")).arrayBuffer();
-    ({ instance: instancia } = await WebAssembly.instantiate(bytes, importacoes));
+  if (!modulo) {
+    try {
+      modulo = await WebAssembly.compileStreaming(fetch("vendrix.wasm"));
+    } catch {
+      modulo = await WebAssembly.compile(await (await fetch("vendrix.wasm")).arrayBuffer());
+    }
   }
+  const wasi = new WASI([], [], []);
+  const instancia = await WebAssembly.instantiate(modulo, { wasi_snapshot_preview1: wasi.wasiImport });
   wasi.initialize(instancia);
   return new Nucleo(instancia);
 }
@@ -40,9 +40,7 @@ function mostrarMensagem({ titulo: fonteDoTitulo, texto: textoDoNucleo, modelo, 
     caixa.setAttribute("role", "alertdialog");
     caixa.setAttribute("aria-labelledby", "mensagem-titulo");
     caixa.setAttribute("aria-describedby", "mensagem-texto");
-    caixa.innerHTML = `<h2 id="mensagem-titulo"></h2>
-      <div class="corpo"><span class="icone" aria-hidden="true"></span><p class="texto" id="mensagem-texto"></p></div>
-      <div class="fundo-botoes"><button type="button" class="ok"></button></div>`;
+    caixa.append($("modelo-mensagem").content.cloneNode(true));
     caixa.querySelector("h2").textContent = titulo;
     caixa.querySelector(".icone").textContent = icone === "critico" ? "\u26d4" : "\u2139\ufe0f";
     caixa.querySelector(".texto").textContent = texto;
@@ -77,7 +75,8 @@ function anunciar(texto) {
 function desenhar(area, resposta, prefixo) {
   const texto = resposta[prefixo];
   area.dataset.texto = texto;
-  area.innerHTML = texto === "" ? "" : resposta[`${prefixo}_html`];
+  if (texto === "") area.replaceChildren();
+  else area.innerHTML = porta.createHTML(resposta[`${prefixo}_html`]);
   guardarCopias(area.id, resposta[`${prefixo}_texto`], resposta[`${prefixo}_html`], resposta[`${prefixo}_latex`]);
 }
 
@@ -211,6 +210,11 @@ function ligar(id, comando) {
     ocupado = true;
     try {
       await comando()();
+    } catch (erro) {
+      // A trapped module's memory cannot be trusted: a fresh one takes over.
+      if (!nucleo.avariado) throw erro;
+      nucleo = null;
+      nucleo = await carregarNucleo();
     } finally {
       ocupado = false;
     }
@@ -239,7 +243,7 @@ ligarApagar("apagar-ruffini", apagarRuffini);
 criarBotoesDeCopia();
 
 if ("serviceWorker" in navigator) {
-  navigator.serviceWorker.register("sw.js").catch(() => {});
+  navigator.serviceWorker.register(porta.createScriptURL("sw.js"), { updateViaCache: "none" }).catch(() => {});
 }
 
 const lingua = iniciarLingua();

@@ -1,59 +1,74 @@
-// Keeps the page working without a network: every file is cached at the
-// first visit and served from the cache; a fresh copy is fetched in the
-// background whenever the network is there, for the next visit.
-const CACHE = "vendrix-2";
-const FICHEIROS = [
-  "./",
-  "index.html",
-  "estilo.css",
-  "pagina.js",
-  "nucleo.js",
-  "lingua.js",
-  "textos.json",
-  "vendrix.wasm",
-  "manifest.webmanifest",
-  "icone.svg",
-  "icones/apagar.svg",
-  "icones/multiplicar.svg",
-  "icones/ruffini.svg",
-  "icones/simplificar.svg",
-  "icones/somar.svg",
-  "icones/subtrair.svg",
-  "wasi/index.js",
-  "wasi/wasi.js",
-  "wasi/wasi_defs.js",
-  "wasi/debug.js",
-  "wasi/fd.js",
-  "wasi/fs_mem.js",
-  "wasi/fs_opfs.js",
-  "wasi/strace.js",
-];
+// Keeps the page working without a network. Each version of the site has a
+// cache of its own, filled whole from the server when the version installs;
+// every page is served from the cache of the version it was opened with, so
+// it never mixes two versions, and a new version takes over at the next
+// visit. The build fills in the version, a hash of the site's contents, and
+// the list of its files.
+const VERSAO = "@VERSAO@";
+const FICHEIROS = ["@FICHEIROS@"];
 
+// Other applications may share the origin: only these caches are Vendrix's.
+const PREFIXO = "vendrix-";
+const CACHE = `${PREFIXO}${VERSAO}`;
+
+// Which version a page was opened with is marked in that version's cache,
+// where it outlives this worker and the next one reads it.
+const marca = (cliente) => new URL(`.pagina/${cliente}`, self.registration.scope).href;
+
+async function nossas() {
+  return (await caches.keys()).filter((nome) => nome.startsWith(PREFIXO));
+}
+
+async function cacheDaPagina(cliente) {
+  if (cliente) {
+    for (const nome of await nossas())
+      if (await (await caches.open(nome)).match(marca(cliente))) return nome;
+  }
+  return CACHE;
+}
+
+// Drops the marks of closed pages, and Vendrix's caches no open page uses.
+async function arrumar(aAbrir) {
+  const abertas = new Set((await self.clients.matchAll({ includeUncontrolled: true })).map((c) => marca(c.id)));
+  if (aAbrir) abertas.add(marca(aAbrir));
+  for (const nome of await nossas()) {
+    const cache = await caches.open(nome);
+    let usada = nome === CACHE;
+    for (const pedido of await cache.keys()) {
+      if (!pedido.url.startsWith(marca(""))) continue;
+      if (abertas.has(pedido.url)) usada = true;
+      else await cache.delete(pedido);
+    }
+    if (!usada) await caches.delete(nome);
+  }
+}
+
+// "reload": past the browser's HTTP cache, which may hold the files of an
+// older version for days.
 self.addEventListener("install", (evento) => {
-  evento.waitUntil(caches.open(CACHE).then((c) => c.addAll(FICHEIROS)).then(() => self.skipWaiting()));
+  evento.waitUntil((async () => {
+    const cache = await caches.open(CACHE);
+    await cache.addAll(FICHEIROS.map((f) => new Request(f, { cache: "reload" })));
+    await self.skipWaiting();
+  })());
 });
 
 self.addEventListener("activate", (evento) => {
-  evento.waitUntil((async () => {
-    for (const nome of await caches.keys()) if (nome !== CACHE) await caches.delete(nome);
-    await self.clients.claim();
-  })());
+  evento.waitUntil(arrumar().then(() => self.clients.claim()));
 });
 
 self.addEventListener("fetch", (evento) => {
   const pedido = evento.request;
   if (pedido.method !== "GET" || new URL(pedido.url).origin !== self.location.origin) return;
   evento.respondWith((async () => {
-    const cache = await caches.open(CACHE);
-    const guardada = await cache.match(pedido, { ignoreSearch: true });
-    const fresca = fetch(pedido).then((resposta) => {
-      if (resposta.ok) cache.put(pedido, resposta.clone());
-      return resposta;
-    });
-    if (guardada) {
-      evento.waitUntil(fresca.catch(() => {}));
-      return guardada;
+    const abrir = pedido.mode === "navigate";
+    const cache = await caches.open(abrir ? CACHE : await cacheDaPagina(evento.clientId));
+    if (abrir && evento.resultingClientId) {
+      await cache.put(marca(evento.resultingClientId), new Response(""));
+      evento.waitUntil(arrumar(evento.resultingClientId));
     }
-    return fresca;
+    // Not a file of the site: the server's, checked against what the
+    // browser holds.
+    return (await cache.match(pedido, { ignoreSearch: true })) ?? fetch(pedido.url, { cache: "no-cache" });
   })());
 });

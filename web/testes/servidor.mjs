@@ -1,7 +1,9 @@
 // A small static server for the browser test, on 127.0.0.1 only, with the
-// content types the page needs (application/wasm above all).
+// content types the page needs (application/wasm above all). Like most
+// simple servers it sends each file's Last-Modified and no Cache-Control,
+// which lets the browser keep a file for a tenth of its age.
 import { createServer } from "node:http";
-import { readFile } from "node:fs/promises";
+import { readFile, stat } from "node:fs/promises";
 import { extname, join, normalize } from "node:path";
 
 const TIPOS = {
@@ -20,8 +22,18 @@ export function servir(pasta) {
     const caminho = normalize(decodeURIComponent(new URL(pedido.url, "http://l").pathname)).replace(/^(\.\.[/\\])+/, "");
     const ficheiro = join(pasta, caminho.endsWith("/") ? `${caminho}index.html` : caminho);
     try {
+      const { mtime } = await stat(ficheiro);
+      const data = new Date(Math.floor(mtime.getTime() / 1000) * 1000);
+      if (data <= new Date(pedido.headers["if-modified-since"] ?? NaN)) {
+        resposta.writeHead(304);
+        resposta.end();
+        return;
+      }
       const corpo = await readFile(ficheiro);
-      resposta.writeHead(200, { "Content-Type": TIPOS[extname(ficheiro)] ?? "application/octet-stream" });
+      resposta.writeHead(200, {
+        "Content-Type": TIPOS[extname(ficheiro)] ?? "application/octet-stream",
+        "Last-Modified": data.toUTCString(),
+      });
       resposta.end(corpo);
     } catch {
       resposta.writeHead(404);
