@@ -6,40 +6,6 @@
 
 namespace vendrix::algebra {
 
-namespace {
-
-// A polynomial as integers over one common denominator.
-struct Inteiros
-{
-    std::vector<Inteiro> coeficientes;
-    Inteiro denominador;
-};
-
-Inteiros SemDenominadores(const Polinómio& p)
-{
-    Inteiro comum = 1;
-    for (const Racional& c : p.coeficientes)
-        if (denominator(c) != 1)
-            comum = comum / gcd(comum, denominator(c)) * denominator(c);
-    Inteiros n{{}, comum};
-    n.coeficientes.reserve(p.coeficientes.size());
-    for (const Racional& c : p.coeficientes)
-        n.coeficientes.push_back(comum == 1 ? numerator(c) : numerator(c) * (comum / denominator(c)));
-    return n;
-}
-
-// a / b reduced once; b is never zero.
-Racional Fracção(Inteiro a, Inteiro b)
-{
-    if (b < 0) {
-        a = -a;
-        b = -b;
-    }
-    return Racional(std::move(a), std::move(b));
-}
-
-} // namespace
-
 // Pseudo-division over the integers: each step multiplies the remainder by
 // the divisor's leading coefficient l instead of dividing by it, so no
 // fraction is reduced until the end, where each coefficient becomes one
@@ -51,7 +17,7 @@ runtime::Resultado<Divisão> Dividir(const Polinómio& p, const Polinómio& d)
         return runtime::Falhar(runtime::Código::DivisorNulo);
     if (ÉZero(p) || Grau(p) < Grau(d))
         return Divisão{{}, p};
-    const Inteiros pn = SemDenominadores(p), dn = SemDenominadores(d);
+    const SobreDenominador pn = SemDenominadores(p), dn = SemDenominadores(d);
     const std::size_t m = Grau(d), passos = Grau(p) - m + 1;
     const Inteiro& l = dn.coeficientes.back();
     std::vector<Inteiro> potências{1}; // l^0, l^1, …

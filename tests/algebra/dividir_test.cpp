@@ -72,7 +72,8 @@ TEST(Verificar, RecusaDivisoesErradas)
     EXPECT_EQ(Escrever(Verificar(p, d, {Ler("x"), Ler("1")}).expandido), "x^2+x+1");
 }
 
-// P = D·Q + R with deg R < deg D, by the check and by the arithmetic alone.
+// P = D·Q + R with deg R < deg D, by the check and by the arithmetic alone;
+// and the remainder theorem: dividing by x - a leaves P(a).
 TEST(Propriedades, DividendoIgualADivisorVezesQuocienteMaisResto)
 {
     std::mt19937 gerador(21);
@@ -86,6 +87,10 @@ TEST(Propriedades, DividendoIgualADivisorVezesQuocienteMaisResto)
         EXPECT_EQ(d * qr.quociente + qr.resto, p) << Escrever(p) << " ÷ " << Escrever(d);
         EXPECT_TRUE(ÉZero(qr.resto) || Grau(qr.resto) < Grau(d));
         EXPECT_TRUE(Verificar(p, d, qr).confere);
+        const Racional a(n % 7 - 3, n % 5 + 1);
+        const runtime::Resultado<Divisão> porRaiz = Dividir(p, DeCoeficientes({-a, 1}));
+        ASSERT_TRUE(porRaiz.Ok());
+        EXPECT_EQ(porRaiz.Valor().resto, DeCoeficientes({Avaliar(p, a)}));
     }
 }
 
