@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: MIT
+#include "resolucao/ruffini.h"
+
+#include "resolucao/escrita.h"
+
+#include <utility>
+
+namespace vendrix::resolucao {
+
+namespace {
+
+using algebra::Polinómio;
+using algebra::Racional;
+
+// The table and its bottom row as numbers: the quotient's coefficients by
+// x - raiz, then the remainder.
+struct Tabela
+{
+    TabelaRuffini quadro;
+    std::vector<Racional> somas;
+};
+
+// Fills the table column by column and says each column in a sentence.
+Tabela Preencher(Documento& doc, const Tradutor& tradutor, const Polinómio& p, const Racional& raiz)
+{
+    const std::vector<Racional> coeficientes = Descendentes(p);
+    Tabela t;
+    t.quadro.raiz = EscreverRacional(raiz);
+    for (const Racional& c : coeficientes)
+        t.quadro.coeficientes.push_back(EscreverRacional(c));
+    t.somas.push_back(coeficientes[0]);
+    Dizer(doc, tradutor, Texto::BaixarPrimeiro, {EscreverRacional(coeficientes[0])});
+    for (std::size_t i = 1; i < coeficientes.size(); ++i) {
+        const Racional produto = t.somas.back() * raiz;
+        const Racional soma = coeficientes[i] + produto;
+        t.quadro.produtos.push_back(EscreverRacional(produto));
+        const Texto frase =
+            i + 1 == coeficientes.size() ? Texto::MultiplicarESomarÚltima : Texto::MultiplicarESomar;
+        Dizer(doc,
+              tradutor,
+              frase,
+              {EscreverRacional(t.somas.back()),
+               EscreverRacional(raiz),
+               EscreverRacional(produto),
+               EscreverRacional(coeficientes[i]),
+               EscreverRacional(soma)});
+        t.somas.push_back(soma);
+    }
+    for (const Racional& s : t.somas)
+        t.quadro.somas.push_back(EscreverRacional(s));
+    return t;
+}
+
+// The polynomial of the first degree x - raiz.
+[[nodiscard]] std::string XMenos(const Racional& raiz)
+{
+    return EscreverPolinómio(algebra::DeCoeficientes({-raiz, Racional(1)}));
+}
+
+// "(x-2)(x^3-x^2+3x+4)", "(x-2)·3", "(x-2)·(-3)".
+[[nodiscard]] std::string Produto(const Polinómio& d, const Polinómio& q)
+{
+    const std::string primeiro = "(" + EscreverPolinómio(d) + ")";
+    if (algebra::Grau(q) == 0 && !algebra::ÉZero(q))
+        return primeiro + "·" + EntreParênteses(q.coeficientes[0]);
+    return primeiro + "(" + EscreverPolinómio(q) + ")";
+}
+
+// " + 7", " - 5", "" for 0.
+[[nodiscard]] std::string MaisResto(const Racional& r)
+{
+    if (r == 0)
+        return {};
+    return (r > 0 ? " + " : " - ") + EscreverRacional(r > 0 ? r : Racional(-r));
+}
+
+// D·Q + R = (expanded D·Q) + R = P, the middle step only when R is not 0.
+[[nodiscard]] std::string Verificação(const Polinómio& d, const Polinómio& q, const Racional& r)
+{
+    std::string f = Produto(d, q) + MaisResto(r) + " = ";
+    if (r != 0)
+        f += EscreverPolinómio(d * q) + MaisResto(r) + " = ";
+    return f + EscreverPolinómio(d * q + algebra::DeCoeficientes({r}));
+}
+
+// Joins signed pieces as a sum: "16 - 24 + 20".
+class Soma
+{
+public:
+    void Mais(const Racional& sinal, std::string peça)
+    {
+        if (texto.empty())
+            texto = (sinal < 0 ? "-" : "") + std::move(peça);
+        else
+            texto.append(sinal < 0 ? " - " : " + ").append(peça);
+        ++parcelas;
+    }
+
+    std::string texto;
+    std::size_t parcelas = 0;
+};
+
+} // namespace
+
+std::string Substituição(const Polinómio& p, const Racional& a)
+{
+    const std::string nome = "P(" + EscreverRacional(a) + ") = ";
+    const Racional valor = algebra::Avaliar(p, a);
+    if (a == 0 || algebra::Grau(p) == 0)
+        return nome + EscreverRacional(valor);
+    std::vector<Racional> potências{Racional(1)};
+    while (potências.size() < p.coeficientes.size())
+        potências.push_back(potências.back() * a);
+    const std::string base = "(" + EscreverRacional(a) + ")";
+    Soma termos, valores;
+    for (std::size_t k = p.coeficientes.size(); k-- > 0;) {
+        const Racional& c = p.coeficientes[k];
+        if (c == 0)
+            continue;
+        std::string termo = k == 0 ? EscreverRacional(abs(c)) : Coeficiente(abs(c)) + base;
+        if (k > 1)
+            termo.append("^").append(std::to_string(k));
+        termos.Mais(c, std::move(termo));
+        const Racional v = c * potências[k];
+        valores.Mais(v, EscreverRacional(abs(v)));
+    }
+    if (termos.parcelas == 1)
+        return nome + termos.texto + " = " + EscreverRacional(valor);
+    return nome + termos.texto + " = " + valores.texto + " = " + EscreverRacional(valor);
+}
+
+runtime::Resultado<Documento>
+ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tradutor& tradutor)
+{
+    if (algebra::ÉZero(divisor) || algebra::Grau(divisor) != 1)
+        return runtime::Falhar(runtime::Código::DivisorInválido);
+    if (algebra::ÉZero(dividendo) || algebra::Grau(dividendo) == 0)
+        return runtime::Falhar(runtime::Código::NãoÉPolinómio);
+    const Racional a = divisor.coeficientes[1];
+    const Racional raiz = -divisor.coeficientes[0] / a;
+    const std::string p = EscreverPolinómio(dividendo), d = EscreverPolinómio(divisor);
+
+    Documento doc;
+    Intitular(doc, tradutor, Texto::TítuloRuffini, {p, d});
+    Dizer(doc, tradutor, Texto::CoeficientesDoDividendo, {Lista(Descendentes(dividendo))});
+    Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, "x = " + EscreverRacional(raiz)});
+    Tabela t = Preencher(doc, tradutor, dividendo, raiz);
+    doc.blocos.emplace_back(std::move(t.quadro));
+
+    const Racional resto = t.somas.back();
+    t.somas.pop_back();
+    std::vector<Racional> quociente = t.somas;
+    if (a == 1) {
+        Dizer(doc, tradutor, Texto::QuocienteEResto, {std::to_string(algebra::Grau(dividendo) - 1)});
+    } else {
+        for (Racional& c : quociente)
+            c /= a;
+        Dizer(doc,
+              tradutor,
+              Texto::DividirPeloCoeficiente,
+              {EscreverRacional(a), d, XMenos(raiz), Lista(t.somas), Lista(quociente)});
+    }
+    std::ranges::reverse(quociente);
+    const Polinómio q = algebra::DeCoeficientes(std::move(quociente));
+    doc.blocos.emplace_back(Fórmula{"Q(x) = " + EscreverPolinómio(q)});
+    doc.blocos.emplace_back(Fórmula{"R = " + EscreverRacional(resto)});
+
+    Dizer(doc, tradutor, Texto::Verificação);
+    doc.blocos.emplace_back(Fórmula{Verificação(divisor, q, resto)});
+    Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + EscreverRacional(raiz)});
+    doc.blocos.emplace_back(Fórmula{Substituição(dividendo, raiz)});
+    return doc;
+}
+
+Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
+{
+    Documento doc;
+    const std::string texto = EscreverPolinómio(p), valor = EscreverRacional(a);
+    Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, valor});
+    Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
+    Tabela t = Preencher(doc, tradutor, p, a);
+    doc.blocos.emplace_back(std::move(t.quadro));
+    Dizer(doc, tradutor, Texto::ValorPorHorner, {XMenos(a), "x = " + valor});
+    doc.blocos.emplace_back(Fórmula{"P(" + valor + ") = " + EscreverRacional(t.somas.back())});
+    return doc;
+}
+
+} // namespace vendrix::resolucao

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+// Every sentence a worked solution says, once, in Portuguese: the source
+// text of the translation catalogues. lupdate collects the texts through
+// the alias VENDRIX_TEXTO of QT_TRANSLATE_NOOP, so the marker below must keep
+// its shape (a context literal, then a text literal) and the table must not
+// build its texts from pieces.
+namespace vendrix::resolucao {
+
+// A source text and the catalogue context it is translated in.
+struct Fonte
+{
+    const char* contexto;
+    const char* texto;
+};
+
+#define VENDRIX_TEXTO(contexto, texto)                                                                       \
+    ::vendrix::resolucao::Fonte { contexto, texto }
+
+// What a front end gives the core to put a source text in the user's
+// language: the window's asks QCoreApplication::translate, the page's reads
+// its texts file. Arguments "%1" … "%9" are left in place for the core.
+using Tradutor = std::function<std::string(const Fonte&)>;
+
+// The source text itself, for Portuguese and for tests.
+[[nodiscard]] std::string EmPortuguês(const Fonte& fonte);
+
+// The sentences, in the order of the table below.
+enum class Texto : int {
+    TítuloRuffini,
+    CoeficientesDoDividendo,
+    RaizDoDivisor,
+    BaixarPrimeiro,
+    MultiplicarESomar,
+    MultiplicarESomarÚltima,
+    QuocienteEResto,
+    DividirPeloCoeficiente,
+    Verificação,
+    TeoremaDoResto,
+    TítuloValor,
+    CoeficientesDoPolinómio,
+    ValorPorHorner,
+    Contagem
+};
+
+struct LinhaDeTexto
+{
+    Texto texto;
+    Fonte fonte;
+};
+
+inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
+    {Texto::TítuloRuffini, VENDRIX_TEXTO("Resolucao", "Divisão de %1 por %2 pela regra de Ruffini")},
+    {Texto::CoeficientesDoDividendo,
+     VENDRIX_TEXTO("Resolucao",
+                   "Escrevem-se os coeficientes do dividendo por ordem decrescente do grau, "
+                   "com 0 em cada grau que falta: %1.")},
+    {Texto::RaizDoDivisor,
+     VENDRIX_TEXTO("Resolucao",
+                   "O divisor %1 anula-se em %2: é a raiz, que se escreve à esquerda da tabela.")},
+    {Texto::BaixarPrimeiro, VENDRIX_TEXTO("Resolucao", "Baixa-se o primeiro coeficiente, %1.")},
+    {Texto::MultiplicarESomar,
+     VENDRIX_TEXTO("Resolucao",
+                   "Multiplica-se %1 pela raiz %2, o que dá %3, escrito na coluna seguinte; "
+                   "somando %4 com %3, obtém-se %5.")},
+    {Texto::MultiplicarESomarÚltima,
+     VENDRIX_TEXTO("Resolucao",
+                   "Multiplica-se %1 pela raiz %2, o que dá %3, escrito na última coluna; "
+                   "somando %4 com %3, obtém-se %5, o resto.")},
+    {Texto::QuocienteEResto,
+     VENDRIX_TEXTO("Resolucao",
+                   "Os números da última linha, sem o último, são os coeficientes do quociente, "
+                   "de grau %1; o último é o resto.")},
+    {Texto::DividirPeloCoeficiente,
+     VENDRIX_TEXTO("Resolucao",
+                   "O coeficiente de x no divisor é %1, e não 1: como %2 = %1(%3), a tabela dividiu "
+                   "por %3, e os números da última linha, sem o resto, têm ainda de ser divididos "
+                   "por %1. Dividindo %4 por %1, obtém-se %5; o resto não muda.")},
+    {Texto::Verificação,
+     VENDRIX_TEXTO("Resolucao", "Verificação: o divisor vezes o quociente, mais o resto, dá o dividendo.")},
+    {Texto::TeoremaDoResto,
+     VENDRIX_TEXTO("Resolucao",
+                   "Pelo teorema do resto, o resto da divisão por %1 é o valor do dividendo em %2:")},
+    {Texto::TítuloValor, VENDRIX_TEXTO("Resolucao", "Valor de %1 em x = %2 pelo esquema de Horner")},
+    {Texto::CoeficientesDoPolinómio,
+     VENDRIX_TEXTO("Resolucao",
+                   "Escrevem-se os coeficientes do polinómio por ordem decrescente do grau, "
+                   "com 0 em cada grau que falta, e %1 à esquerda: %2.")},
+    {Texto::ValorPorHorner,
+     VENDRIX_TEXTO("Resolucao",
+                   "O último número é o resto da divisão por %1, que pelo teorema do resto é o "
+                   "valor do polinómio em %2:")},
+}};
+
+// The row of each text is the text's own number, which the lookup relies on.
+static_assert([] {
+    for (std::size_t i = 0; i < Textos.size(); ++i)
+        if (static_cast<std::size_t>(Textos[i].texto) != i || Textos[i].fonte.texto == nullptr)
+            return false;
+    return true;
+}());
+
+[[nodiscard]] constexpr const Fonte& FonteDe(Texto texto) noexcept
+{
+    return Textos[static_cast<std::size_t>(texto)].fonte;
+}
+
+} // namespace vendrix::resolucao
