@@ -158,7 +158,11 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
         Dizer(doc,
               tradutor,
               Texto::DividirPeloCoeficiente,
-              {EscreverRacional(a), d, XMenos(raiz), Lista(t.somas), Lista(quociente)});
+              {EscreverRacional(a),
+               d + " = " + EscreverRacional(a) + "(" + XMenos(raiz) + ")",
+               XMenos(raiz),
+               Lista(t.somas),
+               Lista(quociente)});
     }
     std::ranges::reverse(quociente);
     const Polinómio q = algebra::DeCoeficientes(std::move(quociente));
@@ -176,7 +180,7 @@ Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& 
 {
     Documento doc;
     const std::string texto = EscreverPolinómio(p), valor = EscreverRacional(a);
-    Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, valor});
+    Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, "x = " + valor});
     Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
     Tabela t = Preencher(doc, tradutor, p, a);
     doc.blocos.emplace_back(std::move(t.quadro));

@@ -78,7 +78,7 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
                    "de grau %1; o último é o resto.")},
     {Texto::DividirPeloCoeficiente,
      VENDRIX_TEXTO("Resolucao",
-                   "O coeficiente de x no divisor é %1, e não 1: como %2 = %1(%3), a tabela dividiu "
+                   "O coeficiente de x no divisor é %1, e não 1: como %2, a tabela dividiu "
                    "por %3, e os números da última linha, sem o resto, têm ainda de ser divididos "
                    "por %1. Dividindo %4 por %1, obtém-se %5; o resto não muda.")},
     {Texto::Verificação,
@@ -86,7 +86,7 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::TeoremaDoResto,
      VENDRIX_TEXTO("Resolucao",
                    "Pelo teorema do resto, o resto da divisão por %1 é o valor do dividendo em %2:")},
-    {Texto::TítuloValor, VENDRIX_TEXTO("Resolucao", "Valor de %1 em x = %2 pelo esquema de Horner")},
+    {Texto::TítuloValor, VENDRIX_TEXTO("Resolucao", "Valor de %1 em %2 pelo esquema de Horner")},
     {Texto::CoeficientesDoPolinómio,
      VENDRIX_TEXTO("Resolucao",
                    "Escrevem-se os coeficientes do polinómio por ordem decrescente do grau, "

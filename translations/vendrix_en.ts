@@ -209,4 +209,59 @@
         <translation>Result (product)</translation>
     </message>
 </context>
+<context>
+    <name>Resolucao</name>
+    <message>
+        <source>Divisão de %1 por %2 pela regra de Ruffini</source>
+        <translation>Division of %1 by %2 by Ruffini&apos;s rule</translation>
+    </message>
+    <message>
+        <source>Escrevem-se os coeficientes do dividendo por ordem decrescente do grau, com 0 em cada grau que falta: %1.</source>
+        <translation>Write the coefficients of the dividend by falling degree, with 0 for every missing degree: %1.</translation>
+    </message>
+    <message>
+        <source>O divisor %1 anula-se em %2: é a raiz, que se escreve à esquerda da tabela.</source>
+        <translation>The divisor %1 is zero at %2: that is the root, written at the left of the table.</translation>
+    </message>
+    <message>
+        <source>Baixa-se o primeiro coeficiente, %1.</source>
+        <translation>Bring down the first coefficient, %1.</translation>
+    </message>
+    <message>
+        <source>Multiplica-se %1 pela raiz %2, o que dá %3, escrito na coluna seguinte; somando %4 com %3, obtém-se %5.</source>
+        <translation>Multiply %1 by the root %2, which gives %3, written in the next column; adding %4 and %3 gives %5.</translation>
+    </message>
+    <message>
+        <source>Multiplica-se %1 pela raiz %2, o que dá %3, escrito na última coluna; somando %4 com %3, obtém-se %5, o resto.</source>
+        <translation>Multiply %1 by the root %2, which gives %3, written in the last column; adding %4 and %3 gives %5, the remainder.</translation>
+    </message>
+    <message>
+        <source>Os números da última linha, sem o último, são os coeficientes do quociente, de grau %1; o último é o resto.</source>
+        <translation>The numbers of the bottom row, all but the last, are the coefficients of the quotient, of degree %1; the last one is the remainder.</translation>
+    </message>
+    <message>
+        <source>O coeficiente de x no divisor é %1, e não 1: como %2, a tabela dividiu por %3, e os números da última linha, sem o resto, têm ainda de ser divididos por %1. Dividindo %4 por %1, obtém-se %5; o resto não muda.</source>
+        <translation>The coefficient of x in the divisor is %1, not 1: since %2, the table divided by %3, and the numbers of the bottom row, the remainder excepted, must still be divided by %1. Dividing %4 by %1 gives %5; the remainder does not change.</translation>
+    </message>
+    <message>
+        <source>Verificação: o divisor vezes o quociente, mais o resto, dá o dividendo.</source>
+        <translation>Check: the divisor times the quotient, plus the remainder, gives the dividend.</translation>
+    </message>
+    <message>
+        <source>Pelo teorema do resto, o resto da divisão por %1 é o valor do dividendo em %2:</source>
+        <translation>By the remainder theorem, the remainder of the division by %1 is the value of the dividend at %2:</translation>
+    </message>
+    <message>
+        <source>Valor de %1 em %2 pelo esquema de Horner</source>
+        <translation>Value of %1 at %2 by Horner&apos;s scheme</translation>
+    </message>
+    <message>
+        <source>Escrevem-se os coeficientes do polinómio por ordem decrescente do grau, com 0 em cada grau que falta, e %1 à esquerda: %2.</source>
+        <translation>Write the coefficients of the polynomial by falling degree, with 0 for every missing degree, and %1 at the left: %2.</translation>
+    </message>
+    <message>
+        <source>O último número é o resto da divisão por %1, que pelo teorema do resto é o valor do polinómio em %2:</source>
+        <translation>The last number is the remainder of the division by %1, which by the remainder theorem is the value of the polynomial at %2:</translation>
+    </message>
+</context>
 </TS>
