@@ -77,10 +77,19 @@ Polinómio operator*(const Racional& c, const Polinómio& p)
 
 Racional Avaliar(const Polinómio& p, const Racional& a)
 {
-    Racional valor = 0;
-    for (auto c = p.coeficientes.rbegin(); c != p.coeficientes.rend(); ++c)
-        valor = valor * a + *c;
-    return valor;
+    if (ÉZero(p))
+        return 0;
+    // The sum of c_i·u^i·v^(n-i), over v^n and the common denominator.
+    const SobreDenominador n = SemDenominadores(p);
+    const Inteiro &u = numerator(a), &v = denominator(a);
+    Inteiro soma = n.coeficientes.back(), potência = 1;
+    for (std::size_t i = n.coeficientes.size() - 1; i-- > 0;) {
+        soma *= u;
+        potência *= v;
+        if (n.coeficientes[i] != 0)
+            soma += n.coeficientes[i] * potência;
+    }
+    return Fracção(std::move(soma), potência * n.denominador);
 }
 
 Polinómio Derivada(const Polinómio& p)
@@ -91,6 +100,28 @@ Polinómio Derivada(const Polinómio& p)
     for (std::size_t i = 1; i < p.coeficientes.size(); ++i)
         derivada[i - 1] = p.coeficientes[i] * static_cast<long long>(i);
     return DeCoeficientes(std::move(derivada));
+}
+
+SobreDenominador SemDenominadores(const Polinómio& p)
+{
+    Inteiro comum = 1;
+    for (const Racional& c : p.coeficientes)
+        if (denominator(c) != 1)
+            comum = comum / gcd(comum, denominator(c)) * denominator(c);
+    SobreDenominador n{{}, comum};
+    n.coeficientes.reserve(p.coeficientes.size());
+    for (const Racional& c : p.coeficientes)
+        n.coeficientes.push_back(comum == 1 ? numerator(c) : numerator(c) * (comum / denominator(c)));
+    return n;
+}
+
+Racional Fracção(Inteiro a, Inteiro b)
+{
+    if (b < 0) {
+        a = -a;
+        b = -b;
+    }
+    return Racional(std::move(a), std::move(b));
 }
 
 } // namespace vendrix::algebra

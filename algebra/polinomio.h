@@ -37,9 +37,23 @@ struct Polinómio
 [[nodiscard]] Polinómio operator*(const Polinómio& a, const Polinómio& b);
 [[nodiscard]] Polinómio operator*(const Racional& c, const Polinómio& p);
 
-// P(a) by Horner's scheme.
+// P(a) exactly, by Horner's scheme over the integers: a = u/v is carried
+// as u and v, and the value is one fraction at the end.
 [[nodiscard]] Racional Avaliar(const Polinómio& p, const Racional& a);
 
 [[nodiscard]] Polinómio Derivada(const Polinómio& p);
+
+// p as integer coefficients over their least common denominator, so that
+// loops can multiply without reducing a fraction at every step.
+struct SobreDenominador
+{
+    std::vector<Inteiro> coeficientes;
+    Inteiro denominador;
+};
+
+[[nodiscard]] SobreDenominador SemDenominadores(const Polinómio& p);
+
+// a / b reduced, the sign in front; b is never zero.
+[[nodiscard]] Racional Fracção(Inteiro a, Inteiro b);
 
 } // namespace vendrix::algebra

@@ -51,6 +51,21 @@ std::optional<std::string_view> TextoDoCódigo(Código código) noexcept
         return "Os valores desta divisão são demasiado grandes para a tabela.";
     case Código::OutrosMonómios:
         return "Outros {símbolo} monómios não puderam ser multiplicados.";
+    case Código::TextoVazio:
+        return "Não há nada escrito para ler.";
+    case Código::TermoIlegível:
+        return "O termo «{símbolo}» não se lê: escreva termos como 3x^2, -1/2x ou 0.25.";
+    case Código::SinalSemTermo:
+        return "Falta um termo depois do sinal «{símbolo}».";
+    case Código::ExpoenteGrande:
+        return "O expoente de «{símbolo}» passa de 10000.";
+    case Código::DenominadorZero:
+        return "A fracção em «{símbolo}» tem denominador zero.";
+    case Código::NúmeroIlegível:
+        return "«{símbolo}» não é um número: escreva um inteiro, um decimal como 0.25 ou uma fracção como "
+               "1/2.";
+    case Código::DivisorNulo:
+        return "O divisor é o polinómio nulo: não se divide por 0.";
     }
     // A number cast to Código that names no code.
     return std::nullopt;

@@ -38,6 +38,15 @@ enum class Código : int {
     // The product's count of failing monomials whose boxes were held back;
     // the símbolo is the count.
     OutrosMonómios = 2006,
+    // The exact algebra's refusals. The símbolo is the term or number where
+    // reading stopped.
+    TextoVazio = 3001,
+    TermoIlegível = 3002,
+    SinalSemTermo = 3003,
+    ExpoenteGrande = 3004,
+    DenominadorZero = 3005,
+    NúmeroIlegível = 3006,
+    DivisorNulo = 3007,
 };
 
 // The text of a code, "{símbolo}" standing for the Erro's símbolo; nothing

@@ -208,6 +208,34 @@
         <source>Resultado (multiplicação)</source>
         <translation>Result (product)</translation>
     </message>
+    <message>
+        <source>Não há nada escrito para ler.</source>
+        <translation>There is nothing written to read.</translation>
+    </message>
+    <message>
+        <source>O termo «%1» não se lê: escreva termos como 3x^2, -1/2x ou 0.25.</source>
+        <translation>The term «%1» cannot be read: write terms such as 3x^2, -1/2x or 0.25.</translation>
+    </message>
+    <message>
+        <source>Falta um termo depois do sinal «%1».</source>
+        <translation>A term is missing after the sign «%1».</translation>
+    </message>
+    <message>
+        <source>O expoente de «%1» passa de 10000.</source>
+        <translation>The exponent of «%1» is over 10000.</translation>
+    </message>
+    <message>
+        <source>A fracção em «%1» tem denominador zero.</source>
+        <translation>The fraction in «%1» has a zero denominator.</translation>
+    </message>
+    <message>
+        <source>«%1» não é um número: escreva um inteiro, um decimal como 0.25 ou uma fracção como 1/2.</source>
+        <translation>«%1» is not a number: write an integer, a decimal such as 0.25 or a fraction such as 1/2.</translation>
+    </message>
+    <message>
+        <source>O divisor é o polinómio nulo: não se divide por 0.</source>
+        <translation>The divisor is the zero polynomial: there is no dividing by 0.</translation>
+    </message>
 </context>
 <context>
     <name>Resolucao</name>

@@ -52,6 +52,22 @@ const char* FonteDoCódigo(runtime::Código código) noexcept
         return QT_TRANSLATE_NOOP("Form1", "Os valores desta divisão são demasiado grandes para a tabela.");
     case OutrosMonómios:
         return QT_TRANSLATE_NOOP("Form1", "Outros %1 monómios não puderam ser multiplicados.");
+    case TextoVazio:
+        return QT_TRANSLATE_NOOP("Form1", "Não há nada escrito para ler.");
+    case TermoIlegível:
+        return QT_TRANSLATE_NOOP("Form1", "O termo «%1» não se lê: escreva termos como 3x^2, -1/2x ou 0.25.");
+    case SinalSemTermo:
+        return QT_TRANSLATE_NOOP("Form1", "Falta um termo depois do sinal «%1».");
+    case ExpoenteGrande:
+        return QT_TRANSLATE_NOOP("Form1", "O expoente de «%1» passa de 10000.");
+    case DenominadorZero:
+        return QT_TRANSLATE_NOOP("Form1", "A fracção em «%1» tem denominador zero.");
+    case NúmeroIlegível:
+        return QT_TRANSLATE_NOOP(
+            "Form1",
+            "«%1» não é um número: escreva um inteiro, um decimal como 0.25 ou uma fracção como 1/2.");
+    case DivisorNulo:
+        return QT_TRANSLATE_NOOP("Form1", "O divisor é o polinómio nulo: não se divide por 0.");
     }
     return nullptr; // a number that names no code
 }

@@ -33,6 +33,15 @@ constexpr Linha Textos[] = {
     {Código::GrauAcimaDeNove, "", "O dividendo não pode ter grau superior a nove."},
     {Código::ValoresGrandes, "", "Os valores desta divisão são demasiado grandes para a tabela."},
     {Código::OutrosMonómios, "9991", "Outros 9991 monómios não puderam ser multiplicados."},
+    {Código::TextoVazio, "", "Não há nada escrito para ler."},
+    {Código::TermoIlegível, "3x3", "O termo «3x3» não se lê: escreva termos como 3x^2, -1/2x ou 0.25."},
+    {Código::SinalSemTermo, "+", "Falta um termo depois do sinal «+»."},
+    {Código::ExpoenteGrande, "x^10001", "O expoente de «x^10001» passa de 10000."},
+    {Código::DenominadorZero, "1/0x", "A fracção em «1/0x» tem denominador zero."},
+    {Código::NúmeroIlegível,
+     "1/x",
+     "«1/x» não é um número: escreva um inteiro, um decimal como 0.25 ou uma fracção como 1/2."},
+    {Código::DivisorNulo, "", "O divisor é o polinómio nulo: não se divide por 0."},
 };
 
 TEST(TextosDosErros, DescricaoDeCadaCodigoComOSimboloPreenchido)
