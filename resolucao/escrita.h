@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "algebra/polinomio.h"
+#include "algebra/escrever.h"
 
 #include <span>
 #include <string>
 
-// Numbers and polynomials as a worked solution writes them, in the
-// canonical notation that reads back: "-3/4", "1/2x^2-3x+5/3", "0".
+// Pieces of formulas a worked solution writes, in the algebra's canonical
+// notation, which reads back.
 namespace vendrix::resolucao {
-
-[[nodiscard]] std::string EscreverRacional(const algebra::Racional& r);
-
-[[nodiscard]] std::string EscreverPolinómio(const algebra::Polinómio& p);
 
 // The coefficient before a power of x: "" for 1, "-" for -1, "3", "-1/2".
 [[nodiscard]] std::string Coeficiente(const algebra::Racional& c);

@@ -25,45 +25,45 @@ Tabela Preencher(Documento& doc, const Tradutor& tradutor, const Polinómio& p, 
 {
     const std::vector<Racional> coeficientes = Descendentes(p);
     Tabela t;
-    t.quadro.raiz = EscreverRacional(raiz);
+    t.quadro.raiz = algebra::EscreverRacional(raiz);
     for (const Racional& c : coeficientes)
-        t.quadro.coeficientes.push_back(EscreverRacional(c));
+        t.quadro.coeficientes.push_back(algebra::EscreverRacional(c));
     t.somas.push_back(coeficientes[0]);
-    Dizer(doc, tradutor, Texto::BaixarPrimeiro, {EscreverRacional(coeficientes[0])});
+    Dizer(doc, tradutor, Texto::BaixarPrimeiro, {algebra::EscreverRacional(coeficientes[0])});
     for (std::size_t i = 1; i < coeficientes.size(); ++i) {
         const Racional produto = t.somas.back() * raiz;
         const Racional soma = coeficientes[i] + produto;
-        t.quadro.produtos.push_back(EscreverRacional(produto));
+        t.quadro.produtos.push_back(algebra::EscreverRacional(produto));
         const Texto frase =
             i + 1 == coeficientes.size() ? Texto::MultiplicarESomarÚltima : Texto::MultiplicarESomar;
         Dizer(doc,
               tradutor,
               frase,
-              {EscreverRacional(t.somas.back()),
-               EscreverRacional(raiz),
-               EscreverRacional(produto),
-               EscreverRacional(coeficientes[i]),
-               EscreverRacional(soma)});
+              {algebra::EscreverRacional(t.somas.back()),
+               algebra::EscreverRacional(raiz),
+               algebra::EscreverRacional(produto),
+               algebra::EscreverRacional(coeficientes[i]),
+               algebra::EscreverRacional(soma)});
         t.somas.push_back(soma);
     }
     for (const Racional& s : t.somas)
-        t.quadro.somas.push_back(EscreverRacional(s));
+        t.quadro.somas.push_back(algebra::EscreverRacional(s));
     return t;
 }
 
 // The polynomial of the first degree x - raiz.
 [[nodiscard]] std::string XMenos(const Racional& raiz)
 {
-    return EscreverPolinómio(algebra::DeCoeficientes({-raiz, Racional(1)}));
+    return algebra::Escrever(algebra::DeCoeficientes({-raiz, Racional(1)}));
 }
 
 // "(x-2)(x^3-x^2+3x+4)", "(x-2)·3", "(x-2)·(-3)".
 [[nodiscard]] std::string Produto(const Polinómio& d, const Polinómio& q)
 {
-    const std::string primeiro = "(" + EscreverPolinómio(d) + ")";
+    const std::string primeiro = "(" + algebra::Escrever(d) + ")";
     if (algebra::Grau(q) == 0 && !algebra::ÉZero(q))
         return primeiro + "·" + EntreParênteses(q.coeficientes[0]);
-    return primeiro + "(" + EscreverPolinómio(q) + ")";
+    return primeiro + "(" + algebra::Escrever(q) + ")";
 }
 
 // " + 7", " - 5", "" for 0.
@@ -71,7 +71,7 @@ Tabela Preencher(Documento& doc, const Tradutor& tradutor, const Polinómio& p, 
 {
     if (r == 0)
         return {};
-    return (r > 0 ? " + " : " - ") + EscreverRacional(r > 0 ? r : Racional(-r));
+    return (r > 0 ? " + " : " - ") + algebra::EscreverRacional(r > 0 ? r : Racional(-r));
 }
 
 // D·Q + R = (expanded D·Q) + R = P, the middle step only when R is not 0.
@@ -79,8 +79,8 @@ Tabela Preencher(Documento& doc, const Tradutor& tradutor, const Polinómio& p, 
 {
     std::string f = Produto(d, q) + MaisResto(r) + " = ";
     if (r != 0)
-        f += EscreverPolinómio(d * q) + MaisResto(r) + " = ";
-    return f + EscreverPolinómio(d * q + algebra::DeCoeficientes({r}));
+        f += algebra::Escrever(d * q) + MaisResto(r) + " = ";
+    return f + algebra::Escrever(d * q + algebra::DeCoeficientes({r}));
 }
 
 // Joins signed pieces as a sum: "16 - 24 + 20".
@@ -104,29 +104,29 @@ public:
 
 std::string Substituição(const Polinómio& p, const Racional& a)
 {
-    const std::string nome = "P(" + EscreverRacional(a) + ") = ";
+    const std::string nome = "P(" + algebra::EscreverRacional(a) + ") = ";
     const Racional valor = algebra::Avaliar(p, a);
     if (a == 0 || algebra::Grau(p) == 0)
-        return nome + EscreverRacional(valor);
+        return nome + algebra::EscreverRacional(valor);
     std::vector<Racional> potências{Racional(1)};
     while (potências.size() < p.coeficientes.size())
         potências.push_back(potências.back() * a);
-    const std::string base = "(" + EscreverRacional(a) + ")";
+    const std::string base = "(" + algebra::EscreverRacional(a) + ")";
     Soma termos, valores;
     for (std::size_t k = p.coeficientes.size(); k-- > 0;) {
         const Racional& c = p.coeficientes[k];
         if (c == 0)
             continue;
-        std::string termo = k == 0 ? EscreverRacional(abs(c)) : Coeficiente(abs(c)) + base;
+        std::string termo = k == 0 ? algebra::EscreverRacional(abs(c)) : Coeficiente(abs(c)) + base;
         if (k > 1)
             termo.append("^").append(std::to_string(k));
         termos.Mais(c, std::move(termo));
         const Racional v = c * potências[k];
-        valores.Mais(v, EscreverRacional(abs(v)));
+        valores.Mais(v, algebra::EscreverRacional(abs(v)));
     }
     if (termos.parcelas == 1)
-        return nome + termos.texto + " = " + EscreverRacional(valor);
-    return nome + termos.texto + " = " + valores.texto + " = " + EscreverRacional(valor);
+        return nome + termos.texto + " = " + algebra::EscreverRacional(valor);
+    return nome + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
 }
 
 runtime::Resultado<Documento>
@@ -138,12 +138,12 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
         return runtime::Falhar(runtime::Código::NãoÉPolinómio);
     const Racional a = divisor.coeficientes[1];
     const Racional raiz = -divisor.coeficientes[0] / a;
-    const std::string p = EscreverPolinómio(dividendo), d = EscreverPolinómio(divisor);
+    const std::string p = algebra::Escrever(dividendo), d = algebra::Escrever(divisor);
 
     Documento doc;
     Intitular(doc, tradutor, Texto::TítuloRuffini, {p, d});
     Dizer(doc, tradutor, Texto::CoeficientesDoDividendo, {Lista(Descendentes(dividendo))});
-    Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, "x = " + EscreverRacional(raiz)});
+    Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, "x = " + algebra::EscreverRacional(raiz)});
     Tabela t = Preencher(doc, tradutor, dividendo, raiz);
     doc.blocos.emplace_back(std::move(t.quadro));
 
@@ -158,20 +158,20 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
         Dizer(doc,
               tradutor,
               Texto::DividirPeloCoeficiente,
-              {EscreverRacional(a),
-               d + " = " + EscreverRacional(a) + "(" + XMenos(raiz) + ")",
+              {algebra::EscreverRacional(a),
+               d + " = " + algebra::EscreverRacional(a) + "(" + XMenos(raiz) + ")",
                XMenos(raiz),
                Lista(t.somas),
                Lista(quociente)});
     }
     std::ranges::reverse(quociente);
     const Polinómio q = algebra::DeCoeficientes(std::move(quociente));
-    doc.blocos.emplace_back(Fórmula{"Q(x) = " + EscreverPolinómio(q)});
-    doc.blocos.emplace_back(Fórmula{"R = " + EscreverRacional(resto)});
+    doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(q)});
+    doc.blocos.emplace_back(Fórmula{"R = " + algebra::EscreverRacional(resto)});
 
     Dizer(doc, tradutor, Texto::Verificação);
     doc.blocos.emplace_back(Fórmula{Verificação(divisor, q, resto)});
-    Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + EscreverRacional(raiz)});
+    Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + algebra::EscreverRacional(raiz)});
     doc.blocos.emplace_back(Fórmula{Substituição(dividendo, raiz)});
     return doc;
 }
@@ -179,13 +179,13 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
 Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
 {
     Documento doc;
-    const std::string texto = EscreverPolinómio(p), valor = EscreverRacional(a);
+    const std::string texto = algebra::Escrever(p), valor = algebra::EscreverRacional(a);
     Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, "x = " + valor});
     Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
     Tabela t = Preencher(doc, tradutor, p, a);
     doc.blocos.emplace_back(std::move(t.quadro));
     Dizer(doc, tradutor, Texto::ValorPorHorner, {XMenos(a), "x = " + valor});
-    doc.blocos.emplace_back(Fórmula{"P(" + valor + ") = " + EscreverRacional(t.somas.back())});
+    doc.blocos.emplace_back(Fórmula{"P(" + valor + ") = " + algebra::EscreverRacional(t.somas.back())});
     return doc;
 }
 
