@@ -23,4 +23,11 @@ namespace vendrix::resolucao {
 // it is negative or a fraction, "(-2)", "(1/2)".
 [[nodiscard]] std::string EntreParênteses(const algebra::Racional& r);
 
+// The check of a division, D·Q + R = (D·Q expanded) + R = P:
+// "(x-2)(x^3-x^2+3x+4) + 7 = x^4-3x^3+5x^2-2x-8 + 7 = x^4-3x^3+5x^2-2x-1",
+// the middle step only when R is not 0. P is computed, never copied, so a
+// wrong quotient shows.
+[[nodiscard]] std::string
+Verificação(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r);
+
 } // namespace vendrix::resolucao

@@ -57,32 +57,6 @@ Tabela Preencher(Documento& doc, const Tradutor& tradutor, const Polinómio& p, 
     return algebra::Escrever(algebra::DeCoeficientes({-raiz, Racional(1)}));
 }
 
-// "(x-2)(x^3-x^2+3x+4)", "(x-2)·3", "(x-2)·(-3)".
-[[nodiscard]] std::string Produto(const Polinómio& d, const Polinómio& q)
-{
-    const std::string primeiro = "(" + algebra::Escrever(d) + ")";
-    if (algebra::Grau(q) == 0 && !algebra::ÉZero(q))
-        return primeiro + "·" + EntreParênteses(q.coeficientes[0]);
-    return primeiro + "(" + algebra::Escrever(q) + ")";
-}
-
-// " + 7", " - 5", "" for 0.
-[[nodiscard]] std::string MaisResto(const Racional& r)
-{
-    if (r == 0)
-        return {};
-    return (r > 0 ? " + " : " - ") + algebra::EscreverRacional(r > 0 ? r : Racional(-r));
-}
-
-// D·Q + R = (expanded D·Q) + R = P, the middle step only when R is not 0.
-[[nodiscard]] std::string Verificação(const Polinómio& d, const Polinómio& q, const Racional& r)
-{
-    std::string f = Produto(d, q) + MaisResto(r) + " = ";
-    if (r != 0)
-        f += algebra::Escrever(d * q) + MaisResto(r) + " = ";
-    return f + algebra::Escrever(d * q + algebra::DeCoeficientes({r}));
-}
-
 // Joins signed pieces as a sum: "16 - 24 + 20".
 class Soma
 {
@@ -170,7 +144,7 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
     doc.blocos.emplace_back(Fórmula{"R = " + algebra::EscreverRacional(resto)});
 
     Dizer(doc, tradutor, Texto::Verificação);
-    doc.blocos.emplace_back(Fórmula{Verificação(divisor, q, resto)});
+    doc.blocos.emplace_back(Fórmula{Verificação(divisor, q, algebra::DeCoeficientes({resto}))});
     Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + algebra::EscreverRacional(raiz)});
     doc.blocos.emplace_back(Fórmula{Substituição(dividendo, raiz)});
     return doc;

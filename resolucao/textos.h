@@ -45,6 +45,11 @@ enum class Texto : int {
     TítuloValor,
     CoeficientesDoPolinómio,
     ValorPorHorner,
+    TítuloDivisãoLonga,
+    DisposiçãoLonga,
+    PassoLongo,
+    DivisãoExacta,
+    RestoDeGrauMenor,
     Contagem
 };
 
@@ -95,6 +100,19 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
      VENDRIX_TEXTO("Resolucao",
                    "O último número é o resto da divisão por %1, que pelo teorema do resto é o "
                    "valor do polinómio em %2:")},
+    {Texto::TítuloDivisãoLonga, VENDRIX_TEXTO("Resolucao", "Divisão de %1 por %2")},
+    {Texto::DisposiçãoLonga,
+     VENDRIX_TEXTO("Resolucao",
+                   "Escreve-se o dividendo à esquerda, por ordem decrescente do grau, e o divisor à "
+                   "direita; o quociente escreve-se debaixo do divisor.")},
+    {Texto::PassoLongo,
+     VENDRIX_TEXTO("Resolucao",
+                   "Divide-se %1 por %2, o que dá %3, um termo do quociente. Multiplica-se %3 pelo "
+                   "divisor e escreve-se o simétrico do produto, %4, debaixo do dividendo; somando, "
+                   "fica %5.")},
+    {Texto::DivisãoExacta, VENDRIX_TEXTO("Resolucao", "O resto é 0: a divisão é exacta.")},
+    {Texto::RestoDeGrauMenor,
+     VENDRIX_TEXTO("Resolucao", "Como %1 tem grau menor do que o divisor, é o resto.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

@@ -291,5 +291,25 @@
         <source>O último número é o resto da divisão por %1, que pelo teorema do resto é o valor do polinómio em %2:</source>
         <translation>The last number is the remainder of the division by %1, which by the remainder theorem is the value of the polynomial at %2:</translation>
     </message>
+    <message>
+        <source>Divisão de %1 por %2</source>
+        <translation>Division of %1 by %2</translation>
+    </message>
+    <message>
+        <source>Escreve-se o dividendo à esquerda, por ordem decrescente do grau, e o divisor à direita; o quociente escreve-se debaixo do divisor.</source>
+        <translation>Write the dividend at the left, by falling degree, and the divisor at the right; the quotient is written under the divisor.</translation>
+    </message>
+    <message>
+        <source>Divide-se %1 por %2, o que dá %3, um termo do quociente. Multiplica-se %3 pelo divisor e escreve-se o simétrico do produto, %4, debaixo do dividendo; somando, fica %5.</source>
+        <translation>Divide %1 by %2, which gives %3, a term of the quotient. Multiply the divisor by %3 and write the opposite of the product, %4, under the dividend; adding leaves %5.</translation>
+    </message>
+    <message>
+        <source>O resto é 0: a divisão é exacta.</source>
+        <translation>The remainder is 0: the division is exact.</translation>
+    </message>
+    <message>
+        <source>Como %1 tem grau menor do que o divisor, é o resto.</source>
+        <translation>As %1 has a lower degree than the divisor, it is the remainder.</translation>
+    </message>
 </context>
 </TS>
