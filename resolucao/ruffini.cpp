@@ -3,6 +3,7 @@
 
 #include "resolucao/escrita.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vendrix::resolucao {
@@ -20,8 +21,9 @@ struct Tabela
     std::vector<Racional> somas;
 };
 
-// Fills the table column by column and says each column in a sentence.
-Tabela Preencher(Documento& doc, const Tradutor& tradutor, const Polinómio& p, const Racional& raiz)
+// Fills the table column by column and, given a document, says each
+// column in a sentence.
+Tabela Preencher(Documento* doc, const Tradutor& tradutor, const Polinómio& p, const Racional& raiz)
 {
     const std::vector<Racional> coeficientes = Descendentes(p);
     Tabela t;
@@ -29,21 +31,23 @@ Tabela Preencher(Documento& doc, const Tradutor& tradutor, const Polinómio& p, 
     for (const Racional& c : coeficientes)
         t.quadro.coeficientes.push_back(algebra::EscreverRacional(c));
     t.somas.push_back(coeficientes[0]);
-    Dizer(doc, tradutor, Texto::BaixarPrimeiro, {algebra::EscreverRacional(coeficientes[0])});
+    if (doc != nullptr)
+        Dizer(*doc, tradutor, Texto::BaixarPrimeiro, {algebra::EscreverRacional(coeficientes[0])});
     for (std::size_t i = 1; i < coeficientes.size(); ++i) {
         const Racional produto = t.somas.back() * raiz;
         const Racional soma = coeficientes[i] + produto;
         t.quadro.produtos.push_back(algebra::EscreverRacional(produto));
         const Texto frase =
             i + 1 == coeficientes.size() ? Texto::MultiplicarESomarÚltima : Texto::MultiplicarESomar;
-        Dizer(doc,
-              tradutor,
-              frase,
-              {algebra::EscreverRacional(t.somas.back()),
-               algebra::EscreverRacional(raiz),
-               algebra::EscreverRacional(produto),
-               algebra::EscreverRacional(coeficientes[i]),
-               algebra::EscreverRacional(soma)});
+        if (doc != nullptr)
+            Dizer(*doc,
+                  tradutor,
+                  frase,
+                  {algebra::EscreverRacional(t.somas.back()),
+                   algebra::EscreverRacional(raiz),
+                   algebra::EscreverRacional(produto),
+                   algebra::EscreverRacional(coeficientes[i]),
+                   algebra::EscreverRacional(soma)});
         t.somas.push_back(soma);
     }
     for (const Racional& s : t.somas)
@@ -75,6 +79,15 @@ public:
 };
 
 } // namespace
+
+TabelaRuffini TabelaDeRuffini(const Polinómio& p, const Racional& raiz, Polinómio& quociente)
+{
+    Tabela t = Preencher(nullptr, EmPortuguês, p, raiz);
+    t.somas.pop_back();
+    std::ranges::reverse(t.somas);
+    quociente = algebra::DeCoeficientes(std::move(t.somas));
+    return std::move(t.quadro);
+}
 
 std::string Substituição(const Polinómio& p, const Racional& a)
 {
@@ -118,7 +131,7 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
     Intitular(doc, tradutor, Texto::TítuloRuffini, {p, d});
     Dizer(doc, tradutor, Texto::CoeficientesDoDividendo, {Lista(Descendentes(dividendo))});
     Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, "x = " + algebra::EscreverRacional(raiz)});
-    Tabela t = Preencher(doc, tradutor, dividendo, raiz);
+    Tabela t = Preencher(&doc, tradutor, dividendo, raiz);
     doc.blocos.emplace_back(std::move(t.quadro));
 
     const Racional resto = t.somas.back();
@@ -156,7 +169,7 @@ Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& 
     const std::string texto = algebra::Escrever(p), valor = algebra::EscreverRacional(a);
     Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, "x = " + valor});
     Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
-    Tabela t = Preencher(doc, tradutor, p, a);
+    Tabela t = Preencher(&doc, tradutor, p, a);
     doc.blocos.emplace_back(std::move(t.quadro));
     Dizer(doc, tradutor, Texto::ValorPorHorner, {XMenos(a), "x = " + valor});
     doc.blocos.emplace_back(Fórmula{"P(" + valor + ") = " + algebra::EscreverRacional(t.somas.back())});

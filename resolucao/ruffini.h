@@ -24,6 +24,10 @@ namespace vendrix::resolucao {
 [[nodiscard]] Documento
 ResolverValor(const algebra::Polinómio& p, const algebra::Racional& a, const Tradutor& tradutor);
 
+// The table of P by x - raiz alone, its quotient into quociente.
+[[nodiscard]] TabelaRuffini
+TabelaDeRuffini(const algebra::Polinómio& p, const algebra::Racional& raiz, algebra::Polinómio& quociente);
+
 // The remainder theorem at work: "P(2) = (2)^4 - 3(2)^3 + … = 16 - 24 + …
 // = 7", the steps left out where they would say nothing new.
 [[nodiscard]] std::string Substituição(const algebra::Polinómio& p, const algebra::Racional& a);

@@ -311,5 +311,73 @@
         <source>Como %1 tem grau menor do que o divisor, é o resto.</source>
         <translation>As %1 has a lower degree than the divisor, it is the remainder.</translation>
     </message>
+    <message>
+        <source>Decomposição de %1 em factores</source>
+        <translation>Factorization of %1</translation>
+    </message>
+    <message>
+        <source>Uma constante é a sua própria decomposição.</source>
+        <translation>A constant is its own factorization.</translation>
+    </message>
+    <message>
+        <source>Todos os termos têm o factor %1, que se põe em evidência: %2.</source>
+        <translation>Every term has the factor %1, which is taken out: %2.</translation>
+    </message>
+    <message>
+        <source>Multiplicando por %1, os coeficientes ficam inteiros e as raízes não mudam: %2.</source>
+        <translation>Multiplying by %1 makes the coefficients whole and leaves the roots as they are: %2.</translation>
+    </message>
+    <message>
+        <source>Pelo teorema das raízes racionais, uma raiz racional é um divisor de %1 sobre um divisor de %2. Os candidatos são %3.</source>
+        <translation>By the rational root theorem, a rational root is a divisor of %1 over a divisor of %2. The candidates are %3.</translation>
+    </message>
+    <message>
+        <source>Os coeficientes têm divisores de mais para os listar; testam-se só os candidatos que são raízes.</source>
+        <translation>The coefficients have too many divisors to list; only the candidates that are roots are tested.</translation>
+    </message>
+    <message>
+        <source>Testam-se os candidatos pelo teorema do resto, até um dar 0: %1 é raiz.</source>
+        <translation>Test the candidates with the remainder theorem until one gives 0: %1 is a root.</translation>
+    </message>
+    <message>
+        <source>Pela regra de Ruffini, o quociente é %1, que se decompõe a seguir.</source>
+        <translation>By Ruffini&apos;s rule, the quotient is %1, which is factored next.</translation>
+    </message>
+    <message>
+        <source>Nenhum candidato anula %1: não tem raízes racionais.</source>
+        <translation>No candidate makes %1 zero: it has no rational roots.</translation>
+    </message>
+    <message>
+        <source>Resta um factor do segundo grau; resolve-se %1 pela fórmula resolvente.</source>
+        <translation>A factor of the second degree is left; solve %1 by the quadratic formula.</translation>
+    </message>
+    <message>
+        <source>Como Δ &lt; 0, %1 não tem raízes reais e não se decompõe mais.</source>
+        <translation>As Δ &lt; 0, %1 has no real roots and does not factor further.</translation>
+    </message>
+    <message>
+        <source>Como Δ = 0, há uma raiz dupla:</source>
+        <translation>As Δ = 0, there is a double root:</translation>
+    </message>
+    <message>
+        <source>Como Δ &gt; 0, há duas raízes reais:</source>
+        <translation>As Δ &gt; 0, there are two real roots:</translation>
+    </message>
+    <message>
+        <source>A decomposição em factores é:</source>
+        <translation>The factorization is:</translation>
+    </message>
+    <message>
+        <source>%1 é raiz simples.</source>
+        <translation>%1 is a simple root.</translation>
+    </message>
+    <message>
+        <source>%1 é raiz de multiplicidade %2.</source>
+        <translation>%1 is a root of multiplicity %2.</translation>
+    </message>
+    <message>
+        <source>O quadro de sinais de %1:</source>
+        <translation>The sign table of %1:</translation>
+    </message>
 </context>
 </TS>
