@@ -34,6 +34,8 @@ std::optional<Modular> FactoresModulares(const PolInteiro& f)
         PolModular derivada;
         for (std::size_t i = 1; i < g.size(); ++i)
             derivada.push_back(g[i] * i % p);
+        while (!derivada.empty() && derivada.back() == 0) // when p divides the degree
+            derivada.pop_back();
         if (modular::Mdc(g, derivada, p).size() != 1)
             continue;
         Modular m{p, modular::Factores(modular::Mónico(g, p), p)};

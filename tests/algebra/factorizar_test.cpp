@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "algebra/factorizar.h"
+#include "polinomios.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
-#include <sstream>
+#include <algorithm>
 #include <string>
 
 namespace vendrix::algebra {
 namespace {
-
-// "2 3 0 -1/2" is 2x^3+3x^2-1/2: coefficients by falling degree.
-Polinómio P(std::string_view coeficientes)
-{
-    std::istringstream leitor{std::string(coeficientes)};
-    std::vector<Racional> c;
-    for (std::string palavra; leitor >> palavra;)
-        c.insert(c.begin(), Racional(palavra));
-    return DeCoeficientes(std::move(c));
-}
 
 struct Caso
 {
@@ -65,6 +55,27 @@ TEST_P(FactorizarTeste, EscreveAFormaDoCurriculo)
 std::string NomeDaLinha(const ::testing::TestParamInfo<Caso>& linha) { return linha.param.nome; }
 
 INSTANTIATE_TEST_SUITE_P(Exemplos, FactorizarTeste, ::testing::ValuesIn(Casos), NomeDaLinha);
+
+// Products of factors known irreducible come back as exactly those factors,
+// so the factorization is complete and its product is the polynomial.
+TEST(Factorizar, DevolveOsFactoresIrredutíveis)
+{
+    for (unsigned semente = 1; semente <= 200; ++semente) {
+        Produto esperado = ProdutoAleatório(semente);
+        const Factorização f = Factorizar(esperado.polinómio);
+        auto& factores = esperado.factores.factores;
+        std::sort(factores.begin(), factores.end(), [](const Factor& a, const Factor& b) {
+            return TextoFactorização({1, {a}}) < TextoFactorização({1, {b}});
+        });
+        auto obtidos = f.factores;
+        std::sort(obtidos.begin(), obtidos.end(), [](const Factor& a, const Factor& b) {
+            return TextoFactorização({1, {a}}) < TextoFactorização({1, {b}});
+        });
+        EXPECT_EQ(f.dominante, esperado.factores.dominante) << semente;
+        EXPECT_EQ(obtidos, factores) << semente << " " << TextoFactorização(f);
+        EXPECT_TRUE(f.completa);
+    }
+}
 
 } // namespace
 } // namespace vendrix::algebra
