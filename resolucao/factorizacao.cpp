@@ -2,6 +2,8 @@
 #include "resolucao/factorizacao.h"
 
 #include "algebra/factorizar.h"
+#include "algebra/raizes.h"
+#include "algebra/sinais.h"
 #include "resolucao/escrita.h"
 #include "resolucao/ruffini.h"
 
@@ -127,31 +129,15 @@ void Quadrática(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
     doc.blocos.emplace_back(Fórmula{std::move(f)});
 }
 
-// The sign table, when every real root is rational: the factors left are
-// then quadratics without real roots, of constant sign.
-void Sinais(Documento& doc, const Tradutor& tradutor, const Polinómio& p, const algebra::Factorização& f)
+// The algebra's sign table, its roots written exactly where they can be.
+void Sinais(Documento& doc, const Tradutor& tradutor, const Polinómio& p)
 {
-    for (const algebra::Factor& factor : f.factores) {
-        const Polinómio& g = factor.polinómio;
-        if (algebra::Grau(g) == 1)
-            continue;
-        if (algebra::Grau(g) > 2 ||
-            g.coeficientes[1] * g.coeficientes[1] - 4 * g.coeficientes[2] * g.coeficientes[0] >= 0)
-            return;
-    }
-    const auto raízes = algebra::RaízesRacionaisDe(f);
-    TabelaDeSinais tabela{"P(x)", {}, {}};
-    const auto sinal = [&](const Racional& x) {
-        const Racional v = algebra::Avaliar(p, x);
-        tabela.sinais += v > 0 ? '+' : v < 0 ? '-' : '0';
-    };
-    for (std::size_t i = 0; i < raízes.size(); ++i) {
-        const Racional& r = raízes[i].first;
-        sinal(i == 0 ? Racional(r - 1) : Racional((raízes[i - 1].first + r) / 2));
-        sinal(r);
-        tabela.raízes.push_back(algebra::EscreverRacional(r));
-    }
-    sinal(raízes.empty() ? Racional(0) : Racional(raízes.back().first + 1));
+    const algebra::TabelaDeSinais s = algebra::CalcularSinais(p);
+    if (!s.completa)
+        return;
+    TabelaDeSinais tabela{"P(x)", {}, s.sinais};
+    for (const algebra::RaizReal& r : s.raízes)
+        tabela.raízes.push_back(r.exacta.empty() ? r.decimal : r.exacta);
     Dizer(doc, tradutor, Texto::QuadroDeSinais, {"P(x)"});
     doc.blocos.emplace_back(std::move(tabela));
 }
@@ -161,13 +147,14 @@ void Conclusão(Documento& doc, const Tradutor& tradutor, const Polinómio& p)
     const algebra::Factorização f = algebra::Factorizar(p);
     Dizer(doc, tradutor, Texto::FormaFactorizada);
     doc.blocos.emplace_back(Fórmula{"P(x) = " + algebra::TextoFactorização(f)});
-    for (const auto& [raiz, m] : algebra::RaízesRacionaisDe(f)) {
-        if (m == 1)
-            Dizer(doc, tradutor, Texto::RaizSimples, {algebra::EscreverRacional(raiz)});
+    for (const algebra::RaizReal& r : algebra::CalcularRaízes(f).reais) {
+        const std::string raiz = r.exacta.empty() ? "≈ " + r.decimal : r.exacta;
+        if (r.multiplicidade == 1)
+            Dizer(doc, tradutor, Texto::RaizSimples, {raiz});
         else
-            Dizer(doc, tradutor, Texto::RaizMúltipla, {algebra::EscreverRacional(raiz), std::to_string(m)});
+            Dizer(doc, tradutor, Texto::RaizMúltipla, {raiz, std::to_string(r.multiplicidade)});
     }
-    Sinais(doc, tradutor, p, f);
+    Sinais(doc, tradutor, p);
 }
 
 } // namespace

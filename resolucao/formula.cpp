@@ -11,7 +11,7 @@ namespace vendrix::resolucao {
 namespace {
 
 // The symbols a formula may hold besides a polynomial, and their LaTeX.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> Símbolos{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> Símbolos{{
     {"·", "\\cdot "},
     {"±", "\\pm "},
     {"≠", "\\neq "},
@@ -20,6 +20,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> Símbolos
     {"−", "-"},
     {"≤", "\\leq "},
     {"≥", "\\geq "},
+    {"≈", "\\approx "},
 }};
 
 [[nodiscard]] bool Separa(char c) noexcept

@@ -14,7 +14,7 @@ namespace vendrix::resolucao {
 [[nodiscard]] std::string FórmulaEmHtml(std::string_view fórmula);
 
 // Fractions as \frac, raises as ^{…}, "√17" as \sqrt{17}, "·", "±", "≠",
-// "∞", "Δ" and "−" as their commands; without math delimiters.
+// "∞", "Δ", "≈" and "−" as their commands; without math delimiters.
 [[nodiscard]] std::string FórmulaEmLaTeX(std::string_view fórmula);
 
 // Text for HTML: "&", "<", ">" and '"' escaped.
