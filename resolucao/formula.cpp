@@ -3,6 +3,7 @@
 
 #include "display/exportar.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -87,8 +88,16 @@ std::string TextoEmHtml(std::string_view texto)
 std::string TextoEmLaTeX(std::string_view texto)
 {
     std::string tex;
-    for (const char c : texto) {
-        if (std::string_view("#$%&_{}").find(c) != std::string_view::npos)
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const char c = texto[i];
+        const std::string_view letra = texto.substr(i, std::min(Comprimento(c), texto.size() - i));
+        // A sentence may name a symbol ("Δ < 0"), which only maths mode has.
+        const auto* símbolo = std::ranges::find_if(
+            Símbolos, [&](const auto& s) { return letra.size() > 1 && s.first == letra; });
+        if (símbolo != Símbolos.end()) {
+            tex.append("$").append(símbolo->second).append("$");
+            i += letra.size() - 1;
+        } else if (std::string_view("#$%&_{}").find(c) != std::string_view::npos)
             tex.append("\\").push_back(c);
         else if (c == '\\')
             tex += "\\textbackslash{}";

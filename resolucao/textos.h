@@ -67,6 +67,9 @@ enum class Texto : int {
     RaizSimples,
     RaizMúltipla,
     QuadroDeSinais,
+    TítuloGráfico,
+    GráficoComRaízes,
+    GráficoSemRaízes,
     Contagem
 };
 
@@ -161,6 +164,15 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::RaizSimples, VENDRIX_TEXTO("Resolucao", "%1 é raiz simples.")},
     {Texto::RaizMúltipla, VENDRIX_TEXTO("Resolucao", "%1 é raiz de multiplicidade %2.")},
     {Texto::QuadroDeSinais, VENDRIX_TEXTO("Resolucao", "O quadro de sinais de %1:")},
+    {Texto::TítuloGráfico, VENDRIX_TEXTO("Resolucao", "Gráfico de %1")},
+    {Texto::GráficoComRaízes,
+     VENDRIX_TEXTO(
+         "Resolucao",
+         "Gráfico de %1 para x entre %2 e %3, com as raízes %4 e a ordenada na origem %5 marcadas.")},
+    {Texto::GráficoSemRaízes,
+     VENDRIX_TEXTO(
+         "Resolucao",
+         "Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

@@ -379,5 +379,17 @@
         <source>O quadro de sinais de %1:</source>
         <translation>The sign table of %1:</translation>
     </message>
+    <message>
+        <source>Gráfico de %1</source>
+        <translation>Graph of %1</translation>
+    </message>
+    <message>
+        <source>Gráfico de %1 para x entre %2 e %3, com as raízes %4 e a ordenada na origem %5 marcadas.</source>
+        <translation>Graph of %1 for x from %2 to %3, with the roots %4 and the y-intercept %5 marked.</translation>
+    </message>
+    <message>
+        <source>Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.</source>
+        <translation>Graph of %1 for x from %2 to %3, with no real roots, and the y-intercept %5 marked.</translation>
+    </message>
 </context>
 </TS>
