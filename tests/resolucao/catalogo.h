@@ -24,7 +24,8 @@ inline std::string SemEntidades(std::string t)
     return t;
 }
 
-inline std::string Entre(const std::string& t, std::size_t& i, const std::string& abre, const std::string& fecha)
+inline std::string
+Entre(const std::string& t, std::size_t& i, const std::string& abre, const std::string& fecha)
 {
     const std::size_t a = t.find(abre, i);
     if (a == std::string::npos)
