@@ -35,11 +35,21 @@ struct Plano
     std::vector<double> traçosX, traçosY;
 };
 
-[[nodiscard]] double Valor(const Polinómio& p, double x) noexcept
+// The coefficients by rising degree, once: turning a rational into a
+// double costs more than the whole of Horner's scheme.
+[[nodiscard]] std::vector<double> Duplos(const Polinómio& p)
+{
+    std::vector<double> c;
+    for (const algebra::Racional& r : p.coeficientes)
+        c.push_back(r.convert_to<double>());
+    return c;
+}
+
+[[nodiscard]] double Valor(const std::vector<double>& c, double x) noexcept
 {
     double v = 0;
-    for (auto c = p.coeficientes.rbegin(); c != p.coeficientes.rend(); ++c)
-        v = v * x + c->convert_to<double>();
+    for (auto k = c.rbegin(); k != c.rend(); ++k)
+        v = v * x + *k;
     return v;
 }
 
@@ -108,9 +118,10 @@ void Alargar(double& mínimo, double& máximo, double fracção, double mínimaM
         if (q == nullptr)
             continue;
         auto& curva = plano.curvas.emplace_back();
+        const std::vector<double> c = Duplos(*q);
         for (int i = 0; i <= Amostras; ++i) {
             const double x = j.xMínimo + (j.xMáximo - j.xMínimo) * i / Amostras;
-            const double y = Valor(*q, x);
+            const double y = Valor(c, x);
             if (!std::isfinite(y))
                 continue;
             curva.emplace_back(x, y);
@@ -121,8 +132,9 @@ void Alargar(double& mínimo, double& máximo, double fracção, double mínimaM
     Alargar(j.yMínimo, j.yMáximo, 0.05, 0);
     for (const Marca& m : plano.marcas)
         j.raízesMarcadas.push_back(m.x);
-    plano.marcas.push_back(
-        {0, Valor(p, 0), "(0, " + algebra::EscreverRacional(algebra::Avaliar(p, 0)) + ")"});
+    plano.marcas.push_back({0,
+                            algebra::Avaliar(p, 0).convert_to<double>(),
+                            "(0, " + algebra::EscreverRacional(algebra::Avaliar(p, 0)) + ")"});
     plano.traçosX = Traços(j.xMínimo, j.xMáximo);
     plano.traçosY = Traços(j.yMínimo, j.yMáximo);
     return plano;
