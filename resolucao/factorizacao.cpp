@@ -190,7 +190,7 @@ Documento ResolverFactorização(const Polinómio& p, const Tradutor& tradutor)
             for (const auto& [raiz, m] : algebra::RaízesRacionaisDe(algebra::Factorizar(q)))
                 candidatos.push_back(abs(raiz));
             std::ranges::sort(candidatos);
-            candidatos.erase(std::ranges::unique(candidatos).begin(), candidatos.end());
+            candidatos.erase(std::unique(candidatos.begin(), candidatos.end()), candidatos.end());
         } else {
             Dizer(doc,
                   tradutor,
