@@ -170,14 +170,16 @@ void Alargar(double& mínimo, double& máximo, double fracção, double mínimaM
         "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"vx-grafico-svg\" viewBox=\"0 0 480 320\" "
         "width=\"480\" height=\"320\" font-family=\"sans-serif\" font-size=\"11\">\n"
         "<rect width=\"480\" height=\"320\" fill=\"white\"/>\n";
-    const auto linha = [&](std::string x1, std::string y1, std::string x2, std::string y2) {
-        s += "<line x1=\"" + x1 + "\" y1=\"" + y1 + "\" x2=\"" + x2 + "\" y2=\"" + y2 +
-             "\" stroke=\"black\"/>\n";
-    };
-    const auto texto = [&](std::string px, std::string py, std::string_view âncora, std::string_view t) {
-        s += "<text x=\"" + px + "\" y=\"" + py + "\" text-anchor=\"" + std::string(âncora) + "\">" +
-             TextoEmHtml(t) + "</text>\n";
-    };
+    const auto linha =
+        [&](const std::string& x1, const std::string& y1, const std::string& x2, const std::string& y2) {
+            s += "<line x1=\"" + x1 + "\" y1=\"" + y1 + "\" x2=\"" + x2 + "\" y2=\"" + y2 +
+                 "\" stroke=\"black\"/>\n";
+        };
+    const auto texto =
+        [&](const std::string& px, const std::string& py, std::string_view âncora, std::string_view t) {
+            s += "<text x=\"" + px + "\" y=\"" + py + "\" text-anchor=\"" + std::string(âncora) + "\">" +
+                 TextoEmHtml(t) + "</text>\n";
+        };
     linha(x(j.xMínimo), y(oy), x(j.xMáximo), y(oy));
     linha(x(ox), y(j.yMínimo), x(ox), y(j.yMáximo));
     for (const double t : plano.traçosX) {
