@@ -14,13 +14,13 @@ cd "$(dirname "$0")"
 # tests both of them and the tools that check them. A user who only starts
 # the program gets no browser or WebAssembly compiler.
 PROGRAMA=(
-    cmake ninja-build g++ libfast-float-dev
+    cmake ninja-build g++ libfast-float-dev libboost-dev
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
     xvfb xauth fonts-liberation fonts-comic-neue
 )
 # The page: the core in WebAssembly, and Python's server for it.
 PAGINA=(
-    cmake ninja-build libfast-float-dev python3
+    cmake ninja-build libfast-float-dev libboost-dev python3
     clang-19 lld-19 llvm-19 wasi-libc libc++-19-dev-wasm32 libc++abi-19-dev-wasm32 libclang-rt-19-dev-wasm32
 )
 # Node and npm from Debian, unless the machine has its own (a node from

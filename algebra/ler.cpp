@@ -160,7 +160,7 @@ private:
                 onde < marcas.size() ? marcas[onde].posição : depoisDoFim};
     }
 
-    std::variant<std::optional<Racional>, FalhaDeLeitura> Decimal(std::size_t termo);
+    std::optional<Racional> Decimal();
     std::variant<Racional, FalhaDeLeitura> Coeficiente(std::size_t termo);
     std::variant<unsigned, FalhaDeLeitura> Expoente(std::size_t termo);
     std::variant<Termo, FalhaDeLeitura> LerTermo();
@@ -172,9 +172,9 @@ private:
 };
 
 // Digits with at most one ".", at least one digit, and perhaps a power of
-// ten as the program writes large values: "12", "0.25", ".5", "5.",
-// "1.234568E+07". Nothing is read when there is no digit.
-std::variant<std::optional<Racional>, FalhaDeLeitura> Leitor::Decimal(std::size_t termo)
+// ten as the program writes large and small values: "12", "0.25", ".5",
+// "5.", "1.234568E+07". Nothing is read when there is no digit.
+std::optional<Racional> Leitor::Decimal()
 {
     const std::size_t início = i;
     std::string algarismos;
@@ -196,23 +196,21 @@ std::variant<std::optional<Racional>, FalhaDeLeitura> Leitor::Decimal(std::size_
     }
     Racional valor(DeAlgarismos(algarismos),
                    boost::multiprecision::pow(Inteiro(10), static_cast<unsigned>(decimais)));
-    const std::size_t e = i;
-    const bool sinal = e + 1 < marcas.size() && ÉSinal(marcas[e + 1].c);
-    if ((Actual() != 'E' && Actual() != 'e') || e + 1 + (sinal ? 1 : 0) >= marcas.size() ||
-        !ÉAlgarismo(marcas[e + 1 + (sinal ? 1 : 0)].c))
+    // The power has one or two digits, as the program writes it: "E+07".
+    const std::size_t e = i, depois = e + 1 + (e + 1 < marcas.size() && ÉSinal(marcas[e + 1].c) ? 1 : 0);
+    const auto algarismoEm = [this](std::size_t k) { return k < marcas.size() && ÉAlgarismo(marcas[k].c); };
+    if ((Actual() != 'E' && Actual() != 'e') || !algarismoEm(depois) || algarismoEm(depois + 2))
         return valor;
-    i = e + 1 + (sinal ? 1 : 0);
+    const bool sinal = depois == e + 2;
     unsigned potência = 0;
-    for (; ÉAlgarismo(Actual()); ++i)
-        potência = std::min(potência * 10 + (Actual() - '0'), ExpoenteMáximo + 1);
-    if (potência > ExpoenteMáximo)
-        return Recusar(Código::ExpoenteGrande, e, termo);
+    for (i = depois; ÉAlgarismo(Actual()); ++i)
+        potência = potência * 10 + (Actual() - '0');
     const Inteiro dez = boost::multiprecision::pow(Inteiro(10), potência);
     if (sinal && marcas[e + 1].c == '-')
         valor /= dez;
     else
         valor *= dez;
-    return std::optional<Racional>(std::move(valor));
+    return valor;
 }
 
 // A decimal, or a fraction of two: "5/3", "0.5/2", and "4/-2" as the
@@ -220,26 +218,22 @@ std::variant<std::optional<Racional>, FalhaDeLeitura> Leitor::Decimal(std::size_
 // seen a digit or a ".".
 std::variant<Racional, FalhaDeLeitura> Leitor::Coeficiente(std::size_t termo)
 {
-    auto numerador = Decimal(termo);
-    if (auto* falha = std::get_if<FalhaDeLeitura>(&numerador))
-        return std::move(*falha);
-    if (!std::get<0>(numerador))
+    const std::optional<Racional> numerador = Decimal();
+    if (!numerador)
         return Recusar(Código::TermoIlegível, i, termo);
     if (Actual() != '/')
-        return *std::get<0>(numerador);
+        return *numerador;
     ++i;
     bool negativo = false;
     for (; ÉSinal(Actual()); ++i)
         negativo ^= Actual() == '-';
     const std::size_t início = i;
-    auto denominador = Decimal(termo);
-    if (auto* falha = std::get_if<FalhaDeLeitura>(&denominador))
-        return std::move(*falha);
-    if (!std::get<0>(denominador))
+    const std::optional<Racional> denominador = Decimal();
+    if (!denominador)
         return Recusar(Código::TermoIlegível, i, termo);
-    if (*std::get<0>(denominador) == 0)
+    if (*denominador == 0)
         return Recusar(Código::DenominadorZero, início, termo);
-    const Racional valor = *std::get<0>(numerador) / *std::get<0>(denominador);
+    const Racional valor = *numerador / *denominador;
     return negativo ? Racional(-valor) : valor;
 }
 
@@ -250,10 +244,7 @@ std::variant<unsigned, FalhaDeLeitura> Leitor::Expoente(std::size_t termo)
     const std::size_t início = i;
     if (Actual() == '^') {
         ++i;
-        auto lido = Decimal(termo);
-        if (auto* falha = std::get_if<FalhaDeLeitura>(&lido))
-            return std::move(*falha);
-        const std::optional<Racional>& e = std::get<0>(lido);
+        const std::optional<Racional> e = Decimal();
         if (!e || denominator(*e) != 1)
             return Recusar(Código::TermoIlegível, e ? início + 1 : i, termo);
         if (*e > ExpoenteMáximo)

@@ -117,6 +117,12 @@ SobreDenominador SemDenominadores(const Polinómio& p)
 
 Racional Fracção(Inteiro a, Inteiro b)
 {
+    // Boost's gcd takes a step per bit of a long number against a short
+    // one, so a whole number skips it.
+    if (b == 1)
+        return Racional(std::move(a));
+    if (b == -1)
+        return Racional(-a);
     if (b < 0) {
         a = -a;
         b = -b;

@@ -14,3 +14,7 @@ set(CMAKE_RANLIB llvm-ranlib-19)
 set(CMAKE_CXX_FLAGS_INIT "-stdlib=libc++ -fno-exceptions -fno-rtti")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -mexec-model=reactor")
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-Wl,--strip-all")
+
+# Boost's headers (Debian's libboost-dev) are the same for every target; a
+# Generic system has no prefixes of its own to find them in.
+set(BOOST_ROOT /usr)

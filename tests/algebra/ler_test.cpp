@@ -56,6 +56,7 @@ constexpr Recusa Recusas[] = {
     {"circunflexo_sem_expoente", "x^", TermoIlegível, 3, "x^"},
     {"expoente_grande", "1+x^10001", ExpoenteGrande, 5, "x^10001"},
     {"sobrescrito_grande", "x\u00b9\u2070\u2070\u2070\u2070\u2070", ExpoenteGrande, 2, "x\u00b9\u2070\u2070\u2070\u2070\u2070"},
+    {"potencia_de_dez_longa", "1E+100x", TermoIlegível, 2, "1E"},
     {"denominador_zero", "x+1/0.0x", DenominadorZero, 5, "1/0.0x"},
     // Positions count characters: "−" and "²" are one each.
     {"letra_depois_de_caracteres_largos", "x\u00b2\u2212y", TermoIlegível, 4, "y"},
