@@ -92,7 +92,7 @@ std::string TextoEmLaTeX(std::string_view texto)
         const char c = texto[i];
         const std::string_view letra = texto.substr(i, std::min(Comprimento(c), texto.size() - i));
         // A sentence may name a symbol ("Δ < 0"), which only maths mode has.
-        const auto* símbolo = std::ranges::find_if(
+        const auto símbolo = std::ranges::find_if(
             Símbolos, [&](const auto& s) { return letra.size() > 1 && s.first == letra; });
         if (símbolo != Símbolos.end()) {
             tex.append("$").append(símbolo->second).append("$");
