@@ -33,6 +33,7 @@ TESTES=(
     clang libclang-rt-14-dev clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     chromium
+    texlive-latex-base
 )
 
 passo() {

@@ -237,4 +237,159 @@
         <translation>The divisor is the zero polynomial: there is no dividing by 0.</translation>
     </message>
 </context>
+<context>
+    <name>Resolucao</name>
+    <message>
+        <source>Divisão de %1 por %2 pela regra de Ruffini</source>
+        <translation>Division of %1 by %2 by Ruffini&apos;s rule</translation>
+    </message>
+    <message>
+        <source>Escrevem-se os coeficientes do dividendo por ordem decrescente do grau, com 0 em cada grau que falta: %1.</source>
+        <translation>Write the coefficients of the dividend by falling degree, with 0 for every missing degree: %1.</translation>
+    </message>
+    <message>
+        <source>O divisor %1 anula-se em %2: é a raiz, que se escreve à esquerda da tabela.</source>
+        <translation>The divisor %1 is zero at %2: that is the root, written at the left of the table.</translation>
+    </message>
+    <message>
+        <source>Baixa-se o primeiro coeficiente, %1.</source>
+        <translation>Bring down the first coefficient, %1.</translation>
+    </message>
+    <message>
+        <source>Multiplica-se %1 pela raiz %2, o que dá %3, escrito na coluna seguinte; somando %4 com %3, obtém-se %5.</source>
+        <translation>Multiply %1 by the root %2, which gives %3, written in the next column; adding %4 and %3 gives %5.</translation>
+    </message>
+    <message>
+        <source>Multiplica-se %1 pela raiz %2, o que dá %3, escrito na última coluna; somando %4 com %3, obtém-se %5, o resto.</source>
+        <translation>Multiply %1 by the root %2, which gives %3, written in the last column; adding %4 and %3 gives %5, the remainder.</translation>
+    </message>
+    <message>
+        <source>Os números da última linha, sem o último, são os coeficientes do quociente, de grau %1; o último é o resto.</source>
+        <translation>The numbers of the bottom row, all but the last, are the coefficients of the quotient, of degree %1; the last one is the remainder.</translation>
+    </message>
+    <message>
+        <source>O coeficiente de x no divisor é %1, e não 1: como %2, a tabela dividiu por %3, e os números da última linha, sem o resto, têm ainda de ser divididos por %1. Dividindo %4 por %1, obtém-se %5; o resto não muda.</source>
+        <translation>The coefficient of x in the divisor is %1, not 1: since %2, the table divided by %3, and the numbers of the bottom row, the remainder excepted, must still be divided by %1. Dividing %4 by %1 gives %5; the remainder does not change.</translation>
+    </message>
+    <message>
+        <source>Verificação: o divisor vezes o quociente, mais o resto, dá o dividendo.</source>
+        <translation>Check: the divisor times the quotient, plus the remainder, gives the dividend.</translation>
+    </message>
+    <message>
+        <source>Pelo teorema do resto, o resto da divisão por %1 é o valor do dividendo em %2:</source>
+        <translation>By the remainder theorem, the remainder of the division by %1 is the value of the dividend at %2:</translation>
+    </message>
+    <message>
+        <source>Valor de %1 em %2 pelo esquema de Horner</source>
+        <translation>Value of %1 at %2 by Horner&apos;s scheme</translation>
+    </message>
+    <message>
+        <source>Escrevem-se os coeficientes do polinómio por ordem decrescente do grau, com 0 em cada grau que falta, e %1 à esquerda: %2.</source>
+        <translation>Write the coefficients of the polynomial by falling degree, with 0 for every missing degree, and %1 at the left: %2.</translation>
+    </message>
+    <message>
+        <source>O último número é o resto da divisão por %1, que pelo teorema do resto é o valor do polinómio em %2:</source>
+        <translation>The last number is the remainder of the division by %1, which by the remainder theorem is the value of the polynomial at %2:</translation>
+    </message>
+    <message>
+        <source>Divisão de %1 por %2</source>
+        <translation>Division of %1 by %2</translation>
+    </message>
+    <message>
+        <source>Escreve-se o dividendo à esquerda, por ordem decrescente do grau, e o divisor à direita; o quociente escreve-se debaixo do divisor.</source>
+        <translation>Write the dividend at the left, by falling degree, and the divisor at the right; the quotient is written under the divisor.</translation>
+    </message>
+    <message>
+        <source>Divide-se %1 por %2, o que dá %3, um termo do quociente. Multiplica-se %3 pelo divisor e escreve-se o simétrico do produto, %4, debaixo do dividendo; somando, fica %5.</source>
+        <translation>Divide %1 by %2, which gives %3, a term of the quotient. Multiply the divisor by %3 and write the opposite of the product, %4, under the dividend; adding leaves %5.</translation>
+    </message>
+    <message>
+        <source>O resto é 0: a divisão é exacta.</source>
+        <translation>The remainder is 0: the division is exact.</translation>
+    </message>
+    <message>
+        <source>Como %1 tem grau menor do que o divisor, é o resto.</source>
+        <translation>As %1 has a lower degree than the divisor, it is the remainder.</translation>
+    </message>
+    <message>
+        <source>Decomposição de %1 em factores</source>
+        <translation>Factorization of %1</translation>
+    </message>
+    <message>
+        <source>Uma constante é a sua própria decomposição.</source>
+        <translation>A constant is its own factorization.</translation>
+    </message>
+    <message>
+        <source>Todos os termos têm o factor %1, que se põe em evidência: %2.</source>
+        <translation>Every term has the factor %1, which is taken out: %2.</translation>
+    </message>
+    <message>
+        <source>Multiplicando por %1, os coeficientes ficam inteiros e as raízes não mudam: %2.</source>
+        <translation>Multiplying by %1 makes the coefficients whole and leaves the roots as they are: %2.</translation>
+    </message>
+    <message>
+        <source>Pelo teorema das raízes racionais, uma raiz racional é um divisor de %1 sobre um divisor de %2. Os candidatos são %3.</source>
+        <translation>By the rational root theorem, a rational root is a divisor of %1 over a divisor of %2. The candidates are %3.</translation>
+    </message>
+    <message>
+        <source>Os coeficientes têm divisores de mais para os listar; testam-se só os candidatos que são raízes.</source>
+        <translation>The coefficients have too many divisors to list; only the candidates that are roots are tested.</translation>
+    </message>
+    <message>
+        <source>Testam-se os candidatos pelo teorema do resto, até um dar 0: %1 é raiz.</source>
+        <translation>Test the candidates with the remainder theorem until one gives 0: %1 is a root.</translation>
+    </message>
+    <message>
+        <source>Pela regra de Ruffini, o quociente é %1, que se decompõe a seguir.</source>
+        <translation>By Ruffini&apos;s rule, the quotient is %1, which is factored next.</translation>
+    </message>
+    <message>
+        <source>Nenhum candidato anula %1: não tem raízes racionais.</source>
+        <translation>No candidate makes %1 zero: it has no rational roots.</translation>
+    </message>
+    <message>
+        <source>Resta um factor do segundo grau; resolve-se %1 pela fórmula resolvente.</source>
+        <translation>A factor of the second degree is left; solve %1 by the quadratic formula.</translation>
+    </message>
+    <message>
+        <source>Como Δ &lt; 0, %1 não tem raízes reais e não se decompõe mais.</source>
+        <translation>As Δ &lt; 0, %1 has no real roots and does not factor further.</translation>
+    </message>
+    <message>
+        <source>Como Δ = 0, há uma raiz dupla:</source>
+        <translation>As Δ = 0, there is a double root:</translation>
+    </message>
+    <message>
+        <source>Como Δ &gt; 0, há duas raízes reais:</source>
+        <translation>As Δ &gt; 0, there are two real roots:</translation>
+    </message>
+    <message>
+        <source>A decomposição em factores é:</source>
+        <translation>The factorization is:</translation>
+    </message>
+    <message>
+        <source>%1 é raiz simples.</source>
+        <translation>%1 is a simple root.</translation>
+    </message>
+    <message>
+        <source>%1 é raiz de multiplicidade %2.</source>
+        <translation>%1 is a root of multiplicity %2.</translation>
+    </message>
+    <message>
+        <source>O quadro de sinais de %1:</source>
+        <translation>The sign table of %1:</translation>
+    </message>
+    <message>
+        <source>Gráfico de %1</source>
+        <translation>Graph of %1</translation>
+    </message>
+    <message>
+        <source>Gráfico de %1 para x entre %2 e %3, com as raízes %4 e a ordenada na origem %5 marcadas.</source>
+        <translation>Graph of %1 for x from %2 to %3, with the roots %4 and the y-intercept %5 marked.</translation>
+    </message>
+    <message>
+        <source>Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.</source>
+        <translation>Graph of %1 for x from %2 to %3, with no real roots, and the y-intercept %5 marked.</translation>
+    </message>
+</context>
 </TS>

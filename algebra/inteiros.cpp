@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "algebra/inteiros.h"
+
+#include <algorithm>
+
+namespace vendrix::algebra {
+
+void Normalizar(PolInteiro& p)
+{
+    while (!p.empty() && p.back() == 0)
+        p.pop_back();
+}
+
+std::size_t Grau(const PolInteiro& p) noexcept { return p.empty() ? 0 : p.size() - 1; }
+
+PolInteiro Primitiva(PolInteiro p)
+{
+    Normalizar(p);
+    if (p.empty())
+        return p;
+    Inteiro conteúdo = 0;
+    for (const Inteiro& c : p)
+        if (c != 0 && (conteúdo = gcd(conteúdo, c)) == 1)
+            break;
+    if (p.back() < 0)
+        conteúdo = -conteúdo;
+    if (conteúdo != 1)
+        for (Inteiro& c : p)
+            c /= conteúdo;
+    return p;
+}
+
+PolInteiro ParteInteira(const Polinómio& p)
+{
+    Inteiro denominadores = 1;
+    for (const Racional& c : p.coeficientes)
+        denominadores = lcm(denominadores, denominator(c));
+    PolInteiro inteiro;
+    inteiro.reserve(p.coeficientes.size());
+    for (const Racional& c : p.coeficientes)
+        inteiro.push_back(numerator(c) * (denominadores / denominator(c)));
+    return Primitiva(std::move(inteiro));
+}
+
+Polinómio ParaRacional(const PolInteiro& p)
+{
+    std::vector<Racional> coeficientes(p.begin(), p.end());
+    return DeCoeficientes(std::move(coeficientes));
+}
+
+PolInteiro Multiplicar(const PolInteiro& a, const PolInteiro& b)
+{
+    if (a.empty() || b.empty())
+        return {};
+    PolInteiro produto(a.size() + b.size() - 1);
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i] != 0)
+            for (std::size_t j = 0; j < b.size(); ++j)
+                produto[i + j] += a[i] * b[j];
+    Normalizar(produto);
+    return produto;
+}
+
+PolInteiro DerivadaInteira(const PolInteiro& p)
+{
+    PolInteiro derivada;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        derivada.push_back(p[i] * i);
+    Normalizar(derivada);
+    return derivada;
+}
+
+std::optional<PolInteiro> DividirExacto(const PolInteiro& a, const PolInteiro& b)
+{
+    if (b.empty())
+        return std::nullopt;
+    if (a.empty())
+        return PolInteiro{};
+    if (a.size() < b.size())
+        return std::nullopt;
+    PolInteiro resto = a;
+    PolInteiro quociente(a.size() - b.size() + 1);
+    for (std::size_t i = quociente.size(); i-- > 0;) {
+        Inteiro& topo = resto[i + b.size() - 1];
+        if (topo % b.back() != 0)
+            return std::nullopt;
+        quociente[i] = topo / b.back();
+        for (std::size_t j = 0; j < b.size(); ++j)
+            resto[i + j] -= quociente[i] * b[j];
+    }
+    if (std::any_of(resto.begin(), resto.end(), [](const Inteiro& c) { return c != 0; }))
+        return std::nullopt;
+    return quociente;
+}
+
+namespace {
+
+// A multiple of a mod b, kept integral by scaling with b's leading
+// coefficient instead of dividing by it.
+PolInteiro PseudoResto(PolInteiro a, const PolInteiro& b)
+{
+    while (!a.empty() && a.size() >= b.size()) {
+        const Inteiro topo = a.back();
+        const std::size_t desvio = a.size() - b.size();
+        for (Inteiro& c : a)
+            c *= b.back();
+        for (std::size_t j = 0; j < b.size(); ++j)
+            a[desvio + j] -= topo * b[j];
+        Normalizar(a);
+    }
+    return a;
+}
+
+} // namespace
+
+PolInteiro Mdc(PolInteiro a, PolInteiro b)
+{
+    a = Primitiva(std::move(a));
+    b = Primitiva(std::move(b));
+    if (a.size() < b.size())
+        std::swap(a, b);
+    while (!b.empty()) {
+        PolInteiro resto = Primitiva(PseudoResto(std::move(a), b));
+        a = std::move(b);
+        b = std::move(resto);
+    }
+    return a;
+}
+
+std::vector<std::pair<PolInteiro, std::size_t>> SemQuadrados(const PolInteiro& f)
+{
+    // Musser's method: w holds the factors of multiplicity >= i, g the rest
+    // of f once each of them is taken i times.
+    std::vector<std::pair<PolInteiro, std::size_t>> partes;
+    PolInteiro g = Mdc(f, DerivadaInteira(f));
+    PolInteiro w = DividirExacto(Primitiva(f), g).value();
+    for (std::size_t i = 1; Grau(w) > 0; ++i) {
+        PolInteiro y = Mdc(w, g);
+        PolInteiro z = DividirExacto(w, y).value();
+        if (Grau(z) > 0)
+            partes.emplace_back(std::move(z), i);
+        g = DividirExacto(g, y).value();
+        w = std::move(y);
+    }
+    return partes;
+}
+
+Inteiro Altura(const PolInteiro& p)
+{
+    Inteiro altura = 0;
+    for (const Inteiro& c : p)
+        altura = std::max(altura, Inteiro(abs(c)));
+    return altura;
+}
+
+} // namespace vendrix::algebra

@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+#include "algebra/isolar.h"
+
+#include <algorithm>
+
+namespace vendrix::algebra {
+
+namespace {
+
+// f(x+1), by Horner's scheme at every degree.
+PolInteiro Deslocar(PolInteiro f)
+{
+    for (std::size_t i = 0; i + 1 < f.size(); ++i)
+        for (std::size_t j = f.size() - 1; j-- > i;)
+            f[j] += f[j + 1];
+    return f;
+}
+
+// (x+1)^n·f(1/(x+1))'s coefficients have as many sign changes as f has
+// roots in (0, 1), or more by an even number; zero or one are exact.
+std::size_t VariaçõesEmZeroUm(PolInteiro f)
+{
+    std::reverse(f.begin(), f.end());
+    std::size_t variações = 0;
+    int anterior = 0;
+    for (const Inteiro& c : Deslocar(std::move(f))) {
+        const int sinal = c.sign();
+        if (sinal != 0 && anterior != 0 && sinal != anterior)
+            ++variações;
+        if (sinal != 0)
+            anterior = sinal;
+    }
+    return variações;
+}
+
+// 2^n·f(x/2): the left half of (0, 1) stretched onto (0, 1).
+PolInteiro MetadeEsquerda(PolInteiro f)
+{
+    const std::size_t n = f.size() - 1;
+    for (std::size_t i = 0; i < n; ++i)
+        f[i] <<= (n - i);
+    return f;
+}
+
+struct Nó
+{
+    PolInteiro f; // the polynomial on (c/2^k, (c+1)/2^k), stretched onto (0, 1)
+    Inteiro c;
+    std::size_t k;
+};
+
+// The roots in (0, 2^escala) of f, as intervals of that range.
+void IsolarPositivas(const PolInteiro& f, std::size_t escala, std::vector<Intervalo>& intervalos)
+{
+    PolInteiro g = f; // f(2^escala·x)
+    for (std::size_t i = 0; i < g.size(); ++i)
+        g[i] <<= (escala * i);
+    std::vector<Nó> pendentes{{Primitiva(std::move(g)), 0, 0}};
+    while (!pendentes.empty()) {
+        Nó nó = std::move(pendentes.back());
+        pendentes.pop_back();
+        const std::size_t v = VariaçõesEmZeroUm(nó.f);
+        if (v == 1) {
+            const Racional largura(Inteiro(1) << escala, Inteiro(1) << nó.k);
+            intervalos.push_back({nó.c * largura, (nó.c + 1) * largura});
+        } else if (v > 1) {
+            PolInteiro esquerda = MetadeEsquerda(std::move(nó.f));
+            PolInteiro direita = Primitiva(Deslocar(esquerda));
+            pendentes.push_back({std::move(direita), 2 * nó.c + 1, nó.k + 1});
+            pendentes.push_back({Primitiva(std::move(esquerda)), 2 * nó.c, nó.k + 1});
+        }
+    }
+}
+
+Racional Potência10(int e)
+{
+    const Inteiro p = pow(Inteiro(10), static_cast<unsigned>(e < 0 ? -e : e));
+    return e < 0 ? Racional(1, p) : Racional(p);
+}
+
+// The e with 10^e <= x < 10^(e+1), for x > 0.
+int Expoente(const Racional& x)
+{
+    int e = static_cast<int>(numerator(x).str().size()) - static_cast<int>(denominator(x).str().size());
+    while (Potência10(e) > x)
+        --e;
+    while (Potência10(e + 1) <= x)
+        ++e;
+    return e;
+}
+
+Inteiro Arredondado(const Racional& x) // x >= 0, half up
+{
+    const Racional y = x + Racional(1, 2);
+    return numerator(y) / denominator(y);
+}
+
+std::string Escrever(const std::string& algarismos, int e, bool negativo, bool exacto)
+{
+    std::string inteira, fracção;
+    const bool científica = e < -5 || e > 9;
+    if (científica || e >= 0) {
+        const std::size_t ponto = científica ? 1 : static_cast<std::size_t>(e) + 1;
+        inteira = algarismos.substr(0, ponto);
+        fracção = algarismos.substr(ponto);
+    } else {
+        inteira = "0";
+        fracção = std::string(static_cast<std::size_t>(-e - 1), '0') + algarismos;
+    }
+    while (exacto && !fracção.empty() && fracção.back() == '0')
+        fracção.pop_back();
+    std::string texto = (negativo ? "-" : "") + inteira + (fracção.empty() ? "" : "." + fracção);
+    if (científica)
+        texto += (e > 0 ? "e+" : "e") + std::to_string(e);
+    return texto;
+}
+
+} // namespace
+
+int SinalEm(const PolInteiro& f, const Racional& x)
+{
+    // denominator^n·f(x) = sum of f_i·numerator^i·denominator^(n-i).
+    const Inteiro& a = numerator(x);
+    const Inteiro& b = denominator(x);
+    Inteiro valor = 0, potência = 1;
+    for (auto c = f.rbegin(); c != f.rend(); ++c) {
+        valor = valor * a + *c * potência;
+        potência *= b;
+    }
+    return valor.sign();
+}
+
+std::vector<Intervalo> Isolar(const PolInteiro& f)
+{
+    // Cauchy: every root is below 1 + height/|leading coefficient| <= 2^escala.
+    const Inteiro limite = 1 + Altura(f) / abs(f.back()) + 1;
+    std::size_t escala = 0;
+    while ((Inteiro(1) << escala) < limite)
+        ++escala;
+    std::vector<Intervalo> negativas, positivas;
+    PolInteiro simétrico = f; // f(-x)
+    for (std::size_t i = 1; i < simétrico.size(); i += 2)
+        simétrico[i] = -simétrico[i];
+    IsolarPositivas(simétrico, escala, negativas);
+    IsolarPositivas(f, escala, positivas);
+    std::vector<Intervalo> todas;
+    for (auto i = negativas.rbegin(); i != negativas.rend(); ++i)
+        todas.push_back({-i->máximo, -i->mínimo});
+    todas.insert(todas.end(), positivas.begin(), positivas.end());
+    std::sort(todas.begin(), todas.end(), [](const Intervalo& a, const Intervalo& b) {
+        return a.mínimo < b.mínimo;
+    });
+    return todas;
+}
+
+void Bisseccionar(const PolInteiro& f, Intervalo& i)
+{
+    const Racional meio = (i.mínimo + i.máximo) / 2;
+    if (SinalEm(f, meio) == SinalEm(f, i.mínimo))
+        i.mínimo = meio;
+    else
+        i.máximo = meio;
+}
+
+std::optional<std::string> DezAlgarismos(const Racional& mínimo, const Racional& máximo)
+{
+    if (mínimo == 0 && máximo == 0)
+        return "0";
+    if (mínimo.sign() * máximo.sign() <= 0)
+        return std::nullopt;
+    const bool negativo = máximo < 0;
+    const Racional baixo = negativo ? -máximo : mínimo, alto = negativo ? -mínimo : máximo;
+    int e = Expoente(baixo);
+    if (Expoente(alto) != e)
+        return std::nullopt;
+    const Racional escala = Potência10(9 - e);
+    Inteiro n = Arredondado(baixo * escala);
+    if (Arredondado(alto * escala) != n)
+        return std::nullopt;
+    if (n == pow(Inteiro(10), 10)) { // 9.9999999996 became 10.00000000
+        n /= 10;
+        ++e;
+    }
+    return Escrever(n.str(), e, negativo, mínimo == máximo);
+}
+
+} // namespace vendrix::algebra

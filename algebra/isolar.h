@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "algebra/inteiros.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Real roots without an exact form, found exactly: Descartes' rule of signs
+// isolates each in an interval with rational ends, and bisection narrows it,
+// every sign decided by exact arithmetic.
+namespace vendrix::algebra {
+
+// An open interval (mínimo, máximo) that holds exactly one root of a
+// square-free polynomial, which changes sign there.
+struct Intervalo
+{
+    Racional mínimo, máximo;
+};
+
+// -1, 0 or 1: the sign of f(x), computed over the integers.
+[[nodiscard]] int SinalEm(const PolInteiro& f, const Racional& x);
+
+// Every real root of a square-free f with no rational root, by increasing
+// value, each in its own interval.
+[[nodiscard]] std::vector<Intervalo> Isolar(const PolInteiro& f);
+
+// Halves the interval, keeping the half that holds the root.
+void Bisseccionar(const PolInteiro& f, Intervalo& i);
+
+// The value shared by every number of [mínimo, máximo] once rounded to ten
+// significant digits, half away from zero: "1.259921050", "2.5e+12". A point
+// is exact, so its trailing zeros go: "-0.5". Nothing when the interval is
+// too wide to tell; a point always has one.
+[[nodiscard]] std::optional<std::string> DezAlgarismos(const Racional& mínimo, const Racional& máximo);
+
+} // namespace vendrix::algebra

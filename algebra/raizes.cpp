@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include "algebra/raizes.h"
+
+#include "algebra/inteiros.h"
+#include "algebra/isolar.h"
+
+#include <algorithm>
+
+namespace vendrix::algebra {
+
+namespace {
+
+// An irrational root, with the polynomial that decides its interval's halves.
+struct Irracional
+{
+    PolInteiro f;
+    Intervalo intervalo;
+    RaizReal raiz;
+};
+
+// √n = s·√d with d as small as trial division by small numbers makes it;
+// the form stays exact when a large square factor is left in d.
+std::pair<Inteiro, Inteiro> ExtrairQuadrados(Inteiro n)
+{
+    Inteiro s = 1;
+    for (unsigned k = 2; k <= 1000 && Inteiro(k) * k <= n; ++k)
+        while (n % (k * k) == 0) {
+            n /= k * k;
+            s *= k;
+        }
+    const Inteiro raiz = sqrt(n);
+    if (raiz * raiz == n)
+        return {s * raiz, 1};
+    return {s, n};
+}
+
+// s√d/q, or s√d without q = 1: "√2", "3√5/2".
+std::string TextoRadical(const Inteiro& s, const Inteiro& d, const Inteiro& q)
+{
+    std::string texto = d == 1 ? s.str() : (s == 1 ? "" : s.str()) + "√" + d.str();
+    return q == 1 ? texto : texto + "/" + q.str();
+}
+
+// The two roots of A x² + B x + C with discriminant D > 0, the smaller first.
+void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracional>& reais)
+{
+    const Inteiro discriminante = f[1] * f[1] - 4 * f[2] * f[0];
+    const auto [s, d] = ExtrairQuadrados(discriminante);
+    const Inteiro comum = gcd(gcd(f[1], s), 2 * f[2]);
+    const Inteiro p = -f[1] / comum, r = s / comum, q = 2 * f[2] / comum;
+    const Inteiro chão = sqrt(discriminante); // √D lies in (chão, chão + 1)
+    for (const int sinal : {-1, 1}) {
+        const std::string radical = (sinal < 0 ? "-" : p == 0 ? "" : "+") + TextoRadical(r, d, 1);
+        std::string exacta = p == 0 ? radical : p.str() + radical;
+        if (q != 1)
+            exacta = p == 0 ? exacta + "/" + q.str() : "(" + exacta + ")/" + q.str();
+        const Racional a(-f[1] + sinal * chão, 2 * f[2]), b(-f[1] + sinal * (chão + 1), 2 * f[2]);
+        reais.push_back({f, {std::min(a, b), std::max(a, b)}, {0, 0, m, exacta, {}}});
+    }
+}
+
+void RaízesComplexas(const PolInteiro& f, std::size_t m, std::vector<RaizComplexa>& complexas)
+{
+    const Inteiro negativo = 4 * f[2] * f[0] - f[1] * f[1];
+    const auto [s, d] = ExtrairQuadrados(negativo);
+    const Racional real(-f[1], 2 * f[2]), coeficiente(s, 2 * f[2]);
+    std::string imaginário = TextoRadical(numerator(coeficiente), d, denominator(coeficiente));
+    if (imaginário == "1")
+        imaginário.clear();
+    else if (d != 1 || denominator(coeficiente) != 1)
+        imaginário = "(" + imaginário + ")";
+    for (const bool positivo : {true, false}) {
+        const std::string sinal = positivo ? (real == 0 ? "" : "+") : "-";
+        const std::string texto = (real == 0 ? "" : TextoRacional(real)) + sinal + imaginário + "i";
+        complexas.push_back({real, Racional(negativo, 4 * f[2] * f[2]), positivo, m, texto});
+    }
+}
+
+bool Ponto(const Irracional& r) { return r.f.empty(); }
+
+// Narrow intervals until each lies wholly before the next, so that every
+// number between two of them is a point between two roots.
+void Separar(std::vector<Irracional>& raízes)
+{
+    for (bool mudou = true; mudou;) {
+        std::sort(raízes.begin(), raízes.end(), [](const Irracional& a, const Irracional& b) {
+            return a.intervalo.mínimo < b.intervalo.mínimo;
+        });
+        mudou = false;
+        for (std::size_t i = 0; i + 1 < raízes.size(); ++i)
+            if (raízes[i].intervalo.máximo >= raízes[i + 1].intervalo.mínimo) {
+                for (Irracional* r : {&raízes[i], &raízes[i + 1]})
+                    if (!Ponto(*r))
+                        Bisseccionar(r->f, r->intervalo);
+                mudou = true;
+            }
+    }
+}
+
+} // namespace
+
+Raízes CalcularRaízes(const Factorização& f)
+{
+    Raízes raízes;
+    raízes.completas = f.raízesCompletas;
+    std::vector<Irracional> reais;
+    for (const Factor& factor : f.factores) {
+        const PolInteiro g = ParteInteira(factor.polinómio);
+        const std::size_t m = factor.multiplicidade;
+        if (Grau(g) == 1) {
+            const Racional r(-g[0], g[1]);
+            reais.push_back({{}, {r, r}, {r, r, m, TextoRacional(r), {}}});
+        } else if (Grau(g) == 2 && g[1] * g[1] - 4 * g[2] * g[0] > 0)
+            RaízesQuadráticas(g, m, reais);
+        else if (Grau(g) == 2)
+            RaízesComplexas(g, m, raízes.complexas);
+        else if (Grau(g) > GrauMáximoIsolado || !f.raízesCompletas)
+            raízes.completas = false;
+        else
+            // A rest left unfactored may repeat factors; isolate each part.
+            for (const auto& [parte, i] :
+                 f.completa ? std::vector{std::pair{g, std::size_t{1}}} : SemQuadrados(g))
+                for (const Intervalo& intervalo : Isolar(parte))
+                    reais.push_back({parte, intervalo, {0, 0, m * i, {}, {}}});
+    }
+    Separar(reais);
+    for (Irracional& r : reais) {
+        std::optional<std::string> decimal;
+        while (!(decimal = DezAlgarismos(r.intervalo.mínimo, r.intervalo.máximo)))
+            Bisseccionar(r.f, r.intervalo);
+        r.raiz.mínimo = r.intervalo.mínimo;
+        r.raiz.máximo = r.intervalo.máximo;
+        r.raiz.decimal = std::move(*decimal);
+        raízes.reais.push_back(std::move(r.raiz));
+    }
+    return raízes;
+}
+
+Raízes CalcularRaízes(const Polinómio& p) { return CalcularRaízes(Factorizar(p)); }
+
+} // namespace vendrix::algebra

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "algebra/factorizar.h"
+
+#include <string>
+#include <vector>
+
+namespace vendrix::algebra {
+
+// Factors of degree three or more are isolated up to this degree; above it
+// the roots are left out and Raízes::completas says so.
+inline constexpr std::size_t GrauMáximoIsolado = 64;
+
+struct RaizReal
+{
+    // An interval that holds this root and no other: the open interval
+    // (mínimo, máximo), or the point mínimo = máximo of a rational root.
+    // Intervals of distinct roots are disjoint and ordered with their roots.
+    Racional mínimo, máximo;
+    std::size_t multiplicidade = 1;
+    std::string exacta;  // "-1/2", "(1+√5)/2", "-√2"; empty without an exact form
+    std::string decimal; // ten significant digits, correctly rounded: "1.618033989"
+};
+
+// a + bi or a - bi, from a quadratic factor with no real root.
+struct RaizComplexa
+{
+    Racional parteReal;
+    Racional quadradoImaginário; // b² > 0
+    bool imaginárioPositivo = true;
+    std::size_t multiplicidade = 1;
+    std::string texto; // "1+i", "-1/2-(√3/2)i", "(√2)i"
+};
+
+struct Raízes
+{
+    std::vector<RaizReal> reais; // by increasing value
+    std::vector<RaizComplexa> complexas;
+    // False when some real roots are missing: a factor above
+    // GrauMáximoIsolado, or a factorization whose rational roots are not
+    // all proven found.
+    bool completas = true;
+};
+
+[[nodiscard]] Raízes CalcularRaízes(const Factorização& f);
+
+[[nodiscard]] Raízes CalcularRaízes(const Polinómio& p);
+
+} // namespace vendrix::algebra

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#include "algebra/sinais.h"
+
+#include <algorithm>
+
+namespace vendrix::algebra {
+
+TabelaDeSinais CalcularSinais(const Polinómio& p)
+{
+    if (ÉZero(p))
+        return {{}, "0", true};
+    const Factorização f = Factorizar(p);
+    Raízes raízes = CalcularRaízes(f);
+    if (!raízes.completas)
+        return {std::move(raízes.reais), {}, false};
+    // From +∞, where P has the sign of its leading coefficient, leftwards:
+    // P changes sign at a root of odd multiplicity and keeps it at an even one.
+    int sinal = f.dominante > 0 ? 1 : -1;
+    std::string sinais(1, sinal > 0 ? '+' : '-');
+    for (auto r = raízes.reais.rbegin(); r != raízes.reais.rend(); ++r) {
+        if (r->multiplicidade % 2 == 1)
+            sinal = -sinal;
+        sinais += '0';
+        sinais += sinal > 0 ? '+' : '-';
+    }
+    std::reverse(sinais.begin(), sinais.end());
+    return {std::move(raízes.reais), std::move(sinais), true};
+}
+
+} // namespace vendrix::algebra

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "algebra/raizes.h"
+
+#include <string>
+#include <vector>
+
+namespace vendrix::algebra {
+
+struct TabelaDeSinais
+{
+    std::vector<RaizReal> raízes; // the distinct real roots, by increasing value
+    // The sign from -∞ to +∞, on each interval and at each root in turn:
+    // "-0+0-" is negative, zero at the first root, positive, zero, negative.
+    // A non-zero constant is "+" or "-", the zero polynomial "0".
+    std::string sinais;
+    // False when some real root could not be found (see Raízes::completas),
+    // and the signs are then left empty.
+    bool completa = true;
+};
+
+[[nodiscard]] TabelaDeSinais CalcularSinais(const Polinómio& p);
+
+} // namespace vendrix::algebra

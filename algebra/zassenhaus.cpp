@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+#include "algebra/zassenhaus.h"
+
+#include "algebra/modular.h"
+
+#include <optional>
+
+namespace vendrix::algebra {
+
+namespace {
+
+using modular::PolModular;
+using modular::Residuo;
+
+// Odd primes tried for the modular factorization; of those that keep f
+// square-free, the one with fewest factors leaves least to recombine.
+constexpr Residuo Primos[] = {3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47, 53, 59, 61, 67, 71, 73};
+constexpr int BonsPrimosTentados = 5;
+
+struct Modular
+{
+    Residuo p = 0;
+    std::vector<PolModular> factores;
+};
+
+std::optional<Modular> FactoresModulares(const PolInteiro& f)
+{
+    std::optional<Modular> melhor;
+    int bons = 0;
+    for (const Residuo p : Primos) {
+        if (modular::Reduzir(f.back(), p) == 0)
+            continue;
+        const PolModular g = modular::Reduzir(f, p);
+        PolModular derivada;
+        for (std::size_t i = 1; i < g.size(); ++i)
+            derivada.push_back(g[i] * i % p);
+        while (!derivada.empty() && derivada.back() == 0) // when p divides the degree
+            derivada.pop_back();
+        if (modular::Mdc(g, derivada, p).size() != 1)
+            continue;
+        Modular m{p, modular::Factores(modular::Mónico(g, p), p)};
+        if (!melhor || m.factores.size() < melhor->factores.size())
+            melhor = std::move(m);
+        if (++bons == BonsPrimosTentados || melhor->factores.size() == 1)
+            break;
+    }
+    return melhor;
+}
+
+PolInteiro ParaInteiro(const PolModular& a) { return PolInteiro(a.begin(), a.end()); }
+
+Inteiro Resíduo(const Inteiro& n, const Inteiro& m)
+{
+    Inteiro r = n % m;
+    return r < 0 ? r + m : r;
+}
+
+// Hensel's lemma, one digit at a time: from F = g·h mod p, with g monic and
+// g, h coprime, to F = G·H mod p^passos.
+std::pair<PolInteiro, PolInteiro>
+Levantar(const PolInteiro& F, const PolModular& g, const PolModular& h, Residuo p, std::size_t passos)
+{
+    const auto [s, t] = modular::Bezout(g, h, p);
+    PolInteiro G = ParaInteiro(g), H = ParaInteiro(h);
+    Inteiro potência = p;
+    for (std::size_t k = 1; k < passos; ++k, potência *= p) {
+        PolInteiro erro = F;
+        erro.resize(std::max(erro.size(), G.size() + H.size() - 1));
+        const PolInteiro gh = Multiplicar(G, H);
+        for (std::size_t i = 0; i < gh.size(); ++i)
+            erro[i] -= gh[i];
+        for (Inteiro& c : erro)
+            c /= potência;
+        Normalizar(erro);
+        const PolModular e = modular::Reduzir(erro, p);
+        const auto [q, r] = modular::Dividir(modular::Multiplicar(t, e, p), g, p);
+        // c = s·e + q·h, written as a difference of residues.
+        const PolModular c = modular::Subtrair(
+            modular::Multiplicar(s, e, p), modular::Multiplicar(q, modular::Subtrair({}, h, p), p), p);
+        G.resize(std::max(G.size(), r.size()));
+        for (std::size_t i = 0; i < r.size(); ++i)
+            G[i] += potência * r[i];
+        H.resize(std::max(H.size(), c.size()));
+        for (std::size_t i = 0; i < c.size(); ++i)
+            H[i] += potência * c[i];
+        Normalizar(H);
+    }
+    return {std::move(G), std::move(H)};
+}
+
+// Every modular factor lifted to monic factors modulo p^passos.
+std::vector<PolInteiro>
+LevantarTodos(const PolInteiro& f, const Modular& m, std::size_t passos, const Inteiro& módulo)
+{
+    std::vector<PolInteiro> levantados;
+    const Residuo dominante = modular::Reduzir(f.back(), m.p);
+    PolInteiro alvo = f;
+    for (std::size_t i = 0; i + 1 < m.factores.size(); ++i) {
+        PolModular resto{dominante};
+        for (std::size_t j = i + 1; j < m.factores.size(); ++j)
+            resto = modular::Multiplicar(resto, m.factores[j], m.p);
+        auto [g, h] = Levantar(alvo, m.factores[i], resto, m.p, passos);
+        levantados.push_back(std::move(g));
+        alvo = std::move(h);
+    }
+    // What is left is the last factor times f's leading coefficient.
+    Inteiro r0 = módulo, r1 = Resíduo(f.back(), módulo), t0 = 0, t1 = 1;
+    while (r1 != 0) {
+        const Inteiro q = r0 / r1;
+        r0 = std::exchange(r1, r0 - q * r1);
+        t0 = std::exchange(t1, t0 - q * t1);
+    }
+    for (Inteiro& c : alvo)
+        c = Resíduo(c * t0, módulo);
+    levantados.push_back(std::move(alvo));
+    return levantados;
+}
+
+// The residue in (-m/2, m/2].
+Inteiro Simétrico(const Inteiro& n, const Inteiro& módulo)
+{
+    const Inteiro r = Resíduo(n, módulo);
+    return 2 * r > módulo ? r - módulo : r;
+}
+
+PolInteiro Simétrico(PolInteiro a, const Inteiro& módulo)
+{
+    for (Inteiro& c : a)
+        c = Simétrico(c, módulo);
+    Normalizar(a);
+    return a;
+}
+
+// dominante times the product of the chosen factors, in symmetric residues.
+PolInteiro Produto(const std::vector<PolInteiro>& factores,
+                   const std::vector<std::size_t>& escolha,
+                   const Inteiro& dominante,
+                   const Inteiro& módulo)
+{
+    PolInteiro produto{dominante};
+    for (const std::size_t i : escolha)
+        produto = Simétrico(Multiplicar(produto, factores[i]), módulo);
+    return produto;
+}
+
+// Next subset of {0..n-1} of the same size, in lexicographic order.
+bool PróximaEscolha(std::vector<std::size_t>& escolha, std::size_t n)
+{
+    for (std::size_t i = escolha.size(); i-- > 0;)
+        if (escolha[i] < n - escolha.size() + i) {
+            ++escolha[i];
+            for (std::size_t j = i + 1; j < escolha.size(); ++j)
+                escolha[j] = escolha[j - 1] + 1;
+            return true;
+        }
+    return false;
+}
+
+void Retirar(std::vector<PolInteiro>& factores, const std::vector<std::size_t>& escolha)
+{
+    for (std::size_t i = escolha.size(); i-- > 0;)
+        factores.erase(factores.begin() + static_cast<std::ptrdiff_t>(escolha[i]));
+}
+
+// Trying subsets of the lifted factors by growing size, each true factor is
+// found when its own subset comes up; a cheap test on the constant term turns
+// most wrong subsets away before any division.
+std::vector<PolInteiro> Recombinar(PolInteiro f, std::vector<PolInteiro> factores, const Inteiro& módulo)
+{
+    std::vector<PolInteiro> encontrados;
+    for (std::size_t tamanho = 1; 2 * tamanho <= factores.size();) {
+        std::vector<std::size_t> escolha(tamanho);
+        for (std::size_t i = 0; i < tamanho; ++i)
+            escolha[i] = i;
+        bool achou = false;
+        do {
+            Inteiro constante = f.back();
+            for (const std::size_t i : escolha)
+                constante = Simétrico(constante * factores[i][0], módulo);
+            if (f[0] != 0 && (constante == 0 || (f.back() * f[0]) % constante != 0))
+                continue;
+            const PolInteiro g = Primitiva(Produto(factores, escolha, f.back(), módulo));
+            if (auto q = DividirExacto(f, g)) {
+                encontrados.push_back(g);
+                f = std::move(*q);
+                Retirar(factores, escolha);
+                achou = true;
+                break;
+            }
+        } while (PróximaEscolha(escolha, factores.size()));
+        if (!achou)
+            ++tamanho;
+    }
+    encontrados.push_back(Primitiva(std::move(f)));
+    return encontrados;
+}
+
+} // namespace
+
+std::vector<PolInteiro> FactorizarSemQuadrados(const PolInteiro& f)
+{
+    const std::optional<Modular> m = FactoresModulares(f);
+    if (!m || m->factores.size() == 1)
+        return {f};
+    // Mignotte: a factor's coefficients are below 2^n·|f|, where |f| <=
+    // sqrt(n+1)·height; a factor times f's leading coefficient is recovered
+    // from its residues modulo anything above twice that.
+    const std::size_t n = Grau(f);
+    const Inteiro limite = 2 * abs(f.back()) * (Inteiro(1) << n) * (n + 1) * Altura(f);
+    Inteiro módulo = m->p;
+    std::size_t passos = 1;
+    for (; módulo <= limite; ++passos)
+        módulo *= m->p;
+    return Recombinar(f, LevantarTodos(f, *m, passos, módulo), módulo);
+}
+
+} // namespace vendrix::algebra

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "resolucao/textos.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+// A worked solution as a value: an ordered list of blocks that both front
+// ends show as they are, exported to HTML, LaTeX or plain text. Every
+// number and polynomial in it is a formula: a text in the algebra's
+// canonical notation ("1/2x^2-3x+5/3", "(x-2)(x^3-x^2+3x+4) + 7"), where
+// "^" raises the digits after it.
+namespace vendrix::resolucao {
+
+// A sentence already in the user's language, "%1" … "%9" standing for its
+// formulas, which are put in when it is exported.
+struct Frase
+{
+    std::string modelo;
+    std::vector<std::string> argumentos;
+
+    bool operator==(const Frase&) const = default;
+};
+
+// A heading: the problem the document solves.
+struct Título
+{
+    Frase frase;
+
+    bool operator==(const Título&) const = default;
+};
+
+// A formula on a line of its own.
+struct Fórmula
+{
+    std::string texto;
+
+    bool operator==(const Fórmula&) const = default;
+};
+
+// Ruffini's table: the root at the left, the coefficients on top, the
+// products under coeficientes[1 …], the sums at the bottom, the last of
+// which, the remainder, is boxed.
+struct TabelaRuffini
+{
+    std::string raiz;
+    std::vector<std::string> coeficientes;
+    std::vector<std::string> produtos; // one fewer than the coefficients
+    std::vector<std::string> somas;
+
+    bool operator==(const TabelaRuffini&) const = default;
+};
+
+// Long division as it is laid out by hand here: the dividend at the left
+// with one column per degree, the divisor at the right and the quotient
+// under it. Each row on the left holds its terms by column ("" where there
+// is none), from the highest degree; a rule is drawn under each subtracted
+// row.
+struct DivisãoLonga
+{
+    std::string divisor;
+    std::string quociente;
+    std::vector<std::vector<std::string>> linhas; // dividend, -product, partial remainder, ...
+    std::vector<bool> subtraídas;                 // per row: a rule goes under it
+
+    bool operator==(const DivisãoLonga&) const = default;
+};
+
+// The sign of a polynomial on the real line: the distinct real roots in
+// increasing order and the signs from -∞ to +∞, "+", "-" or "0" at each
+// interval and root in turn (2·roots + 1 of them).
+struct TabelaDeSinais
+{
+    std::string função; // "P(x)"
+    std::vector<std::string> raízes;
+    std::string sinais; // "-0+0-"
+
+    bool operator==(const TabelaDeSinais&) const = default;
+};
+
+// A drawn graph: the SVG image, a picture for LaTeX, and what it shows in
+// words, for plain text and screen readers.
+struct Gráfico
+{
+    std::string svg;
+    std::string picture; // LaTeX's picture environment, which needs no package
+    std::string descrição;
+
+    bool operator==(const Gráfico&) const = default;
+};
+
+using Bloco = std::variant<Título, Frase, Fórmula, TabelaRuffini, DivisãoLonga, TabelaDeSinais, Gráfico>;
+
+struct Documento
+{
+    std::vector<Bloco> blocos;
+
+    bool operator==(const Documento&) const = default;
+};
+
+// Appends a sentence or a heading, translated, with its formulas.
+void Dizer(Documento& documento,
+           const Tradutor& tradutor,
+           Texto texto,
+           std::vector<std::string> argumentos = {});
+
+void Intitular(Documento& documento,
+               const Tradutor& tradutor,
+               Texto texto,
+               std::vector<std::string> argumentos);
+
+// The model with "%1" … "%9" replaced: the runs of text go through texto,
+// the arguments through fórmula. A "%" followed by anything else is text,
+// and an argument that is not there is left out.
+[[nodiscard]] std::string Substituir(const Frase& frase,
+                                     std::string (*texto)(std::string_view),
+                                     std::string (*fórmula)(std::string_view));
+
+} // namespace vendrix::resolucao

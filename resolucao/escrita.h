@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "algebra/escrever.h"
+
+#include <span>
+#include <string>
+
+// Pieces of formulas a worked solution writes, in the algebra's canonical
+// notation, which reads back.
+namespace vendrix::resolucao {
+
+// The coefficient before a power of x: "" for 1, "-" for -1, "3", "-1/2".
+[[nodiscard]] std::string Coeficiente(const algebra::Racional& c);
+
+// "1, -3, 5, -2, -1".
+[[nodiscard]] std::string Lista(std::span<const algebra::Racional> números);
+
+// The coefficients from the highest degree down, zeros included.
+[[nodiscard]] std::vector<algebra::Racional> Descendentes(const algebra::Polinómio& p);
+
+// A number ready to follow another in a sum or a product: in brackets when
+// it is negative or a fraction, "(-2)", "(1/2)".
+[[nodiscard]] std::string EntreParênteses(const algebra::Racional& r);
+
+// The check of a division, D·Q + R = (D·Q expanded) + R = P:
+// "(x-2)(x^3-x^2+3x+4) + 7 = x^4-3x^3+5x^2-2x-8 + 7 = x^4-3x^3+5x^2-2x-1",
+// the middle step only when R is not 0. P is computed, never copied, so a
+// wrong quotient shows.
+[[nodiscard]] std::string
+Verificação(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r);
+
+} // namespace vendrix::resolucao

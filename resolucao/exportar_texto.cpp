@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: MIT
+// The plain-text form of a worked solution.
+#include "resolucao/exportar.h"
+
+#include <algorithm>
+
+namespace vendrix::resolucao {
+
+namespace {
+
+constexpr std::string_view Margem = "    ";
+
+// Characters, not bytes: a column holding "−∞" must not come out wider.
+[[nodiscard]] std::size_t Largura(std::string_view texto) noexcept
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(texto, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+[[nodiscard]] std::string ÀDireita(std::string_view texto, std::size_t largura)
+{
+    const std::size_t l = Largura(texto);
+    return std::string(largura > l ? largura - l : 0, ' ').append(texto);
+}
+
+using Grelha = std::vector<std::vector<std::string>>;
+
+// The width of each column of rows that may be of different lengths.
+[[nodiscard]] std::vector<std::size_t> Larguras(const Grelha& linhas)
+{
+    std::vector<std::size_t> larguras;
+    for (const auto& linha : linhas) {
+        larguras.resize(std::max(larguras.size(), linha.size()));
+        for (std::size_t i = 0; i < linha.size(); ++i)
+            larguras[i] = std::max(larguras[i], Largura(linha[i]));
+    }
+    return larguras;
+}
+
+[[nodiscard]] std::string Célula(const std::vector<std::string>& linha, std::size_t i)
+{
+    return i < linha.size() ? linha[i] : std::string();
+}
+
+// Root | coefficients | last column, with a rule above the sums.
+void Ruffini(std::string& saída, const TabelaRuffini& t)
+{
+    std::vector<std::string> produtos{"", ""};
+    produtos.insert(produtos.end(), t.produtos.begin(), t.produtos.end());
+    std::vector<std::string> cima{""}, baixo{""};
+    cima.insert(cima.end(), t.coeficientes.begin(), t.coeficientes.end());
+    baixo.insert(baixo.end(), t.somas.begin(), t.somas.end());
+    produtos[0] = t.raiz;
+    const Grelha linhas{cima, produtos, baixo};
+    const std::vector<std::size_t> l = Larguras(linhas);
+    const std::size_t último = l.size() - 1;
+    const auto escrever = [&](const std::vector<std::string>& linha) {
+        saída.append(Margem).append(ÀDireita(Célula(linha, 0), l[0])).append(" |");
+        for (std::size_t i = 1; i < último; ++i)
+            saída.append(" ").append(ÀDireita(Célula(linha, i), l[i]));
+        if (último > 0)
+            saída.append(" | ").append(ÀDireita(Célula(linha, último), l[último]));
+        saída.append("\n");
+    };
+    escrever(cima);
+    escrever(produtos);
+    std::size_t meio = 1;
+    for (std::size_t i = 1; i < último; ++i)
+        meio += l[i] + 1;
+    saída.append(Margem).append(l[0] + 1, '-').append("+").append(meio, '-');
+    if (último > 0)
+        saída.append("+").append(l[último] + 1, '-');
+    saída.append("\n");
+    escrever(baixo);
+}
+
+void Longa(std::string& saída, const DivisãoLonga& d)
+{
+    const std::vector<std::size_t> l = Larguras(d.linhas);
+    std::size_t total = 0;
+    for (const std::size_t w : l)
+        total += w + 2;
+    for (std::size_t r = 0; r < d.linhas.size(); ++r) {
+        const auto& linha = d.linhas[r];
+        std::string texto(Margem);
+        std::size_t primeira = linha.size();
+        for (std::size_t i = 0; i < l.size(); ++i) {
+            const std::string célula = Célula(linha, i);
+            if (!célula.empty())
+                primeira = std::min(primeira, i);
+            texto.append("  ").append(ÀDireita(célula, l[i]));
+        }
+        if (r == 0)
+            texto.append(" | ").append(d.divisor);
+        if (r == 1)
+            texto.append(" | ").append(d.quociente);
+        while (!texto.empty() && texto.back() == ' ')
+            texto.pop_back();
+        saída.append(texto).append("\n");
+        if (r == 0)
+            saída.append(Margem)
+                .append(total, ' ')
+                .append(" +")
+                .append(Largura(d.quociente) + 1, '-')
+                .append("\n");
+        if (r < d.subtraídas.size() && d.subtraídas[r]) {
+            std::size_t início = 0;
+            for (std::size_t i = 0; i < primeira && i < l.size(); ++i)
+                início += l[i] + 2;
+            saída.append(Margem).append(início, ' ').append(total - início, '-').append("\n");
+        }
+    }
+}
+
+void Sinais(std::string& saída, const TabelaDeSinais& s)
+{
+    std::vector<std::string> x{"x", "-∞"}, p{s.função, ""};
+    for (std::size_t i = 0; i < s.sinais.size(); ++i) {
+        x.push_back(i % 2 == 1 && i / 2 < s.raízes.size() ? s.raízes[i / 2] : "");
+        p.emplace_back(1, s.sinais[i]);
+    }
+    x.emplace_back("+∞");
+    p.emplace_back();
+    const std::vector<std::size_t> l = Larguras({x, p});
+    for (const auto* linha : {&x, &p}) {
+        std::string texto(Margem);
+        for (std::size_t i = 0; i < l.size(); ++i)
+            texto.append(i == 0 ? "" : "  ").append(ÀDireita(Célula(*linha, i), l[i]));
+        while (!texto.empty() && texto.back() == ' ')
+            texto.pop_back();
+        saída.append(texto).append("\n");
+    }
+}
+
+[[nodiscard]] std::string Igual(std::string_view texto) { return std::string(texto); }
+
+} // namespace
+
+std::string EmTexto(const Documento& documento)
+{
+    std::string saída;
+    for (const Bloco& bloco : documento.blocos) {
+        if (!saída.empty())
+            saída += "\n";
+        if (const auto* t = std::get_if<Título>(&bloco))
+            saída.append(Substituir(t->frase, Igual, Igual)).append("\n");
+        else if (const auto* f = std::get_if<Frase>(&bloco))
+            saída.append(Substituir(*f, Igual, Igual)).append("\n");
+        else if (const auto* m = std::get_if<Fórmula>(&bloco))
+            saída.append(Margem).append(m->texto).append("\n");
+        else if (const auto* r = std::get_if<TabelaRuffini>(&bloco))
+            Ruffini(saída, *r);
+        else if (const auto* d = std::get_if<DivisãoLonga>(&bloco))
+            Longa(saída, *d);
+        else if (const auto* s = std::get_if<TabelaDeSinais>(&bloco))
+            Sinais(saída, *s);
+        else if (const auto* g = std::get_if<Gráfico>(&bloco))
+            saída.append(g->descrição).append("\n");
+    }
+    return saída;
+}
+
+} // namespace vendrix::resolucao

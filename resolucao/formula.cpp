@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+#include "resolucao/formula.h"
+
+#include "display/exportar.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace vendrix::resolucao {
+
+namespace {
+
+// The symbols a formula may hold besides a polynomial, and their LaTeX.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> Símbolos{{
+    {"·", "\\cdot "},
+    {"±", "\\pm "},
+    {"≠", "\\neq "},
+    {"∞", "\\infty "},
+    {"Δ", "\\Delta "},
+    {"−", "-"},
+    {"≤", "\\leq "},
+    {"≥", "\\geq "},
+    {"≈", "\\approx "},
+}};
+
+[[nodiscard]] bool Separa(char c) noexcept
+{
+    return std::string_view(" ()=,;:<>|").find(c) != std::string_view::npos ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The length of the UTF-8 character that starts with byte b.
+[[nodiscard]] std::size_t Comprimento(char b) noexcept
+{
+    const auto u = static_cast<unsigned char>(b);
+    return u >= 0xF0 ? 4 : u >= 0xE0 ? 3 : u >= 0xC0 ? 2 : 1;
+}
+
+// Walks the formula: each polynomial piece goes through peça, each other
+// character through símbolo, which may take the piece after it (√ does).
+template <typename Peça, typename Símbolo>
+std::string Percorrer(std::string_view f, Peça peça, Símbolo símbolo)
+{
+    std::string saída;
+    for (std::size_t i = 0; i < f.size();) {
+        std::size_t fim = i;
+        while (fim < f.size() && !Separa(f[fim]))
+            ++fim;
+        if (fim > i) {
+            saída += peça(f.substr(i, fim - i));
+            i = fim;
+            continue;
+        }
+        const std::string_view c = f.substr(i, std::min(Comprimento(f[i]), f.size() - i));
+        i += c.size();
+        saída += símbolo(c, f, i);
+    }
+    return saída;
+}
+
+} // namespace
+
+std::string TextoEmHtml(std::string_view texto)
+{
+    std::string html;
+    for (const char c : texto) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
+
+std::string TextoEmLaTeX(std::string_view texto)
+{
+    std::string tex;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        const char c = texto[i];
+        const std::string_view letra = texto.substr(i, std::min(Comprimento(c), texto.size() - i));
+        // A sentence may name a symbol ("Δ < 0"), which only maths mode has.
+        const auto símbolo = std::ranges::find_if(
+            Símbolos, [&](const auto& s) { return letra.size() > 1 && s.first == letra; });
+        if (símbolo != Símbolos.end()) {
+            tex.append("$").append(símbolo->second).append("$");
+            i += letra.size() - 1;
+        } else if (std::string_view("#$%&_{}").find(c) != std::string_view::npos)
+            tex.append("\\").push_back(c);
+        else if (c == '\\')
+            tex += "\\textbackslash{}";
+        else if (c == '~')
+            tex += "\\textasciitilde{}";
+        else if (c == '^')
+            tex += "\\textasciicircum{}";
+        else if (c == '<' || c == '>')
+            tex.append("$").append(1, c).append("$");
+        else
+            tex += c;
+    }
+    return tex;
+}
+
+std::string FórmulaEmHtml(std::string_view fórmula)
+{
+    return Percorrer(
+        fórmula,
+        [](std::string_view p) { return display::PolinómioEmHtml(p); },
+        [](std::string_view c, std::string_view, std::size_t&) { return TextoEmHtml(c); });
+}
+
+std::string FórmulaEmLaTeX(std::string_view fórmula)
+{
+    return Percorrer(
+        fórmula,
+        [](std::string_view p) { return display::PolinómioEmLaTeX(p); },
+        [](std::string_view c, std::string_view f, std::size_t& i) {
+            if (c == "√") {
+                std::size_t fim = i;
+                while (fim < f.size() && !Separa(f[fim]))
+                    ++fim;
+                const std::string radicando = display::PolinómioEmLaTeX(f.substr(i, fim - i));
+                i = fim;
+                return "\\sqrt{" + radicando + "}";
+            }
+            for (const auto& [símbolo, tex] : Símbolos)
+                if (c == símbolo)
+                    return std::string(tex);
+            if (c == "|")
+                return std::string("\\mid ");
+            return c.size() == 1 ? std::string(c) : std::string();
+        });
+}
+
+} // namespace vendrix::resolucao

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// A formula of a worked solution in HTML and in LaTeX's maths mode. The
+// polynomial pieces between blanks, brackets, "=" and symbols such as "·"
+// or "±" are written as the result area writes a polynomial, so that a
+// raise ends where its piece ends: "(x+1)^2(x-1/2)" raises only the 2.
+namespace vendrix::resolucao {
+
+// Escaped, with <sup> for the raises.
+[[nodiscard]] std::string FórmulaEmHtml(std::string_view fórmula);
+
+// Fractions as \frac, raises as ^{…}, "√17" as \sqrt{17}, "·", "±", "≠",
+// "∞", "Δ", "≈" and "−" as their commands; without math delimiters.
+[[nodiscard]] std::string FórmulaEmLaTeX(std::string_view fórmula);
+
+// Text for HTML: "&", "<", ">" and '"' escaped.
+[[nodiscard]] std::string TextoEmHtml(std::string_view texto);
+
+// Text for LaTeX's text mode: its special characters as commands, and "<"
+// and ">", which the default font lacks, in maths.
+[[nodiscard]] std::string TextoEmLaTeX(std::string_view texto);
+
+} // namespace vendrix::resolucao

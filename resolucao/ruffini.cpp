@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: MIT
+#include "resolucao/ruffini.h"
+
+#include "resolucao/escrita.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vendrix::resolucao {
+
+namespace {
+
+using algebra::Polinómio;
+using algebra::Racional;
+
+// The table and its bottom row as numbers: the quotient's coefficients by
+// x - raiz, then the remainder.
+struct Tabela
+{
+    TabelaRuffini quadro;
+    std::vector<Racional> somas;
+};
+
+// Fills the table column by column and, given a document, says each
+// column in a sentence.
+Tabela Preencher(Documento* doc, const Tradutor& tradutor, const Polinómio& p, const Racional& raiz)
+{
+    const std::vector<Racional> coeficientes = Descendentes(p);
+    Tabela t;
+    t.quadro.raiz = algebra::EscreverRacional(raiz);
+    for (const Racional& c : coeficientes)
+        t.quadro.coeficientes.push_back(algebra::EscreverRacional(c));
+    t.somas.push_back(coeficientes[0]);
+    if (doc != nullptr)
+        Dizer(*doc, tradutor, Texto::BaixarPrimeiro, {algebra::EscreverRacional(coeficientes[0])});
+    for (std::size_t i = 1; i < coeficientes.size(); ++i) {
+        const Racional produto = t.somas.back() * raiz;
+        const Racional soma = coeficientes[i] + produto;
+        t.quadro.produtos.push_back(algebra::EscreverRacional(produto));
+        const Texto frase =
+            i + 1 == coeficientes.size() ? Texto::MultiplicarESomarÚltima : Texto::MultiplicarESomar;
+        if (doc != nullptr)
+            Dizer(*doc,
+                  tradutor,
+                  frase,
+                  {algebra::EscreverRacional(t.somas.back()),
+                   algebra::EscreverRacional(raiz),
+                   algebra::EscreverRacional(produto),
+                   algebra::EscreverRacional(coeficientes[i]),
+                   algebra::EscreverRacional(soma)});
+        t.somas.push_back(soma);
+    }
+    for (const Racional& s : t.somas)
+        t.quadro.somas.push_back(algebra::EscreverRacional(s));
+    return t;
+}
+
+// The polynomial of the first degree x - raiz.
+[[nodiscard]] std::string XMenos(const Racional& raiz)
+{
+    return algebra::Escrever(algebra::DeCoeficientes({-raiz, Racional(1)}));
+}
+
+// Joins signed pieces as a sum: "16 - 24 + 20".
+class Soma
+{
+public:
+    void Mais(const Racional& sinal, std::string peça)
+    {
+        if (texto.empty())
+            texto = (sinal < 0 ? "-" : "") + std::move(peça);
+        else
+            texto.append(sinal < 0 ? " - " : " + ").append(peça);
+        ++parcelas;
+    }
+
+    std::string texto;
+    std::size_t parcelas = 0;
+};
+
+} // namespace
+
+TabelaRuffini TabelaDeRuffini(const Polinómio& p, const Racional& raiz, Polinómio& quociente)
+{
+    Tabela t = Preencher(nullptr, EmPortuguês, p, raiz);
+    t.somas.pop_back();
+    std::ranges::reverse(t.somas);
+    quociente = algebra::DeCoeficientes(std::move(t.somas));
+    return std::move(t.quadro);
+}
+
+std::string Substituição(const Polinómio& p, const Racional& a)
+{
+    const std::string nome = "P(" + algebra::EscreverRacional(a) + ") = ";
+    const Racional valor = algebra::Avaliar(p, a);
+    if (a == 0 || algebra::Grau(p) == 0)
+        return nome + algebra::EscreverRacional(valor);
+    std::vector<Racional> potências{Racional(1)};
+    while (potências.size() < p.coeficientes.size())
+        potências.push_back(potências.back() * a);
+    const std::string base = "(" + algebra::EscreverRacional(a) + ")";
+    Soma termos, valores;
+    for (std::size_t k = p.coeficientes.size(); k-- > 0;) {
+        const Racional& c = p.coeficientes[k];
+        if (c == 0)
+            continue;
+        std::string termo = k == 0 ? algebra::EscreverRacional(abs(c)) : Coeficiente(abs(c)) + base;
+        if (k > 1)
+            termo.append("^").append(std::to_string(k));
+        termos.Mais(c, std::move(termo));
+        const Racional v = c * potências[k];
+        valores.Mais(v, algebra::EscreverRacional(abs(v)));
+    }
+    if (termos.parcelas == 1)
+        return nome + termos.texto + " = " + algebra::EscreverRacional(valor);
+    return nome + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
+}
+
+runtime::Resultado<Documento>
+ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tradutor& tradutor)
+{
+    if (algebra::ÉZero(divisor) || algebra::Grau(divisor) != 1)
+        return runtime::Falhar(runtime::Código::DivisorInválido);
+    if (algebra::ÉZero(dividendo) || algebra::Grau(dividendo) == 0)
+        return runtime::Falhar(runtime::Código::NãoÉPolinómio);
+    const Racional a = divisor.coeficientes[1];
+    const Racional raiz = -divisor.coeficientes[0] / a;
+    const std::string p = algebra::Escrever(dividendo), d = algebra::Escrever(divisor);
+
+    Documento doc;
+    Intitular(doc, tradutor, Texto::TítuloRuffini, {p, d});
+    Dizer(doc, tradutor, Texto::CoeficientesDoDividendo, {Lista(Descendentes(dividendo))});
+    Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, "x = " + algebra::EscreverRacional(raiz)});
+    Tabela t = Preencher(&doc, tradutor, dividendo, raiz);
+    doc.blocos.emplace_back(std::move(t.quadro));
+
+    const Racional resto = t.somas.back();
+    t.somas.pop_back();
+    std::vector<Racional> quociente = t.somas;
+    if (a == 1) {
+        Dizer(doc, tradutor, Texto::QuocienteEResto, {std::to_string(algebra::Grau(dividendo) - 1)});
+    } else {
+        for (Racional& c : quociente)
+            c /= a;
+        Dizer(doc,
+              tradutor,
+              Texto::DividirPeloCoeficiente,
+              {algebra::EscreverRacional(a),
+               d + " = " + algebra::EscreverRacional(a) + "(" + XMenos(raiz) + ")",
+               XMenos(raiz),
+               Lista(t.somas),
+               Lista(quociente)});
+    }
+    std::ranges::reverse(quociente);
+    const Polinómio q = algebra::DeCoeficientes(std::move(quociente));
+    doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(q)});
+    doc.blocos.emplace_back(Fórmula{"R = " + algebra::EscreverRacional(resto)});
+
+    Dizer(doc, tradutor, Texto::Verificação);
+    doc.blocos.emplace_back(Fórmula{Verificação(divisor, q, algebra::DeCoeficientes({resto}))});
+    Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + algebra::EscreverRacional(raiz)});
+    doc.blocos.emplace_back(Fórmula{Substituição(dividendo, raiz)});
+    return doc;
+}
+
+Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
+{
+    Documento doc;
+    const std::string texto = algebra::Escrever(p), valor = algebra::EscreverRacional(a);
+    Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, "x = " + valor});
+    Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
+    Tabela t = Preencher(&doc, tradutor, p, a);
+    doc.blocos.emplace_back(std::move(t.quadro));
+    Dizer(doc, tradutor, Texto::ValorPorHorner, {XMenos(a), "x = " + valor});
+    doc.blocos.emplace_back(Fórmula{"P(" + valor + ") = " + algebra::EscreverRacional(t.somas.back())});
+    return doc;
+}
+
+} // namespace vendrix::resolucao

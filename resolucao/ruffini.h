@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "algebra/polinomio.h"
+#include "resolucao/documento.h"
+#include "runtime/resultado.h"
+
+// Ruffini's rule worked out: the division of P by a divisor of the first
+// degree, and the value P(a) by Horner's scheme, which is the same table.
+namespace vendrix::resolucao {
+
+// P ÷ D step by step, with the same table the window shows for it: the
+// coefficients, the root, one sentence per column, the quotient and the
+// remainder (divided by D's x-coefficient when it is not 1), then the
+// check P = D·Q + R and the remainder theorem R = P(root). Refused with
+// DivisorInválido unless D is of the first degree, and with NãoÉPolinómio
+// when P is a constant.
+[[nodiscard]] runtime::Resultado<Documento> ResolverRuffini(const algebra::Polinómio& dividendo,
+                                                            const algebra::Polinómio& divisor,
+                                                            const Tradutor& tradutor);
+
+// P(a) by Horner's scheme: Ruffini's table with a at the left, ending with
+// P(a) = R.
+[[nodiscard]] Documento
+ResolverValor(const algebra::Polinómio& p, const algebra::Racional& a, const Tradutor& tradutor);
+
+// The table of P by x - raiz alone, its quotient into quociente.
+[[nodiscard]] TabelaRuffini
+TabelaDeRuffini(const algebra::Polinómio& p, const algebra::Racional& raiz, algebra::Polinómio& quociente);
+
+// The remainder theorem at work: "P(2) = (2)^4 - 3(2)^3 + … = 16 - 24 + …
+// = 7", the steps left out where they would say nothing new.
+[[nodiscard]] std::string Substituição(const algebra::Polinómio& p, const algebra::Racional& a);
+
+} // namespace vendrix::resolucao

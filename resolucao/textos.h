@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+// Every sentence a worked solution says, once, in Portuguese: the source
+// text of the translation catalogues. lupdate collects the texts through
+// the alias VENDRIX_TEXTO of QT_TRANSLATE_NOOP, so the marker below must keep
+// its shape (a context literal, then a text literal) and the table must not
+// build its texts from pieces.
+namespace vendrix::resolucao {
+
+// A source text and the catalogue context it is translated in.
+struct Fonte
+{
+    const char* contexto;
+    const char* texto;
+};
+
+#define VENDRIX_TEXTO(contexto, texto)                                                                       \
+    ::vendrix::resolucao::Fonte { contexto, texto }
+
+// What a front end gives the core to put a source text in the user's
+// language: the window's asks QCoreApplication::translate, the page's reads
+// its texts file. Arguments "%1" … "%9" are left in place for the core.
+using Tradutor = std::function<std::string(const Fonte&)>;
+
+// The source text itself, for Portuguese and for tests.
+[[nodiscard]] std::string EmPortuguês(const Fonte& fonte);
+
+// The sentences, in the order of the table below.
+enum class Texto : int {
+    TítuloRuffini,
+    CoeficientesDoDividendo,
+    RaizDoDivisor,
+    BaixarPrimeiro,
+    MultiplicarESomar,
+    MultiplicarESomarÚltima,
+    QuocienteEResto,
+    DividirPeloCoeficiente,
+    Verificação,
+    TeoremaDoResto,
+    TítuloValor,
+    CoeficientesDoPolinómio,
+    ValorPorHorner,
+    TítuloDivisãoLonga,
+    DisposiçãoLonga,
+    PassoLongo,
+    DivisãoExacta,
+    RestoDeGrauMenor,
+    TítuloFactorização,
+    Constante,
+    FactorX,
+    CoeficientesInteiros,
+    Candidatos,
+    CandidatosDemais,
+    TestarCandidatos,
+    NovoQuociente,
+    SemRaízesRacionais,
+    FórmulaResolvente,
+    DiscriminanteNegativo,
+    DiscriminanteNulo,
+    DiscriminantePositivo,
+    FormaFactorizada,
+    RaizSimples,
+    RaizMúltipla,
+    QuadroDeSinais,
+    TítuloGráfico,
+    GráficoComRaízes,
+    GráficoSemRaízes,
+    Contagem
+};
+
+struct LinhaDeTexto
+{
+    Texto texto;
+    Fonte fonte;
+};
+
+inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
+    {Texto::TítuloRuffini, VENDRIX_TEXTO("Resolucao", "Divisão de %1 por %2 pela regra de Ruffini")},
+    {Texto::CoeficientesDoDividendo,
+     VENDRIX_TEXTO("Resolucao",
+                   "Escrevem-se os coeficientes do dividendo por ordem decrescente do grau, "
+                   "com 0 em cada grau que falta: %1.")},
+    {Texto::RaizDoDivisor,
+     VENDRIX_TEXTO("Resolucao",
+                   "O divisor %1 anula-se em %2: é a raiz, que se escreve à esquerda da tabela.")},
+    {Texto::BaixarPrimeiro, VENDRIX_TEXTO("Resolucao", "Baixa-se o primeiro coeficiente, %1.")},
+    {Texto::MultiplicarESomar,
+     VENDRIX_TEXTO("Resolucao",
+                   "Multiplica-se %1 pela raiz %2, o que dá %3, escrito na coluna seguinte; "
+                   "somando %4 com %3, obtém-se %5.")},
+    {Texto::MultiplicarESomarÚltima,
+     VENDRIX_TEXTO("Resolucao",
+                   "Multiplica-se %1 pela raiz %2, o que dá %3, escrito na última coluna; "
+                   "somando %4 com %3, obtém-se %5, o resto.")},
+    {Texto::QuocienteEResto,
+     VENDRIX_TEXTO("Resolucao",
+                   "Os números da última linha, sem o último, são os coeficientes do quociente, "
+                   "de grau %1; o último é o resto.")},
+    {Texto::DividirPeloCoeficiente,
+     VENDRIX_TEXTO("Resolucao",
+                   "O coeficiente de x no divisor é %1, e não 1: como %2, a tabela dividiu "
+                   "por %3, e os números da última linha, sem o resto, têm ainda de ser divididos "
+                   "por %1. Dividindo %4 por %1, obtém-se %5; o resto não muda.")},
+    {Texto::Verificação,
+     VENDRIX_TEXTO("Resolucao", "Verificação: o divisor vezes o quociente, mais o resto, dá o dividendo.")},
+    {Texto::TeoremaDoResto,
+     VENDRIX_TEXTO("Resolucao",
+                   "Pelo teorema do resto, o resto da divisão por %1 é o valor do dividendo em %2:")},
+    {Texto::TítuloValor, VENDRIX_TEXTO("Resolucao", "Valor de %1 em %2 pelo esquema de Horner")},
+    {Texto::CoeficientesDoPolinómio,
+     VENDRIX_TEXTO("Resolucao",
+                   "Escrevem-se os coeficientes do polinómio por ordem decrescente do grau, "
+                   "com 0 em cada grau que falta, e %1 à esquerda: %2.")},
+    {Texto::ValorPorHorner,
+     VENDRIX_TEXTO("Resolucao",
+                   "O último número é o resto da divisão por %1, que pelo teorema do resto é o "
+                   "valor do polinómio em %2:")},
+    {Texto::TítuloDivisãoLonga, VENDRIX_TEXTO("Resolucao", "Divisão de %1 por %2")},
+    {Texto::DisposiçãoLonga,
+     VENDRIX_TEXTO("Resolucao",
+                   "Escreve-se o dividendo à esquerda, por ordem decrescente do grau, e o divisor à "
+                   "direita; o quociente escreve-se debaixo do divisor.")},
+    {Texto::PassoLongo,
+     VENDRIX_TEXTO("Resolucao",
+                   "Divide-se %1 por %2, o que dá %3, um termo do quociente. Multiplica-se %3 pelo "
+                   "divisor e escreve-se o simétrico do produto, %4, debaixo do dividendo; somando, "
+                   "fica %5.")},
+    {Texto::DivisãoExacta, VENDRIX_TEXTO("Resolucao", "O resto é 0: a divisão é exacta.")},
+    {Texto::RestoDeGrauMenor,
+     VENDRIX_TEXTO("Resolucao", "Como %1 tem grau menor do que o divisor, é o resto.")},
+    {Texto::TítuloFactorização, VENDRIX_TEXTO("Resolucao", "Decomposição de %1 em factores")},
+    {Texto::Constante, VENDRIX_TEXTO("Resolucao", "Uma constante é a sua própria decomposição.")},
+    {Texto::FactorX,
+     VENDRIX_TEXTO("Resolucao", "Todos os termos têm o factor %1, que se põe em evidência: %2.")},
+    {Texto::CoeficientesInteiros,
+     VENDRIX_TEXTO("Resolucao",
+                   "Multiplicando por %1, os coeficientes ficam inteiros e as raízes não mudam: %2.")},
+    {Texto::Candidatos,
+     VENDRIX_TEXTO("Resolucao",
+                   "Pelo teorema das raízes racionais, uma raiz racional é um divisor de %1 sobre um divisor "
+                   "de %2. Os candidatos são %3.")},
+    {Texto::CandidatosDemais,
+     VENDRIX_TEXTO(
+         "Resolucao",
+         "Os coeficientes têm divisores de mais para os listar; testam-se só os candidatos que são raízes.")},
+    {Texto::TestarCandidatos,
+     VENDRIX_TEXTO("Resolucao", "Testam-se os candidatos pelo teorema do resto, até um dar 0: %1 é raiz.")},
+    {Texto::NovoQuociente,
+     VENDRIX_TEXTO("Resolucao", "Pela regra de Ruffini, o quociente é %1, que se decompõe a seguir.")},
+    {Texto::SemRaízesRacionais,
+     VENDRIX_TEXTO("Resolucao", "Nenhum candidato anula %1: não tem raízes racionais.")},
+    {Texto::FórmulaResolvente,
+     VENDRIX_TEXTO("Resolucao", "Resta um factor do segundo grau; resolve-se %1 pela fórmula resolvente.")},
+    {Texto::DiscriminanteNegativo,
+     VENDRIX_TEXTO("Resolucao", "Como Δ < 0, %1 não tem raízes reais e não se decompõe mais.")},
+    {Texto::DiscriminanteNulo, VENDRIX_TEXTO("Resolucao", "Como Δ = 0, há uma raiz dupla:")},
+    {Texto::DiscriminantePositivo, VENDRIX_TEXTO("Resolucao", "Como Δ > 0, há duas raízes reais:")},
+    {Texto::FormaFactorizada, VENDRIX_TEXTO("Resolucao", "A decomposição em factores é:")},
+    {Texto::RaizSimples, VENDRIX_TEXTO("Resolucao", "%1 é raiz simples.")},
+    {Texto::RaizMúltipla, VENDRIX_TEXTO("Resolucao", "%1 é raiz de multiplicidade %2.")},
+    {Texto::QuadroDeSinais, VENDRIX_TEXTO("Resolucao", "O quadro de sinais de %1:")},
+    {Texto::TítuloGráfico, VENDRIX_TEXTO("Resolucao", "Gráfico de %1")},
+    {Texto::GráficoComRaízes,
+     VENDRIX_TEXTO(
+         "Resolucao",
+         "Gráfico de %1 para x entre %2 e %3, com as raízes %4 e a ordenada na origem %5 marcadas.")},
+    {Texto::GráficoSemRaízes,
+     VENDRIX_TEXTO(
+         "Resolucao",
+         "Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.")},
+}};
+
+// The row of each text is the text's own number, which the lookup relies on.
+static_assert([] {
+    for (std::size_t i = 0; i < Textos.size(); ++i)
+        if (static_cast<std::size_t>(Textos[i].texto) != i || Textos[i].fonte.texto == nullptr)
+            return false;
+    return true;
+}());
+
+[[nodiscard]] constexpr const Fonte& FonteDe(Texto texto) noexcept
+{
+    return Textos[static_cast<std::size_t>(texto)].fonte;
+}
+
+} // namespace vendrix::resolucao

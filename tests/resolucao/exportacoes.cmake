@@ -1,0 +1,26 @@
+# Writes the worked examples, then checks every HTML export with
+# html_valido.py and compiles every LaTeX export with pdflatex in a bare
+# article with amsmath, when pdflatex is installed.
+file(REMOVE_RECURSE "${PASTA}")
+file(MAKE_DIRECTORY "${PASTA}")
+execute_process(COMMAND "${EXEMPLOS}" "${PASTA}" RESULT_VARIABLE estado)
+if(NOT estado EQUAL 0)
+    message(FATAL_ERROR "the examples program failed: ${estado}")
+endif()
+file(GLOB paginas "${PASTA}/*.html")
+execute_process(COMMAND "${PYTHON}" "${HTML}" ${paginas} RESULT_VARIABLE estado OUTPUT_VARIABLE saida)
+if(NOT estado EQUAL 0)
+    message(FATAL_ERROR "HTML not well formed:\n${saida}")
+endif()
+if(NOT PDFLATEX)
+    message(STATUS "pdflatex not found: the LaTeX exports were not compiled")
+    return()
+endif()
+file(GLOB documentos "${PASTA}/*.tex")
+foreach(documento IN LISTS documentos)
+    execute_process(COMMAND "${PDFLATEX}" -interaction=nonstopmode -halt-on-error "${documento}"
+        WORKING_DIRECTORY "${PASTA}" RESULT_VARIABLE estado OUTPUT_VARIABLE saida)
+    if(NOT estado EQUAL 0)
+        message(FATAL_ERROR "pdflatex failed on ${documento}:\n${saida}")
+    endif()
+endforeach()
