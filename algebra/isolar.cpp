@@ -168,7 +168,7 @@ std::string Decimal(const PolInteiro& f, Intervalo& i)
     // Ten digits need a width below about 10^-11 of the root; narrowing that
     // far first spares most of the rounding attempts.
     const Racional precisão(1, Inteiro(100000000000));
-    while (i.máximo - i.mínimo > precisão * std::min(abs(i.mínimo), abs(i.máximo)))
+    while (i.máximo - i.mínimo > precisão * std::min(Racional(abs(i.mínimo)), Racional(abs(i.máximo))))
         Bisseccionar(f, i);
     for (;;) {
         if (std::optional<std::string> texto = DezAlgarismos(i.mínimo, i.máximo))

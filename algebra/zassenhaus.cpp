@@ -56,12 +56,6 @@ std::optional<Modular> FactoresModulares(const PolInteiro& f)
 
 PolInteiro ParaInteiro(const PolModular& a) { return PolInteiro(a.begin(), a.end()); }
 
-Inteiro Resíduo(const Inteiro& n, const Inteiro& m)
-{
-    Inteiro r = n % m;
-    return r < 0 ? r + m : r;
-}
-
 // Hensel's lemma, one digit at a time: from F = g·h mod p, with g monic and
 // g, h coprime, to F = G·H mod p^passos.
 std::pair<PolInteiro, PolInteiro>
@@ -111,14 +105,9 @@ LevantarTodos(const PolInteiro& f, const Modular& m, std::size_t passos, const I
         alvo = std::move(h);
     }
     // What is left is the last factor times f's leading coefficient.
-    Inteiro r0 = módulo, r1 = Resíduo(f.back(), módulo), t0 = 0, t1 = 1;
-    while (r1 != 0) {
-        const Inteiro q = r0 / r1;
-        r0 = std::exchange(r1, r0 - q * r1);
-        t0 = std::exchange(t1, t0 - q * t1);
-    }
+    const Inteiro inverso = InversoMódulo(f.back(), módulo);
     for (Inteiro& c : alvo)
-        c = Resíduo(c * t0, módulo);
+        c = Resíduo(c * inverso, módulo);
     levantados.push_back(std::move(alvo));
     return levantados;
 }
