@@ -26,8 +26,8 @@ void BM_Factorizar_Grau10RaizesRacionais(benchmark::State& estado)
 
 BENCHMARK(BM_Factorizar_Grau10RaizesRacionais)->Unit(benchmark::kMicrosecond);
 
-// A degree 12 polynomial with no rational root and twelve irreducible factors
-// of degree 8, 4: the modular factors must be recombined.
+// Degree 12 with no rational root: irreducible factors of degree 8 and 4
+// that split into many factors modulo small primes, left to recombine.
 void BM_Factorizar_Grau12Irredutiveis(benchmark::State& estado)
 {
     const Polinómio p =
