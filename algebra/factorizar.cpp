@@ -30,7 +30,9 @@ bool AntesDe(const Factor& a, const Factor& b)
 // The irreducible factors of a polynomial with no rational root.
 void FactorizarSemRaízes(const PolInteiro& resto, std::vector<Factor>& factores)
 {
-    for (const auto& [parte, multiplicidade] : SemQuadrados(resto)) {
+    const auto partes =
+        ProvadoSemQuadrados(resto) ? std::vector{std::pair{resto, std::size_t{1}}} : SemQuadrados(resto);
+    for (const auto& [parte, multiplicidade] : partes) {
         // Without a rational root, degrees two and three are irreducible.
         const std::vector<PolInteiro> irredutíveis =
             Grau(parte) <= 3 ? std::vector<PolInteiro>{parte} : FactorizarSemQuadrados(parte);

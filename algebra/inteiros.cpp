@@ -2,6 +2,7 @@
 #include "algebra/inteiros.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vendrix::algebra {
 
@@ -143,6 +144,25 @@ std::vector<std::pair<PolInteiro, std::size_t>> SemQuadrados(const PolInteiro& f
         w = std::move(y);
     }
     return partes;
+}
+
+Inteiro Resíduo(const Inteiro& n, const Inteiro& m)
+{
+    Inteiro r = n % m;
+    return r < 0 ? Inteiro(r + m) : r;
+}
+
+Inteiro InversoMódulo(const Inteiro& a, const Inteiro& m)
+{
+    // Euclid's algorithm keeping t·a = r mod m. Each new value is made an
+    // Inteiro before the swap: Boost's expressions read their operands late.
+    Inteiro r0 = m, r1 = Resíduo(a, m), t0 = 0, t1 = 1;
+    while (r1 != 0) {
+        const Inteiro q = r0 / r1;
+        r0 = std::exchange(r1, Inteiro(r0 - q * r1));
+        t0 = std::exchange(t1, Inteiro(t0 - q * t1));
+    }
+    return Resíduo(t0, m);
 }
 
 Inteiro Altura(const PolInteiro& p)

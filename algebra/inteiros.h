@@ -45,6 +45,12 @@ void Normalizar(PolInteiro& p);
 // with its multiplicity i; parts of degree zero are left out.
 [[nodiscard]] std::vector<std::pair<PolInteiro, std::size_t>> SemQuadrados(const PolInteiro& f);
 
+// n mod m in [0, m), for m > 0.
+[[nodiscard]] Inteiro Resíduo(const Inteiro& n, const Inteiro& m);
+
+// The inverse of a modulo m, for a coprime to m > 1.
+[[nodiscard]] Inteiro InversoMódulo(const Inteiro& a, const Inteiro& m);
+
 // The largest absolute value of a coefficient.
 [[nodiscard]] Inteiro Altura(const PolInteiro& p);
 

@@ -62,7 +62,8 @@ void IsolarPositivas(const PolInteiro& f, std::size_t escala, std::vector<Interv
         const std::size_t v = VariaçõesEmZeroUm(nó.f);
         if (v == 1) {
             const Racional largura(Inteiro(1) << escala, Inteiro(1) << nó.k);
-            intervalos.push_back({nó.c * largura, (nó.c + 1) * largura});
+            const Racional mínimo = nó.c * largura;
+            intervalos.push_back({mínimo, (nó.c + 1) * largura, SinalEm(f, mínimo)});
         } else if (v > 1) {
             PolInteiro esquerda = MetadeEsquerda(std::move(nó.f));
             PolInteiro direita = Primitiva(Deslocar(esquerda));
@@ -145,7 +146,7 @@ std::vector<Intervalo> Isolar(const PolInteiro& f)
     IsolarPositivas(f, escala, positivas);
     std::vector<Intervalo> todas;
     for (auto i = negativas.rbegin(); i != negativas.rend(); ++i)
-        todas.push_back({-i->máximo, -i->mínimo});
+        todas.push_back({-i->máximo, -i->mínimo, SinalEm(f, -i->máximo)});
     todas.insert(todas.end(), positivas.begin(), positivas.end());
     std::sort(todas.begin(), todas.end(), [](const Intervalo& a, const Intervalo& b) {
         return a.mínimo < b.mínimo;
@@ -156,10 +157,24 @@ std::vector<Intervalo> Isolar(const PolInteiro& f)
 void Bisseccionar(const PolInteiro& f, Intervalo& i)
 {
     const Racional meio = (i.mínimo + i.máximo) / 2;
-    if (SinalEm(f, meio) == SinalEm(f, i.mínimo))
+    if (SinalEm(f, meio) == i.sinalMínimo)
         i.mínimo = meio;
     else
         i.máximo = meio;
+}
+
+std::string Decimal(const PolInteiro& f, Intervalo& i)
+{
+    // Ten digits need a width below about 10^-11 of the root; narrowing that
+    // far first spares most of the rounding attempts.
+    const Racional precisão(1, Inteiro(100000000000));
+    while (i.máximo - i.mínimo > precisão * std::min(Racional(abs(i.mínimo)), Racional(abs(i.máximo))))
+        Bisseccionar(f, i);
+    for (;;) {
+        if (std::optional<std::string> texto = DezAlgarismos(i.mínimo, i.máximo))
+            return std::move(*texto);
+        Bisseccionar(f, i);
+    }
 }
 
 std::optional<std::string> DezAlgarismos(const Racional& mínimo, const Racional& máximo)

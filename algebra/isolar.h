@@ -18,6 +18,7 @@ namespace vendrix::algebra {
 struct Intervalo
 {
     Racional mínimo, máximo;
+    int sinalMínimo = 0; // the polynomial's sign at mínimo, kept to halve the evaluations
 };
 
 // -1, 0 or 1: the sign of f(x), computed over the integers.
@@ -29,6 +30,10 @@ struct Intervalo
 
 // Halves the interval, keeping the half that holds the root.
 void Bisseccionar(const PolInteiro& f, Intervalo& i);
+
+// The root's ten significant digits (see DezAlgarismos), narrowing the
+// interval as much as that needs.
+[[nodiscard]] std::string Decimal(const PolInteiro& f, Intervalo& i);
 
 // The value shared by every number of [mínimo, máximo] once rounded to ten
 // significant digits, half away from zero: "1.259921050", "2.5e+12". A point

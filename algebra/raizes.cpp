@@ -48,14 +48,20 @@ void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracio
     const auto [s, d] = ExtrairQuadrados(discriminante);
     const Inteiro comum = gcd(gcd(f[1], s), 2 * f[2]);
     const Inteiro p = -f[1] / comum, r = s / comum, q = 2 * f[2] / comum;
-    const Inteiro chão = sqrt(discriminante); // √D lies in (chão, chão + 1)
+    // √D lies in (chão, chão + 1)/2^k, k chosen so that ten digits of the
+    // smaller root need no further narrowing.
+    const unsigned k = 40 + static_cast<unsigned>(msb(discriminante));
+    const Inteiro chão = sqrt(Inteiro(discriminante << (2 * k)));
+    const Inteiro escala = (2 * f[2]) << k;
     for (const int sinal : {-1, 1}) {
         const std::string radical = (sinal < 0 ? "-" : p == 0 ? "" : "+") + TextoRadical(r, d, 1);
         std::string exacta = p == 0 ? radical : p.str() + radical;
         if (q != 1)
             exacta = p == 0 ? exacta + "/" + q.str() : "(" + exacta + ")/" + q.str();
-        const Racional a(-f[1] + sinal * chão, 2 * f[2]), b(-f[1] + sinal * (chão + 1), 2 * f[2]);
-        reais.push_back({f, {std::min(a, b), std::max(a, b)}, {0, 0, m, exacta, {}}});
+        const Racional a(Inteiro(-f[1] << k) + sinal * chão, escala),
+            b(Inteiro(-f[1] << k) + sinal * (chão + 1), escala);
+        const Racional& mínimo = std::min(a, b);
+        reais.push_back({f, {mínimo, std::max(a, b), SinalEm(f, mínimo)}, {0, 0, m, exacta, {}}});
     }
 }
 
@@ -109,7 +115,7 @@ Raízes CalcularRaízes(const Factorização& f)
         const std::size_t m = factor.multiplicidade;
         if (Grau(g) == 1) {
             const Racional r(-g[0], g[1]);
-            reais.push_back({{}, {r, r}, {r, r, m, TextoRacional(r), {}}});
+            reais.push_back({{}, {r, r, 0}, {r, r, m, TextoRacional(r), {}}});
         } else if (Grau(g) == 2 && g[1] * g[1] - 4 * g[2] * g[0] > 0)
             RaízesQuadráticas(g, m, reais);
         else if (Grau(g) == 2)
@@ -125,12 +131,10 @@ Raízes CalcularRaízes(const Factorização& f)
     }
     Separar(reais);
     for (Irracional& r : reais) {
-        std::optional<std::string> decimal;
-        while (!(decimal = DezAlgarismos(r.intervalo.mínimo, r.intervalo.máximo)))
-            Bisseccionar(r.f, r.intervalo);
+        r.raiz.decimal = Ponto(r) ? DezAlgarismos(r.intervalo.mínimo, r.intervalo.máximo).value()
+                                  : Decimal(r.f, r.intervalo);
         r.raiz.mínimo = r.intervalo.mínimo;
         r.raiz.máximo = r.intervalo.máximo;
-        r.raiz.decimal = std::move(*decimal);
         raízes.reais.push_back(std::move(r.raiz));
     }
     return raízes;

@@ -86,30 +86,12 @@ PolInteiro Hasse(const PolInteiro& f, std::size_t j)
     return h;
 }
 
-Inteiro Resíduo(const Inteiro& n, const Inteiro& m)
-{
-    Inteiro r = n % m;
-    return r < 0 ? r + m : r;
-}
-
 Inteiro ValorMod(const PolInteiro& f, const Inteiro& x, const Inteiro& m)
 {
     Inteiro v = 0;
     for (auto c = f.rbegin(); c != f.rend(); ++c)
         v = Resíduo(v * x + *c, m);
     return v;
-}
-
-// The inverse of a modulo m, for a coprime to m.
-Inteiro InversoMod(const Inteiro& a, const Inteiro& m)
-{
-    Inteiro r0 = m, r1 = Resíduo(a, m), t0 = 0, t1 = 1;
-    while (r1 != 0) {
-        const Inteiro q = r0 / r1;
-        r0 = std::exchange(r1, r0 - q * r1);
-        t0 = std::exchange(t1, t0 - q * t1);
-    }
-    return Resíduo(t0, m);
 }
 
 // Newton's iteration lifts the simple root ρ of h modulo p to a root modulo
@@ -121,7 +103,8 @@ Inteiro Levantar(const PolInteiro& h, Residuo ρ, Residuo p, const Inteiro& limi
     módulo = p;
     while (módulo <= limite) {
         módulo *= módulo;
-        x = Resíduo(x - ValorMod(h, x, módulo) * InversoMod(ValorMod(derivada, x, módulo), módulo), módulo);
+        x = Resíduo(x - ValorMod(h, x, módulo) * InversoMódulo(ValorMod(derivada, x, módulo), módulo),
+                    módulo);
     }
     return x;
 }
@@ -157,7 +140,7 @@ bool Passagem(RaízesRacionais& r, Residuo p, std::size_t multiplicidade)
             continue;
         // A rational root of multiplicity exactly m is a simple root of the
         // (m-1)-th derivative, and p > m keeps it simple modulo p.
-        const Inteiro& dominante = r.resto.back();
+        const Inteiro dominante = r.resto.back();
         const Inteiro limite = 2 * (abs(dominante) + Altura(r.resto));
         Inteiro módulo;
         const Inteiro x = Levantar(Hasse(r.resto, m - 1), ρ, p, limite, módulo);

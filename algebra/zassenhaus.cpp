@@ -3,6 +3,7 @@
 
 #include "algebra/modular.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace vendrix::algebra {
@@ -23,22 +24,28 @@ struct Modular
     std::vector<PolModular> factores;
 };
 
+// p keeps f's degree and leaves it square-free.
+bool BomPrimo(const PolInteiro& f, Residuo p)
+{
+    if (modular::Reduzir(f.back(), p) == 0)
+        return false;
+    const PolModular g = modular::Reduzir(f, p);
+    PolModular derivada;
+    for (std::size_t i = 1; i < g.size(); ++i)
+        derivada.push_back(g[i] * i % p);
+    while (!derivada.empty() && derivada.back() == 0) // when p divides the degree
+        derivada.pop_back();
+    return modular::Mdc(g, derivada, p).size() == 1;
+}
+
 std::optional<Modular> FactoresModulares(const PolInteiro& f)
 {
     std::optional<Modular> melhor;
     int bons = 0;
     for (const Residuo p : Primos) {
-        if (modular::Reduzir(f.back(), p) == 0)
+        if (!BomPrimo(f, p))
             continue;
-        const PolModular g = modular::Reduzir(f, p);
-        PolModular derivada;
-        for (std::size_t i = 1; i < g.size(); ++i)
-            derivada.push_back(g[i] * i % p);
-        while (!derivada.empty() && derivada.back() == 0) // when p divides the degree
-            derivada.pop_back();
-        if (modular::Mdc(g, derivada, p).size() != 1)
-            continue;
-        Modular m{p, modular::Factores(modular::Mónico(g, p), p)};
+        Modular m{p, modular::Factores(modular::Mónico(modular::Reduzir(f, p), p), p)};
         if (!melhor || m.factores.size() < melhor->factores.size())
             melhor = std::move(m);
         if (++bons == BonsPrimosTentados || melhor->factores.size() == 1)
@@ -48,12 +55,6 @@ std::optional<Modular> FactoresModulares(const PolInteiro& f)
 }
 
 PolInteiro ParaInteiro(const PolModular& a) { return PolInteiro(a.begin(), a.end()); }
-
-Inteiro Resíduo(const Inteiro& n, const Inteiro& m)
-{
-    Inteiro r = n % m;
-    return r < 0 ? r + m : r;
-}
 
 // Hensel's lemma, one digit at a time: from F = g·h mod p, with g monic and
 // g, h coprime, to F = G·H mod p^passos.
@@ -104,14 +105,9 @@ LevantarTodos(const PolInteiro& f, const Modular& m, std::size_t passos, const I
         alvo = std::move(h);
     }
     // What is left is the last factor times f's leading coefficient.
-    Inteiro r0 = módulo, r1 = Resíduo(f.back(), módulo), t0 = 0, t1 = 1;
-    while (r1 != 0) {
-        const Inteiro q = r0 / r1;
-        r0 = std::exchange(r1, r0 - q * r1);
-        t0 = std::exchange(t1, t0 - q * t1);
-    }
+    const Inteiro inverso = InversoMódulo(f.back(), módulo);
     for (Inteiro& c : alvo)
-        c = Resíduo(c * t0, módulo);
+        c = Resíduo(c * inverso, módulo);
     levantados.push_back(std::move(alvo));
     return levantados;
 }
@@ -196,6 +192,11 @@ std::vector<PolInteiro> Recombinar(PolInteiro f, std::vector<PolInteiro> factore
 }
 
 } // namespace
+
+bool ProvadoSemQuadrados(const PolInteiro& f)
+{
+    return std::any_of(std::begin(Primos), std::begin(Primos) + 4, [&](Residuo p) { return BomPrimo(f, p); });
+}
 
 std::vector<PolInteiro> FactorizarSemQuadrados(const PolInteiro& f)
 {

@@ -56,6 +56,19 @@ std::string NomeDaLinha(const ::testing::TestParamInfo<Caso>& linha) { return li
 
 INSTANTIATE_TEST_SUITE_P(Exemplos, FactorizarTeste, ::testing::ValuesIn(Casos), NomeDaLinha);
 
+// Modulo 23, (x-1)(x-2)...(x-22) is x^22-1: every residue but one is a
+// root, each lifted to a large power of 23.
+TEST(Factorizar, RaízesQueEnchemOsResíduos)
+{
+    Polinómio p = Monómio(1, 0);
+    for (int i = 1; i <= 22; ++i)
+        p = p * DeCoeficientes({-i, 1});
+    const Factorização f = Factorizar(p);
+    ASSERT_EQ(f.factores.size(), 22u);
+    EXPECT_EQ(f.factores.back().polinómio, DeCoeficientes({-22, 1}));
+    EXPECT_TRUE(f.completa);
+}
+
 // Products of factors known irreducible come back as exactly those factors,
 // so the factorization is complete and its product is the polynomial.
 TEST(Factorizar, DevolveOsFactoresIrredutíveis)
