@@ -128,7 +128,7 @@ PolModular Multiplicar(const PolModular& a, const PolModular& b, Residuo p)
 std::pair<PolModular, PolModular> Dividir(PolModular a, const PolModular& b, Residuo p)
 {
     if (a.size() < b.size())
-        return {{}, std::move(a)};
+        return {PolModular{}, std::move(a)};
     const Residuo inverso = Inverso(b.back(), p);
     PolModular q(a.size() - b.size() + 1, 0);
     for (std::size_t i = q.size(); i-- > 0;) {

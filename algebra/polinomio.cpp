@@ -120,14 +120,14 @@ Racional Fracção(Inteiro a, Inteiro b)
     // Boost's gcd takes a step per bit of a long number against a short
     // one, so a whole number skips it.
     if (b == 1)
-        return Racional(std::move(a));
+        return Racional(a);
     if (b == -1)
         return Racional(-a);
     if (b < 0) {
         a = -a;
         b = -b;
     }
-    return Racional(std::move(a), std::move(b));
+    return Racional(a, b);
 }
 
 } // namespace vendrix::algebra
