@@ -6,7 +6,6 @@
 #include "engine/comandos.h"
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
-#include "runtime/numeros.h"
 #include "web/json.h"
 #include "web/textos_web.h"
 
@@ -64,7 +63,9 @@ std::string Comando(const engine::Comando& comando)
     json.AbrirObjecto();
     EscreverCaixas(json, comando.relatos);
     EscreverPolinómio(json, "resultado", comando.Resultado);
-    json.Texto("titulo", engine::LegendaDaOperação(comando.operação, TradutorDaPágina()));
+    // The caption stays on the page across a change of language: it goes as
+    // the catalogue's source, which the page shows in each language it takes.
+    json.Texto("titulo", engine::LegendaDaOperação(comando.operação));
     json.FecharObjecto();
     return json.Resultado();
 }

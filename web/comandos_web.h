@@ -10,8 +10,8 @@
 // window and answers, as one JSON object, everything the page shows. The
 // page only shows what it is given; it computes nothing of its own.
 //
-// Every text of an answer is in the language the page last chose (see
-// DefinirLínguaEmJson), Portuguese until it chooses one.
+// The boxes' texts of an answer are in the language the page last chose
+// (see DefinirLínguaEmJson), Portuguese until it chooses one.
 //
 // Every answer has "mensagens": the boxes the command showed, in order,
 // each {"titulo", "texto", "icone": "critico" | "informacao", "codigo"},
@@ -22,7 +22,9 @@
 //   "resultado_texto", "resultado_html", "resultado_latex"
 //                      what the copy actions give
 //   "resultado_fala"   the result in words, "elevado a" for each raise
-// and, but for simplify, "titulo": the caption of the result frame.
+// and, but for simplify, "titulo": the caption of the result frame, in
+// Portuguese, the catalogue's source, which the page shows in the language
+// the user picks, then and at every later switch.
 //
 // The Ruffini answer has "foco" ("polinomio1", "polinomio2" or null: the
 // box the window puts the cursor in after the message), "tabela" (whether
