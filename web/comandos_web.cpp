@@ -148,13 +148,14 @@ std::string DefinirTextosEmJson(std::string_view textos)
 {
     Catálogo& catálogo = CatálogoDaPágina();
     std::optional<Dicionários> lidos = LerTextos(textos);
+    const bool lido = lidos.has_value();
     // The dictionaries change under the chosen one: Portuguese until the
     // page says its language again.
     catálogo.escolhido = nullptr;
-    catálogo.dicionários = lidos ? *std::move(lidos) : Dicionários{};
+    catálogo.dicionários = lido ? *std::move(lidos) : Dicionários{};
     EscritorJson json;
     json.AbrirObjecto();
-    json.Lógico("lidos", lidos.has_value());
+    json.Lógico("lidos", lido);
     json.AbrirLista("linguas");
     for (const auto& [língua, dicionário] : catálogo.dicionários)
         json.Texto(língua);

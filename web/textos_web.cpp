@@ -23,9 +23,10 @@ public:
             Dicionário dicionário;
             const bool ok = Objecto([&](std::string fonte) {
                 std::optional<std::string> tradução = Texto();
-                if (tradução)
-                    dicionário.insert_or_assign(std::move(fonte), *std::move(tradução));
-                return tradução.has_value();
+                if (!tradução)
+                    return false;
+                dicionário.insert_or_assign(std::move(fonte), *std::move(tradução));
+                return true;
             });
             if (ok)
                 dicionários.insert_or_assign(std::move(língua), std::move(dicionário));
