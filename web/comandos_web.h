@@ -43,7 +43,7 @@
 namespace vendrix::web {
 
 // The translator of the page's language, for every command that has the
-// core write a text (messages, captions, worked solutions): pass it where
+// core write a text for the user (boxes, worked solutions): pass it where
 // the core asks for a runtime::Tradutor (resolucao::Tradutor is the same
 // type). It reads the catalogue the page handed over, keyed by the
 // Portuguese source text; a text the catalogue lacks stays in Portuguese.
