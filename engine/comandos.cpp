@@ -5,6 +5,7 @@
 #include "engine/produto.h"
 #include "engine/simplificar.h"
 #include "engine/termos.h"
+#include "runtime/mensagens.h"
 #include "runtime/numeros.h"
 #include "runtime/textos.h"
 
@@ -44,6 +45,19 @@ void Terminar(Comando& comando, runtime::Relatado<std::string> r, Operação ope
     comando.relatos = std::move(r.relatos);
 }
 
+runtime::Fonte FonteDaOperação(Operação operação) noexcept
+{
+    switch (operação) {
+    case Operação::Soma:
+        return runtime::FonteDaLegenda(runtime::Legenda::Soma);
+    case Operação::Subtração:
+        return runtime::FonteDaLegenda(runtime::Legenda::Subtração);
+    case Operação::Multiplicação:
+        return runtime::FonteDaLegenda(runtime::Legenda::Multiplicação);
+    }
+    return runtime::FonteDaLegenda(runtime::Legenda::Resultado); // a number cast to Operação that names none
+}
+
 } // namespace
 
 std::vector<runtime::Relato> ResumirFalhasDosMonómios(std::vector<runtime::Relato> relatos)
@@ -79,17 +93,11 @@ std::vector<runtime::Relato> ResumirFalhasDosMonómios(std::vector<runtime::Rela
     return mostrados;
 }
 
-std::string_view LegendaDaOperação(Operação operação) noexcept
+std::string_view LegendaDaOperação(Operação operação) noexcept { return FonteDaOperação(operação).texto; }
+
+std::string LegendaDaOperação(Operação operação, const runtime::Tradutor& tradutor)
 {
-    switch (operação) {
-    case Operação::Soma:
-        return "Resultado (soma)";
-    case Operação::Subtração:
-        return "Resultado (subtração)";
-    case Operação::Multiplicação:
-        return "Resultado (multiplicação)";
-    }
-    return "Resultado"; // a number cast to Operação that names none
+    return tradutor(FonteDaOperação(operação));
 }
 
 Comando Somar(std::string_view polinómio1, std::string_view polinómio2)

@@ -20,8 +20,10 @@ enum class Operação {
     Multiplicação,
 };
 
-// The caption of the result frame after the operation: "Resultado (soma)"…
+// The caption of the result frame after the operation: "Resultado (soma)"…,
+// in Portuguese or in the translator's language.
 [[nodiscard]] std::string_view LegendaDaOperação(Operação operação) noexcept;
+[[nodiscard]] std::string LegendaDaOperação(Operação operação, const runtime::Tradutor& tradutor);
 
 // The working texts a command leaves in the window's hidden boxes, and its result.
 struct Comando

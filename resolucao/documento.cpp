@@ -5,8 +5,6 @@
 
 namespace vendrix::resolucao {
 
-std::string EmPortuguês(const Fonte& fonte) { return fonte.texto; }
-
 void Dizer(Documento& documento, const Tradutor& tradutor, Texto texto, std::vector<std::string> argumentos)
 {
     documento.blocos.emplace_back(Frase{tradutor(FonteDe(texto)), std::move(argumentos)});

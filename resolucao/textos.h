@@ -1,34 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/traducao.h"
+
 #include <array>
-#include <functional>
-#include <string>
+#include <cstddef>
 
 // Every sentence a worked solution says, once, in Portuguese: the source
-// text of the translation catalogues. lupdate collects the texts through
-// the alias VENDRIX_TEXTO of QT_TRANSLATE_NOOP, so the marker below must keep
-// its shape (a context literal, then a text literal) and the table must not
-// build its texts from pieces.
+// text of the translation catalogues, marked by VENDRIX_TEXTO (see
+// runtime/traducao.h), so the table must not build its texts from pieces.
 namespace vendrix::resolucao {
 
-// A source text and the catalogue context it is translated in.
-struct Fonte
-{
-    const char* contexto;
-    const char* texto;
-};
-
-#define VENDRIX_TEXTO(contexto, texto)                                                                       \
-    ::vendrix::resolucao::Fonte { contexto, texto }
-
-// What a front end gives the core to put a source text in the user's
-// language: the window's asks QCoreApplication::translate, the page's reads
-// its texts file. Arguments "%1" … "%9" are left in place for the core.
-using Tradutor = std::function<std::string(const Fonte&)>;
-
-// The source text itself, for Portuguese and for tests.
-[[nodiscard]] std::string EmPortuguês(const Fonte& fonte);
+using runtime::EmPortuguês;
+using runtime::Fonte;
+using runtime::Tradutor;
 
 // The sentences, in the order of the table below.
 enum class Texto : int {

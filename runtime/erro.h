@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/traducao.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,9 +51,8 @@ enum class Código : int {
     DivisorNulo = 3007,
 };
 
-// The text of a code, "{símbolo}" standing for the Erro's símbolo; nothing
-// for a number that is no code. Every code has its case: a code added
-// without a text does not build.
+// The Portuguese text of a code, "%1" standing for the Erro's símbolo;
+// nothing for a number that is no code. The texts are in mensagens.h.
 [[nodiscard]] std::optional<std::string_view> TextoDoCódigo(Código código) noexcept;
 
 struct Erro
@@ -62,8 +63,10 @@ struct Erro
 
     [[nodiscard]] int Número() const noexcept { return static_cast<int>(código); }
 
-    // The table's text with "{símbolo}" filled in.
+    // The table's text with the símbolo filled in, in Portuguese or in the
+    // translator's language; a number that is no code says "Erro 77.".
     [[nodiscard]] std::string Descrição() const;
+    [[nodiscard]] std::string Descrição(const Tradutor& tradutor) const;
 
     bool operator==(const Erro&) const = default;
 };

@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/relato.h"
 
+#include "runtime/mensagens.h"
+
 namespace vendrix::runtime {
 
-std::string_view TextoDoTítulo(Título título) noexcept
-{
-    switch (título) {
-    case Título::Erro1:
-        return "Erro1 na expressão.";
-    case Título::Erro2:
-        return "Erro2 na expressão.";
-    case Título::Erro3:
-        return "Erro3 na expressão.";
-    case Título::Vendrix:
-        return "Vendrix";
-    }
-    return {}; // a number cast to Título that names no title
-}
+std::string_view TextoDoTítulo(Título título) noexcept { return FonteDoTítulo(título).texto; }
+
+std::string TextoDoTítulo(Título título, const Tradutor& tradutor) { return tradutor(FonteDoTítulo(título)); }
 
 } // namespace vendrix::runtime

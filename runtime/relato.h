@@ -2,7 +2,9 @@
 #pragma once
 
 #include "runtime/erro.h"
+#include "runtime/traducao.h"
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,14 +30,15 @@ enum class Ícone {
 struct Relato
 {
     Título título;
-    Erro erro; // its Descrição() is the box's text
+    Erro erro; // its Descrição is the box's text
     Ícone ícone;
 
     bool operator==(const Relato&) const = default;
 };
 
-// "Erro1 na expressão." … "Vendrix".
+// "Erro1 na expressão." … "Vendrix", in Portuguese or in the translator's language.
 [[nodiscard]] std::string_view TextoDoTítulo(Título título) noexcept;
+[[nodiscard]] std::string TextoDoTítulo(Título título, const Tradutor& tradutor);
 
 // A result and the reports made while it was worked out.
 template <typename T>

@@ -116,6 +116,28 @@
         <source>Copiar tabela como LaTeX</source>
         <translation>Copy table as LaTeX</translation>
     </message>
+</context>
+<context>
+    <name>Legenda</name>
+    <message>
+        <source>Resultado (soma)</source>
+        <translation>Result (sum)</translation>
+    </message>
+    <message>
+        <source>Resultado (subtração)</source>
+        <translation>Result (difference)</translation>
+    </message>
+    <message>
+        <source>Resultado (multiplicação)</source>
+        <translation>Result (product)</translation>
+    </message>
+    <message>
+        <source>Resultado</source>
+        <translation>Result</translation>
+    </message>
+</context>
+<context>
+    <name>Relato</name>
     <message>
         <source>Argumento inválido.</source>
         <translation>Invalid argument.</translation>
@@ -181,34 +203,6 @@
         <translation>%1 more monomials could not be multiplied.</translation>
     </message>
     <message>
-        <source>Erro1 na expressão.</source>
-        <translation>Error1 in the expression.</translation>
-    </message>
-    <message>
-        <source>Erro2 na expressão.</source>
-        <translation>Error2 in the expression.</translation>
-    </message>
-    <message>
-        <source>Erro3 na expressão.</source>
-        <translation>Error3 in the expression.</translation>
-    </message>
-    <message>
-        <source>Erro %1.</source>
-        <translation>Error %1.</translation>
-    </message>
-    <message>
-        <source>Resultado (soma)</source>
-        <translation>Result (sum)</translation>
-    </message>
-    <message>
-        <source>Resultado (subtração)</source>
-        <translation>Result (difference)</translation>
-    </message>
-    <message>
-        <source>Resultado (multiplicação)</source>
-        <translation>Result (product)</translation>
-    </message>
-    <message>
         <source>Não há nada escrito para ler.</source>
         <translation>There is nothing written to read.</translation>
     </message>
@@ -235,6 +229,22 @@
     <message>
         <source>O divisor é o polinómio nulo: não se divide por 0.</source>
         <translation>The divisor is the zero polynomial: there is no dividing by 0.</translation>
+    </message>
+    <message>
+        <source>Erro %1.</source>
+        <translation>Error %1.</translation>
+    </message>
+    <message>
+        <source>Erro1 na expressão.</source>
+        <translation>Error1 in the expression.</translation>
+    </message>
+    <message>
+        <source>Erro2 na expressão.</source>
+        <translation>Error2 in the expression.</translation>
+    </message>
+    <message>
+        <source>Erro3 na expressão.</source>
+        <translation>Error3 in the expression.</translation>
     </message>
 </context>
 <context>

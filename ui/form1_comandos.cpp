@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "engine/comandos.h"
+#include "runtime/mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/caixa_trabalho.h"
 #include "ui/form1.h"
-#include "ui/relatos_traduzidos.h"
 #include "ui/servico_mensagens.h"
 #include "ui/texto_qt.h"
+#include "ui/tradutor_qt.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -56,7 +57,7 @@ void Form1::ApagarPolinómio2_Click() { Picture4->Cls(); }
 void Form1::ApagarResultado_Click()
 {
     Picture1->Cls();
-    frame3->setTitle(LegendaDoResultado());
+    frame3->setTitle(DeUtf8(TradutorQt()(runtime::FonteDaLegenda(runtime::Legenda::Resultado))));
 }
 
 void Form1::Sair_Click()
@@ -76,7 +77,7 @@ void Form1::AplicarComando(const engine::Comando& comando)
         Text3->setText(DeUtf8(*comando.Text3));
     Resultado->setText(DeUtf8(comando.Resultado));
     DesenharResultado();
-    frame3->setTitle(LegendaTraduzida(comando.operação));
+    frame3->setTitle(DeUtf8(engine::LegendaDaOperação(comando.operação, TradutorQt())));
 }
 
 void Form1::Somar_Click()

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "runtime/relato.h"
-#include "ui/relatos_traduzidos.h"
-#include "ui/texto_qt.h"
+#include "ui/tradutor_qt.h"
 
 #include <span>
 #include <string_view>
@@ -24,10 +23,10 @@ public:
 // user's language.
 inline void Mostrar(ServiçoDeMensagens& mensagens, std::span<const runtime::Relato> relatos)
 {
+    const runtime::Tradutor tradutor = TradutorQt();
     for (const runtime::Relato& relato : relatos)
-        mensagens.Mostrar(ParaUtf8(TítuloTraduzido(relato.título)),
-                          ParaUtf8(DescriçãoTraduzida(relato.erro)),
-                          relato.ícone);
+        mensagens.Mostrar(
+            runtime::TextoDoTítulo(relato.título, tradutor), relato.erro.Descrição(tradutor), relato.ícone);
 }
 
 } // namespace vendrix::ui

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "resolucao/textos.h"
+#include "runtime/traducao.h"
 
 #include <QCoreApplication>
 
 namespace vendrix::ui {
 
-// The core's sentences in the window's language: the catalogue the window
+// The core's texts in the window's language: the catalogue the window
 // installed translates them, in the context the core marked them with.
-[[nodiscard]] inline resolucao::Tradutor TradutorQt()
+// Also a resolucao::Tradutor, the same type.
+[[nodiscard]] inline runtime::Tradutor TradutorQt()
 {
-    return [](const resolucao::Fonte& fonte) {
+    return [](const runtime::Fonte& fonte) {
         return QCoreApplication::translate(fonte.contexto, fonte.texto).toStdString();
     };
 }

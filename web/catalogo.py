@@ -2,9 +2,11 @@
 # SPDX-License-Identifier: MIT
 """Turns the Qt Linguist catalogues into the page's textos.json.
 
-The page and the window share one catalogue: the window's texts, and the
-page's own ones in their own file. The page looks each Portuguese text up
-by itself; a text missing from the dictionary stays in Portuguese.
+The page and the window share one catalogue: the core's and the window's
+texts, and the page's own ones in their own file. The page looks its own
+texts up by their Portuguese; it hands the same file to the core, which
+says its texts in the language the page tells it. A text missing from the
+dictionary stays in Portuguese.
 
     catalogo.py SAIDA CATALOGO.ts...
 

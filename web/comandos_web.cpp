@@ -6,8 +6,8 @@
 #include "engine/comandos.h"
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
-#include "runtime/numeros.h"
 #include "web/json.h"
+#include "web/textos_web.h"
 
 #include <optional>
 #include <span>
@@ -16,18 +16,17 @@ namespace vendrix::web {
 
 namespace {
 
-// The code's text with "%1" where the symbol goes, as the catalogue keeps
-// it; a number that is no code reads "Erro %1." and its symbol is its number.
-std::string Modelo(const runtime::Erro& erro)
+// The catalogue the page handed over and the language it shows.
+struct Catálogo
 {
-    const std::optional<std::string_view> linha = runtime::TextoDoCódigo(erro.código);
-    if (!linha)
-        return "Erro %1.";
-    std::string modelo(*linha);
-    constexpr std::string_view marcador = "{símbolo}";
-    if (const auto posição = modelo.find(marcador); posição != std::string::npos)
-        modelo.replace(posição, marcador.size(), "%1");
-    return modelo;
+    Dicionários dicionários;
+    const Dicionário* escolhido = nullptr; // none for Portuguese, the source
+};
+
+Catálogo& CatálogoDaPágina()
+{
+    static Catálogo catálogo;
+    return catálogo;
 }
 
 // The reports a command made, in order, for the page to show one box at a
@@ -38,14 +37,9 @@ void EscreverCaixas(EscritorJson& json, std::span<const runtime::Relato> relatos
     json.AbrirLista("mensagens");
     for (const runtime::Relato& r : relatos) {
         json.AbrirObjecto();
-        json.Texto("titulo", runtime::TextoDoTítulo(r.título));
-        json.Texto("texto", r.erro.Descrição());
-        // The same text as a template, "%1" standing for "simbolo", so that
-        // the page can show it in the user's language.
+        json.Texto("titulo", runtime::TextoDoTítulo(r.título, TradutorDaPágina()));
+        json.Texto("texto", r.erro.Descrição(TradutorDaPágina()));
         json.Inteiro("codigo", r.erro.Número());
-        json.Texto("modelo", Modelo(r.erro));
-        const bool conhecido = runtime::TextoDoCódigo(r.erro.código).has_value();
-        json.Texto("simbolo", conhecido ? r.erro.símbolo : runtime::TextoDeInteiro(r.erro.Número()));
         json.Texto("icone", r.ícone == runtime::Ícone::Crítico ? "critico" : "informacao");
         json.FecharObjecto();
     }
@@ -69,6 +63,8 @@ std::string Comando(const engine::Comando& comando)
     json.AbrirObjecto();
     EscreverCaixas(json, comando.relatos);
     EscreverPolinómio(json, "resultado", comando.Resultado);
+    // The caption stays on the page across a change of language: it goes as
+    // the catalogue's source, which the page shows in each language it takes.
     json.Texto("titulo", engine::LegendaDaOperação(comando.operação));
     json.FecharObjecto();
     return json.Resultado();
@@ -134,6 +130,51 @@ void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
 }
 
 } // namespace
+
+const runtime::Tradutor& TradutorDaPágina()
+{
+    static const runtime::Tradutor tradutor = [](const runtime::Fonte& fonte) {
+        const Dicionário* dicionário = CatálogoDaPágina().escolhido;
+        if (dicionário != nullptr)
+            if (const auto tradução = dicionário->find(std::string_view(fonte.texto));
+                tradução != dicionário->end())
+                return tradução->second;
+        return runtime::EmPortuguês(fonte);
+    };
+    return tradutor;
+}
+
+std::string DefinirTextosEmJson(std::string_view textos)
+{
+    Catálogo& catálogo = CatálogoDaPágina();
+    std::optional<Dicionários> lidos = LerTextos(textos);
+    const bool lido = lidos.has_value();
+    // The dictionaries change under the chosen one: Portuguese until the
+    // page says its language again.
+    catálogo.escolhido = nullptr;
+    catálogo.dicionários = lido ? *std::move(lidos) : Dicionários{};
+    EscritorJson json;
+    json.AbrirObjecto();
+    json.Lógico("lidos", lido);
+    json.AbrirLista("linguas");
+    for (const auto& [língua, dicionário] : catálogo.dicionários)
+        json.Texto(língua);
+    json.FecharLista();
+    json.FecharObjecto();
+    return json.Resultado();
+}
+
+std::string DefinirLínguaEmJson(std::string_view língua)
+{
+    Catálogo& catálogo = CatálogoDaPágina();
+    const auto escolhida = catálogo.dicionários.find(língua);
+    catálogo.escolhido = escolhida == catálogo.dicionários.end() ? nullptr : &escolhida->second;
+    EscritorJson json;
+    json.AbrirObjecto();
+    json.Texto("lingua", catálogo.escolhido != nullptr ? escolhida->first : std::string_view(LínguaDeOrigem));
+    json.FecharObjecto();
+    return json.Resultado();
+}
 
 std::string SimplificarEmJson(std::string_view polinómio)
 {

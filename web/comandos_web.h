@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "runtime/traducao.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,18 +10,21 @@
 // window and answers, as one JSON object, everything the page shows. The
 // page only shows what it is given; it computes nothing of its own.
 //
+// The boxes' texts of an answer are in the language the page last chose
+// (see DefinirLínguaEmJson), Portuguese until it chooses one.
+//
 // Every answer has "mensagens": the boxes the command showed, in order,
-// each {"titulo", "texto", "icone": "critico" | "informacao", "codigo",
-// "modelo", "simbolo"}: "codigo" is the report's number and "modelo" the
-// Portuguese "texto" with "%1" where "simbolo" goes, the catalogue's source
-// by which the page shows the text in the user's language.
+// each {"titulo", "texto", "icone": "critico" | "informacao", "codigo"},
+// "codigo" being the report's number.
 //
 // A result answer (simplify, sum, difference, product) also has:
 //   "resultado"        the compact text, as the window draws it
 //   "resultado_texto", "resultado_html", "resultado_latex"
 //                      what the copy actions give
 //   "resultado_fala"   the result in words, "elevado a" for each raise
-// and, but for simplify, "titulo": the caption of the result frame.
+// and, but for simplify, "titulo": the caption of the result frame, in
+// Portuguese, the catalogue's source, which the page shows in the language
+// the user picks, then and at every later switch.
 //
 // The Ruffini answer has "foco" ("polinomio1", "polinomio2" or null: the
 // box the window puts the cursor in after the message), "tabela" (whether
@@ -36,6 +41,24 @@
 // The spoken answer is {"fala": the drawn text in words}, with the given
 // words, in the user's language, before each raise.
 namespace vendrix::web {
+
+// The translator of the page's language, for every command that has the
+// core write a text for the user (boxes, worked solutions): pass it where
+// the core asks for a runtime::Tradutor (resolucao::Tradutor is the same
+// type). It reads the catalogue the page handed over, keyed by the
+// Portuguese source text; a text the catalogue lacks stays in Portuguese.
+[[nodiscard]] const runtime::Tradutor& TradutorDaPágina();
+
+// The language whose texts are the catalogue's sources.
+inline constexpr std::string_view LínguaDeOrigem = "pt";
+
+// Takes the page's textos.json; the language goes back to Portuguese.
+// Answers {"lidos": whether the text was a catalogue, "linguas": [...]}.
+[[nodiscard]] std::string DefinirTextosEmJson(std::string_view textos);
+
+// Chooses the language of the answers that follow: a language of the
+// catalogue, else Portuguese. Answers {"lingua": the language chosen}.
+[[nodiscard]] std::string DefinirLínguaEmJson(std::string_view língua);
 
 [[nodiscard]] std::string SimplificarEmJson(std::string_view polinómio);
 [[nodiscard]] std::string SomarEmJson(std::string_view polinómio1, std::string_view polinómio2);

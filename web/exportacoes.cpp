@@ -29,6 +29,18 @@ extern "C" {
 
 [[clang::export_name("vendrix_libertar")]] void vendrix_libertar(void* bloco) { std::free(bloco); }
 
+// The page's textos.json, once, then its language at the start and at every
+// switch: the answers after it are in that language.
+[[clang::export_name("vendrix_textos")]] const char* vendrix_textos(const char* textos)
+{
+    return Responder(vendrix::web::DefinirTextosEmJson(textos));
+}
+
+[[clang::export_name("vendrix_lingua")]] const char* vendrix_lingua(const char* lingua)
+{
+    return Responder(vendrix::web::DefinirLínguaEmJson(lingua));
+}
+
 [[clang::export_name("vendrix_simplificar")]] const char* vendrix_simplificar(const char* polinomio)
 {
     return Responder(vendrix::web::SimplificarEmJson(polinomio));

@@ -24,6 +24,7 @@ constexpr Linha Textos[] = {
     {Código::FunçãoNãoDefinida, "foo(", "Função não definida: foo()"},
     {Código::OutrosMonómios, "9991", "Outros 9991 monómios não puderam ser multiplicados."},
     {Código::DivisãoPorZero, "x", "Divisão por zero."},
+    {Código::VariávelNãoDefinida, "%1%2", "Variável não definida: %1%2"},
     {static_cast<Código>(77), "", "Erro 77."},
 };
 
@@ -33,7 +34,7 @@ TEST(TextosDosErros, SimboloPreenchidoENenhumaMarcaPorPreencher)
         EXPECT_EQ(Falhar(linha.código, "Interpretador", std::string(linha.símbolo)).Descrição(), linha.texto);
     for (int n = 0; n < 4000; ++n)
         if (const auto texto = TextoDoCódigo(static_cast<Código>(n))) {
-            EXPECT_FALSE(Contém(Substituir(*texto, "{símbolo}", ""), "{")) << *texto;
+            EXPECT_FALSE(Contém(Substituir(*texto, "%1", ""), "%")) << *texto;
         }
     EXPECT_EQ(TextoDoTítulo(Título::Erro2), "Erro2 na expressão.");
 }

@@ -1,5 +1,5 @@
-# Runs lupdate over the window's code and the worked solutions' sentences
-# (marked by VENDRIX_TEXTO) into a copy of each catalogue and
+# Runs lupdate over the window's code and the core's texts (marked by
+# VENDRIX_TEXTO, in the files ui/CMakeLists.txt names) into a copy of each catalogue and
 # fails when a text of the code is missing or unfinished in it, or when it
 # keeps a text the code no longer has. The web page's own texts
 # (vendrix_web_*.ts) are no text of the window's code: they are only
@@ -14,7 +14,7 @@ foreach(catalogo IN LISTS catalogos)
     file(COPY_FILE "${catalogo}" "${copia}")
     if(NOT nome MATCHES "^vendrix_web_")
         execute_process(
-            COMMAND "${LUPDATE}" "${FONTE}/ui" "${FONTE}/resolucao/textos.h" -extensions cpp,h -locations none -no-ui-lines
+            COMMAND "${LUPDATE}" "${FONTE}/ui" "${FONTE}/runtime/mensagens.cpp" "${FONTE}/resolucao/textos.h" -extensions cpp,h -locations none -no-ui-lines
                     -tr-function-alias QT_TRANSLATE_NOOP+=VENDRIX_TEXTO -ts "${copia}"
             RESULT_VARIABLE estado OUTPUT_VARIABLE saida ERROR_VARIABLE erros)
         if(NOT estado EQUAL 0)

@@ -3,10 +3,11 @@
 // desktop language (LANGUAGE=en; LANG=C with LANGUAGE=pt; LANG=C alone),
 // and each run checks the language it was given.
 #include "gravador_mensagens.h"
+#include "runtime/mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/form1.h"
 #include "ui/idioma.h"
-#include "ui/relatos_traduzidos.h"
+#include "ui/tradutor_qt.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -237,7 +238,7 @@ TEST_P(Relatos, CadaCodigoNoIdiomaEEmPortuguesComoONucleo)
 {
     const runtime::Erro erro = runtime::Falhar(GetParam().código, "Interpretador", GetParam().símbolo);
     // In Portuguese, exactly the core's own text.
-    EXPECT_EQ(DescriçãoTraduzida(erro).toStdString(), EmInglês() ? GetParam().en : erro.Descrição());
+    EXPECT_EQ(erro.Descrição(TradutorQt()), EmInglês() ? GetParam().en : erro.Descrição());
 }
 
 INSTANTIATE_TEST_SUITE_P(Codigos,
@@ -251,33 +252,35 @@ TEST(Relatos, TodoTextoDoNucleoTemTraducao)
 {
     struct Par
     {
-        QString mostrado;
-        std::string doNúcleo;
+        std::string mostrado, doNúcleo;
         bool comum; // the same in both languages
     };
 
+    const runtime::Tradutor tradutor = TradutorQt();
     std::vector<Par> pares;
     for (int n = 0; n < 4000; ++n) {
         const auto código = static_cast<runtime::Código>(n);
         if (runtime::TextoDoCódigo(código)) {
             const runtime::Erro erro = runtime::Falhar(código, "", "x");
-            pares.push_back({DescriçãoTraduzida(erro), erro.Descrição(), código == runtime::Código::Nenhum});
+            pares.push_back({erro.Descrição(tradutor), erro.Descrição(), código == runtime::Código::Nenhum});
         }
     }
     using runtime::Título;
     for (const Título t : {Título::Erro1, Título::Erro2, Título::Erro3, Título::Vendrix})
-        pares.push_back({TítuloTraduzido(t), std::string(runtime::TextoDoTítulo(t)), t == Título::Vendrix});
-    using engine::Operação;
-    for (const Operação o : {Operação::Soma, Operação::Subtração, Operação::Multiplicação})
-        pares.push_back({LegendaTraduzida(o), std::string(engine::LegendaDaOperação(o)), false});
+        pares.push_back({runtime::TextoDoTítulo(t, tradutor),
+                         std::string(runtime::TextoDoTítulo(t)),
+                         t == Título::Vendrix});
+    using runtime::Legenda;
+    for (const Legenda l : {Legenda::Resultado, Legenda::Soma, Legenda::Subtração, Legenda::Multiplicação})
+        pares.push_back({tradutor(runtime::FonteDaLegenda(l)), runtime::FonteDaLegenda(l).texto, false});
     ASSERT_GE(pares.size(), 20U);
     for (const Par& p : pares) {
         SCOPED_TRACE(p.doNúcleo);
         if (!EmInglês()) {
-            EXPECT_EQ(p.mostrado.toStdString(), p.doNúcleo);
+            EXPECT_EQ(p.mostrado, p.doNúcleo);
         } else {
-            EXPECT_FALSE(PareceSerPortuguês(p.mostrado));
-            EXPECT_NE(p.mostrado.toStdString() == p.doNúcleo, !p.comum);
+            EXPECT_FALSE(PareceSerPortuguês(QString::fromStdString(p.mostrado)));
+            EXPECT_NE(p.mostrado == p.doNúcleo, !p.comum);
         }
     }
 }
@@ -306,9 +309,8 @@ TEST_F(Idioma, CaixasNoIdioma)
         janela.findChild<QLineEdit*>(QStringLiteral("Polinómio2"))->setText(QString::fromUtf8(c.polinómio2));
         Clicar(c.botão);
         ASSERT_EQ(gravador.caixas.size(), 1U);
-        EXPECT_EQ(gravador.caixas.front().título, TítuloTraduzido(c.título).toStdString());
-        EXPECT_EQ(gravador.caixas.front().texto,
-                  DescriçãoTraduzida(runtime::Falhar(c.código, "", "")).toStdString());
+        EXPECT_EQ(gravador.caixas.front().título, runtime::TextoDoTítulo(c.título, TradutorQt()));
+        EXPECT_EQ(gravador.caixas.front().texto, runtime::Falhar(c.código, "", "").Descrição(TradutorQt()));
     }
 }
 

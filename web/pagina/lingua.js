@@ -1,12 +1,16 @@
 // The page's texts in the user's language. Portuguese is written in the
-// page and in the core's answers; textos.json, made from the program's
-// catalogues when the page is built, gives every other language keyed by
-// the Portuguese text. A text the catalogue lacks stays in Portuguese.
+// page; textos.json, made from the program's catalogues when the page is
+// built, gives every other language keyed by the Portuguese text. A text
+// the catalogue lacks stays in Portuguese. The core says its own texts in
+// the language it is told: it gets the same catalogue and every switch.
 const GUARDADA = "vendrix-lingua";
 const ORIGEM = "pt";
 
+let catalogo = "{}"; // textos.json as fetched, for the core
 let dicionarios = {};
 let lingua = ORIGEM;
+let nucleo = null; // the core that answers the page's commands
+const aoNucleo = (accao) => { if (nucleo && !nucleo.avariado) accao(nucleo); };
 // Each translated element's Portuguese texts, by what they go into:
 // "texto" (the element's text) or the name of an attribute.
 const fontes = new Map();
@@ -45,8 +49,18 @@ function marcados(raiz) {
   }
 }
 
+// Hands the core the catalogue and the language, now and at every switch;
+// a core that replaces a failed one is handed them again.
+export function ligarNucleo(novo) {
+  nucleo = novo;
+  nucleo.textos(catalogo);
+  nucleo.lingua(lingua);
+  return nucleo;
+}
+
 function aplicar(nova) {
   lingua = nova;
+  aoNucleo((n) => n.lingua(nova));
   document.documentElement.lang = nova === ORIGEM ? "pt-PT" : nova;
   for (const [elemento, porOnde] of fontes)
     for (const [onde, fonte] of Object.entries(porOnde)) escrever(elemento, onde, fonte);
@@ -80,10 +94,15 @@ function escolher() {
 export async function iniciarLingua() {
   try {
     const resposta = await fetch("textos.json");
-    if (resposta.ok) dicionarios = await resposta.json();
+    if (resposta.ok) {
+      const texto = await resposta.text();
+      dicionarios = JSON.parse(texto);
+      catalogo = texto;
+    }
   } catch {
     dicionarios = {};
   }
+  aoNucleo((n) => n.textos(catalogo));
   marcados(document);
   for (const botao of document.querySelectorAll("[data-lingua]")) {
     botao.addEventListener("click", () => {

@@ -52,11 +52,16 @@ export class Nucleo {
     return descodificador.decode(memoria.subarray(ponteiro, fim));
   }
 
-  #chamar(funcao, ...textos) {
+  // A command on the user's inputs, each cut to what an input holds.
+  #chamar(funcao, ...entradas) {
+    return this.#correr(funcao, entradas.map((t) => (t.length > LIMITE ? LONGO_DEMAIS : t)));
+  }
+
+  #correr(funcao, textos) {
     if (this.avariado) throw new Error("the module failed before: make a new instance");
     const ponteiros = [];
     try {
-      for (const t of textos) ponteiros.push(this.#escrever(t.length > LIMITE ? LONGO_DEMAIS : t));
+      for (const t of textos) ponteiros.push(this.#escrever(t));
       const resposta = JSON.parse(this.#ler(funcao(...ponteiros)));
       devolvidos.clear();
       for (const [nome, valor] of Object.entries(resposta)) if (nome.endsWith("_html")) devolvidos.add(valor);
@@ -68,6 +73,12 @@ export class Nucleo {
       if (!this.avariado) ponteiros.forEach((p) => this.exp.vendrix_libertar(p));
     }
   }
+
+  // The page's textos.json as it was fetched, whatever its length, once;
+  // then the language of the answers that follow, at the start and at
+  // every switch.
+  textos(json) { return this.#correr(this.exp.vendrix_textos, [json]); }
+  lingua(lingua) { return this.#chamar(this.exp.vendrix_lingua, lingua); }
 
   simplificar(polinomio) { return this.#chamar(this.exp.vendrix_simplificar, polinomio); }
   somar(p1, p2) { return this.#chamar(this.exp.vendrix_somar, p1, p2); }

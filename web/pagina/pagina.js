@@ -3,7 +3,7 @@
 // core; nothing here computes.
 import { WASI } from "./wasi/index.js";
 import { Nucleo, porta } from "./nucleo.js";
-import { iniciarLingua, preencher, t, traduzir } from "./lingua.js";
+import { iniciarLingua, ligarNucleo, preencher, t, traduzir } from "./lingua.js";
 
 const $ = (id) => document.getElementById(id);
 
@@ -23,16 +23,13 @@ async function carregarNucleo() {
   const wasi = new WASI([], [], []);
   const instancia = await WebAssembly.instantiate(modulo, { wasi_snapshot_preview1: wasi.wasiImport });
   wasi.initialize(instancia);
-  return new Nucleo(instancia);
+  return ligarNucleo(new Nucleo(instancia));
 }
 
 // One modal box after another, in the order the core reported them; each
-// closes with OK or Escape. The core's Portuguese title and text template
-// are the catalogue's sources.
-function mostrarMensagem({ titulo: fonteDoTitulo, texto: textoDoNucleo, modelo, simbolo, icone }) {
-  const titulo = t(fonteDoTitulo);
-  const traduzido = t(modelo);
-  const texto = traduzido === modelo ? textoDoNucleo : preencher(traduzido, simbolo);
+// closes with OK or Escape. The core gives the title and the text in the
+// user's language.
+function mostrarMensagem({ titulo, texto, icone }) {
   return new Promise((fechada) => {
     const caixa = document.createElement("dialog");
     caixa.className = "mensagem";

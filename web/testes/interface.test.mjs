@@ -1,6 +1,7 @@
 // The module's C interface without a browser: every case of casos.tsv runs
 // through the .wasm under node:wasi and through the native build of the same
-// commands, and the two JSON answers must be equal.
+// commands, in Portuguese and in English, and the two JSON answers must be
+// equal.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
@@ -14,7 +15,9 @@ const primeiro = (...caminhos) => caminhos.find((c) => c && existsSync(c));
 const wasm = primeiro(process.env.VENDRIX_WASM, `${raiz}build/web/web/vendrix.wasm`);
 const nativo = primeiro(process.env.VENDRIX_NATIVO, `${raiz}build/ci/web/vendrix_web_nativo`,
   `${raiz}build/dev/web/vendrix_web_nativo`);
-assert.ok(wasm, "build the module first: cmake --preset web && cmake --build --preset web");
+const textos = primeiro(process.env.VENDRIX_SITE && `${process.env.VENDRIX_SITE}/textos.json`,
+  `${raiz}build/web/web/site/textos.json`);
+assert.ok(wasm && textos, "build the module first: cmake --preset web && cmake --build --preset web");
 assert.ok(nativo, "build vendrix_web_nativo first (ci or dev preset)");
 
 async function carregar() {
@@ -29,27 +32,51 @@ const casos = readFileSync(fileURLToPath(new URL("casos.tsv", import.meta.url)),
   .split("\n").filter((l) => l && !l.startsWith("#"))
   .map((l) => { const [nome, comando, a, b] = l.split("\t"); return { nome, comando, a, b }; });
 
+// Each case in Portuguese, then each in English, as the page asks for them.
+const pedidos = (lingua) => [`lingua\t${lingua}\n`, ...casos.map((c) => `${c.comando}\t${c.a}\t${c.b}\n`)];
 const respostas = spawnSync(nativo, {
-  input: casos.map((c) => `${c.comando}\t${c.a}\t${c.b}\n`).join(""), encoding: "utf8",
+  input: [`textos\t${textos}\n`, ...pedidos("pt"), ...pedidos("en")].join(""), encoding: "utf8",
 });
 assert.equal(respostas.status, 0, respostas.stderr);
-const esperadas = respostas.stdout.trimEnd().split("\n").map((l) => JSON.parse(l));
-assert.equal(esperadas.length, casos.length);
+const linhas = respostas.stdout.trimEnd().split("\n").map((l) => JSON.parse(l));
+assert.equal(linhas.length, 3 + 2 * casos.length);
+const esperadas = { pt: linhas.slice(2, 2 + casos.length), en: linhas.slice(3 + casos.length) };
 
 const { nucleo, memoria } = await carregar();
+assert.deepEqual(nucleo.textos(readFileSync(textos, "utf8")), linhas[0]);
 
-for (const [i, c] of casos.entries()) {
-  test(`${c.comando} ${c.nome}`, () => {
-    const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a) : nucleo[c.comando](c.a, c.b);
-    assert.deepEqual(obtida, esperadas[i]);
-    // The page shows a message in another language from its template: the
-    // template filled in must be the Portuguese text, word for word.
-    for (const m of obtida.mensagens ?? []) {
-      assert.ok(Number.isInteger(m.codigo) && m.codigo > 0, JSON.stringify(m));
-      assert.equal(m.modelo.replace("%1", () => m.simbolo), m.texto);
-    }
-  });
+for (const lingua of ["pt", "en"]) {
+  for (const [i, c] of casos.entries()) {
+    test(`${lingua} ${c.comando} ${c.nome}`, () => {
+      nucleo.lingua(lingua);
+      const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a) : nucleo[c.comando](c.a, c.b);
+      assert.deepEqual(obtida, esperadas[lingua][i]);
+      // The same boxes in both languages, every text of the core translated.
+      const pt = esperadas.pt[i].mensagens ?? [];
+      assert.deepEqual((obtida.mensagens ?? []).map((m) => m.codigo), pt.map((m) => m.codigo));
+      if (lingua === "en") for (const [k, m] of pt.entries()) assert.notEqual(obtida.mensagens[k].texto, m.texto);
+    });
+  }
 }
+
+// Catalogues the core reads, and the ones it refuses for Portuguese.
+test("the core reads every escape of a catalogue and refuses a broken one", () => {
+  const recusa = "O divisor não é um polinómio válido.";
+  const lidos = [
+    ['{"en": {"%s": "\\u00e9\\ud83d\\ude00\\"\\\\\\/\\t"}}', "é\u{1f600}\"\\/\t"],
+    ['{"en": {}, "en": {"%s": "second"}}', "second"],
+    ['{"en": {"%s": "\\ud83d"}}', recusa],
+    ['{"en": {"%s": "a"}', recusa],
+    ['{"en": {"%s": 1}}', recusa],
+    ['{"en": {"%s": "a"}} x', recusa],
+    ['[]', recusa],
+  ];
+  for (const [catalogo, esperado] of lidos) {
+    nucleo.textos(catalogo.replace("%s", recusa));
+    nucleo.lingua("en");
+    assert.equal(nucleo.ruffini("x^4", "x^2").mensagens[0].texto, esperado, catalogo);
+  }
+});
 
 test("the release module stays under 1 MB", () => {
   assert.ok(statSync(wasm).size < 1024 * 1024, `${statSync(wasm).size} bytes`);
