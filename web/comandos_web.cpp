@@ -4,7 +4,6 @@
 #include "display/exportar.h"
 #include "display/fala.h"
 #include "engine/comandos.h"
-#include "resolucao/exercicio.h"
 #include "resolucao/exportar.h"
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
@@ -182,6 +181,8 @@ void EscreverFalha(EscritorJson& json, const std::optional<resolucao::FalhaDoExe
     json.FecharLista();
 }
 
+} // namespace
+
 std::string ExercícioEmJson(resolucao::Exercício exercício,
                             std::string_view p1,
                             std::string_view p2,
@@ -207,33 +208,6 @@ std::string ExercícioEmJson(resolucao::Exercício exercício,
     EscreverRaízes(json, r.raízes);
     json.FecharObjecto();
     return json.Resultado();
-}
-
-} // namespace
-
-std::string DividirEmJson(std::string_view polinómio1, std::string_view polinómio2)
-{
-    return ExercícioEmJson(resolucao::Exercício::Dividir, polinómio1, polinómio2, {});
-}
-
-std::string FactorizarEmJson(std::string_view polinómio1)
-{
-    return ExercícioEmJson(resolucao::Exercício::Factorizar, polinómio1, {}, {});
-}
-
-std::string ValorEmJson(std::string_view polinómio1, std::string_view ponto)
-{
-    return ExercícioEmJson(resolucao::Exercício::Valor, polinómio1, {}, ponto);
-}
-
-std::string GráficoEmJson(std::string_view polinómio1)
-{
-    return ExercícioEmJson(resolucao::Exercício::Gráfico, polinómio1, {}, {});
-}
-
-std::string ExplicarEmJson(std::string_view polinómio1, std::string_view polinómio2)
-{
-    return ExercícioEmJson(resolucao::Exercício::Explicar, polinómio1, polinómio2, {});
 }
 
 std::string SimplificarEmJson(std::string_view polinómio)

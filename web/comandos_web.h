@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "resolucao/exercicio.h"
+
 #include <string>
 #include <string_view>
 
@@ -57,11 +59,11 @@ namespace vendrix::web {
 [[nodiscard]] std::string SubtrairEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string MultiplicarEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor);
-[[nodiscard]] std::string DividirEmJson(std::string_view polinómio1, std::string_view polinómio2);
-[[nodiscard]] std::string FactorizarEmJson(std::string_view polinómio1);
-[[nodiscard]] std::string ValorEmJson(std::string_view polinómio1, std::string_view ponto);
-[[nodiscard]] std::string GráficoEmJson(std::string_view polinómio1);
-[[nodiscard]] std::string ExplicarEmJson(std::string_view polinómio1, std::string_view polinómio2);
+// Every exercise is given the three boxes and reads those it needs.
+[[nodiscard]] std::string ExercícioEmJson(resolucao::Exercício exercício,
+                                          std::string_view polinómio1,
+                                          std::string_view polinómio2,
+                                          std::string_view ponto);
 [[nodiscard]] std::string FalarEmJson(std::string_view texto, std::string_view elevado);
 
 } // namespace vendrix::web

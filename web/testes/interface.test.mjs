@@ -7,7 +7,7 @@ import { spawnSync } from "node:child_process";
 import { existsSync, readFileSync, statSync } from "node:fs";
 import { fileURLToPath } from "node:url";
 import { WASI } from "node:wasi";
-import { Nucleo } from "../pagina/nucleo.js";
+import { EXERCICIOS, Nucleo } from "../pagina/nucleo.js";
 
 const raiz = fileURLToPath(new URL("../../", import.meta.url));
 const primeiro = (...caminhos) => caminhos.find((c) => c && existsSync(c));
@@ -27,10 +27,10 @@ async function carregar() {
 
 const casos = readFileSync(fileURLToPath(new URL("casos.tsv", import.meta.url)), "utf8")
   .split("\n").filter((l) => l && !l.startsWith("#"))
-  .map((l) => { const [nome, comando, a, b] = l.split("\t"); return { nome, comando, a, b }; });
+  .map((l) => { const [nome, comando, a, b, c = ""] = l.split("\t"); return { nome, comando, a, b, c }; });
 
 const respostas = spawnSync(nativo, {
-  input: casos.map((c) => `${c.comando}\t${c.a}\t${c.b}\n`).join(""), encoding: "utf8",
+  input: casos.map((c) => `${c.comando}\t${c.a}\t${c.b}\t${c.c}\n`).join(""), encoding: "utf8",
 });
 assert.equal(respostas.status, 0, respostas.stderr);
 const esperadas = respostas.stdout.trimEnd().split("\n").map((l) => JSON.parse(l));
@@ -40,7 +40,8 @@ const { nucleo, memoria } = await carregar();
 
 for (const [i, c] of casos.entries()) {
   test(`${c.comando} ${c.nome}`, () => {
-    const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a) : nucleo[c.comando](c.a, c.b);
+    const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a)
+      : EXERCICIOS.includes(c.comando) ? nucleo.exercicio(c.comando, c.a, c.b, c.c) : nucleo[c.comando](c.a, c.b);
     assert.deepEqual(obtida, esperadas[i]);
     // The page shows a message in another language from its template: the
     // template filled in must be the Portuguese text, word for word.
