@@ -85,5 +85,81 @@
         <source>O Vendrix precisa de JavaScript para calcular.</source>
         <translation>Vendrix needs JavaScript to calculate.</translation>
     </message>
+    <message>
+        <source>Exercícios</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>Dividir</source>
+        <translation>Divide</translation>
+    </message>
+    <message>
+        <source>Dividir Polinómio1 por Polinómio2</source>
+        <translation>Divide Polynomial1 by Polynomial2</translation>
+    </message>
+    <message>
+        <source>Factorizar</source>
+        <translation>Factorize</translation>
+    </message>
+    <message>
+        <source>Factorizar Polinómio1</source>
+        <translation>Factorize Polynomial1</translation>
+    </message>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Valor de Polinómio1 em x = …</source>
+        <translation>Value of Polynomial1 at x = …</translation>
+    </message>
+    <message>
+        <source>Gráfico</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Gráfico de Polinómio1</source>
+        <translation>Graph of Polynomial1</translation>
+    </message>
+    <message>
+        <source>Explicar Ruffini</source>
+        <translation>Explain Ruffini</translation>
+    </message>
+    <message>
+        <source>Explicar a regra de Ruffini</source>
+        <translation>Explain Ruffini&apos;s rule</translation>
+    </message>
+    <message>
+        <source>Partilhar</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Copiar a ligação que reabre este exercício.</source>
+        <translation>Copy the link that opens this exercise again.</translation>
+    </message>
+    <message>
+        <source>Resolução</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Factorização</source>
+        <translation>Factorization</translation>
+    </message>
+    <message>
+        <source>Raízes reais</source>
+        <translation>Real roots</translation>
+    </message>
+    <message>
+        <source>Sinais</source>
+        <translation>Signs</translation>
+    </message>
+    <message>
+        <source>Copiar a resolução como texto e HTML.</source>
+        <translation>Copy the solution as text and HTML.</translation>
+    </message>
+    <message>
+        <source>Copiar a resolução como LaTeX.</source>
+        <translation>Copy the solution as LaTeX.</translation>
+    </message>
 </context>
 </TS>

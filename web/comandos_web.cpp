@@ -4,6 +4,7 @@
 #include "display/exportar.h"
 #include "display/fala.h"
 #include "engine/comandos.h"
+#include "resolucao/exportar.h"
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
 #include "web/json.h"
@@ -129,6 +130,42 @@ void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
     json.Texto("quadro_latex", vista.latex);
 }
 
+void EscreverRaízes(EscritorJson& json, const std::vector<resolucao::RaizDoExercício>& raízes)
+{
+    json.AbrirLista("raizes");
+    for (const resolucao::RaizDoExercício& raiz : raízes) {
+        json.AbrirObjecto();
+        json.Texto("exacto", raiz.exacta);
+        json.Texto("decimal", raiz.decimal);
+        json.Número("valor", raiz.valor);
+        json.Inteiro("multiplicidade", static_cast<long long>(raiz.multiplicidade));
+        json.FecharObjecto();
+    }
+    json.FecharLista();
+}
+
+// The box the core could not read, where reading stopped, and the refusal
+// as the one message, whole already in the page's language.
+void EscreverFalha(EscritorJson& json, const std::optional<resolucao::FalhaDoExercício>& falha)
+{
+    constexpr std::array<std::string_view, 3> focos{"polinomio1", "polinomio2", "ponto"};
+    if (falha)
+        json.Texto("foco", focos[static_cast<std::size_t>(falha->caixa)]);
+    else
+        json.Nulo("foco");
+    json.Inteiro("posicao", falha ? static_cast<long long>(falha->posição) : 0);
+    json.AbrirLista("mensagens");
+    if (falha) {
+        json.AbrirObjecto();
+        json.Texto("titulo", runtime::TextoDoTítulo(runtime::Título::Vendrix));
+        json.Texto("texto", falha->mensagem);
+        json.Inteiro("codigo", falha->erro.Número());
+        json.Texto("icone", "informacao");
+        json.FecharObjecto();
+    }
+    json.FecharLista();
+}
+
 } // namespace
 
 const runtime::Tradutor& TradutorDaPágina()
@@ -172,6 +209,32 @@ std::string DefinirLínguaEmJson(std::string_view língua)
     EscritorJson json;
     json.AbrirObjecto();
     json.Texto("lingua", catálogo.escolhido != nullptr ? escolhida->first : std::string_view(LínguaDeOrigem));
+    json.FecharObjecto();
+    return json.Resultado();
+}
+
+std::string ExercícioEmJson(resolucao::Exercício exercício,
+                            std::string_view p1,
+                            std::string_view p2,
+                            std::string_view ponto)
+{
+    const resolucao::Resolução r = resolucao::ResolverExercício(exercício, p1, p2, ponto, TradutorDaPágina());
+    EscritorJson json;
+    json.AbrirObjecto();
+    json.Texto("comando", r.comando);
+    EscreverFalha(json, r.falha);
+    const bool vazio = r.documento.blocos.empty();
+    json.Texto("resolucao_html", vazio ? "" : resolucao::EmHtml(r.corpo));
+    json.Texto("resolucao_copia_html", vazio ? "" : resolucao::EmHtml(r.documento));
+    json.Texto("resolucao_texto", vazio ? "" : resolucao::EmTexto(r.documento));
+    json.Texto("resolucao_latex", vazio ? "" : resolucao::EmLaTeX(r.documento));
+    json.Texto("grafico_html", r.svg);
+    json.Texto("quociente", r.quociente);
+    json.Texto("resto", r.resto);
+    json.Texto("factorizacao", r.factorização);
+    json.Texto("valor", r.valor);
+    json.Texto("sinais", r.sinais);
+    EscreverRaízes(json, r.raízes);
     json.FecharObjecto();
     return json.Resultado();
 }

@@ -18,6 +18,12 @@ const char* Responder(std::string texto)
     return resposta.c_str();
 }
 
+const char*
+Exercício(vendrix::resolucao::Exercício exercício, const char* p1, const char* p2, const char* ponto)
+{
+    return Responder(vendrix::web::ExercícioEmJson(exercício, p1, p2, ponto));
+}
+
 } // namespace
 
 extern "C" {
@@ -68,6 +74,36 @@ extern "C" {
                                                                       const char* divisor)
 {
     return Responder(vendrix::web::RuffiniEmJson(dividendo, divisor));
+}
+
+[[clang::export_name("vendrix_dividir")]] const char*
+vendrix_dividir(const char* polinomio1, const char* polinomio2, const char* ponto)
+{
+    return Exercício(vendrix::resolucao::Exercício::Dividir, polinomio1, polinomio2, ponto);
+}
+
+[[clang::export_name("vendrix_factorizar")]] const char*
+vendrix_factorizar(const char* polinomio1, const char* polinomio2, const char* ponto)
+{
+    return Exercício(vendrix::resolucao::Exercício::Factorizar, polinomio1, polinomio2, ponto);
+}
+
+[[clang::export_name("vendrix_valor")]] const char*
+vendrix_valor(const char* polinomio1, const char* polinomio2, const char* ponto)
+{
+    return Exercício(vendrix::resolucao::Exercício::Valor, polinomio1, polinomio2, ponto);
+}
+
+[[clang::export_name("vendrix_grafico")]] const char*
+vendrix_grafico(const char* polinomio1, const char* polinomio2, const char* ponto)
+{
+    return Exercício(vendrix::resolucao::Exercício::Gráfico, polinomio1, polinomio2, ponto);
+}
+
+[[clang::export_name("vendrix_explicar")]] const char*
+vendrix_explicar(const char* polinomio1, const char* polinomio2, const char* ponto)
+{
+    return Exercício(vendrix::resolucao::Exercício::Explicar, polinomio1, polinomio2, ponto);
 }
 
 [[clang::export_name("vendrix_falar")]] const char* vendrix_falar(const char* texto, const char* elevado)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page's commands run natively, for the tests of the WebAssembly
-// module: each line of the standard input is a command name and its one or
-// two inputs, separated by tabs; each line of the output is that command's
+// module: each line of the standard input is a command name and its one to
+// three inputs, separated by tabs; each line of the output is that command's
 // JSON answer, exactly as the module gives it. The command "textos" takes
 // the path of a textos.json, which it reads as the page hands it over, and
 // "lingua" the language of the answers after it.
@@ -34,6 +34,7 @@ int main()
         const std::string_view comando = partes[0];
         const std::string_view a = partes.size() > 1 ? partes[1] : std::string_view();
         const std::string_view b = partes.size() > 2 ? partes[2] : std::string_view();
+        const std::string_view c = partes.size() > 3 ? partes[3] : std::string_view();
         if (comando == "textos")
             std::cout << DefinirTextosEmJson(LerFicheiro(a)) << '\n';
         else if (comando == "lingua")
@@ -48,6 +49,8 @@ int main()
             std::cout << MultiplicarEmJson(a, b) << '\n';
         else if (comando == "ruffini")
             std::cout << RuffiniEmJson(a, b) << '\n';
+        else if (const auto exercício = vendrix::resolucao::ExercícioDoNome(comando))
+            std::cout << ExercícioEmJson(*exercício, a, b, c) << '\n';
         else if (comando == "falar")
             std::cout << FalarEmJson(a, b) << '\n';
         else

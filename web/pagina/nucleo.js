@@ -12,6 +12,10 @@ const descodificador = new TextDecoder();
 export const LIMITE = 65536;
 const LONGO_DEMAIS = "x+".repeat(LIMITE / 2);
 
+// The module's exercises, by the names its exports, the page's buttons and
+// the links give them.
+export const EXERCICIOS = ["dividir", "factorizar", "valor", "grafico", "explicar"];
+
 // The HTML the module returned last: the only HTML the page may show.
 const devolvidos = new Set();
 
@@ -85,5 +89,11 @@ export class Nucleo {
   subtrair(p1, p2) { return this.#chamar(this.exp.vendrix_subtrair, p1, p2); }
   multiplicar(p1, p2) { return this.#chamar(this.exp.vendrix_multiplicar, p1, p2); }
   ruffini(dividendo, divisor) { return this.#chamar(this.exp.vendrix_ruffini, dividendo, divisor); }
+  // An exercise by the name the core gives it, with the three boxes, of
+  // which the core reads those it needs.
+  exercicio(nome, p1, p2, a) {
+    if (!EXERCICIOS.includes(nome)) throw new RangeError(`no exercise ${nome}`);
+    return this.#chamar(this.exp[`vendrix_${nome}`], p1, p2, a);
+  }
   falar(texto, elevado) { return this.#chamar(this.exp.vendrix_falar, texto, elevado); }
 }

@@ -2,7 +2,8 @@
 // each command answers. Every text, number and table cell comes from the
 // core; nothing here computes.
 import { WASI } from "./wasi/index.js";
-import { Nucleo, porta } from "./nucleo.js";
+import { EXERCICIOS, Nucleo, porta } from "./nucleo.js";
+import { apontar, guardarNoEndereco, lerDoEndereco, mostrarResolucao } from "./exercicios.js";
 import { iniciarLingua, ligarNucleo, preencher, t, traduzir } from "./lingua.js";
 
 const $ = (id) => document.getElementById(id);
@@ -94,17 +95,28 @@ function guardarCopias(area, texto, html, latex) {
   botoes.hidden = false;
 }
 
+// Text and HTML go through a copy event, whose data the browser keeps as
+// given: the clipboard API would parse the HTML in this page, under its
+// policy, which refuses the inline styles a table carries for the
+// programs it is pasted into.
+function copiarPorEvento(dados) {
+  const escrever = (evento) => {
+    for (const [tipo, valor] of Object.entries(dados)) evento.clipboardData.setData(tipo, valor);
+    evento.preventDefault();
+  };
+  document.addEventListener("copy", escrever);
+  try {
+    return document.execCommand("copy");
+  } finally {
+    document.removeEventListener("copy", escrever);
+  }
+}
+
 async function copiar(area, emLatex) {
   const c = copias[area];
-  if (!c || !navigator.clipboard) return;
-  if (emLatex) {
-    await navigator.clipboard.writeText(c.latex);
-    return;
-  }
-  await navigator.clipboard.write([new ClipboardItem({
-    "text/plain": new Blob([c.texto], { type: "text/plain" }),
-    "text/html": new Blob([c.html], { type: "text/html" }),
-  })]);
+  if (!c) return;
+  if (emLatex) await navigator.clipboard?.writeText(c.latex);
+  else if (!copiarPorEvento({ "text/plain": c.texto, "text/html": c.html })) await navigator.clipboard?.writeText(c.texto);
 }
 
 // What each pair of copy buttons copies: the words of its tool tips, and
@@ -116,6 +128,7 @@ const AREAS = {
   resultado: ["o resultado", ""],
   quociente: ["o quociente", " Q(x)"],
   quadro: ["a tabela de Ruffini", " tabela"],
+  resolucao: ["a resolução", ""],
 };
 
 function criarBotoesDeCopia() {
@@ -165,6 +178,7 @@ function apagarRuffini() {
   apagar($("quociente"));
   $("resto").textContent = "";
   guardarCopias("quadro", null);
+  $("explicar").disabled = true;
 }
 
 // A shown cell, or an empty place where the core puts none.
@@ -185,6 +199,7 @@ function mostrarTabela(r) {
   desenhar($("quociente"), r, "quociente");
   $("resto").textContent = r.resto;
   guardarCopias("quadro", r.quadro_texto, r.quadro_html, r.quadro_latex);
+  $("explicar").disabled = false;
 }
 
 function ruffini() {
@@ -200,22 +215,36 @@ function ruffini() {
   };
 }
 
+// An exercise on the three boxes, kept in the address; the cursor goes
+// where the core stopped reading.
+function exercicio(nome) {
+  const r = nucleo.exercicio(nome, $("polinomio1").value, $("polinomio2").value, $("ponto").value);
+  guardarNoEndereco(nome);
+  return async () => {
+    await mostrarMensagens(r.mensagens);
+    mostrarResolucao(r, guardarCopias);
+    if (r.foco) apontar(r.foco, r.posicao);
+  };
+}
+
 // A command runs in the core at once; what it shows waits for its boxes.
+async function correr(comando) {
+  if (!nucleo || ocupado) return;
+  ocupado = true;
+  try {
+    await comando()();
+  } catch (erro) {
+    // A trapped module's memory cannot be trusted: a fresh one takes over.
+    if (!nucleo.avariado) throw erro;
+    nucleo = null;
+    nucleo = await carregarNucleo();
+  } finally {
+    ocupado = false;
+  }
+}
+
 function ligar(id, comando) {
-  $(id).addEventListener("click", async () => {
-    if (!nucleo || ocupado) return;
-    ocupado = true;
-    try {
-      await comando()();
-    } catch (erro) {
-      // A trapped module's memory cannot be trusted: a fresh one takes over.
-      if (!nucleo.avariado) throw erro;
-      nucleo = null;
-      nucleo = await carregarNucleo();
-    } finally {
-      ocupado = false;
-    }
-  });
+  $(id).addEventListener("click", () => correr(comando));
 }
 
 function ligarApagar(id, accao) {
@@ -237,6 +266,11 @@ ligarApagar("apagar-resultado", () => {
   traduzir($("resultado-titulo"), "texto", "Resultado");
 });
 ligarApagar("apagar-ruffini", apagarRuffini);
+for (const nome of EXERCICIOS) ligar(nome, () => exercicio(nome));
+$("ponto").addEventListener("keydown", (e) => {
+  if (e.key === "Enter") $("valor").click();
+});
+$("partilhar").addEventListener("click", () => navigator.clipboard?.writeText(location.href));
 criarBotoesDeCopia();
 
 if ("serviceWorker" in navigator) {
@@ -246,5 +280,9 @@ if ("serviceWorker" in navigator) {
 const lingua = iniciarLingua();
 nucleo = await carregarNucleo();
 await lingua;
+const pedido = lerDoEndereco();
 document.querySelector("main").setAttribute("aria-busy", "false");
 document.documentElement.dataset.pronto = "sim";
+// A link to an exercise runs it, after the table it explains.
+if (pedido === "explicar") await correr(ruffini);
+if (pedido) await correr(() => exercicio(pedido));

@@ -8,7 +8,7 @@ import { spawnSync } from "node:child_process";
 import { existsSync, readFileSync, statSync } from "node:fs";
 import { fileURLToPath } from "node:url";
 import { WASI } from "node:wasi";
-import { Nucleo } from "../pagina/nucleo.js";
+import { EXERCICIOS, Nucleo } from "../pagina/nucleo.js";
 
 const raiz = fileURLToPath(new URL("../../", import.meta.url));
 const primeiro = (...caminhos) => caminhos.find((c) => c && existsSync(c));
@@ -30,10 +30,10 @@ async function carregar() {
 
 const casos = readFileSync(fileURLToPath(new URL("casos.tsv", import.meta.url)), "utf8")
   .split("\n").filter((l) => l && !l.startsWith("#"))
-  .map((l) => { const [nome, comando, a, b] = l.split("\t"); return { nome, comando, a, b }; });
+  .map((l) => { const [nome, comando, a, b, c = ""] = l.split("\t"); return { nome, comando, a, b, c }; });
 
 // Each case in Portuguese, then each in English, as the page asks for them.
-const pedidos = (lingua) => [`lingua\t${lingua}\n`, ...casos.map((c) => `${c.comando}\t${c.a}\t${c.b}\n`)];
+const pedidos = (lingua) => [`lingua\t${lingua}\n`, ...casos.map((c) => `${c.comando}\t${c.a}\t${c.b}\t${c.c}\n`)];
 const respostas = spawnSync(nativo, {
   input: [`textos\t${textos}\n`, ...pedidos("pt"), ...pedidos("en")].join(""), encoding: "utf8",
 });
@@ -49,7 +49,8 @@ for (const lingua of ["pt", "en"]) {
   for (const [i, c] of casos.entries()) {
     test(`${lingua} ${c.comando} ${c.nome}`, () => {
       nucleo.lingua(lingua);
-      const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a) : nucleo[c.comando](c.a, c.b);
+      const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a)
+        : EXERCICIOS.includes(c.comando) ? nucleo.exercicio(c.comando, c.a, c.b, c.c) : nucleo[c.comando](c.a, c.b);
       assert.deepEqual(obtida, esperadas[lingua][i]);
       // The same boxes in both languages, every text of the core translated.
       const pt = esperadas.pt[i].mensagens ?? [];

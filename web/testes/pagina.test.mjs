@@ -26,8 +26,8 @@ const P1 = "x^4-3x^3+5x^2-2x-1";
 const P2 = "x-2";
 
 // The native answer to one command, in the given language.
-function nativa(comando, a, b = "", lingua = "pt") {
-  const input = `textos\t${site}/textos.json\nlingua\t${lingua}\n${comando}\t${a}\t${b}\n`;
+function nativa(comando, a, b = "", c = "", lingua = "pt") {
+  const input = `textos\t${site}/textos.json\nlingua\t${lingua}\n${comando}\t${a}\t${b}\t${c}\n`;
   const r = spawnSync(nativo, { input, encoding: "utf8" });
   assert.equal(r.status, 0, r.stderr);
   return JSON.parse(r.stdout.trimEnd().split("\n").at(-1));
@@ -280,6 +280,126 @@ test("the keyboard reaches every button, and Enter and Space press them", async 
   await pagina.waitForFunction(() => /elevado a/.test(document.querySelector("#anuncio").textContent)); // at the next frame
 });
 
+// The worked examples of the exercises, with the values they must give.
+const EXERCICIOS = [
+  ["dividir", "x^4-3x^3+5x^2-2x-1", "x^2+1", "", { "#divisao-quociente": "x^2-3x+4", "#divisao-resto": "x-5" }],
+  ["factorizar", "x^3-6x^2+11x-6", "", "", { "#factorizacao": "(x-1)(x-2)(x-3)" }],
+  ["factorizar", "2x^3+3x^2-1", "", "", { "#factorizacao": "2(x+1)^2(x-1/2)", raizes: ["-1", "0.5"] }],
+  ["valor", "x^3-6x^2+11x-6", "", "1/2", { "#valor-resultado": "-15/8" }],
+  ["grafico", "x^3-6x^2+11x-6", "", "", {}],
+  ["explicar", "2x^3+3x^2-1", "2x-1", "", { "#divisao-quociente": "x^2+2x+1", "#divisao-resto": "0" }],
+];
+
+async function exercicio(comando, p1, p2, a) {
+  await escrever("#polinomio1", p1);
+  await escrever("#polinomio2", p2);
+  await pagina.$eval("#ponto", (e, v) => { e.value = v; }, a);
+  return clicarEFechar(`#${comando}`);
+}
+
+// What the section shows, field by field, as the native answer has it.
+async function vistaDosExercicios() {
+  return pagina.evaluate(() => {
+    const $ = (s) => document.querySelector(s);
+    return {
+      quociente: $("#divisao-quociente").dataset.texto, resto: $("#divisao-resto").dataset.texto,
+      factorizacao: $("#factorizacao").dataset.texto, valor: $("#valor-resultado").dataset.texto,
+      sinais: $("#quadro-sinais").dataset.sinais,
+      resolucao_html: $("#resolucao-documento").innerHTML.replace(/<\/?tbody>/g, ""), // the parser's own
+      grafico: $("#grafico-area svg") !== null,
+      raizes: [...document.querySelectorAll("#raizes li")].map((li) => ({ ...li.dataset })),
+    };
+  });
+}
+
+function vistaNativa(r) {
+  const { quociente, resto, factorizacao, valor, sinais, resolucao_html } = r;
+  return { quociente, resto, factorizacao, valor, sinais, resolucao_html, grafico: r.grafico_html !== "",
+    raizes: r.raizes.map((z) => ({ exacto: z.exacto, valor: String(z.valor), multiplicidade: String(z.multiplicidade) })) };
+}
+
+test("the exercises show the core's worked examples, and the address keeps them", async () => {
+  const entradas = await pagina.evaluate(() => history.length);
+  await clicarEFechar("#apagar-ruffini");
+  assert.ok(await pagina.$eval("#explicar", (b) => b.disabled), "nothing to explain without a table");
+  for (const [comando, p1, p2, a, valores] of EXERCICIOS) {
+    if (comando === "explicar") {
+      await exercicio("ruffini", p1, p2, a);
+      assert.ok(!(await pagina.$eval("#explicar", (b) => b.disabled)));
+    }
+    assert.deepEqual(await exercicio(comando, p1, p2, a), []);
+    assert.deepEqual(await vistaDosExercicios(), vistaNativa(nativa(comando, p1, p2, a)), comando);
+    const { raizes, ...saidas } = valores;
+    for (const [seletor, esperado] of Object.entries(saidas)) assert.equal(await dado(seletor), esperado, seletor);
+    if (raizes) assert.deepEqual(await pagina.$$eval("#raizes li", (l) => l.map((e) => e.dataset.valor)), raizes);
+    const campos = new URLSearchParams((await pagina.evaluate(() => location.hash)).slice(1));
+    assert.deepEqual([campos.get("c"), campos.get("p1")], [comando, p1]);
+  }
+  assert.equal(await pagina.evaluate(() => history.length), entradas, "commands replace the address");
+});
+
+test("unreadable input opens the message box and points at it", async () => {
+  const vistas = await exercicio("factorizar", "x^2+2y", "", "");
+  assert.deepEqual(vistas, nativa("factorizar", "x^2+2y").mensagens.map(({ titulo, texto }) => ({ titulo, texto })));
+  assert.match(vistas[0].texto, /carácter 6.*«2y»/);
+  assert.deepEqual(await pagina.evaluate(() => [document.activeElement.id, document.activeElement.selectionStart]),
+    ["polinomio1", 5]);
+  assert.equal(await pagina.$eval("#resolucao", (e) => e.hidden), true);
+});
+
+test("a link reopens an exercise, and Partilhar copies it", async () => {
+  const aba = await browser.newPage();
+  try {
+    await linguas(aba, ["pt-PT", "pt"]);
+    await aba.goto(`${endereco}#p1=x%5E3-1&p2=x-1&c=factorizar`);
+    await aba.waitForFunction(() => document.querySelector("#factorizacao").dataset.texto !== "");
+    assert.equal(await aba.$eval("#factorizacao", (e) => e.dataset.texto), "(x-1)(x^2+x+1)");
+    assert.equal(await aba.$eval("#polinomio2", (e) => e.value), "x-1");
+    await aba.goto(`${endereco}index.html#p1=2x%5E3%2B3x%5E2-1&p2=2x-1&c=explicar`);
+    await aba.waitForFunction(() => document.querySelector("#divisao-quociente").dataset.texto !== "");
+    assert.equal(await aba.$eval("#divisao-quociente", (e) => e.dataset.texto), "x^2+2x+1");
+    assert.ok(await aba.$eval("#resolucao-documento", (e) => e.textContent.includes("regra de Ruffini")));
+  } finally {
+    await aba.close();
+  }
+  await pagina.bringToFront();
+  await exercicio("valor", "x^2", "", "3");
+  await pagina.click("#partilhar");
+  await pagina.waitForFunction(async () => (await navigator.clipboard.readText()) === location.href);
+});
+
+test("solutions and copies under the page's policy with no violation", async () => {
+  await pagina.evaluate(() => { violacoes.length = 0; });
+  await exercicio("ruffini", P1, "2x-1", "");
+  for (const id of ["#explicar", "#copiar-quadro", "#copiar-resolucao", "#grafico", "#copiar-latex-resolucao",
+    "#factorizar", "#copiar-resolucao"]) await clicarEFechar(id);
+  const copiado = await pagina.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    return { texto: await (await item.getType("text/plain")).text(), html: await (await item.getType("text/html")).text() };
+  });
+  const esperada = nativa("factorizar", P1);
+  assert.equal(copiado.texto, esperada.resolucao_texto);
+  assert.ok(copiado.html.includes("vx-grafico-svg"), "the HTML copy holds the graph");
+  assert.deepEqual(await pagina.evaluate(() => violacoes), []);
+});
+
+test("screenshots of the exercises", async () => {
+  mkdirSync(capturas, { recursive: true });
+  await exercicio("factorizar", "x^3-6x^2+11x-6", "", "");
+  for (const largura of [1280, 375]) {
+    await pagina.setViewport({ width: largura, height: 800 });
+    const secao = await pagina.$("#exercicios");
+    await secao.screenshot({ path: `${capturas}/web-exercicios-${largura}.png` });
+    const larguraDaPagina = await pagina.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(larguraDaPagina <= largura, `the page is ${larguraDaPagina} px wide`);
+  }
+  await pagina.setViewport({ width: 1280, height: 800 });
+  // The tests below reload the page: it must not reopen this exercise.
+  await pagina.evaluate(() => history.replaceState(null, "", location.pathname));
+  await escrever("#polinomio1", P1);
+  await escrever("#polinomio2", P2);
+});
+
 test("no serious accessibility violations", async () => {
   await pagina.evaluate(readFileSync(axe, "utf8")); // past the page's own policy
   const r = await pagina.evaluate(() => globalThis.axe.run());
@@ -339,7 +459,7 @@ test("an English browser gets the page in English, and PT is remembered", async 
     // The core's messages, their symbol filled into the English text.
     await escrever("#polinomio1", "x");
     await escrever("#polinomio2", "a+b+c+d+e+f+g+h+i+j+k+l");
-    const esperadas = nativa("multiplicar", "x", "a+b+c+d+e+f+g+h+i+j+k+l", "en").mensagens;
+    const esperadas = nativa("multiplicar", "x", "a+b+c+d+e+f+g+h+i+j+k+l", "", "en").mensagens;
     const vistas = await clicarEFechar("#multiplicar");
     assert.equal(vistas.length, esperadas.length);
     assert.deepEqual(vistas.at(-1), { titulo: "Error3 in the expression.", texto: "3 more monomials could not be multiplied." });
@@ -432,4 +552,6 @@ test("the page can be installed, and works with the network off", async () => {
   await pagina.waitForSelector("html[data-pronto]");
   await clicarEFechar("#somar");
   assert.equal(await dado("#resultado"), nativa("somar", P1, P2).resultado);
+  await pagina.goto(`${endereco}index.html#p1=x%5E2-4&c=factorizar`);
+  await pagina.waitForFunction(() => document.querySelector("#factorizacao").dataset.texto === "(x+2)(x-2)");
 });
