@@ -70,6 +70,9 @@ enum class Texto : int {
     TítuloGráfico,
     GráficoComRaízes,
     GráficoSemRaízes,
+    LeituraPolinómio1,
+    LeituraPolinómio2,
+    LeituraPonto,
     Contagem
 };
 
@@ -173,6 +176,11 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
      VENDRIX_TEXTO(
          "Resolucao",
          "Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.")},
+    {Texto::LeituraPolinómio1,
+     VENDRIX_TEXTO("Resolucao", "No Polinómio 1, a leitura parou no carácter %1. %2")},
+    {Texto::LeituraPolinómio2,
+     VENDRIX_TEXTO("Resolucao", "No Polinómio 2, a leitura parou no carácter %1. %2")},
+    {Texto::LeituraPonto, VENDRIX_TEXTO("Resolucao", "No valor de x, a leitura parou no carácter %1. %2")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

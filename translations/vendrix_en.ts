@@ -509,5 +509,17 @@
         <source>Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.</source>
         <translation>Graph of %1 for x from %2 to %3, with no real roots, and the y-intercept %5 marked.</translation>
     </message>
+    <message>
+        <source>No Polinómio 1, a leitura parou no carácter %1. %2</source>
+        <translation>In Polynomial 1, reading stopped at character %1. %2</translation>
+    </message>
+    <message>
+        <source>No Polinómio 2, a leitura parou no carácter %1. %2</source>
+        <translation>In Polynomial 2, reading stopped at character %1. %2</translation>
+    </message>
+    <message>
+        <source>No valor de x, a leitura parou no carácter %1. %2</source>
+        <translation>In the value of x, reading stopped at character %1. %2</translation>
+    </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 #include "display/exportar.h"
 #include "display/fala.h"
 #include "engine/comandos.h"
+#include "resolucao/exercicio.h"
+#include "resolucao/exportar.h"
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
 #include "runtime/numeros.h"
@@ -133,7 +135,106 @@ void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
     json.Texto("quadro_latex", vista.latex);
 }
 
+// The language the exercises are worked in: Portuguese until the page
+// sends its own, which then comes in here alone.
+const resolucao::Tradutor& TradutorDosExercícios()
+{
+    static const resolucao::Tradutor tradutor = resolucao::EmPortuguês;
+    return tradutor;
+}
+
+void EscreverRaízes(EscritorJson& json, const std::vector<resolucao::RaizDoExercício>& raízes)
+{
+    json.AbrirLista("raizes");
+    for (const resolucao::RaizDoExercício& raiz : raízes) {
+        json.AbrirObjecto();
+        json.Texto("exacto", raiz.exacta);
+        json.Texto("decimal", raiz.decimal);
+        json.Número("valor", raiz.valor);
+        json.Inteiro("multiplicidade", static_cast<long long>(raiz.multiplicidade));
+        json.FecharObjecto();
+    }
+    json.FecharLista();
+}
+
+// The box the core could not read, where reading stopped, and the refusal
+// as the one message: its text is whole already, in the language the
+// exercise was worked in, so it is its own template.
+void EscreverFalha(EscritorJson& json, const std::optional<resolucao::FalhaDoExercício>& falha)
+{
+    constexpr std::array<std::string_view, 3> focos{"polinomio1", "polinomio2", "ponto"};
+    if (falha)
+        json.Texto("foco", focos[static_cast<std::size_t>(falha->caixa)]);
+    else
+        json.Nulo("foco");
+    json.Inteiro("posicao", falha ? static_cast<long long>(falha->posição) : 0);
+    json.AbrirLista("mensagens");
+    if (falha) {
+        json.AbrirObjecto();
+        json.Texto("titulo", runtime::TextoDoTítulo(runtime::Título::Vendrix));
+        json.Texto("texto", falha->mensagem);
+        json.Inteiro("codigo", falha->erro.Número());
+        json.Texto("modelo", falha->mensagem);
+        json.Texto("simbolo", "");
+        json.Texto("icone", "informacao");
+        json.FecharObjecto();
+    }
+    json.FecharLista();
+}
+
+std::string ExercícioEmJson(resolucao::Exercício exercício,
+                            std::string_view p1,
+                            std::string_view p2,
+                            std::string_view ponto)
+{
+    const resolucao::Resolução r =
+        resolucao::ResolverExercício(exercício, p1, p2, ponto, TradutorDosExercícios());
+    EscritorJson json;
+    json.AbrirObjecto();
+    json.Texto("comando", r.comando);
+    EscreverFalha(json, r.falha);
+    const bool vazio = r.documento.blocos.empty();
+    json.Texto("resolucao_html", vazio ? "" : resolucao::EmHtml(r.corpo));
+    json.Texto("resolucao_copia_html", vazio ? "" : resolucao::EmHtml(r.documento));
+    json.Texto("resolucao_texto", vazio ? "" : resolucao::EmTexto(r.documento));
+    json.Texto("resolucao_latex", vazio ? "" : resolucao::EmLaTeX(r.documento));
+    json.Texto("grafico_html", r.svg);
+    json.Texto("quociente", r.quociente);
+    json.Texto("resto", r.resto);
+    json.Texto("factorizacao", r.factorização);
+    json.Texto("valor", r.valor);
+    json.Texto("sinais", r.sinais);
+    EscreverRaízes(json, r.raízes);
+    json.FecharObjecto();
+    return json.Resultado();
+}
+
 } // namespace
+
+std::string DividirEmJson(std::string_view polinómio1, std::string_view polinómio2)
+{
+    return ExercícioEmJson(resolucao::Exercício::Dividir, polinómio1, polinómio2, {});
+}
+
+std::string FactorizarEmJson(std::string_view polinómio1)
+{
+    return ExercícioEmJson(resolucao::Exercício::Factorizar, polinómio1, {}, {});
+}
+
+std::string ValorEmJson(std::string_view polinómio1, std::string_view ponto)
+{
+    return ExercícioEmJson(resolucao::Exercício::Valor, polinómio1, {}, ponto);
+}
+
+std::string GráficoEmJson(std::string_view polinómio1)
+{
+    return ExercícioEmJson(resolucao::Exercício::Gráfico, polinómio1, {}, {});
+}
+
+std::string ExplicarEmJson(std::string_view polinómio1, std::string_view polinómio2)
+{
+    return ExercícioEmJson(resolucao::Exercício::Explicar, polinómio1, polinómio2, {});
+}
 
 std::string SimplificarEmJson(std::string_view polinómio)
 {

@@ -33,6 +33,21 @@
 // over the columns of {"celula", "texto"}, null where no cell stands; it
 // is empty without the table.
 //
+// An exercise answer (divide, factorize, value, graph, explain) has
+// "comando" ("dividir", "factorizar", "valor", "grafico", "explicar");
+// "foco" ("polinomio1", "polinomio2", "ponto" or null: the box the core
+// could not read or whose division it refused) and "posicao" (the
+// character, from 1, where reading stopped; 0 when it did not fail), with
+// the refusal as the one box of "mensagens"; the worked solution as
+// "resolucao_html" (to show, without its graph), "resolucao_copia_html",
+// "resolucao_texto" and "resolucao_latex" (to copy, graph included);
+// "grafico_html", the graph's SVG element; "quociente", "resto",
+// "factorizacao", "valor" and "sinais" (⟨-0+0-⟩) as texts; and "raizes",
+// the distinct real roots by increasing value, each {"exacto" (empty with
+// no exact form), "decimal" (ten significant digits), "valor" (the nearest
+// double, a JSON number the page writes with String()), "multiplicidade"}.
+// Whatever does not apply to the command, or follows a refusal, is empty.
+//
 // The spoken answer is {"fala": the drawn text in words}, with the given
 // words, in the user's language, before each raise.
 namespace vendrix::web {
@@ -42,6 +57,11 @@ namespace vendrix::web {
 [[nodiscard]] std::string SubtrairEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string MultiplicarEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor);
+[[nodiscard]] std::string DividirEmJson(std::string_view polinómio1, std::string_view polinómio2);
+[[nodiscard]] std::string FactorizarEmJson(std::string_view polinómio1);
+[[nodiscard]] std::string ValorEmJson(std::string_view polinómio1, std::string_view ponto);
+[[nodiscard]] std::string GráficoEmJson(std::string_view polinómio1);
+[[nodiscard]] std::string ExplicarEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string FalarEmJson(std::string_view texto, std::string_view elevado);
 
 } // namespace vendrix::web

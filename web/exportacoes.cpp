@@ -58,6 +58,33 @@ extern "C" {
     return Responder(vendrix::web::RuffiniEmJson(dividendo, divisor));
 }
 
+[[clang::export_name("vendrix_dividir")]] const char* vendrix_dividir(const char* polinomio1,
+                                                                      const char* polinomio2)
+{
+    return Responder(vendrix::web::DividirEmJson(polinomio1, polinomio2));
+}
+
+[[clang::export_name("vendrix_factorizar")]] const char* vendrix_factorizar(const char* polinomio1)
+{
+    return Responder(vendrix::web::FactorizarEmJson(polinomio1));
+}
+
+[[clang::export_name("vendrix_valor")]] const char* vendrix_valor(const char* polinomio1, const char* ponto)
+{
+    return Responder(vendrix::web::ValorEmJson(polinomio1, ponto));
+}
+
+[[clang::export_name("vendrix_grafico")]] const char* vendrix_grafico(const char* polinomio1)
+{
+    return Responder(vendrix::web::GráficoEmJson(polinomio1));
+}
+
+[[clang::export_name("vendrix_explicar")]] const char* vendrix_explicar(const char* polinomio1,
+                                                                        const char* polinomio2)
+{
+    return Responder(vendrix::web::ExplicarEmJson(polinomio1, polinomio2));
+}
+
 [[clang::export_name("vendrix_falar")]] const char* vendrix_falar(const char* texto, const char* elevado)
 {
     return Responder(vendrix::web::FalarEmJson(texto, elevado));

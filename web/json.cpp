@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cassert>
+#include <charconv>
+#include <cmath>
 
 namespace vendrix::web {
 
@@ -96,6 +98,20 @@ void EscritorJson::Inteiro(std::string_view chave, long long valor)
 {
     Chave(chave);
     saída += runtime::TextoDeInteiro(valor);
+}
+
+void EscritorJson::Número(std::string_view chave, double valor)
+{
+    Chave(chave);
+    if (!std::isfinite(valor)) {
+        saída += "null";
+        return;
+    }
+    // The shortest text that reads back as the same double, which is what
+    // JSON.parse then gives the page.
+    std::array<char, 32> texto{};
+    const auto fim = std::to_chars(texto.data(), texto.data() + texto.size(), valor).ptr;
+    saída.append(texto.data(), fim);
 }
 
 void EscritorJson::Lógico(std::string_view chave, bool valor)

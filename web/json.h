@@ -5,7 +5,7 @@
 #include <string_view>
 
 // Just enough JSON writing for the answers the page receives: objects,
-// arrays, texts, whole numbers and booleans, written in order into one text.
+// arrays, texts, numbers and booleans, written in order into one text.
 // A debug build asserts that every object and array is closed, by its own
 // kind of closing, before the text is taken.
 namespace vendrix::web {
@@ -22,6 +22,7 @@ public:
     void Texto(std::string_view chave, std::string_view valor);
     void Texto(std::string_view valor); // an element of a list
     void Inteiro(std::string_view chave, long long valor);
+    void Número(std::string_view chave, double valor); // null when not finite
     void Lógico(std::string_view chave, bool valor);
     void Nulo(std::string_view chave = {}); // without a key: an element of a list
 

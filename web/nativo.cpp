@@ -30,6 +30,16 @@ int main()
             std::cout << MultiplicarEmJson(a, b) << '\n';
         else if (comando == "ruffini")
             std::cout << RuffiniEmJson(a, b) << '\n';
+        else if (comando == "dividir")
+            std::cout << DividirEmJson(a, b) << '\n';
+        else if (comando == "factorizar")
+            std::cout << FactorizarEmJson(a) << '\n';
+        else if (comando == "valor")
+            std::cout << ValorEmJson(a, b) << '\n';
+        else if (comando == "grafico")
+            std::cout << GráficoEmJson(a) << '\n';
+        else if (comando == "explicar")
+            std::cout << ExplicarEmJson(a, b) << '\n';
         else if (comando == "falar")
             std::cout << FalarEmJson(a, b) << '\n';
         else

@@ -1,0 +1,224 @@
+// SPDX-License-Identifier: MIT
+#include "resolucao/exercicio.h"
+
+#include "algebra/dividir.h"
+#include "algebra/escrever.h"
+#include "algebra/factorizar.h"
+#include "algebra/ler.h"
+#include "algebra/raizes.h"
+#include "algebra/sinais.h"
+#include "resolucao/divisao_longa.h"
+#include "resolucao/factorizacao.h"
+#include "resolucao/grafico.h"
+#include "resolucao/ruffini.h"
+
+#include <array>
+#include <utility>
+
+namespace vendrix::resolucao {
+
+namespace {
+
+using algebra::Polinómio;
+using algebra::Racional;
+
+struct Entradas
+{
+    Polinómio p1, p2;
+    Racional a;
+};
+
+using Resolver = void (*)(const Entradas&, const Tradutor&, Resolução&);
+
+// Each exercise, the boxes it reads besides Polinómio 1, and how it is solved.
+struct LinhaDeExercício
+{
+    Exercício exercício;
+    std::string_view nome;
+    bool lêPolinómio2, lêPonto;
+    Resolver resolver;
+};
+
+// A division refused after reading: a constant dividend for Ruffini's
+// rule, a divisor 0 or, for the rule, not of the first degree.
+void FalharDivisão(const runtime::Erro& erro, Resolução& r)
+{
+    const Caixa caixa = erro.código == runtime::Código::NãoÉPolinómio ? Caixa::Polinómio1 : Caixa::Polinómio2;
+    r.falha = FalhaDoExercício{erro, caixa, 0, erro.Descrição()};
+}
+
+void Dividir(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    auto documento = ResolverDivisãoLonga(e.p1, e.p2, t);
+    if (!documento.Ok())
+        return FalharDivisão(documento.Falha(), r);
+    r.documento = std::move(documento).Valor();
+    const algebra::Divisão d = algebra::Dividir(e.p1, e.p2).Valor();
+    r.quociente = algebra::Escrever(d.quociente);
+    r.resto = algebra::Escrever(d.resto);
+}
+
+void Explicar(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    auto documento = ResolverRuffini(e.p1, e.p2, t);
+    if (!documento.Ok())
+        return FalharDivisão(documento.Falha(), r);
+    r.documento = std::move(documento).Valor();
+    const algebra::Divisão d = algebra::Dividir(e.p1, e.p2).Valor();
+    r.quociente = algebra::Escrever(d.quociente);
+    r.resto = algebra::Escrever(d.resto);
+}
+
+// The double nearest a root with no rational value: its interval halved on
+// the irreducible factor that changes sign there until both ends round to
+// the same double.
+double Aproximar(const algebra::RaizReal& raiz, const algebra::Factorização& f)
+{
+    Racional mínimo = raiz.mínimo, máximo = raiz.máximo;
+    const auto muda = [&](const Polinómio& g) {
+        return (algebra::Avaliar(g, mínimo) < 0) != (algebra::Avaliar(g, máximo) < 0);
+    };
+    for (const algebra::Factor& factor : f.factores) {
+        if (mínimo == máximo || algebra::Grau(factor.polinómio) < 2 || !muda(factor.polinómio))
+            continue;
+        const Polinómio& g = factor.polinómio;
+        const bool negativoÀEsquerda = algebra::Avaliar(g, mínimo) < 0;
+        for (int i = 0; i < 200 && mínimo.convert_to<double>() != máximo.convert_to<double>(); ++i) {
+            const Racional meio = (mínimo + máximo) / 2;
+            const Racional v = algebra::Avaliar(g, meio);
+            if (v == 0)
+                return meio.convert_to<double>();
+            ((v < 0) == negativoÀEsquerda ? mínimo : máximo) = meio;
+        }
+        break;
+    }
+    return ((mínimo + máximo) / 2).convert_to<double>();
+}
+
+void Factorizar(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    r.documento = ResolverFactorização(e.p1, t);
+    const algebra::Factorização f = algebra::Factorizar(e.p1);
+    r.factorização = algebra::TextoFactorização(f);
+    for (const algebra::RaizReal& raiz : algebra::CalcularRaízes(f).reais)
+        r.raízes.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, Aproximar(raiz, f)});
+    r.sinais = algebra::CalcularSinais(e.p1).sinais;
+    if (!algebra::ÉZero(e.p1) && algebra::Grau(e.p1) > 0)
+        r.documento.blocos.emplace_back(DesenharGráfico(e.p1, std::nullopt, t));
+}
+
+void Valor(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    r.documento = ResolverValor(e.p1, e.a, t);
+    r.valor = algebra::EscreverRacional(algebra::Avaliar(e.p1, e.a));
+}
+
+void Gráfico(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    r.documento = ResolverGráfico(e.p1, std::nullopt, t);
+}
+
+constexpr std::array<LinhaDeExercício, 5> Exercícios{{
+    {Exercício::Dividir, "dividir", true, false, Dividir},
+    {Exercício::Factorizar, "factorizar", false, false, Factorizar},
+    {Exercício::Valor, "valor", false, true, Valor},
+    {Exercício::Gráfico, "grafico", false, false, Gráfico},
+    {Exercício::Explicar, "explicar", true, false, Explicar},
+}};
+
+const LinhaDeExercício& Linha(Exercício exercício)
+{
+    for (const LinhaDeExercício& linha : Exercícios)
+        if (linha.exercício == exercício)
+            return linha;
+    return Exercícios[0];
+}
+
+std::string Literal(std::string_view s) { return std::string(s); }
+
+FalhaDoExercício FalhaDeLeitura(const algebra::FalhaDeLeitura& f, Caixa caixa, const Tradutor& t)
+{
+    constexpr std::array<Texto, 3> frases{
+        Texto::LeituraPolinómio1, Texto::LeituraPolinómio2, Texto::LeituraPonto};
+    const Frase frase{t(FonteDe(frases[static_cast<std::size_t>(caixa)])),
+                      {std::to_string(f.posição), f.erro.Descrição()}};
+    return {f.erro, caixa, f.posição, Substituir(frase, Literal, Literal)};
+}
+
+// Reads the boxes the exercise needs, or says why one could not be read.
+std::optional<FalhaDoExercício>
+Ler(const LinhaDeExercício& linha, std::array<std::string_view, 3> textos, const Tradutor& t, Entradas& e)
+{
+    const auto polinómio = [&](Caixa caixa, Polinómio& destino) -> std::optional<FalhaDoExercício> {
+        const auto lido = algebra::LerPolinómio(textos[static_cast<std::size_t>(caixa)]);
+        if (!lido.Ok())
+            return FalhaDeLeitura(lido.Falha(), caixa, t);
+        destino = lido.Valor();
+        return std::nullopt;
+    };
+    if (auto falha = polinómio(Caixa::Polinómio1, e.p1))
+        return falha;
+    if (linha.lêPolinómio2)
+        if (auto falha = polinómio(Caixa::Polinómio2, e.p2))
+            return falha;
+    if (linha.lêPonto) {
+        const auto lido = algebra::LerRacional(textos[2]);
+        if (!lido.Ok())
+            return FalhaDeLeitura(lido.Falha(), Caixa::Ponto, t);
+        e.a = lido.Valor();
+    }
+    return std::nullopt;
+}
+
+Documento SemGráficos(const Documento& documento)
+{
+    Documento corpo;
+    for (const Bloco& bloco : documento.blocos)
+        if (!std::holds_alternative<resolucao::Gráfico>(bloco))
+            corpo.blocos.push_back(bloco);
+    return corpo;
+}
+
+} // namespace
+
+std::string_view NomeDoExercício(Exercício exercício) noexcept { return Linha(exercício).nome; }
+
+std::optional<Exercício> ExercícioDoNome(std::string_view nome) noexcept
+{
+    for (const LinhaDeExercício& linha : Exercícios)
+        if (linha.nome == nome)
+            return linha.exercício;
+    return std::nullopt;
+}
+
+std::string RaizEmTexto(const RaizDoExercício& raiz)
+{
+    return raiz.exacta + '|' + raiz.decimal + '|' + std::to_string(raiz.multiplicidade);
+}
+
+Resolução ResolverExercício(Exercício exercício,
+                            std::string_view polinómio1,
+                            std::string_view polinómio2,
+                            std::string_view ponto,
+                            const Tradutor& tradutor)
+{
+    const LinhaDeExercício& linha = Linha(exercício);
+    Resolução r;
+    r.comando = linha.nome;
+    Entradas e;
+    r.falha = Ler(linha, {polinómio1, polinómio2, ponto}, tradutor, e);
+    if (r.falha)
+        return r;
+    linha.resolver(e, tradutor, r);
+    if (r.falha) {
+        r.documento = {};
+        return r;
+    }
+    for (const Bloco& bloco : r.documento.blocos)
+        if (const auto* gráfico = std::get_if<resolucao::Gráfico>(&bloco))
+            r.svg = gráfico->svg;
+    r.corpo = SemGráficos(r.documento);
+    return r;
+}
+
+} // namespace vendrix::resolucao

@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "resolucao/documento.h"
+#include "runtime/erro.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The exercises both front ends offer, each run from the texts typed in
+// the boxes: one value holds everything the window and the page show, so
+// neither reads, divides or words anything itself.
+namespace vendrix::resolucao {
+
+enum class Exercício {
+    Dividir,    // P1 ÷ P2 by long division, for any divisor
+    Factorizar, // P1 in factors, its real roots, sign table and graph
+    Valor,      // P1(a) by Horner's scheme
+    Gráfico,    // the graph of P1
+    Explicar,   // P1 ÷ P2 by Ruffini's rule, the table the window shows
+};
+
+// "dividir", "factorizar", "valor", "grafico", "explicar": the names in
+// the page's links and in the window's properties.
+[[nodiscard]] std::string_view NomeDoExercício(Exercício exercício) noexcept;
+[[nodiscard]] std::optional<Exercício> ExercícioDoNome(std::string_view nome) noexcept;
+
+// The box an exercise could not read.
+enum class Caixa { Polinómio1, Polinómio2, Ponto };
+
+struct FalhaDoExercício
+{
+    runtime::Erro erro;
+    Caixa caixa;
+    std::size_t posição;  // the character where reading stopped, from 1; 0 when reading did not fail
+    std::string mensagem; // the box's text in the user's language
+};
+
+// A distinct real root as the front ends list it.
+struct RaizDoExercício
+{
+    std::string exacta;  // "1/2", "(1+√5)/2"; empty when there is no exact form
+    std::string decimal; // ten significant digits
+    std::size_t multiplicidade = 1;
+    // The double nearest the root (within one unit in the last place for a
+    // root with no rational value), which a page writes in its own
+    // shortest form.
+    double valor = 0;
+};
+
+// "exact|decimal|multiplicity", as the window's property lists a root.
+[[nodiscard]] std::string RaizEmTexto(const RaizDoExercício& raiz);
+
+// What an exercise gives; every field it does not apply to is empty.
+struct Resolução
+{
+    std::string comando;                   // NomeDoExercício
+    std::optional<FalhaDoExercício> falha; // then everything else is empty
+    // The whole worked solution, graph included, for the exports.
+    Documento documento;
+    // The same without its graph, which a front end shows beside it from svg.
+    Documento corpo;
+    std::string svg;
+    std::string quociente, resto;        // Dividir, Explicar
+    std::string factorização;            // Factorizar
+    std::string valor;                   // Valor
+    std::string sinais;                  // Factorizar: "-0+0-", empty when some root is missing
+    std::vector<RaizDoExercício> raízes; // Factorizar: by increasing value
+};
+
+// Runs the exercise on the typed texts: polinómio2 is read only to divide
+// and ponto only for the value. The first text that cannot be read, or a
+// division the algebra refuses, gives falha.
+[[nodiscard]] Resolução ResolverExercício(Exercício exercício,
+                                          std::string_view polinómio1,
+                                          std::string_view polinómio2,
+                                          std::string_view ponto,
+                                          const Tradutor& tradutor);
+
+} // namespace vendrix::resolucao

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+// The exercises as the front ends run them: the fields each shows, and the
+// box and position of what could not be read.
+#include "resolucao/exercicio.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace vendrix::resolucao {
+namespace {
+
+struct Caso
+{
+    const char* nome;
+    const char* comando;
+    const char* p1;
+    const char* p2;
+    const char* a;
+    // quociente/resto, factorização, valor, sinais, and the roots as the window lists them
+    const char *quociente, *resto, *factorização, *valor, *sinais, *raízes;
+    bool gráfico;
+};
+
+// clang-format off
+const Caso Casos[] = {
+    {"dividir_por_x2_mais_1", "dividir", "x^4-3x^3+5x^2-2x-1", "x^2+1", "", "x^2-3x+4", "x-5", "", "", "", "", false},
+    {"explicar_2x_menos_1", "explicar", "2x^3+3x^2-1", "2x-1", "", "x^2+2x+1", "0", "", "", "", "", false},
+    {"factorizar_tres_raizes", "factorizar", "x^3-6x^2+11x-6", "", "", "", "", "(x-1)(x-2)(x-3)", "", "-0+0-0+",
+     "1|1|1;2|2|1;3|3|1", true},
+    {"factorizar_raiz_dupla", "factorizar", "2x^3+3x^2-1", "x-7", "?", "", "", "2(x+1)^2(x-1/2)", "", "-0-0+",
+     "-1|-1|2;1/2|0.5|1", true},
+    {"valor_em_meio", "valor", "x^3-6x^2+11x-6", "", "1/2", "", "", "", "-15/8", "", "", false},
+    {"grafico", "grafico", "x^3-6x^2+11x-6", "", "", "", "", "", "", "", "", true},
+};
+
+// clang-format on
+
+class Exercicios : public testing::TestWithParam<Caso>
+{};
+
+std::string Raízes(const Resolução& r)
+{
+    std::string s;
+    for (const RaizDoExercício& raiz : r.raízes)
+        s += (s.empty() ? "" : ";") + RaizEmTexto(raiz);
+    return s;
+}
+
+TEST_P(Exercicios, ShowsTheFieldsOfItsCommand)
+{
+    const Caso& c = GetParam();
+    const Resolução r = ResolverExercício(*ExercícioDoNome(c.comando), c.p1, c.p2, c.a, EmPortuguês);
+    ASSERT_FALSE(r.falha) << r.falha->mensagem;
+    EXPECT_EQ(r.comando, c.comando);
+    EXPECT_EQ(r.quociente, c.quociente);
+    EXPECT_EQ(r.resto, c.resto);
+    EXPECT_EQ(r.factorização, c.factorização);
+    EXPECT_EQ(r.valor, c.valor);
+    EXPECT_EQ(r.sinais, c.sinais);
+    EXPECT_EQ(Raízes(r), c.raízes);
+    EXPECT_EQ(!r.svg.empty(), c.gráfico);
+    // The body is the document but for its graph, which is shown apart.
+    EXPECT_EQ(r.corpo.blocos.size() + (c.gráfico ? 1 : 0), r.documento.blocos.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolucao, Exercicios, testing::ValuesIn(Casos), [](const auto& info) {
+    return std::string(info.param.nome);
+});
+
+struct Recusa
+{
+    const char* nome;
+    Exercício exercício;
+    const char *p1, *p2, *a;
+    runtime::Código código;
+    Caixa caixa;
+    std::size_t posição;
+    const char* mensagem;
+};
+
+// clang-format off
+const Recusa Refusals[] = {
+    {"termo_ilegivel", Exercício::Factorizar, "x^2+2y", "", "", runtime::Código::TermoIlegível, Caixa::Polinómio1, 6,
+     "No Polinómio 1, a leitura parou no carácter 6. O termo «2y» não se lê: escreva termos como 3x^2, -1/2x ou 0.25."},
+    {"divisor_vazio", Exercício::Dividir, "x", "", "", runtime::Código::TextoVazio, Caixa::Polinómio2, 1, nullptr},
+    {"ponto_com_zero", Exercício::Valor, "x", "", "1/0", runtime::Código::DenominadorZero, Caixa::Ponto, 3, nullptr},
+    {"divisor_nulo", Exercício::Dividir, "x^2", "0", "", runtime::Código::DivisorNulo, Caixa::Polinómio2, 0,
+     "O divisor é o polinómio nulo: não se divide por 0."},
+    {"ruffini_de_grau_2", Exercício::Explicar, "x^3", "x^2+1", "", runtime::Código::DivisorInválido, Caixa::Polinómio2,
+     0, nullptr},
+    {"ruffini_de_constante", Exercício::Explicar, "5", "x-1", "", runtime::Código::NãoÉPolinómio, Caixa::Polinómio1, 0,
+     nullptr},
+};
+
+// clang-format on
+
+class Recusas : public testing::TestWithParam<Recusa>
+{};
+
+TEST_P(Recusas, NameTheBoxAndWhereReadingStopped)
+{
+    const Recusa& c = GetParam();
+    const Resolução r = ResolverExercício(c.exercício, c.p1, c.p2, c.a, EmPortuguês);
+    ASSERT_TRUE(r.falha);
+    EXPECT_EQ(r.falha->erro.código, c.código);
+    EXPECT_EQ(r.falha->caixa, c.caixa);
+    EXPECT_EQ(r.falha->posição, c.posição);
+    if (c.mensagem) {
+        EXPECT_EQ(r.falha->mensagem, c.mensagem);
+    }
+    EXPECT_TRUE(r.documento.blocos.empty() && r.quociente.empty() && r.svg.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolucao, Recusas, testing::ValuesIn(Refusals), [](const auto& info) {
+    return std::string(info.param.nome);
+});
+
+// An irrational root's double is the nearest one, as the correctly rounded
+// square root gives it.
+TEST(Exercicio, IrrationalRootsAreTheNearestDouble)
+{
+    for (const int n : {2, 3, 5, 7}) {
+        const std::string p = "x^2-" + std::to_string(n);
+        const Resolução r = ResolverExercício(Exercício::Factorizar, p, "", "", EmPortuguês);
+        ASSERT_EQ(r.raízes.size(), 2u) << p;
+        EXPECT_EQ(r.raízes[0].valor, -std::sqrt(double(n))) << p;
+        EXPECT_EQ(r.raízes[1].valor, std::sqrt(double(n))) << p;
+    }
+}
+
+} // namespace
+} // namespace vendrix::resolucao
