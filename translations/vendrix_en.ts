@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>Explicar a regra de &amp;Ruffini</source>
-        <translation>Explain &amp;Ruffini's rule</translation>
+        <translation>Explain &amp;Ruffini&apos;s rule</translation>
     </message>
     <message>
         <source>&amp;Editar</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Calculadora de polinómios de coeficientes inteiros: soma, diferença, produto e divisão pela regra de Ruffini, com as resoluções passo a passo.&lt;/p&gt;&lt;p&gt;Licença MIT.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A calculator for polynomials with whole-number coefficients: sum, difference, product and division by Ruffini's rule, with step-by-step worked solutions.&lt;/p&gt;&lt;p&gt;MIT licence.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A calculator for polynomials with whole-number coefficients: sum, difference, product and division by Ruffini&apos;s rule, with step-by-step worked solutions.&lt;/p&gt;&lt;p&gt;MIT licence.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

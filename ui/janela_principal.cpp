@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/janela_principal.h"
 
+#include "resolucao/exercicio.h"
+#include "resolucao/exportar.h"
 #include "ui/form1.h"
 #include "ui/resolucao.h"
+#include "ui/texto_qt.h"
+#include "ui/tradutor_qt.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -11,8 +15,46 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStringList>
+
+#include <string>
+#include <vector>
 
 namespace vendrix::ui {
+
+namespace {
+
+QStringList Raízes(const std::vector<resolucao::RaizDoExercício>& raízes)
+{
+    QStringList lista;
+    for (const resolucao::RaizDoExercício& raiz : raízes)
+        lista << DeUtf8(resolucao::RaizEmTexto(raiz));
+    return lista;
+}
+
+// The solution on show, and what it found as properties for whoever
+// drives the window from outside: each one empty when it does not apply.
+void Mostrar(Resolucao& janela, const resolucao::Resolução& r)
+{
+    const std::string texto = r.documento.blocos.empty() ? std::string() : resolucao::EmTexto(r.documento);
+    const std::string latex = r.documento.blocos.empty() ? std::string() : resolucao::EmLaTeX(r.documento);
+    janela.Mostrar(r.documento, texto, latex);
+    janela.setProperty("comando", DeUtf8(r.comando));
+    janela.setProperty("quociente", DeUtf8(r.quociente));
+    janela.setProperty("resto", DeUtf8(r.resto));
+    janela.setProperty("factorizacao", DeUtf8(r.factorização));
+    janela.setProperty("valor", DeUtf8(r.valor));
+    janela.setProperty("sinais", DeUtf8(r.sinais));
+    janela.setProperty("raizes", Raízes(r.raízes));
+    janela.setProperty("texto", DeUtf8(texto));
+    janela.setProperty("latex", DeUtf8(latex));
+    janela.PedirPonto(r.comando == resolucao::NomeDoExercício(resolucao::Exercício::Valor));
+    janela.show();
+    janela.raise();
+    janela.activateWindow();
+}
+
+} // namespace
 
 JanelaPrincipal::JanelaPrincipal(QWidget* parent)
     : QMainWindow(parent)
@@ -141,21 +183,64 @@ QString JanelaPrincipal::Texto(const char* caixa) const
     return form1->findChild<QLineEdit*>(QString::fromUtf8(caixa))->text();
 }
 
-void JanelaPrincipal::Dividir_Triggered() { JanelaDeResolução()->show(); }
+void JanelaPrincipal::Dividir_Triggered() { Resolver(resolucao::Exercício::Dividir); }
 
-void JanelaPrincipal::Factorizar_Triggered() { JanelaDeResolução()->show(); }
+void JanelaPrincipal::Factorizar_Triggered() { Resolver(resolucao::Exercício::Factorizar); }
 
-void JanelaPrincipal::ValorNumerico_Triggered()
+void JanelaPrincipal::Grafico_Triggered() { Resolver(resolucao::Exercício::Gráfico); }
+
+// The table on show explains itself: the boxes may have been edited since.
+void JanelaPrincipal::ExplicarRuffini_Triggered()
 {
-    JanelaDeResolução()->show();
-    resolução->PedirPonto(true);
+    Resolver(resolucao::Exercício::Explicar, dividendoDaTabela, divisorDaTabela, {});
 }
 
-void JanelaPrincipal::Grafico_Triggered() { JanelaDeResolução()->show(); }
+// The point is asked for in the solution window; a point typed before is
+// used again at once.
+void JanelaPrincipal::ValorNumerico_Triggered()
+{
+    Resolucao* janela = JanelaDeResolução();
+    const QString ponto = janela->Ponto();
+    if (!ponto.isEmpty()) {
+        CalcularValor(ponto);
+        return;
+    }
+    resolucao::Resolução vazia;
+    vazia.comando = resolucao::NomeDoExercício(resolucao::Exercício::Valor);
+    Mostrar(*janela, vazia);
+    janela->PedirPonto(true);
+}
 
-void JanelaPrincipal::ExplicarRuffini_Triggered() { JanelaDeResolução()->show(); }
+void JanelaPrincipal::CalcularValor(const QString& ponto)
+{
+    Resolver(resolucao::Exercício::Valor, Texto("Polinómio1"), Texto("Polinómio2"), ponto);
+}
 
-void JanelaPrincipal::CalcularValor(const QString&) {}
+void JanelaPrincipal::Resolver(resolucao::Exercício exercício)
+{
+    Resolver(exercício, Texto("Polinómio1"), Texto("Polinómio2"), {});
+}
+
+void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
+                               const QString& polinómio1,
+                               const QString& polinómio2,
+                               const QString& ponto)
+{
+    const resolucao::Resolução r = resolucao::ResolverExercício(
+        exercício, ParaUtf8(polinómio1), ParaUtf8(polinómio2), ParaUtf8(ponto), TradutorQt());
+    if (r.falha) {
+        // Over the window the text was typed in; the last solution stays.
+        const bool noPonto = r.falha->caixa == resolucao::Caixa::Ponto;
+        QMessageBox caixa(QMessageBox::Information,
+                          QStringLiteral("Vendrix"),
+                          DeUtf8(r.falha->mensagem),
+                          QMessageBox::Ok,
+                          noPonto ? static_cast<QWidget*>(resolução) : this);
+        caixa.exec();
+        return;
+    }
+    Mostrar(*JanelaDeResolução(), r);
+}
 
 Resolucao* JanelaPrincipal::JanelaDeResolução()
 {

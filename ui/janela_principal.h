@@ -8,6 +8,10 @@ class QAction;
 class QLineEdit;
 class QMenu;
 
+namespace vendrix::resolucao {
+enum class Exercício;
+}
+
 namespace vendrix::ui {
 
 class Form1;
@@ -40,6 +44,11 @@ private:
     void Grafico_Triggered();
     void ExplicarRuffini_Triggered();
     void CalcularValor(const QString& ponto);
+    void Resolver(resolucao::Exercício exercício);
+    void Resolver(resolucao::Exercício exercício,
+                  const QString& polinómio1,
+                  const QString& polinómio2,
+                  const QString& ponto);
     void Sobre_Triggered();
     void TabelaMudou(bool mostrada);
 

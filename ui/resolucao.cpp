@@ -86,12 +86,12 @@ Resolucao::Resolucao(QWidget* parent)
     auto* fila = new QHBoxLayout(linhaDoPonto);
     fila->setContentsMargins(0, 0, 0, 0);
     auto* rótulo = new QLabel(QCoreApplication::translate("JanelaResolucao", "&Valor de x:"));
-    Ponto = new QLineEdit;
-    Ponto->setObjectName(QStringLiteral("Ponto"));
-    Ponto->setPlaceholderText(QCoreApplication::translate("JanelaResolucao", "por exemplo 1/2 ou -3"));
-    rótulo->setBuddy(Ponto);
+    ponto = new QLineEdit;
+    ponto->setObjectName(QStringLiteral("Ponto"));
+    ponto->setPlaceholderText(QCoreApplication::translate("JanelaResolucao", "por exemplo 1/2 ou -3"));
+    rótulo->setBuddy(ponto);
     fila->addWidget(rótulo);
-    fila->addWidget(Ponto, 1);
+    fila->addWidget(ponto, 1);
     CalcularValor = Botão(fila, "CalcularValor", QCoreApplication::translate("JanelaResolucao", "&Calcular"));
     linhaDoPonto->hide();
 
@@ -125,8 +125,8 @@ Resolucao::Resolucao(QWidget* parent)
     coluna->addWidget(documento, 1);
     coluna->addLayout(botões);
 
-    const auto pedir = [this] { Q_EMIT pointEntered(Ponto->text()); };
-    connect(Ponto, &QLineEdit::returnPressed, this, pedir);
+    const auto pedir = [this] { Q_EMIT pointEntered(ponto->text()); };
+    connect(ponto, &QLineEdit::returnPressed, this, pedir);
     connect(CalcularValor, &QPushButton::clicked, this, pedir);
 }
 
@@ -164,10 +164,12 @@ void Resolucao::PedirPonto(bool pedir)
 {
     linhaDoPonto->setVisible(pedir);
     if (pedir) {
-        Ponto->setFocus();
-        Ponto->selectAll();
+        ponto->setFocus();
+        ponto->selectAll();
     }
 }
+
+QString Resolucao::Ponto() const { return ponto->text(); }
 
 void Resolucao::Imprimir(QPrinter& impressora) const { documento->document()->print(&impressora); }
 

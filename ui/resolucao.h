@@ -34,6 +34,7 @@ public:
 
     // Shows or hides the line that asks for the point a of P(a).
     void PedirPonto(bool pedir);
+    [[nodiscard]] QString Ponto() const;
 
     // Prints the document on a printer set up by the caller.
     void Imprimir(QPrinter& impressora) const;
@@ -48,7 +49,7 @@ private:
     void ExportarPdf_Click();
 
     QWidget* linhaDoPonto = nullptr;
-    QLineEdit* Ponto = nullptr;
+    QLineEdit* ponto = nullptr;
     QPushButton* CalcularValor = nullptr;
     QTextBrowser* documento = nullptr;
     std::string html;
