@@ -148,7 +148,7 @@ void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
         if (onde == std::string::npos)
             continue;
         imagens.push_back(Desenhar(gráfico->svg));
-        const QString img = QStringLiteral("<img src=\"vx-grafico:%1\" width=\"%2\" height=\"%3\">")
+        const QString img = QStringLiteral("<p><img src=\"vx-grafico:%1\" width=\"%2\" height=\"%3\"></p>")
                                 .arg(imagens.size() - 1)
                                 .arg(imagens.back().width() / Nitidez)
                                 .arg(imagens.back().height() / Nitidez);
