@@ -5,6 +5,7 @@
 #include "resolucao/exportar.h"
 #include "ui/texto_qt.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -124,6 +125,12 @@ Resolucao::Resolucao(QWidget* parent)
     coluna->addWidget(linhaDoPonto);
     coluna->addWidget(documento, 1);
     coluna->addLayout(botões);
+
+    // Escape closes the window, as it closes a dialog.
+    auto* fechar = new QAction(this);
+    fechar->setShortcut(QKeySequence::Cancel);
+    addAction(fechar);
+    connect(fechar, &QAction::triggered, this, &QWidget::close);
 
     const auto pedir = [this] { Q_EMIT pointEntered(ponto->text()); };
     connect(ponto, &QLineEdit::returnPressed, this, pedir);
