@@ -48,6 +48,11 @@ public:
     void DesenharResultado();
     void DesenharQuociente();
 
+Q_SIGNALS:
+    // After each division and each clearing of its area: whether the
+    // Ruffini table is on show.
+    void tableChanged(bool shown);
+
 private:
     void Construir();
     void Ligar();

@@ -48,6 +48,7 @@ void Form1::ApagarRuffini_Click()
     Div->hide();
     Line1->hide();
     *vistaRuffini = {};
+    Q_EMIT tableChanged(false);
 }
 
 void Form1::MostrarTabela(const ruffini::VistaRuffini& vista)
@@ -101,6 +102,7 @@ void Form1::Ruffini_Click()
         else if (d.foco == ruffini::Entrada::Divisor)
             Polinómio2->setFocus();
     }
+    Q_EMIT tableChanged(vistaRuffini->mostrada);
 }
 
 } // namespace vendrix::ui

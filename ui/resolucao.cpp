@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: MIT
+#include "ui/resolucao.h"
+
+#include "resolucao/documento.h"
+#include "resolucao/exportar.h"
+#include "ui/texto_qt.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <variant>
+#include <vector>
+
+namespace vendrix::ui {
+
+namespace {
+
+// The rules and boxes the document's classes stand for, in the subset of
+// CSS that the toolkit's rich text reads: a table draws a rule under a
+// row only through the top border of the cells of the next one.
+constexpr const char* Estilo = R"(
+h3.vx-titulo { font-size: large; margin-bottom: 6px; }
+p.vx-frase { margin-top: 4px; margin-bottom: 4px; }
+p.vx-formula { margin-left: 24px; margin-top: 4px; margin-bottom: 4px; }
+table { border-collapse: collapse; margin-left: 24px; margin-top: 6px; margin-bottom: 6px; }
+td { padding-left: 8px; padding-right: 8px; padding-top: 2px; padding-bottom: 2px; text-align: right; }
+td.vx-raiz { border-right: 1px solid black; }
+tr.vx-somas td { border-top: 1px solid black; }
+td.vx-resto { border: 2px solid black; font-weight: bold; }
+td.vx-divisor { border-left: 1px solid black; border-bottom: 1px solid black; text-align: left; }
+td.vx-quociente { border-left: 1px solid black; text-align: left; }
+tr.vx-subtraida td { border-bottom: 1px solid black; }
+table.vx-sinais td { text-align: center; border: 1px solid gray; }
+td.vx-rotulo { font-weight: bold; }
+)";
+
+// Drawn at twice the size, so the graph stays sharp on dense screens and
+// on paper.
+constexpr int Nitidez = 2;
+
+QImage Desenhar(const std::string& svg)
+{
+    QSvgRenderer desenho(QByteArray::fromStdString(svg));
+    const QSize tamanho = desenho.defaultSize();
+    QImage imagem(tamanho * Nitidez, QImage::Format_ARGB32_Premultiplied);
+    imagem.fill(Qt::white);
+    QPainter pintor(&imagem);
+    desenho.render(&pintor);
+    return imagem;
+}
+
+QPushButton* Botão(QLayout* fila, const char* nome, const QString& texto)
+{
+    auto* botão = new QPushButton(texto);
+    botão->setObjectName(QString::fromUtf8(nome));
+    botão->setAutoDefault(false);
+    fila->addWidget(botão);
+    return botão;
+}
+
+} // namespace
+
+Resolucao::Resolucao(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Resolucao"));
+    setWindowTitle(QCoreApplication::translate("JanelaResolucao", "Resolução"));
+    resize(640, 640);
+
+    linhaDoPonto = new QWidget;
+    auto* fila = new QHBoxLayout(linhaDoPonto);
+    fila->setContentsMargins(0, 0, 0, 0);
+    auto* rótulo = new QLabel(QCoreApplication::translate("JanelaResolucao", "&Valor de x:"));
+    ponto = new QLineEdit;
+    ponto->setObjectName(QStringLiteral("Ponto"));
+    ponto->setPlaceholderText(QCoreApplication::translate("JanelaResolucao", "por exemplo 1/2 ou -3"));
+    rótulo->setBuddy(ponto);
+    fila->addWidget(rótulo);
+    fila->addWidget(ponto, 1);
+    CalcularValor = Botão(fila, "CalcularValor", QCoreApplication::translate("JanelaResolucao", "&Calcular"));
+    linhaDoPonto->hide();
+
+    documento = new QTextBrowser;
+    documento->setObjectName(QStringLiteral("Documento"));
+    documento->setAccessibleName(QCoreApplication::translate("JanelaResolucao", "Resolução"));
+    documento->setOpenLinks(false);
+    documento->document()->setDefaultStyleSheet(QString::fromUtf8(Estilo));
+
+    auto* botões = new QHBoxLayout;
+    connect(Botão(botões, "Copiar", QCoreApplication::translate("JanelaResolucao", "Copiar")),
+            &QPushButton::clicked,
+            this,
+            &Resolucao::Copiar_Click);
+    connect(Botão(botões, "CopiarLaTeX", QCoreApplication::translate("JanelaResolucao", "Copiar como LaTeX")),
+            &QPushButton::clicked,
+            this,
+            &Resolucao::CopiarLaTeX_Click);
+    botões->addStretch();
+    connect(Botão(botões, "Imprimir", QCoreApplication::translate("JanelaResolucao", "Imprimir…")),
+            &QPushButton::clicked,
+            this,
+            &Resolucao::Imprimir_Click);
+    connect(Botão(botões, "ExportarPdf", QCoreApplication::translate("JanelaResolucao", "Exportar PDF…")),
+            &QPushButton::clicked,
+            this,
+            &Resolucao::ExportarPdf_Click);
+
+    auto* coluna = new QVBoxLayout(this);
+    coluna->addWidget(linhaDoPonto);
+    coluna->addWidget(documento, 1);
+    coluna->addLayout(botões);
+
+    // Escape closes the window, as it closes a dialog.
+    auto* fechar = new QAction(this);
+    fechar->setShortcut(QKeySequence::Cancel);
+    addAction(fechar);
+    connect(fechar, &QAction::triggered, this, &QWidget::close);
+
+    const auto pedir = [this] { Q_EMIT pointEntered(ponto->text()); };
+    connect(ponto, &QLineEdit::returnPressed, this, pedir);
+    connect(CalcularValor, &QPushButton::clicked, this, pedir);
+}
+
+void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
+                        const std::string& textoNovo,
+                        const std::string& latexNovo)
+{
+    html = resolucao::EmHtml(documentoNovo);
+    texto = textoNovo;
+    latex = latexNovo;
+    // The rich text cannot hold an inline SVG image: each graph goes in as
+    // a picture drawn by the SVG module, in the same place. The pictures
+    // are added once the text is in, which drops the previous ones.
+    std::string vista = html;
+    std::vector<QImage> imagens;
+    for (const resolucao::Bloco& bloco : documentoNovo.blocos) {
+        const auto* gráfico = std::get_if<resolucao::Gráfico>(&bloco);
+        const std::size_t onde = gráfico != nullptr ? vista.find(gráfico->svg) : std::string::npos;
+        if (onde == std::string::npos)
+            continue;
+        imagens.push_back(Desenhar(gráfico->svg));
+        const QString img = QStringLiteral("<p><img src=\"vx-grafico:%1\" width=\"%2\" height=\"%3\"></p>")
+                                .arg(imagens.size() - 1)
+                                .arg(imagens.back().width() / Nitidez)
+                                .arg(imagens.back().height() / Nitidez);
+        vista.replace(onde, gráfico->svg.size(), ParaUtf8(img));
+    }
+    documento->setHtml(DeUtf8(vista));
+    for (std::size_t i = 0; i < imagens.size(); ++i)
+        documento->document()->addResource(
+            QTextDocument::ImageResource, QUrl(QStringLiteral("vx-grafico:%1").arg(i)), imagens[i]);
+}
+
+void Resolucao::PedirPonto(bool pedir)
+{
+    linhaDoPonto->setVisible(pedir);
+    if (pedir) {
+        ponto->setFocus();
+        ponto->selectAll();
+    }
+}
+
+QString Resolucao::Ponto() const { return ponto->text(); }
+
+void Resolucao::Imprimir(QPrinter& impressora) const { documento->document()->print(&impressora); }
+
+void Resolucao::Copiar_Click()
+{
+    auto* dados = new QMimeData;
+    dados->setText(DeUtf8(texto));
+    dados->setHtml(DeUtf8(html));
+    QGuiApplication::clipboard()->setMimeData(dados);
+}
+
+void Resolucao::CopiarLaTeX_Click() { QGuiApplication::clipboard()->setText(DeUtf8(latex)); }
+
+void Resolucao::Imprimir_Click()
+{
+    QPrinter impressora;
+    QPrintDialog pergunta(&impressora, this);
+    if (pergunta.exec() == QDialog::Accepted)
+        Imprimir(impressora);
+}
+
+void Resolucao::ExportarPdf_Click()
+{
+    const QString caminho = QFileDialog::getSaveFileName(
+        this,
+        QCoreApplication::translate("JanelaResolucao", "Exportar PDF"),
+        QCoreApplication::translate("JanelaResolucao", "resolucao.pdf"),
+        QCoreApplication::translate("JanelaResolucao", "Documentos PDF (*.pdf)"));
+    if (caminho.isEmpty())
+        return;
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(caminho);
+    Imprimir(impressora);
+}
+
+} // namespace vendrix::ui
