@@ -6,6 +6,7 @@
 #include "resolucao/divisao_longa.h"
 #include "resolucao/exportar.h"
 #include "resolucao/factorizacao.h"
+#include "resolucao/formula.h"
 #include "resolucao/ruffini.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +197,12 @@ TEST(Exportar, EscapaOQueOCatalogoTraz)
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_NE(html.find("&lt;script&gt;&amp;"), std::string::npos);
     EXPECT_NE(tex.find("\\textbackslash{}\"$2$\\textbackslash{}\" 50\\% \\#\\_\\{\\}"), std::string::npos);
+}
+
+// A radical covers its number only: √3/2 is half of √3.
+TEST(Exportar, RadicalSoSobreONumero)
+{
+    EXPECT_EQ(FórmulaEmLaTeX("x = -√3/2, x = (1-√-5)/2"), "x = -\\sqrt{3}/2, x = (1-\\sqrt{-5})/2");
 }
 
 } // namespace
