@@ -70,6 +70,8 @@ enum class Texto : int {
     TítuloGráfico,
     GráficoComRaízes,
     GráficoSemRaízes,
+    GráficoComOrdenada,
+    GráficoSemOrdenada,
     Contagem
 };
 
@@ -166,13 +168,13 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::QuadroDeSinais, VENDRIX_TEXTO("Resolucao", "O quadro de sinais de %1:")},
     {Texto::TítuloGráfico, VENDRIX_TEXTO("Resolucao", "Gráfico de %1")},
     {Texto::GráficoComRaízes,
-     VENDRIX_TEXTO(
-         "Resolucao",
-         "Gráfico de %1 para x entre %2 e %3, com as raízes %4 e a ordenada na origem %5 marcadas.")},
+     VENDRIX_TEXTO("Resolucao",
+                   "Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5, com as raízes %6 marcadas.")},
     {Texto::GráficoSemRaízes,
-     VENDRIX_TEXTO(
-         "Resolucao",
-         "Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.")},
+     VENDRIX_TEXTO("Resolucao", "Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5, sem raízes reais.")},
+    {Texto::GráficoComOrdenada, VENDRIX_TEXTO("Resolucao", "A ordenada na origem, %1, está marcada.")},
+    {Texto::GráficoSemOrdenada,
+     VENDRIX_TEXTO("Resolucao", "O eixo dos y fica fora da janela; a ordenada na origem é %1.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.
