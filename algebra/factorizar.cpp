@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "algebra/factorizar.h"
 
+#include "algebra/escrever.h"
 #include "algebra/inteiros.h"
 #include "algebra/raizes_racionais.h"
 #include "algebra/zassenhaus.h"
@@ -41,45 +42,9 @@ void FactorizarSemRaízes(const PolInteiro& resto, std::vector<Factor>& factores
     }
 }
 
-// One term with its sign: "x", "-3x^2", "1/2x^4".
-std::string TextoTermo(const Racional& c, std::size_t grau)
-{
-    std::string texto;
-    if (grau == 0 || abs(c) != 1)
-        texto = TextoRacional(c);
-    else if (c < 0)
-        texto = "-";
-    if (grau > 0)
-        texto += "x";
-    if (grau > 1)
-        texto += "^" + std::to_string(grau);
-    return texto;
-}
-
-// By falling degree, the zero polynomial "0".
-std::string TextoPolinómio(const Polinómio& p)
-{
-    std::string texto;
-    for (std::size_t i = p.coeficientes.size(); i-- > 0;) {
-        const Racional& c = p.coeficientes[i];
-        if (c == 0)
-            continue;
-        if (!texto.empty() && c > 0)
-            texto += "+";
-        texto += TextoTermo(c, i);
-    }
-    return texto.empty() ? "0" : texto;
-}
-
 } // namespace
 
-std::string TextoRacional(const Racional& r)
-{
-    std::string texto = numerator(r).str();
-    if (denominator(r) != 1)
-        texto += "/" + denominator(r).str();
-    return texto;
-}
+std::string TextoRacional(const Racional& r) { return EscreverRacional(r); }
 
 Factorização Factorizar(const Polinómio& p)
 {
@@ -121,7 +86,7 @@ std::string TextoFactorização(const Factorização& f)
     std::string texto = f.dominante == 1 ? "" : f.dominante == -1 ? "-" : TextoRacional(f.dominante);
     for (const Factor& factor : f.factores) {
         const bool sóX = factor.polinómio == Monómio(1, 1);
-        texto += sóX ? "x" : "(" + TextoPolinómio(factor.polinómio) + ")";
+        texto += sóX ? "x" : "(" + Escrever(factor.polinómio) + ")";
         if (factor.multiplicidade > 1)
             texto += "^" + std::to_string(factor.multiplicidade);
     }

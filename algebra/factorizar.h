@@ -46,7 +46,7 @@ struct Factorização
 // ⟨2(x+1)^2(x-1/2)⟩, ⟨-(x+1)x(x-1)⟩, ⟨(x^2+1)⟩; a constant is its own text.
 [[nodiscard]] std::string TextoFactorização(const Factorização& f);
 
-// A rational as an integer or a reduced fraction "p/q", sign in front.
+// EscreverRacional, kept under this name for its callers.
 [[nodiscard]] std::string TextoRacional(const Racional& r);
 
 } // namespace vendrix::algebra

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "algebra/raizes.h"
 
+#include "algebra/escrever.h"
 #include "algebra/inteiros.h"
 #include "algebra/isolar.h"
 
@@ -77,7 +78,7 @@ void RaízesComplexas(const PolInteiro& f, std::size_t m, std::vector<RaizComple
         imaginário = "(" + imaginário + ")";
     for (const bool positivo : {true, false}) {
         const std::string sinal = positivo ? (real == 0 ? "" : "+") : "-";
-        const std::string texto = (real == 0 ? "" : TextoRacional(real)) + sinal + imaginário + "i";
+        const std::string texto = (real == 0 ? "" : EscreverRacional(real)) + sinal + imaginário + "i";
         complexas.push_back({real, Racional(negativo, 4 * f[2] * f[2]), positivo, m, texto});
     }
 }
@@ -115,7 +116,7 @@ Raízes CalcularRaízes(const Factorização& f)
         const std::size_t m = factor.multiplicidade;
         if (Grau(g) == 1) {
             const Racional r(-g[0], g[1]);
-            reais.push_back({{}, {r, r, 0}, {r, r, m, TextoRacional(r), {}}});
+            reais.push_back({{}, {r, r, 0}, {r, r, m, EscreverRacional(r), {}}});
         } else if (Grau(g) == 2 && g[1] * g[1] - 4 * g[2] * g[0] > 0)
             RaízesQuadráticas(g, m, reais);
         else if (Grau(g) == 2)

@@ -98,6 +98,21 @@ TestarCandidatos(Documento& doc, const Tradutor& tradutor, Polinómio q, const s
     return q;
 }
 
+// The roots of the quadratic as the algebra writes them, simplified and
+// exact: "x = -√2, x = √2", "x = -1-2i, x = -1+2i".
+[[nodiscard]] std::string RaízesDaQuadrática(const Polinómio& q)
+{
+    std::string texto;
+    const algebra::Raízes raízes = algebra::CalcularRaízes(q);
+    for (const algebra::RaizReal& r : raízes.reais)
+        texto.append(", x = ").append(r.exacta);
+    for (const bool positivo : {false, true})
+        for (const algebra::RaizComplexa& r : raízes.complexas)
+            if (r.imaginárioPositivo == positivo)
+                texto.append(", x = ").append(r.texto);
+    return texto;
+}
+
 void Quadrática(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
 {
     const Racional &c = q.coeficientes[0], &b = q.coeficientes[1], &a = q.coeficientes[2];
@@ -107,26 +122,17 @@ void Quadrática(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
     doc.blocos.emplace_back(Fórmula{"Δ = b^2 - 4ac = " + EntreParênteses(b) + "^2 - 4·" + EntreParênteses(a) +
                                     "·" + EntreParênteses(c) + " = " + d});
     const std::string menosB = algebra::EscreverRacional(-b), doisA = algebra::EscreverRacional(2 * a);
-    if (delta < 0) {
-        Dizer(doc, tradutor, Texto::DiscriminanteNegativo, {algebra::Escrever(q)});
-        return;
-    }
     if (delta == 0) {
         Dizer(doc, tradutor, Texto::DiscriminanteNulo);
         doc.blocos.emplace_back(
             Fórmula{"x = " + menosB + "/" + doisA + " = " + algebra::EscreverRacional(-b / (2 * a))});
         return;
     }
-    Dizer(doc, tradutor, Texto::DiscriminantePositivo);
-    std::string f = "x = (" + menosB + " ± √" + d + ")/" + doisA;
-    const Inteiro n = boost::multiprecision::numerator(delta), m = boost::multiprecision::denominator(delta);
-    const Inteiro rn = boost::multiprecision::sqrt(n), rm = boost::multiprecision::sqrt(m);
-    if (rn * rn == n && rm * rm == m) {
-        const Racional raiz = algebra::Fracção(rn, rm);
-        f += ", x = " + algebra::EscreverRacional((-b - raiz) / (2 * a)) +
-             ", x = " + algebra::EscreverRacional((-b + raiz) / (2 * a));
-    }
-    doc.blocos.emplace_back(Fórmula{std::move(f)});
+    if (delta < 0)
+        Dizer(doc, tradutor, Texto::DiscriminanteNegativo, {algebra::Escrever(q)});
+    else
+        Dizer(doc, tradutor, Texto::DiscriminantePositivo);
+    doc.blocos.emplace_back(Fórmula{"x = (" + menosB + " ± √" + d + ")/" + doisA + RaízesDaQuadrática(q)});
 }
 
 // The algebra's sign table, its roots written exactly where they can be.

@@ -128,8 +128,9 @@ std::string FórmulaEmLaTeX(std::string_view fórmula)
         [](std::string_view p) { return display::PolinómioEmLaTeX(p); },
         [](std::string_view c, std::string_view f, std::size_t& i) {
             if (c == "√") {
-                std::size_t fim = i;
-                while (fim < f.size() && !Separa(f[fim]))
+                // Only the number under the sign: √3/2 is √3 over 2.
+                std::size_t fim = i < f.size() && f[i] == '-' ? i + 1 : i;
+                while (fim < f.size() && f[fim] >= '0' && f[fim] <= '9')
                     ++fim;
                 const std::string radicando = display::PolinómioEmLaTeX(f.substr(i, fim - i));
                 i = fim;

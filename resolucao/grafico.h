@@ -11,22 +11,26 @@
 namespace vendrix::resolucao {
 
 // The window holds every real root and every turning point of P (and of
-// the second polynomial, when there is one) and the y-intercept, with a
-// margin, and every sampled value, so nothing is clipped. Roots and the
-// y-intercept are marked and labelled; the axes are ticked at round values
-// (1, 2 or 5 times a power of ten). The SVG asks for no font and runs no
-// script; the LaTeX picture needs no package. The description says the
-// window and the marks in words, in the user's language.
+// the second polynomial, when there is one), with a margin, and x = 0 when
+// it lies among them: further out, P(0) would flatten their shape. The y
+// range holds the values there and 0, and a little of the curve beyond,
+// which is cut at the window's edge; the marks and labels never are. Roots
+// and the y-intercept, when x = 0 is in the window, are marked and
+// labelled; the axes are ticked at round values (1, 2 or 5 times a power
+// of ten). The SVG asks for no font and runs no script; the LaTeX picture
+// needs no package. The description says the window and the marks in
+// words, in the user's language.
 [[nodiscard]] Gráfico DesenharGráfico(const algebra::Polinómio& p,
                                       const std::optional<algebra::Polinómio>& segundo,
                                       const Tradutor& tradutor);
 
 // The window DesenharGráfico chose, for checks: x from xMínimo to xMáximo,
-// and the abscissas of the roots it marked.
+// y from yMínimo to yMáximo, and the abscissas of the roots it marked.
 struct Janela
 {
-    double xMínimo, xMáximo, yMínimo, yMáximo;
+    double xMínimo = 0, xMáximo = 0, yMínimo = 0, yMáximo = 0;
     std::vector<double> raízesMarcadas;
+    bool ordenadaMarcada = false; // x = 0 is inside the window
 };
 
 [[nodiscard]] Janela JanelaDoGráfico(const algebra::Polinómio& p,

@@ -512,12 +512,20 @@
         <translation>Graph of %1</translation>
     </message>
     <message>
-        <source>Gráfico de %1 para x entre %2 e %3, com as raízes %4 e a ordenada na origem %5 marcadas.</source>
-        <translation>Graph of %1 for x from %2 to %3, with the roots %4 and the y-intercept %5 marked.</translation>
+        <source>Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5, com as raízes %6 marcadas.</source>
+        <translation>Graph of %1 for x from %2 to %3 and y from %4 to %5, with the roots %6 marked.</translation>
     </message>
     <message>
-        <source>Gráfico de %1 para x entre %2 e %3, sem raízes reais, com a ordenada na origem %5 marcada.</source>
-        <translation>Graph of %1 for x from %2 to %3, with no real roots, and the y-intercept %5 marked.</translation>
+        <source>Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5, sem raízes reais.</source>
+        <translation>Graph of %1 for x from %2 to %3 and y from %4 to %5, with no real roots.</translation>
+    </message>
+    <message>
+        <source>A ordenada na origem, %1, está marcada.</source>
+        <translation>The y-intercept %1 is marked.</translation>
+    </message>
+    <message>
+        <source>O eixo dos y fica fora da janela; a ordenada na origem é %1.</source>
+        <translation>The y-axis lies outside the window; the y-intercept is %1.</translation>
     </message>
     <message>
         <source>No Polinómio 1, a leitura parou no carácter %1. %2</source>

@@ -22,6 +22,7 @@ constexpr Caso Casos[] = {
     {"x4_menos_1", "1 0 0 0 -1", "(x+1)(x-1)(x^2+1)", true},
     {"x4_mais_4", "1 0 0 0 4", "(x^2-2x+2)(x^2+2x+2)", true},
     {"dominante_fora", "2 1 1", "2(x^2+1/2x+1/2)", true},
+    {"fraccoes_negativas_no_factor", "6 -3 2", "6(x^2-1/2x+1/3)", true},
     {"menos_e_raiz_zero", "-1 0 1 0", "-(x+1)x(x-1)", true},
     {"linear", "1 -1", "(x-1)", true},
     {"irredutivel_so", "1 0 1", "(x^2+1)", true},

@@ -6,6 +6,7 @@
 #include "resolucao/divisao_longa.h"
 #include "resolucao/exportar.h"
 #include "resolucao/factorizacao.h"
+#include "resolucao/formula.h"
 #include "resolucao/ruffini.h"
 
 #include <gtest/gtest.h>
@@ -144,6 +145,54 @@ O quadro de sinais de P(x):
        x  -∞     -1     1/2     +∞
     P(x)      -   0  -    0  +
 )"},
+    {"factores_irracionais",
+     false,
+     [](const Tradutor& t) { return ResolverFactorização(Ler("2x^2-8x+5"), t); },
+     R"(Decomposição de 2x^2-8x+5 em factores
+
+Resta um factor do segundo grau; resolve-se 2x^2-8x+5 = 0 pela fórmula resolvente.
+
+    Δ = b^2 - 4ac = (-8)^2 - 4·2·5 = 24
+
+Como Δ > 0, há duas raízes reais:
+
+    x = (8 ± √24)/4, x = (4-√6)/2, x = (4+√6)/2
+
+A decomposição em factores é:
+
+    P(x) = 2(x^2-4x+5/2)
+
+(4-√6)/2 é raiz simples.
+
+(4+√6)/2 é raiz simples.
+
+O quadro de sinais de P(x):
+
+       x  -∞     (4-√6)/2     (4+√6)/2     +∞
+    P(x)      +         0  -         0  +
+)"},
+    {"factores_complexas_em_ingles",
+     true,
+     [](const Tradutor& t) { return ResolverFactorização(Ler("x^2+2x+5"), t); },
+     R"(Factorization of x^2+2x+5
+
+A factor of the second degree is left; solve x^2+2x+5 = 0 by the quadratic formula.
+
+    Δ = b^2 - 4ac = 2^2 - 4·1·5 = -16
+
+As Δ < 0, x^2+2x+5 has no real roots and does not factor further.
+
+    x = (-2 ± √-16)/2, x = -1-2i, x = -1+2i
+
+The factorization is:
+
+    P(x) = (x^2+2x+5)
+
+The sign table of P(x):
+
+       x  -∞     +∞
+    P(x)      +
+)"},
     {"valor_em_ingles",
      true,
      [](const Tradutor& t) { return ResolverValor(Ler("x^3-6x^2+11x-6"), algebra::Racional(1, 2), t); },
@@ -196,6 +245,12 @@ TEST(Exportar, EscapaOQueOCatalogoTraz)
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_NE(html.find("&lt;script&gt;&amp;"), std::string::npos);
     EXPECT_NE(tex.find("\\textbackslash{}\"$2$\\textbackslash{}\" 50\\% \\#\\_\\{\\}"), std::string::npos);
+}
+
+// A radical covers its number only: √3/2 is half of √3.
+TEST(Exportar, RadicalSoSobreONumero)
+{
+    EXPECT_EQ(FórmulaEmLaTeX("x = -√3/2, x = (1-√-5)/2"), "x = -\\sqrt{3}/2, x = (1-\\sqrt{-5})/2");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // For polynomials made from known roots, the graph's window holds every
-// real root and turning point, and marks every root.
+// real root and turning point, and marks every root and the y-intercept
+// when x = 0 is in it.
 #include "resolucao/grafico.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@ struct Caso
     int amplitude;
     bool semRaízes;  // times x^2 + 1, whose roots are not real
     bool irracional; // times x^2 - 2
+    int desvio = 0;  // added to every rational root
 };
 
 const Caso Casos[] = {
@@ -31,6 +33,8 @@ const Caso Casos[] = {
     {"raizes_repetidas_e_irracionais", 4, 6, 3, false, true},
     {"grau_doze", 5, 10, 20, true, false},
     {"sem_raizes_reais", 6, 0, 1, true, false},
+    {"longe_da_origem", 7, 3, 2, false, false, 40},
+    {"longe_e_sem_raizes_reais", 8, 2, 3, true, false, -25},
 };
 
 class GraficoTeste : public ::testing::TestWithParam<Caso>
@@ -44,7 +48,7 @@ TEST_P(GraficoTeste, JanelaTemTodasAsRaizesMarcadas)
     Polinómio p = algebra::DeCoeficientes({Racional(1)});
     std::vector<double> esperadas;
     for (int i = 0; i < c.raízes; ++i) {
-        const Racional r(numerador(gerador), denominador(gerador));
+        const Racional r = Racional(numerador(gerador), denominador(gerador)) + c.desvio;
         p = p * algebra::DeCoeficientes({-r, Racional(1)});
         esperadas.push_back(r.convert_to<double>());
     }
@@ -62,18 +66,42 @@ TEST_P(GraficoTeste, JanelaTemTodasAsRaizesMarcadas)
             << r;
     }
     EXPECT_LE(j.raízesMarcadas.size(), esperadas.size());
-    // The curve is drawn inside the window: every sample fits the y range.
-    for (int i = 0; i <= 100; ++i) {
-        const double x = j.xMínimo + (j.xMáximo - j.xMínimo) * i / 100;
-        const double y = algebra::Avaliar(p, Racional(x)).convert_to<double>();
-        EXPECT_LE(j.yMínimo, y + 1e-9 * std::abs(y));
-        EXPECT_GE(j.yMáximo, y - 1e-9 * std::abs(y));
+    // Turning points, where P' changes sign on a fine grid out to a bound
+    // on its roots, lie inside the window with their values.
+    const Polinómio d = algebra::Derivada(p);
+    double limite = 1; // Fujiwara's bound
+    for (std::size_t k = 1; k < d.coeficientes.size(); ++k) {
+        const Racional razão =
+            d.coeficientes[d.coeficientes.size() - 1 - k] / algebra::CoeficienteDominante(d);
+        limite = std::max(limite, 2 * std::pow(std::abs(razão.convert_to<double>()), 1.0 / double(k)));
+    }
+    const auto valor = [](const Polinómio& q, double x) {
+        double v = 0;
+        for (auto k = q.coeficientes.rbegin(); k != q.coeficientes.rend(); ++k)
+            v = v * x + k->convert_to<double>();
+        return v;
+    };
+    for (int i = -4000; i < 4000; ++i) {
+        const double x = limite * i / 4000, x2 = limite * (i + 1) / 4000;
+        if ((valor(d, x) < 0) == (valor(d, x2) < 0))
+            continue;
+        EXPECT_LT(j.xMínimo, x) << x;
+        EXPECT_GT(j.xMáximo, x2) << x;
+        EXPECT_LE(j.yMínimo, valor(p, x) + 1e-9 * std::abs(valor(p, x))) << x;
+        EXPECT_GE(j.yMáximo, valor(p, x) - 1e-9 * std::abs(valor(p, x))) << x;
+    }
+    const double p0 = algebra::Avaliar(p, 0).convert_to<double>();
+    EXPECT_EQ(j.ordenadaMarcada, j.xMínimo < 0 && 0 < j.xMáximo);
+    if (j.ordenadaMarcada) {
+        EXPECT_LE(j.yMínimo, p0);
+        EXPECT_GE(j.yMáximo, p0);
     }
     const std::string svg = DesenharGráfico(p, std::nullopt, EmPortuguês).svg;
     std::size_t pontos = 0;
     for (std::size_t i = svg.find("<circle"); i != std::string::npos; i = svg.find("<circle", i + 1))
         ++pontos;
-    EXPECT_EQ(pontos, j.raízesMarcadas.size() + 1); // and the y-intercept
+    // and the y-intercept, unless it is the root at the origin
+    EXPECT_EQ(pontos, j.raízesMarcadas.size() + (j.ordenadaMarcada && p0 != 0 ? 1 : 0));
 }
 
 std::string NomeDaLinha(const ::testing::TestParamInfo<Caso>& linha) { return linha.param.nome; }
