@@ -138,10 +138,6 @@
         <translation>Copy the link that opens this exercise again.</translation>
     </message>
     <message>
-        <source>Resolução</source>
-        <translation>Solution</translation>
-    </message>
-    <message>
         <source>Factorização</source>
         <translation>Factorization</translation>
     </message>
