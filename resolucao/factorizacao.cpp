@@ -113,6 +113,18 @@ TestarCandidatos(Documento& doc, const Tradutor& tradutor, Polinómio q, const s
     return texto;
 }
 
+// √Δ as a student writes it: the number itself when Δ is a square.
+[[nodiscard]] std::string RaizDoDiscriminante(const Racional& delta)
+{
+    if (delta > 0) {
+        const Inteiro n = numerator(delta), m = denominator(delta);
+        const Inteiro rn = sqrt(n), rm = sqrt(m);
+        if (rn * rn == n && rm * rm == m)
+            return algebra::EscreverRacional(Racional(rn, rm));
+    }
+    return "√" + algebra::EscreverRacional(delta);
+}
+
 void Quadrática(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
 {
     const Racional &c = q.coeficientes[0], &b = q.coeficientes[1], &a = q.coeficientes[2];
@@ -132,7 +144,8 @@ void Quadrática(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
         Dizer(doc, tradutor, Texto::DiscriminanteNegativo, {algebra::Escrever(q)});
     else
         Dizer(doc, tradutor, Texto::DiscriminantePositivo);
-    doc.blocos.emplace_back(Fórmula{"x = (" + menosB + " ± √" + d + ")/" + doisA + RaízesDaQuadrática(q)});
+    doc.blocos.emplace_back(Fórmula{"x = (" + menosB + " ± " + RaizDoDiscriminante(delta) + ")/" + doisA +
+                                    RaízesDaQuadrática(q)});
 }
 
 // The algebra's sign table, its roots written exactly where they can be.

@@ -145,6 +145,47 @@ O quadro de sinais de P(x):
        x  -∞     -1     1/2     +∞
     P(x)      -   0  -    0  +
 )"},
+    {"factores_racionais_e_formula",
+     false,
+     [](const Tradutor& t) { return ResolverFactorização(Ler("x^3-6x^2+11x-6"), t); },
+     R"(Decomposição de x^3-6x^2+11x-6 em factores
+
+Pelo teorema das raízes racionais, uma raiz racional é um divisor de -6 sobre um divisor de 1. Os candidatos são ±1, ±2, ±3, ±6.
+
+Testam-se os candidatos pelo teorema do resto, até um dar 0: 1 é raiz.
+
+    P(1) = 0
+
+      | 1 -6 11 | -6
+    1 |    1 -5 |  6
+    --+---------+---
+      | 1 -5  6 |  0
+
+Pela regra de Ruffini, o quociente é Q(x) = x^2-5x+6, que se decompõe a seguir.
+
+Resta um factor do segundo grau; resolve-se x^2-5x+6 = 0 pela fórmula resolvente.
+
+    Δ = b^2 - 4ac = (-5)^2 - 4·1·6 = 1
+
+Como Δ > 0, há duas raízes reais:
+
+    x = (5 ± 1)/2, x = 2, x = 3
+
+A decomposição em factores é:
+
+    P(x) = (x-1)(x-2)(x-3)
+
+1 é raiz simples.
+
+2 é raiz simples.
+
+3 é raiz simples.
+
+O quadro de sinais de P(x):
+
+       x  -∞     1     2     3     +∞
+    P(x)      -  0  +  0  -  0  +
+)"},
     {"factores_irracionais",
      false,
      [](const Tradutor& t) { return ResolverFactorização(Ler("2x^2-8x+5"), t); },
