@@ -57,8 +57,10 @@ void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracio
     for (const int sinal : {-1, 1}) {
         const std::string radical = (sinal < 0 ? "-" : p == 0 ? "" : "+") + TextoRadical(r, d, 1);
         std::string exacta = p == 0 ? radical : p.str() + radical;
+        if (q != 1 && p != 0)
+            exacta.insert(0, "(").append(")");
         if (q != 1)
-            exacta = p == 0 ? exacta + "/" + q.str() : "(" + exacta + ")/" + q.str();
+            exacta.append("/").append(q.str());
         const Racional a(Inteiro(-f[1] << k) + sinal * chão, escala),
             b(Inteiro(-f[1] << k) + sinal * (chão + 1), escala);
         const Racional& mínimo = std::min(a, b);
@@ -78,7 +80,8 @@ void RaízesComplexas(const PolInteiro& f, std::size_t m, std::vector<RaizComple
         imaginário = "(" + imaginário + ")";
     for (const bool positivo : {true, false}) {
         const std::string sinal = positivo ? (real == 0 ? "" : "+") : "-";
-        const std::string texto = (real == 0 ? "" : EscreverRacional(real)) + sinal + imaginário + "i";
+        std::string texto = real == 0 ? "" : EscreverRacional(real);
+        texto.append(sinal).append(imaginário).append("i");
         complexas.push_back({real, Racional(negativo, 4 * f[2] * f[2]), positivo, m, texto});
     }
 }

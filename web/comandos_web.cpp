@@ -214,11 +214,12 @@ std::string DefinirLínguaEmJson(std::string_view língua)
 }
 
 std::string ExercícioEmJson(resolucao::Exercício exercício,
-                            std::string_view p1,
-                            std::string_view p2,
+                            std::string_view polinómio1,
+                            std::string_view polinómio2,
                             std::string_view ponto)
 {
-    const resolucao::Resolução r = resolucao::ResolverExercício(exercício, p1, p2, ponto, TradutorDaPágina());
+    const resolucao::Resolução r =
+        resolucao::ResolverExercício(exercício, polinómio1, polinómio2, ponto, TradutorDaPágina());
     EscritorJson json;
     json.AbrirObjecto();
     json.Texto("comando", r.comando);
