@@ -51,6 +51,15 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
     Documento doc;
     const std::string d = algebra::Escrever(divisor);
     Intitular(doc, tradutor, Texto::TítuloDivisãoLonga, {algebra::Escrever(dividendo), d});
+    if (grau > GrauMáximoComPassos) {
+        const algebra::Divisão& qr = divisão.Valor();
+        Dizer(doc, tradutor, Texto::DivisãoSemPassos, {std::to_string(grau)});
+        doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(qr.quociente)});
+        doc.blocos.emplace_back(Fórmula{"R(x) = " + algebra::Escrever(qr.resto)});
+        Dizer(doc, tradutor, Texto::Verificação);
+        doc.blocos.emplace_back(Fórmula{Verificação(divisor, qr.quociente, qr.resto)});
+        return doc;
+    }
     Dizer(doc, tradutor, Texto::DisposiçãoLonga);
 
     DivisãoLonga quadro{d, algebra::Escrever(divisão.Valor().quociente), {Linha(dividendo, grau, true)}, {}};

@@ -10,6 +10,12 @@
 // notation, which reads back.
 namespace vendrix::resolucao {
 
+// Past this degree a worked solution gives its result without the steps
+// that lead to it: a student would not follow them, and a long division or
+// Horner's scheme of degree 2,000 writes gigabytes and keeps the user
+// waiting for minutes.
+inline constexpr std::size_t GrauMáximoComPassos = 30;
+
 // The coefficient before a power of x: "" for 1, "-" for -1, "3", "-1/2".
 [[nodiscard]] std::string Coeficiente(const algebra::Racional& c);
 

@@ -24,6 +24,7 @@ using algebra::Racional;
 // numbers a student could list them for; past this the roots come from
 // the algebra instead.
 constexpr std::uint64_t MaiorListável = 1'000'000'000'000;
+constexpr std::size_t MaisCandidatos = 48;
 
 [[nodiscard]] std::vector<std::uint64_t> Divisores(std::uint64_t n)
 {
@@ -39,16 +40,21 @@ constexpr std::uint64_t MaiorListável = 1'000'000'000'000;
 }
 
 // p/q for p dividing the constant term and q the leading coefficient, by
-// increasing value; empty when either is too large to list.
+// increasing value; empty when either is too large to list, or the list too long.
 [[nodiscard]] std::vector<Racional> Candidatos(const Polinómio& inteiro)
 {
     const Inteiro a0 = abs(boost::multiprecision::numerator(inteiro.coeficientes.front()));
     const Inteiro an = abs(boost::multiprecision::numerator(inteiro.coeficientes.back()));
     if (a0 > MaiorListável || an > MaiorListável)
         return {};
+    const std::vector<std::uint64_t> ps = Divisores(a0.convert_to<std::uint64_t>());
+    const std::vector<std::uint64_t> qs = Divisores(an.convert_to<std::uint64_t>());
+    // A list no student would test by hand, and each test evaluates P.
+    if (ps.size() * qs.size() > MaisCandidatos)
+        return {};
     std::set<Racional> candidatos;
-    for (const std::uint64_t p : Divisores(a0.convert_to<std::uint64_t>()))
-        for (const std::uint64_t q : Divisores(an.convert_to<std::uint64_t>()))
+    for (const std::uint64_t p : ps)
+        for (const std::uint64_t q : qs)
             candidatos.insert(algebra::Fracção(Inteiro(p), Inteiro(q)));
     return {candidatos.begin(), candidatos.end()};
 }
@@ -184,6 +190,11 @@ Documento ResolverFactorização(const Polinómio& p, const Tradutor& tradutor)
     Intitular(doc, tradutor, Texto::TítuloFactorização, {algebra::Escrever(p)});
     if (algebra::Grau(p) == 0) {
         Dizer(doc, tradutor, Texto::Constante);
+        return doc;
+    }
+    if (algebra::Grau(p) > GrauMáximoComPassos) {
+        Dizer(doc, tradutor, Texto::FactorizaçãoSemPassos, {std::to_string(algebra::Grau(p))});
+        Conclusão(doc, tradutor, p);
         return doc;
     }
     const auto zeros = static_cast<std::size_t>(

@@ -168,6 +168,12 @@ Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& 
     Documento doc;
     const std::string texto = algebra::Escrever(p), valor = algebra::EscreverRacional(a);
     Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, "x = " + valor});
+    if (algebra::Grau(p) > GrauMáximoComPassos) {
+        Dizer(doc, tradutor, Texto::ValorSemPassos, {std::to_string(algebra::Grau(p))});
+        doc.blocos.emplace_back(
+            Fórmula{"P(" + valor + ") = " + algebra::EscreverRacional(algebra::Avaliar(p, a))});
+        return doc;
+    }
     Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
     Tabela t = Preencher(&doc, tradutor, p, a);
     doc.blocos.emplace_back(std::move(t.quadro));

@@ -60,6 +60,9 @@ enum class Texto : int {
     LeituraPolinómio1,
     LeituraPolinómio2,
     LeituraPonto,
+    DivisãoSemPassos,
+    ValorSemPassos,
+    FactorizaçãoSemPassos,
     Contagem
 };
 
@@ -168,6 +171,18 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::LeituraPolinómio2,
      VENDRIX_TEXTO("Resolucao", "No Polinómio 2, a leitura parou no carácter %1. %2")},
     {Texto::LeituraPonto, VENDRIX_TEXTO("Resolucao", "No valor de x, a leitura parou no carácter %1. %2")},
+    {Texto::DivisãoSemPassos,
+     VENDRIX_TEXTO("Resolucao",
+                   "Com o dividendo de grau %1, a divisão é longa de mais para a mostrar passo a passo: "
+                   "dão-se o quociente, o resto e a verificação.")},
+    {Texto::ValorSemPassos,
+     VENDRIX_TEXTO(
+         "Resolucao",
+         "Com o polinómio de grau %1, o esquema de Horner é longo de mais para o mostrar: dá-se o valor.")},
+    {Texto::FactorizaçãoSemPassos,
+     VENDRIX_TEXTO("Resolucao",
+                   "Com grau %1, as tentativas são longas de mais para as mostrar: dão-se a decomposição, as "
+                   "raízes e o quadro de sinais.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

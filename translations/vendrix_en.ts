@@ -118,6 +118,124 @@
     </message>
 </context>
 <context>
+    <name>JanelaPrincipal</name>
+    <message>
+        <source>E&amp;xercício</source>
+        <translation>E&amp;xercise</translation>
+    </message>
+    <message>
+        <source>&amp;Dividir Polinómio1 por Polinómio2</source>
+        <translation>&amp;Divide Polynomial1 by Polynomial2</translation>
+    </message>
+    <message>
+        <source>&amp;Factorizar Polinómio1</source>
+        <translation>&amp;Factorize Polynomial1</translation>
+    </message>
+    <message>
+        <source>&amp;Valor de Polinómio1 em x = …</source>
+        <translation>&amp;Value of Polynomial1 at x = …</translation>
+    </message>
+    <message>
+        <source>&amp;Gráfico de Polinómio1</source>
+        <translation>&amp;Graph of Polynomial1</translation>
+    </message>
+    <message>
+        <source>Explicar a regra de &amp;Ruffini</source>
+        <translation>Explain &amp;Ruffini&apos;s rule</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Polinómio1 simplificado</source>
+        <translation>Simplified &amp;Polynomial1</translation>
+    </message>
+    <message>
+        <source>P&amp;olinómio2 simplificado</source>
+        <translation>Simplified P&amp;olynomial2</translation>
+    </message>
+    <message>
+        <source>&amp;Resultado</source>
+        <translation>&amp;Result</translation>
+    </message>
+    <message>
+        <source>&amp;Tabela de Ruffini</source>
+        <translation>Ruffini &amp;table</translation>
+    </message>
+    <message>
+        <source>&amp;Quociente</source>
+        <translation>&amp;Quotient</translation>
+    </message>
+    <message>
+        <source>R&amp;esto</source>
+        <translation>R&amp;emainder</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre o Vendrix</source>
+        <translation>&amp;About Vendrix</translation>
+    </message>
+    <message>
+        <source>Sobre o Vendrix</source>
+        <translation>About Vendrix</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Calculadora de polinómios de coeficientes inteiros: soma, diferença, produto e divisão pela regra de Ruffini, com as resoluções passo a passo.&lt;/p&gt;&lt;p&gt;Licença MIT.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A calculator for polynomials with whole-number coefficients: sum, difference, product and division by Ruffini&apos;s rule, with step-by-step worked solutions.&lt;/p&gt;&lt;p&gt;MIT licence.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>JanelaResolucao</name>
+    <message>
+        <source>Resolução</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>&amp;Valor de x:</source>
+        <translation>&amp;Value of x:</translation>
+    </message>
+    <message>
+        <source>por exemplo 1/2 ou -3</source>
+        <translation>for example 1/2 or -3</translation>
+    </message>
+    <message>
+        <source>&amp;Calcular</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copiar como LaTeX</source>
+        <translation>Copy as LaTeX</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Exportar PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>resolucao.pdf</source>
+        <translation>solution.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>Legenda</name>
     <message>
         <source>Resultado (soma)</source>
@@ -245,124 +363,6 @@
     <message>
         <source>Erro3 na expressão.</source>
         <translation>Error3 in the expression.</translation>
-    </message>
-</context>
-<context>
-    <name>JanelaPrincipal</name>
-    <message>
-        <source>E&amp;xercício</source>
-        <translation>E&amp;xercise</translation>
-    </message>
-    <message>
-        <source>&amp;Dividir Polinómio1 por Polinómio2</source>
-        <translation>&amp;Divide Polynomial1 by Polynomial2</translation>
-    </message>
-    <message>
-        <source>&amp;Factorizar Polinómio1</source>
-        <translation>&amp;Factorize Polynomial1</translation>
-    </message>
-    <message>
-        <source>&amp;Valor de Polinómio1 em x = …</source>
-        <translation>&amp;Value of Polynomial1 at x = …</translation>
-    </message>
-    <message>
-        <source>&amp;Gráfico de Polinómio1</source>
-        <translation>&amp;Graph of Polynomial1</translation>
-    </message>
-    <message>
-        <source>Explicar a regra de &amp;Ruffini</source>
-        <translation>Explain &amp;Ruffini&apos;s rule</translation>
-    </message>
-    <message>
-        <source>&amp;Editar</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>&amp;Polinómio1 simplificado</source>
-        <translation>Simplified &amp;Polynomial1</translation>
-    </message>
-    <message>
-        <source>P&amp;olinómio2 simplificado</source>
-        <translation>Simplified P&amp;olynomial2</translation>
-    </message>
-    <message>
-        <source>&amp;Resultado</source>
-        <translation>&amp;Result</translation>
-    </message>
-    <message>
-        <source>&amp;Tabela de Ruffini</source>
-        <translation>Ruffini &amp;table</translation>
-    </message>
-    <message>
-        <source>&amp;Quociente</source>
-        <translation>&amp;Quotient</translation>
-    </message>
-    <message>
-        <source>R&amp;esto</source>
-        <translation>R&amp;emainder</translation>
-    </message>
-    <message>
-        <source>&amp;Ajuda</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Sobre o Vendrix</source>
-        <translation>&amp;About Vendrix</translation>
-    </message>
-    <message>
-        <source>Sobre o Vendrix</source>
-        <translation>About Vendrix</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Calculadora de polinómios de coeficientes inteiros: soma, diferença, produto e divisão pela regra de Ruffini, com as resoluções passo a passo.&lt;/p&gt;&lt;p&gt;Licença MIT.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A calculator for polynomials with whole-number coefficients: sum, difference, product and division by Ruffini&apos;s rule, with step-by-step worked solutions.&lt;/p&gt;&lt;p&gt;MIT licence.&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>JanelaResolucao</name>
-    <message>
-        <source>Resolução</source>
-        <translation>Worked solution</translation>
-    </message>
-    <message>
-        <source>&amp;Valor de x:</source>
-        <translation>&amp;Value of x:</translation>
-    </message>
-    <message>
-        <source>por exemplo 1/2 ou -3</source>
-        <translation>for example 1/2 or -3</translation>
-    </message>
-    <message>
-        <source>&amp;Calcular</source>
-        <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>Copiar</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Copiar como LaTeX</source>
-        <translation>Copy as LaTeX</translation>
-    </message>
-    <message>
-        <source>Imprimir…</source>
-        <translation>Print…</translation>
-    </message>
-    <message>
-        <source>Exportar PDF…</source>
-        <translation>Export PDF…</translation>
-    </message>
-    <message>
-        <source>Exportar PDF</source>
-        <translation>Export PDF</translation>
-    </message>
-    <message>
-        <source>resolucao.pdf</source>
-        <translation>solution.pdf</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -538,6 +538,18 @@
     <message>
         <source>No valor de x, a leitura parou no carácter %1. %2</source>
         <translation>In the value of x, reading stopped at character %1. %2</translation>
+    </message>
+    <message>
+        <source>Com o dividendo de grau %1, a divisão é longa de mais para a mostrar passo a passo: dão-se o quociente, o resto e a verificação.</source>
+        <translation>With a dividend of degree %1, the division is too long to show step by step: here are the quotient, the remainder and the check.</translation>
+    </message>
+    <message>
+        <source>Com o polinómio de grau %1, o esquema de Horner é longo de mais para o mostrar: dá-se o valor.</source>
+        <translation>With a polynomial of degree %1, Horner&apos;s scheme is too long to show: here is the value.</translation>
+    </message>
+    <message>
+        <source>Com grau %1, as tentativas são longas de mais para as mostrar: dão-se a decomposição, as raízes e o quadro de sinais.</source>
+        <translation>With degree %1, the trials are too long to show: here are the factorization, the roots and the sign table.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // The exercises as the front ends run them: the fields each shows, and the
 // box and position of what could not be read.
 #include "resolucao/exercicio.h"
+#include "resolucao/exportar.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,23 @@ TEST_P(Exercicios, ShowsTheFieldsOfItsCommand)
 INSTANTIATE_TEST_SUITE_P(Resolucao, Exercicios, testing::ValuesIn(Casos), [](const auto& info) {
     return std::string(info.param.nome);
 });
+
+// Past the degree where steps help, a solution gives its result alone: a
+// long division of degree 2,000 once wrote a gigabyte, and 720720 as both
+// end coefficients listed 57,600 candidates.
+TEST(Exercicios, LongWorkGivesTheResultWithoutItsSteps)
+{
+    const Caso casos[] = {
+        {"dividir", "dividir", "x^300+1", "x-1", "", "", "", "", "", "", "", false},
+        {"valor", "valor", "x^300+x", "", "1/3", "", "", "", "", "", "", false},
+        {"factorizar", "factorizar", "720720x^3+x+720720", "", "", "", "", "", "", "", "", false},
+    };
+    for (const Caso& c : casos) {
+        const Resolução r = ResolverExercício(*ExercícioDoNome(c.comando), c.p1, c.p2, c.a, EmPortuguês);
+        ASSERT_FALSE(r.falha) << c.nome;
+        EXPECT_LT(EmTexto(r.documento).size(), 20'000U) << c.nome;
+    }
+}
 
 struct Recusa
 {
