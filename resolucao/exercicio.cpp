@@ -47,9 +47,9 @@ void FalharDivisão(const runtime::Erro& erro, const Tradutor& t, Resolução& r
     r.falha = FalhaDoExercício{erro, caixa, 0, erro.Descrição(t)};
 }
 
-void Dividir(const Entradas& e, const Tradutor& t, Resolução& r)
+// The worked division, or its refusal, with its quotient and remainder.
+void Dividido(runtime::Resultado<Documento> documento, const Entradas& e, const Tradutor& t, Resolução& r)
 {
-    auto documento = ResolverDivisãoLonga(e.p1, e.p2, t);
     if (!documento.Ok())
         return FalharDivisão(documento.Falha(), t, r);
     r.documento = std::move(documento).Valor();
@@ -58,15 +58,14 @@ void Dividir(const Entradas& e, const Tradutor& t, Resolução& r)
     r.resto = algebra::Escrever(d.resto);
 }
 
+void Dividir(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    Dividido(ResolverDivisãoLonga(e.p1, e.p2, t), e, t, r);
+}
+
 void Explicar(const Entradas& e, const Tradutor& t, Resolução& r)
 {
-    auto documento = ResolverRuffini(e.p1, e.p2, t);
-    if (!documento.Ok())
-        return FalharDivisão(documento.Falha(), t, r);
-    r.documento = std::move(documento).Valor();
-    const algebra::Divisão d = algebra::Dividir(e.p1, e.p2).Valor();
-    r.quociente = algebra::Escrever(d.quociente);
-    r.resto = algebra::Escrever(d.resto);
+    Dividido(ResolverRuffini(e.p1, e.p2, t), e, t, r);
 }
 
 // The double nearest a root with no rational value: its interval halved on
