@@ -7,12 +7,16 @@ namespace vendrix::algebra {
 
 TabelaDeSinais CalcularSinais(const Polinómio& p)
 {
-    if (ÉZero(p))
-        return {{}, "0", true};
     const Factorização f = Factorizar(p);
-    Raízes raízes = CalcularRaízes(f);
+    return CalcularSinais(f, CalcularRaízes(f));
+}
+
+TabelaDeSinais CalcularSinais(const Factorização& f, const Raízes& raízes)
+{
+    if (f.dominante == 0)
+        return {{}, "0", true};
     if (!raízes.completas)
-        return {std::move(raízes.reais), {}, false};
+        return {raízes.reais, {}, false};
     // From +∞, where P has the sign of its leading coefficient, leftwards:
     // P changes sign at a root of odd multiplicity and keeps it at an even one.
     int sinal = f.dominante > 0 ? 1 : -1;
@@ -24,7 +28,7 @@ TabelaDeSinais CalcularSinais(const Polinómio& p)
         sinais += sinal > 0 ? '+' : '-';
     }
     std::reverse(sinais.begin(), sinais.end());
-    return {std::move(raízes.reais), std::move(sinais), true};
+    return {raízes.reais, std::move(sinais), true};
 }
 
 } // namespace vendrix::algebra

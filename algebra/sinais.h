@@ -22,4 +22,7 @@ struct TabelaDeSinais
 
 [[nodiscard]] TabelaDeSinais CalcularSinais(const Polinómio& p);
 
+// The same from a factorization and its roots, already computed.
+[[nodiscard]] TabelaDeSinais CalcularSinais(const Factorização& f, const Raízes& raízes);
+
 } // namespace vendrix::algebra

@@ -3,6 +3,7 @@
 
 #include "resolucao/textos.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -74,9 +75,22 @@ struct DivisãoLonga
 // interval and root in turn (2·roots + 1 of them).
 struct TabelaDeSinais
 {
+    // One row of the school's table: a distinct factor, its exponent, and
+    // its signs in the same columns as the product's. A factor raised to an
+    // even exponent never changes sign.
+    struct Linha
+    {
+        std::string factor; // "x-1", "x^2+1", "-2"
+        std::size_t expoente = 1;
+        std::string sinais;
+
+        bool operator==(const Linha&) const = default;
+    };
+
     std::string função; // "P(x)"
     std::vector<std::string> raízes;
-    std::string sinais; // "-0+0-"
+    std::string sinais;          // "-0+0-", the product's row
+    std::vector<Linha> factores; // empty: the product's row alone
 
     bool operator==(const TabelaDeSinais&) const = default;
 };

@@ -64,11 +64,16 @@ struct Resolução
     // The same without its graph, which a front end shows beside it from svg.
     Documento corpo;
     std::string svg;
-    std::string quociente, resto;        // Dividir, Explicar
-    std::string factorização;            // Factorizar
-    std::string valor;                   // Valor
-    std::string sinais;                  // Factorizar: "-0+0-", empty when some root is missing
-    std::vector<RaizDoExercício> raízes; // Factorizar: by increasing value
+    std::string quociente, resto;          // Dividir, Explicar
+    std::string factorização;              // Factorizar, over Q
+    std::string factorizaçãoReal;          // Factorizar, in ℝ: "x(x-√2)(x+√2)"
+    std::string valor;                     // Valor
+    std::string sinais;                    // Factorizar: "-0+0-", empty when some root is missing
+    std::vector<RaizDoExercício> raízes;   // Factorizar: by increasing value
+    std::string desenvolvimento;           // Desenvolver: P1 expanded, canonical text
+    std::vector<RaizDoExercício> soluções; // Resolver, an equation: its real roots
+    std::string conjunto;                  // Resolver: the canonical solution set, "]-∞,-2[∪]1,+∞["
+    std::string quadro;                    // Resolver: the sign table, "factor:cell,cell,…|…"
 };
 
 // Runs the exercise on the typed texts: polinómio2 is read only to divide
