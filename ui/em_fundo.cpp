@@ -1,12 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "ui/em_fundo.h"
 
+#include "resolucao/exportar.h"
+
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
 namespace vendrix::ui {
+
+namespace {
+
+RespostaDoExercício Responder(const ExercícioEmFundo::Trabalho& trabalho)
+{
+    RespostaDoExercício resposta{trabalho(), {}, {}};
+    const resolucao::Documento& documento = resposta.resolução.documento;
+    if (!documento.blocos.empty()) {
+        resposta.texto = resolucao::EmTexto(documento);
+        resposta.latex = resolucao::EmLaTeX(documento);
+    }
+    return resposta;
+}
+
+} // namespace
 
 ExercícioEmFundo::ExercícioEmFundo(AoDemorar demoradoNovo, AoTerminar prontoNovo)
     : demorado(std::move(demoradoNovo))
@@ -22,9 +39,10 @@ ExercícioEmFundo::ExercícioEmFundo(AoDemorar demoradoNovo, AoTerminar prontoNo
 
 void ExercícioEmFundo::Começar(Trabalho trabalho)
 {
+    corrente.cancel(); // a run that has not started yet is skipped
     const std::uint64_t este = ++último;
     pedido = este;
-    auto* vigia = new QFutureWatcher<resolucao::Resolução>(&contexto);
+    auto* vigia = new QFutureWatcher<RespostaDoExercício>(&contexto);
     QObject::connect(vigia, &QFutureWatcherBase::finished, &contexto, [this, vigia, este] {
         vigia->deleteLater();
         if (este != pedido)
@@ -32,15 +50,18 @@ void ExercícioEmFundo::Começar(Trabalho trabalho)
         Terminar();
         pronto(vigia->result());
     });
-    vigia->setFuture(QtConcurrent::run(std::move(trabalho)));
+    corrente = QtConcurrent::run([t = std::move(trabalho)] { return Responder(t); });
+    vigia->setFuture(corrente);
     if (!lento)
         relógio.start();
 }
 
 void ExercícioEmFundo::Cancelar()
 {
-    if (pedido != 0)
-        Terminar();
+    if (pedido == 0)
+        return;
+    corrente.cancel();
+    Terminar();
 }
 
 void ExercícioEmFundo::Terminar()

@@ -2,7 +2,6 @@
 #include "ui/janela_principal.h"
 
 #include "resolucao/exercicio.h"
-#include "resolucao/exportar.h"
 #include "resolucao/textos.h"
 #include "ui/em_fundo.h"
 #include "ui/form1.h"
@@ -40,10 +39,11 @@ QStringList Raízes(const std::vector<resolucao::RaizDoExercício>& raízes)
 
 // The solution on show, and what it found as properties for whoever
 // drives the window from outside: each one empty when it does not apply.
-void Mostrar(Resolucao& janela, const resolucao::Resolução& r)
+void Mostrar(Resolucao& janela, const RespostaDoExercício& resposta)
 {
-    const std::string texto = r.documento.blocos.empty() ? std::string() : resolucao::EmTexto(r.documento);
-    const std::string latex = r.documento.blocos.empty() ? std::string() : resolucao::EmLaTeX(r.documento);
+    const resolucao::Resolução& r = resposta.resolução;
+    const std::string& texto = resposta.texto;
+    const std::string& latex = resposta.latex;
     janela.Mostrar(r.documento, Resumo(r), texto, latex);
     janela.setProperty("comando", DeUtf8(r.comando));
     janela.setProperty("quociente", DeUtf8(r.quociente));
@@ -67,10 +67,10 @@ void Mostrar(Resolucao& janela, const resolucao::Resolução& r)
 
 // An exercise that has not given its answer yet, for the window to show
 // while it asks for the point.
-resolucao::Resolução Vazia(resolucao::Exercício exercício)
+RespostaDoExercício Vazia(resolucao::Exercício exercício)
 {
-    resolucao::Resolução vazia;
-    vazia.comando = resolucao::NomeDoExercício(exercício);
+    RespostaDoExercício vazia;
+    vazia.resolução.comando = resolucao::NomeDoExercício(exercício);
     return vazia;
 }
 
@@ -90,7 +90,7 @@ JanelaPrincipal::JanelaPrincipal(Resolvedor resolvedorDado, QWidget* parent)
               if (demorado)
                   janela->show();
           },
-          [this](const resolucao::Resolução& r) { Resolvido(r); }))
+          [this](const RespostaDoExercício& resposta) { Resolvido(resposta); }))
     , form1(new Form1)
 {
     setObjectName(QStringLiteral("JanelaPrincipal"));
@@ -295,8 +295,9 @@ void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
         });
 }
 
-void JanelaPrincipal::Resolvido(const resolucao::Resolução& r)
+void JanelaPrincipal::Resolvido(const RespostaDoExercício& resposta)
 {
+    const resolucao::Resolução& r = resposta.resolução;
     if (r.falha) {
         // Over the window the text was typed in. A refused point clears
         // the answer to the point before; otherwise the last solution stays.
@@ -311,7 +312,7 @@ void JanelaPrincipal::Resolvido(const resolucao::Resolução& r)
         caixa.exec();
         return;
     }
-    Mostrar(*JanelaDeResolução(), r);
+    Mostrar(*JanelaDeResolução(), resposta);
 }
 
 // After Ruffini's own message, the way to divide by what it refused, when

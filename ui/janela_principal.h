@@ -25,6 +25,7 @@ struct Resolução;
 namespace vendrix::ui {
 
 class ExercícioEmFundo;
+struct RespostaDoExercício;
 class Form1;
 class Resolucao;
 
@@ -76,7 +77,7 @@ private:
                   const QString& polinómio1,
                   const QString& polinómio2,
                   const QString& ponto);
-    void Resolvido(const resolucao::Resolução& r);
+    void Resolvido(const RespostaDoExercício& resposta);
     void Sobre_Triggered();
     void TabelaMudou(bool mostrada);
     void DivisorRecusado(const QString& divisor);

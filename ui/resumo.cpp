@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <cstddef>
 #include <string>
 #include <utility>
 
@@ -12,9 +13,14 @@ namespace vendrix::ui {
 
 namespace {
 
+// A result longer than this is left to the solution below it: the summary
+// is a label, laid out again at every resize, and a quotient of many
+// thousand digits is no glance.
+constexpr std::size_t MaisLongo = 2000;
+
 void Linha(resolucao::Documento& resumo, std::string modelo, const std::string& valor)
 {
-    if (!valor.empty())
+    if (!valor.empty() && valor.size() <= MaisLongo)
         resumo.blocos.emplace_back(resolucao::Frase{std::move(modelo), {valor}});
 }
 
@@ -35,12 +41,14 @@ resolucao::Documento Resumo(const resolucao::Resolução& r)
     Linha(resumo, "P(a) = %1", r.valor);
     Linha(resumo, Rótulo(QT_TRANSLATE_NOOP("Resumo", "Desenvolvimento: P(x) = %1")), r.desenvolvimento);
     Linha(resumo, Rótulo(QT_TRANSLATE_NOOP("Resumo", "C.S. = %1")), r.conjunto);
-    if (!r.sinais.empty()) {
-        resolucao::TabelaDeSinais sinais{"P(x)", {}, r.sinais, {}};
-        for (const resolucao::RaizDoExercício& raiz : r.raízes)
-            sinais.raízes.push_back(raiz.exacta.empty() ? "≈" + raiz.decimal : raiz.exacta);
-        resumo.blocos.emplace_back(std::move(sinais));
+    resolucao::TabelaDeSinais sinais{"P(x)", {}, r.sinais, {}};
+    std::size_t tamanho = r.sinais.size();
+    for (const resolucao::RaizDoExercício& raiz : r.raízes) {
+        sinais.raízes.push_back(raiz.exacta.empty() ? "≈" + raiz.decimal : raiz.exacta);
+        tamanho += sinais.raízes.back().size();
     }
+    if (!r.sinais.empty() && tamanho <= MaisLongo)
+        resumo.blocos.emplace_back(std::move(sinais));
     return resumo;
 }
 

@@ -291,6 +291,8 @@ protected:
                        std::string_view c,
                        const runtime::Tradutor& t) {
             using namespace std::chrono_literals;
+            if (e != resolucao::Exercício::Factorizar)
+                ++lentos;
             for (int i = 0; e != resolucao::Exercício::Factorizar && !solto && i < 10'000; ++i)
                 std::this_thread::sleep_for(1ms);
             return resolucao::ResolverExercício(e, a, b, c, t);
@@ -309,6 +311,7 @@ protected:
     bool ProgressoVisível() { return C("Progresso")->isVisible(); }
 
     std::atomic<bool> solto = false;
+    std::atomic<int> lentos = 0; // the slow requests that started
 };
 
 // A long exercise leaves the window alive: Form1 answers a click, the
@@ -340,6 +343,19 @@ TEST_F(Fundo, ExercicioLongoNaoPrendeAJanelaECancelarDescartaOResultado)
     EXPECT_EQ(Propriedade("comando") + " " + Propriedade("raizes"), "factorizar -2|-2|1;2|2|1");
     EXPECT_FALSE(ProgressoVisível());
     EXPECT_TRUE(caixas.isEmpty());
+}
+
+// A held-down shortcut queues no work: a dropped request that has not
+// started never starts, and only the last one is answered.
+TEST_F(Fundo, PedidosUltrapassadosQueNaoComecaramNaoCorrem)
+{
+    Escrever("x^2-9", "");
+    for (int i = 0; i < 20; ++i)
+        C<QAction>("Grafico")->trigger();
+    solto = true;
+    Esperar();
+    EXPECT_LE(lentos, QThreadPool::globalInstance()->maxThreadCount() + 1);
+    EXPECT_EQ(Propriedade("comando"), "grafico");
 }
 
 } // namespace
