@@ -288,11 +288,21 @@ void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
                                const QString& polinómio2,
                                const QString& ponto)
 {
+    valorEmCurso = exercício == resolucao::Exercício::Valor;
     // The work gets its own copies: the boxes may change while it runs.
     emFundo->Começar(
         [r = resolvedor, exercício, a = ParaUtf8(polinómio1), b = ParaUtf8(polinómio2), c = ParaUtf8(ponto)] {
             return r(exercício, a, b, c, TradutorQt());
         });
+}
+
+// A cancelled value leaves its point in the box: the answer to the point
+// before goes, as it does when a point is refused.
+void JanelaPrincipal::Cancelar_Clicked()
+{
+    emFundo->Cancelar();
+    if (valorEmCurso)
+        Mostrar(*JanelaDeResolução(), Vazia(resolucao::Exercício::Valor));
 }
 
 void JanelaPrincipal::Resolvido(const RespostaDoExercício& resposta)
@@ -333,7 +343,7 @@ Resolucao* JanelaPrincipal::JanelaDeResolução()
     if (resolução == nullptr) {
         resolução = new Resolucao(this);
         connect(resolução, &Resolucao::pointEntered, this, &JanelaPrincipal::CalcularValor);
-        connect(resolução, &Resolucao::cancelRequested, this, [this] { emFundo->Cancelar(); });
+        connect(resolução, &Resolucao::cancelRequested, this, &JanelaPrincipal::Cancelar_Clicked);
     }
     return resolução;
 }

@@ -78,6 +78,7 @@ private:
                   const QString& polinómio2,
                   const QString& ponto);
     void Resolvido(const RespostaDoExercício& resposta);
+    void Cancelar_Clicked();
     void Sobre_Triggered();
     void TabelaMudou(bool mostrada);
     void DivisorRecusado(const QString& divisor);
@@ -90,6 +91,7 @@ private:
     Form1* form1 = nullptr;
     Resolucao* resolução = nullptr;
     QAction* ExplicarRuffini = nullptr;
+    bool valorEmCurso = false; // the request running, if any, asks for P(a)
     // The texts that made the table on show: the boxes may have changed since.
     QString dividendoDaTabela;
     QString divisorDaTabela;

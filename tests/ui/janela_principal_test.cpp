@@ -334,6 +334,15 @@ TEST_F(Fundo, ExercicioLongoNaoPrendeAJanelaECancelarDescartaOResultado)
     Esperar();
     EXPECT_EQ(Propriedade("comando"), "factorizar"); // the graph came, and was dropped
 
+    Correr("ValorNumerico", "3");
+    ASSERT_EQ(Propriedade("valor"), "8");
+    solto = false;
+    QTest::keyClicks(C<QLineEdit>("Ponto"), QStringLiteral("0"));
+    QTest::keyClick(C<QLineEdit>("Ponto"), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ProgressoVisível(); }, 5000));
+    QTest::mouseClick(C<QAbstractButton>("Cancelar"), Qt::LeftButton);
+    EXPECT_EQ(Propriedade("comando") + "|" + Propriedade("valor"), "valor|"); // not 8 under 30
+
     solto = false;
     C<QAction>("Grafico")->trigger();
     Escrever("x^2-4", "");
