@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -129,7 +130,17 @@ Resolucao::Resolucao(QWidget* parent)
     Resumo->setTextFormat(Qt::RichText);
     Resumo->setWordWrap(true);
     Resumo->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    Resumo->hide();
+    // A sign table of many roots is wider than any screen: it scrolls
+    // instead of widening the window.
+    áreaDoResumo = new QScrollArea;
+    áreaDoResumo->setObjectName(QStringLiteral("AreaDoResumo"));
+    áreaDoResumo->setFrameShape(QFrame::NoFrame);
+    áreaDoResumo->setWidgetResizable(true);
+    áreaDoResumo->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    áreaDoResumo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    áreaDoResumo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    áreaDoResumo->setWidget(Resumo);
+    áreaDoResumo->hide();
 
     documento = new QTextBrowser;
     documento->setObjectName(QStringLiteral("Documento"));
@@ -160,7 +171,7 @@ Resolucao::Resolucao(QWidget* parent)
     coluna->addWidget(linhaDoPonto);
     coluna->addWidget(comoEscrever);
     coluna->addWidget(Progresso);
-    coluna->addWidget(Resumo);
+    coluna->addWidget(áreaDoResumo);
     coluna->addWidget(documento, 1);
     coluna->addLayout(botões);
 
@@ -213,7 +224,7 @@ void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
                         ? QString()
                         : QStringLiteral("<style>") + QString::fromUtf8(Estilo) + QStringLiteral("</style>") +
                               DeUtf8(resolucao::EmHtml(resumo)));
-    Resumo->setVisible(!resumo.blocos.empty());
+    áreaDoResumo->setVisible(!resumo.blocos.empty());
 }
 
 void Resolucao::MostrarProgresso(bool mostrar) { Progresso->setVisible(mostrar); }

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 class QTextBrowser;
 
 // Only declared: moc reads this header, and the core's names are not ASCII.
@@ -63,6 +64,7 @@ private:
     QWidget* linhaDoPonto = nullptr;
     QWidget* Progresso = nullptr;
     QLabel* Resumo = nullptr;
+    QScrollArea* áreaDoResumo = nullptr;
     QLineEdit* ponto = nullptr;
     QPushButton* CalcularValor = nullptr;
     QTextBrowser* documento = nullptr;

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <string>
@@ -277,6 +278,18 @@ TEST_F(MenusJanela, ValorRecusadoApagaARespostaAnterior)
     EXPECT_EQ(Propriedade("comando") + "|" + Propriedade("valor") + "|" + Propriedade("texto"), "valor||");
     EXPECT_TRUE(C<QTextBrowser>("Documento")->toPlainText().isEmpty());
     EXPECT_EQ(C<QLineEdit>("Ponto")->text(), QStringLiteral("1/0"));
+}
+
+// x(x^2-1)(x^2-4)…(x^2-100): a summary of 21 roots scrolls instead of
+// widening the window past any screen.
+TEST_F(MenusJanela, ResumoDeMuitasRaizesNaoAlargaAJanela)
+{
+    Escrever("x^21-385x^19+61446x^17-5293970x^15+268880381x^13-8261931405x^11+151847872396x^9"
+             "-1593719752240x^7+8689315795776x^5-20407635072000x^3+13168189440000x",
+             "");
+    Correr("Factorizar", "");
+    ASSERT_EQ(std::ranges::count(Propriedade("raizes"), ';'), 20);
+    EXPECT_LT(C("Resolucao")->minimumSizeHint().width(), 700);
 }
 
 // Every exercise but factorizing waits until the test lets it go, as a long
