@@ -56,12 +56,13 @@ void ExercícioEmFundo::Começar(Trabalho trabalho)
         relógio.start();
 }
 
-void ExercícioEmFundo::Cancelar()
+bool ExercícioEmFundo::Cancelar()
 {
     if (pedido == 0)
-        return;
+        return false;
     corrente.cancel();
     Terminar();
+    return true;
 }
 
 void ExercícioEmFundo::Terminar()

@@ -46,7 +46,8 @@ public:
 
     // Starts the work on the thread pool, dropping the request before.
     void Começar(Trabalho trabalho);
-    void Cancelar();
+    // Whether there was a request to cancel.
+    bool Cancelar();
 
 private:
     void Terminar();

@@ -298,10 +298,9 @@ void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
 
 // A cancelled value leaves its point in the box: the answer to the point
 // before goes, as it does when a point is refused.
-void JanelaPrincipal::Cancelar_Clicked()
+void JanelaPrincipal::Cancelar_Click()
 {
-    emFundo->Cancelar();
-    if (valorEmCurso)
+    if (emFundo->Cancelar() && valorEmCurso)
         Mostrar(*JanelaDeResolução(), Vazia(resolucao::Exercício::Valor));
 }
 
@@ -343,7 +342,7 @@ Resolucao* JanelaPrincipal::JanelaDeResolução()
     if (resolução == nullptr) {
         resolução = new Resolucao(this);
         connect(resolução, &Resolucao::pointEntered, this, &JanelaPrincipal::CalcularValor);
-        connect(resolução, &Resolucao::cancelRequested, this, &JanelaPrincipal::Cancelar_Clicked);
+        connect(resolução, &Resolucao::cancelRequested, this, &JanelaPrincipal::Cancelar_Click);
     }
     return resolução;
 }

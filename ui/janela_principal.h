@@ -78,7 +78,7 @@ private:
                   const QString& polinómio2,
                   const QString& ponto);
     void Resolvido(const RespostaDoExercício& resposta);
-    void Cancelar_Clicked();
+    void Cancelar_Click();
     void Sobre_Triggered();
     void TabelaMudou(bool mostrada);
     void DivisorRecusado(const QString& divisor);
