@@ -343,6 +343,8 @@ Resolucao* JanelaPrincipal::JanelaDeResolução()
         resolução = new Resolucao(this);
         connect(resolução, &Resolucao::pointEntered, this, &JanelaPrincipal::CalcularValor);
         connect(resolução, &Resolucao::cancelRequested, this, &JanelaPrincipal::Cancelar_Click);
+        // Closing the window cancels what it waits for, which would open it again.
+        connect(resolução, &Resolucao::closed, this, [this] { emFundo->Cancelar(); });
     }
     return resolução;
 }

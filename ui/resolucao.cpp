@@ -229,6 +229,12 @@ void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
 
 void Resolucao::MostrarProgresso(bool mostrar) { Progresso->setVisible(mostrar); }
 
+void Resolucao::closeEvent(QCloseEvent* evento)
+{
+    Q_EMIT closed();
+    QWidget::closeEvent(evento);
+}
+
 void Resolucao::PedirPonto(bool pedir)
 {
     linhaDoPonto->setVisible(pedir);

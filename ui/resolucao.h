@@ -5,6 +5,7 @@
 
 #include <string>
 
+class QCloseEvent;
 class QLabel;
 class QLineEdit;
 class QPrinter;
@@ -54,6 +55,11 @@ public:
 Q_SIGNALS:
     void pointEntered(const QString& ponto);
     void cancelRequested();
+    // The window was closed: whatever it was waiting for is not wanted.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void Copiar_Click();

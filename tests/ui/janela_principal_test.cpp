@@ -356,6 +356,13 @@ TEST_F(Fundo, ExercicioLongoNaoPrendeAJanelaECancelarDescartaOResultado)
     QTest::mouseClick(C<QAbstractButton>("Cancelar"), Qt::LeftButton);
     EXPECT_EQ(Propriedade("comando") + "|" + Propriedade("valor"), "valor|"); // not 8 under 30
 
+    C<QAction>("Grafico")->trigger(); // closing the window cancels too
+    C("Resolucao")->close();
+    solto = true;
+    Esperar();
+    EXPECT_FALSE(C("Resolucao")->isVisible());
+    EXPECT_EQ(Propriedade("comando"), "valor");
+
     solto = false;
     C<QAction>("Grafico")->trigger();
     Escrever("x^2-4", "");
