@@ -15,7 +15,7 @@ cd "$(dirname "$0")"
 # the program gets no browser or WebAssembly compiler.
 PROGRAMA=(
     cmake ninja-build g++ libfast-float-dev libboost-dev
-    qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+    qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     xvfb xauth fonts-liberation fonts-comic-neue
 )
 # The page: the core in WebAssembly, and Python's server for it.

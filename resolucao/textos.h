@@ -63,6 +63,8 @@ enum class Texto : int {
     DivisãoSemPassos,
     ValorSemPassos,
     FactorizaçãoSemPassos,
+    // The window's hint after Ruffini refuses a divisor that Dividir takes.
+    DicaDividir,
     Contagem
 };
 
@@ -183,6 +185,7 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
      VENDRIX_TEXTO("Resolucao",
                    "Com grau %1, as tentativas são longas de mais para as mostrar: dão-se a decomposição, as "
                    "raízes e o quadro de sinais.")},
+    {Texto::DicaDividir, VENDRIX_TEXTO("Resolucao", "Para dividir por %1 use Dividir (divisão longa).")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

@@ -552,4 +552,56 @@
         <translation>With degree %1, the trials are too long to show: here are the factorization, the roots and the sign table.</translation>
     </message>
 </context>
+<context>
+    <name>JanelaPrincipal</name>
+    <message>
+        <source>D&amp;esenvolver Polinómio1</source>
+        <translation>&amp;Expand Polynomial1</translation>
+    </message>
+    <message>
+        <source>Re&amp;solver a equação ou inequação de Polinómio1</source>
+        <translation>&amp;Solve the equation or inequality in Polynomial1</translation>
+    </message>
+</context>
+<context>
+    <name>JanelaResolucao</name>
+    <message>
+        <source>Como escrever: os exercícios aceitam frações (1/2x), decimais com vírgula ou ponto (0,5x ou 0.5x), x², parênteses ((x-1)(x+2)) e as relações =, &lt; e ≤ (x^2-1 ≤ 0).</source>
+        <translation>How to write: the exercises take fractions (1/2x), decimals with a comma or a point (0,5x or 0.5x), x², brackets ((x-1)(x+2)) and the relations =, &lt; and ≤ (x^2-1 ≤ 0).</translation>
+    </message>
+    <message>
+        <source>A resolver…</source>
+        <translation>Working…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Resumo</name>
+    <message>
+        <source>Fatorização: P(x) = %1</source>
+        <translation>Factorization: P(x) = %1</translation>
+    </message>
+    <message>
+        <source>Fatorização em ℝ: P(x) = %1</source>
+        <translation>Factorization in ℝ: P(x) = %1</translation>
+    </message>
+    <message>
+        <source>Desenvolvimento: P(x) = %1</source>
+        <translation>Expansion: P(x) = %1</translation>
+    </message>
+    <message>
+        <source>C.S. = %1</source>
+        <translation>Solution set: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Resolucao</name>
+    <message>
+        <source>Para dividir por %1 use Dividir (divisão longa).</source>
+        <translation>To divide by %1, use Divide (long division).</translation>
+    </message>
+</context>
 </TS>

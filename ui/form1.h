@@ -52,6 +52,9 @@ Q_SIGNALS:
     // After each division and each clearing of its area: whether the
     // Ruffini table is on show.
     void tableChanged(bool shown);
+    // After the division refused its divisor as not fit for Ruffini's
+    // rule, with the divisor's box as typed.
+    void divisorRefused(const QString& divisor);
 
 private:
     void Construir();

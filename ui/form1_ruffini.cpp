@@ -103,6 +103,8 @@ void Form1::Ruffini_Click()
             Polinómio2->setFocus();
     }
     Q_EMIT tableChanged(vistaRuffini->mostrada);
+    if (d.Recusa() != nullptr && d.Recusa()->erro.código == runtime::Código::DivisorInválido)
+        Q_EMIT divisorRefused(Polinómio2->text());
 }
 
 } // namespace vendrix::ui

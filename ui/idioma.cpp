@@ -4,6 +4,7 @@
 #include "ui/texto_qt.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -29,6 +30,17 @@ namespace {
            });
 }
 
+// The toolkit's own texts (the buttons and labels of the file, print and
+// message dialogs) in Portuguese, from Qt's catalogue where it is
+// installed; without it they stay in English.
+void InstalarQtEmPortuguês()
+{
+    auto* tradutor = new QTranslator(QCoreApplication::instance());
+    if (!tradutor->load(QStringLiteral("qtbase_pt"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(tradutor))
+        delete tradutor;
+}
+
 } // namespace
 
 std::string_view EscolherIdioma(std::span<const std::string> preferidos) noexcept
@@ -46,8 +58,10 @@ std::string_view InstalarIdioma()
     for (const QString& etiqueta : QLocale::system().uiLanguages())
         preferidos.push_back(ParaUtf8(etiqueta));
     const std::string_view idioma = EscolherIdioma(preferidos);
-    if (idioma == Português)
-        return idioma; // the source texts need no catalogue
+    if (idioma == Português) {
+        InstalarQtEmPortuguês(); // the window's own texts are written in Portuguese
+        return idioma;
+    }
     auto* tradutor = new QTranslator(QCoreApplication::instance());
     const QString catálogo = QStringLiteral(":/i18n/vendrix_") + DeUtf8(idioma) + QStringLiteral(".qm");
     if (!tradutor->load(catálogo) || !QCoreApplication::installTranslator(tradutor)) {

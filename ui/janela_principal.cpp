@@ -2,9 +2,11 @@
 #include "ui/janela_principal.h"
 
 #include "resolucao/exercicio.h"
-#include "resolucao/exportar.h"
+#include "resolucao/textos.h"
+#include "ui/em_fundo.h"
 #include "ui/form1.h"
 #include "ui/resolucao.h"
+#include "ui/resumo.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
 
@@ -15,9 +17,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QStringList>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vendrix::ui {
@@ -34,18 +39,24 @@ QStringList Raízes(const std::vector<resolucao::RaizDoExercício>& raízes)
 
 // The solution on show, and what it found as properties for whoever
 // drives the window from outside: each one empty when it does not apply.
-void Mostrar(Resolucao& janela, const resolucao::Resolução& r)
+void Mostrar(Resolucao& janela, const RespostaDoExercício& resposta)
 {
-    const std::string texto = r.documento.blocos.empty() ? std::string() : resolucao::EmTexto(r.documento);
-    const std::string latex = r.documento.blocos.empty() ? std::string() : resolucao::EmLaTeX(r.documento);
-    janela.Mostrar(r.documento, texto, latex);
+    const resolucao::Resolução& r = resposta.resolução;
+    const std::string& texto = resposta.texto;
+    const std::string& latex = resposta.latex;
+    janela.Mostrar(r.documento, Resumo(r), texto, latex);
     janela.setProperty("comando", DeUtf8(r.comando));
     janela.setProperty("quociente", DeUtf8(r.quociente));
     janela.setProperty("resto", DeUtf8(r.resto));
     janela.setProperty("factorizacao", DeUtf8(r.factorização));
+    janela.setProperty("factorizacao_real", DeUtf8(r.factorizaçãoReal));
     janela.setProperty("valor", DeUtf8(r.valor));
     janela.setProperty("sinais", DeUtf8(r.sinais));
     janela.setProperty("raizes", Raízes(r.raízes));
+    janela.setProperty("desenvolvimento", DeUtf8(r.desenvolvimento));
+    janela.setProperty("solucoes", Raízes(r.soluções));
+    janela.setProperty("conjunto", DeUtf8(r.conjunto));
+    janela.setProperty("quadro", DeUtf8(r.quadro));
     janela.setProperty("texto", DeUtf8(texto));
     janela.setProperty("latex", DeUtf8(latex));
     janela.PedirPonto(r.comando == resolucao::NomeDoExercício(resolucao::Exercício::Valor));
@@ -54,22 +65,48 @@ void Mostrar(Resolucao& janela, const resolucao::Resolução& r)
     janela.activateWindow();
 }
 
+// An exercise that has not given its answer yet, for the window to show
+// while it asks for the point.
+RespostaDoExercício Vazia(resolucao::Exercício exercício)
+{
+    RespostaDoExercício vazia;
+    vazia.resolução.comando = resolucao::NomeDoExercício(exercício);
+    return vazia;
+}
+
 } // namespace
 
 JanelaPrincipal::JanelaPrincipal(QWidget* parent)
+    : JanelaPrincipal(resolucao::ResolverExercício, parent)
+{}
+
+JanelaPrincipal::JanelaPrincipal(Resolvedor resolvedorDado, QWidget* parent)
     : QMainWindow(parent)
+    , resolvedor(std::move(resolvedorDado))
+    , emFundo(std::make_unique<ExercícioEmFundo>(
+          [this](bool demorado) {
+              Resolucao* janela = JanelaDeResolução();
+              janela->MostrarProgresso(demorado);
+              if (demorado)
+                  janela->show();
+          },
+          [this](const RespostaDoExercício& resposta) { Resolvido(resposta); }))
     , form1(new Form1)
 {
     setObjectName(QStringLiteral("JanelaPrincipal"));
     setCentralWidget(form1);
     setWindowTitle(form1->windowTitle());
     setWindowIcon(form1->windowIcon());
-    // Form1 keeps its designed size; the menu bar only adds its height.
+    // Form1 keeps its designed size; the menu bar and the status bar only
+    // add their heights.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     CriarMenuExercício();
     CriarMenuEditar();
     CriarMenuAjuda();
+    statusBar()->setObjectName(QStringLiteral("BarraDeEstado"));
+    statusBar()->setSizeGripEnabled(false);
     connect(form1, &Form1::tableChanged, this, &JanelaPrincipal::TabelaMudou);
+    connect(form1, &Form1::divisorRefused, this, &JanelaPrincipal::DivisorRecusado);
 }
 
 JanelaPrincipal::~JanelaPrincipal() = default;
@@ -81,6 +118,21 @@ JanelaPrincipal::NovaAcção(QMenu* menu, const char* nome, const QString& texto
     acção->setObjectName(QString::fromUtf8(nome));
     acção->setShortcut(atalho);
     return acção;
+}
+
+// An exercise found by its name in the core's table: until the core has
+// it, its command stays in the menu, disabled.
+void JanelaPrincipal::NovoExercício(QMenu* menu,
+                                    const char* nome,
+                                    std::string_view exercício,
+                                    const QString& texto,
+                                    const QKeySequence& atalho)
+{
+    QAction* acção = NovaAcção(menu, nome, texto, atalho);
+    const std::optional<resolucao::Exercício> qual = resolucao::ExercícioDoNome(exercício);
+    acção->setEnabled(qual.has_value());
+    if (qual)
+        connect(acção, &QAction::triggered, this, [this, e = *qual] { Resolver(e); });
 }
 
 void JanelaPrincipal::CriarMenuExercício()
@@ -115,6 +167,17 @@ void JanelaPrincipal::CriarMenuExercício()
             &QAction::triggered,
             this,
             &JanelaPrincipal::Grafico_Triggered);
+    NovoExercício(menu,
+                  "Desenvolver",
+                  "desenvolver",
+                  QCoreApplication::translate("JanelaPrincipal", "D&esenvolver Polinómio1"),
+                  QKeySequence(Qt::CTRL | Qt::Key_E));
+    NovoExercício(
+        menu,
+        "Resolver",
+        "resolver",
+        QCoreApplication::translate("JanelaPrincipal", "Re&solver a equação ou inequação de Polinómio1"),
+        QKeySequence(Qt::CTRL | Qt::Key_R));
     menu->addSeparator();
     ExplicarRuffini =
         NovaAcção(menu,
@@ -171,6 +234,7 @@ void JanelaPrincipal::Sobre_Triggered()
 
 void JanelaPrincipal::TabelaMudou(bool mostrada)
 {
+    statusBar()->clearMessage();
     ExplicarRuffini->setEnabled(mostrada);
     if (mostrada) {
         dividendoDaTabela = Texto("Polinómio1");
@@ -205,10 +269,8 @@ void JanelaPrincipal::ValorNumerico_Triggered()
         CalcularValor(ponto);
         return;
     }
-    resolucao::Resolução vazia;
-    vazia.comando = resolucao::NomeDoExercício(resolucao::Exercício::Valor);
-    Mostrar(*janela, vazia);
-    janela->PedirPonto(true);
+    emFundo->Cancelar(); // no earlier answer comes in under the question
+    Mostrar(*janela, Vazia(resolucao::Exercício::Valor));
 }
 
 void JanelaPrincipal::CalcularValor(const QString& ponto)
@@ -226,11 +288,31 @@ void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
                                const QString& polinómio2,
                                const QString& ponto)
 {
-    const resolucao::Resolução r = resolucao::ResolverExercício(
-        exercício, ParaUtf8(polinómio1), ParaUtf8(polinómio2), ParaUtf8(ponto), TradutorQt());
+    valorEmCurso = exercício == resolucao::Exercício::Valor;
+    // The work gets its own copies: the boxes may change while it runs.
+    emFundo->Começar(
+        [r = resolvedor, exercício, a = ParaUtf8(polinómio1), b = ParaUtf8(polinómio2), c = ParaUtf8(ponto)] {
+            return r(exercício, a, b, c, TradutorQt());
+        });
+}
+
+// A cancelled value leaves its point in the box: the answer to the point
+// before goes, as it does when a point is refused.
+void JanelaPrincipal::Cancelar_Click()
+{
+    if (emFundo->Cancelar() && valorEmCurso)
+        Mostrar(*JanelaDeResolução(), Vazia(resolucao::Exercício::Valor));
+}
+
+void JanelaPrincipal::Resolvido(const RespostaDoExercício& resposta)
+{
+    const resolucao::Resolução& r = resposta.resolução;
     if (r.falha) {
-        // Over the window the text was typed in; the last solution stays.
+        // Over the window the text was typed in. A refused point clears
+        // the answer to the point before; otherwise the last solution stays.
         const bool noPonto = r.falha->caixa == resolucao::Caixa::Ponto;
+        if (noPonto)
+            Mostrar(*JanelaDeResolução(), Vazia(resolucao::Exercício::Valor));
         QMessageBox caixa(QMessageBox::Information,
                           QStringLiteral("Vendrix"),
                           DeUtf8(r.falha->mensagem),
@@ -239,7 +321,20 @@ void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
         caixa.exec();
         return;
     }
-    Mostrar(*JanelaDeResolução(), r);
+    Mostrar(*JanelaDeResolução(), resposta);
+}
+
+// After Ruffini's own message, the way to divide by what it refused, when
+// the long division takes it: dividing 0 by it asks the exercise itself
+// and costs only the reading of the divisor.
+void JanelaPrincipal::DivisorRecusado(const QString& divisor)
+{
+    const runtime::Tradutor tradutor = TradutorQt();
+    if (resolvedor(resolucao::Exercício::Dividir, "0", ParaUtf8(divisor), {}, tradutor).falha)
+        return;
+    const std::string dica =
+        runtime::Preencher(tradutor(resolucao::FonteDe(resolucao::Texto::DicaDividir)), {ParaUtf8(divisor)});
+    statusBar()->showMessage(DeUtf8(dica));
 }
 
 Resolucao* JanelaPrincipal::JanelaDeResolução()
@@ -247,6 +342,9 @@ Resolucao* JanelaPrincipal::JanelaDeResolução()
     if (resolução == nullptr) {
         resolução = new Resolucao(this);
         connect(resolução, &Resolucao::pointEntered, this, &JanelaPrincipal::CalcularValor);
+        connect(resolução, &Resolucao::cancelRequested, this, &JanelaPrincipal::Cancelar_Click);
+        // Closing the window cancels what it waits for, which would open it again.
+        connect(resolução, &Resolucao::closed, this, [this] { emFundo->Cancelar(); });
     }
     return resolução;
 }

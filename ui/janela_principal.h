@@ -4,29 +4,52 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
 class QAction;
 class QLineEdit;
 class QMenu;
 
+namespace vendrix::runtime {
+struct Fonte;
+}
+
 namespace vendrix::resolucao {
 enum class Exercício;
-}
+struct Resolução;
+} // namespace vendrix::resolucao
 
 namespace vendrix::ui {
 
+class ExercícioEmFundo;
+struct RespostaDoExercício;
 class Form1;
 class Resolucao;
+
+// How an exercise is worked out: resolucao::ResolverExercício, or in tests
+// a stand-in that takes its time.
+using Resolvedor =
+    std::function<resolucao::Resolução(resolucao::Exercício,
+                                       std::string_view,
+                                       std::string_view,
+                                       std::string_view,
+                                       const std::function<std::string(const runtime::Fonte&)>&)>;
 
 // The program's window with its menus: Form1, unchanged, in the middle,
 // and above it the exercises, the copy commands of its results and the
 // about box. The worked solutions open in one window of their own, which
-// is made on first use and then reused.
+// is made on first use and then reused; the exercises run off the window's
+// thread, while Form1's own commands run on it, as they always did.
 class JanelaPrincipal : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit JanelaPrincipal(QWidget* parent = nullptr);
+    explicit JanelaPrincipal(Resolvedor resolvedor, QWidget* parent = nullptr);
     ~JanelaPrincipal() override;
 
     JanelaPrincipal(const JanelaPrincipal&) = delete;
@@ -37,6 +60,11 @@ private:
     void CriarMenuEditar();
     void CriarMenuAjuda();
     QAction* NovaAcção(QMenu* menu, const char* nome, const QString& texto, const QKeySequence& atalho);
+    void NovoExercício(QMenu* menu,
+                       const char* nome,
+                       std::string_view exercício,
+                       const QString& texto,
+                       const QKeySequence& atalho);
 
     void Dividir_Triggered();
     void Factorizar_Triggered();
@@ -49,15 +77,21 @@ private:
                   const QString& polinómio1,
                   const QString& polinómio2,
                   const QString& ponto);
+    void Resolvido(const RespostaDoExercício& resposta);
+    void Cancelar_Click();
     void Sobre_Triggered();
     void TabelaMudou(bool mostrada);
+    void DivisorRecusado(const QString& divisor);
 
     Resolucao* JanelaDeResolução();
     QString Texto(const char* caixa) const;
 
+    Resolvedor resolvedor;
+    std::unique_ptr<ExercícioEmFundo> emFundo;
     Form1* form1 = nullptr;
     Resolucao* resolução = nullptr;
     QAction* ExplicarRuffini = nullptr;
+    bool valorEmCurso = false; // the request running, if any, asks for P(a)
     // The texts that made the table on show: the boxes may have changed since.
     QString dividendoDaTabela;
     QString divisorDaTabela;

@@ -3,6 +3,7 @@
 
 #include "resolucao/documento.h"
 #include "resolucao/exportar.h"
+#include "resolucao/formula.h"
 #include "ui/texto_qt.h"
 
 #include <QAction>
@@ -18,7 +19,9 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSvgRenderer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -48,6 +51,7 @@ td.vx-quociente { border-left: 1px solid black; text-align: left; }
 tr.vx-subtraida td { border-bottom: 1px solid black; }
 table.vx-sinais td { text-align: center; border: 1px solid gray; }
 td.vx-rotulo { font-weight: bold; }
+p.vx-legenda { margin-top: 2px; margin-bottom: 6px; }
 )";
 
 // Drawn at twice the size, so the graph stays sharp on dense screens and
@@ -96,6 +100,48 @@ Resolucao::Resolucao(QWidget* parent)
     CalcularValor = Botão(fila, "CalcularValor", QCoreApplication::translate("JanelaResolucao", "&Calcular"));
     linhaDoPonto->hide();
 
+    // What the exercises read, which is more than the help of the main
+    // window says of its own buttons.
+    auto* comoEscrever = new QLabel(QCoreApplication::translate(
+        "JanelaResolucao",
+        "Como escrever: os exercícios aceitam frações (1/2x), decimais com vírgula ou ponto (0,5x ou "
+        "0.5x), x², parênteses ((x-1)(x+2)) e as relações =, < e ≤ (x^2-1 ≤ 0)."));
+    comoEscrever->setObjectName(QStringLiteral("ComoEscrever"));
+    comoEscrever->setWordWrap(true);
+    comoEscrever->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    Progresso = new QWidget;
+    Progresso->setObjectName(QStringLiteral("Progresso"));
+    auto* filaDoProgresso = new QHBoxLayout(Progresso);
+    filaDoProgresso->setContentsMargins(0, 0, 0, 0);
+    filaDoProgresso->addWidget(new QLabel(QCoreApplication::translate("JanelaResolucao", "A resolver…")));
+    auto* ocupado = new QProgressBar;
+    ocupado->setRange(0, 0); // no measure of the work: only that it goes on
+    ocupado->setTextVisible(false);
+    filaDoProgresso->addWidget(ocupado, 1);
+    connect(Botão(filaDoProgresso, "Cancelar", QCoreApplication::translate("JanelaResolucao", "Cancelar")),
+            &QPushButton::clicked,
+            this,
+            &Resolucao::cancelRequested);
+    Progresso->hide();
+
+    Resumo = new QLabel;
+    Resumo->setObjectName(QStringLiteral("Resumo"));
+    Resumo->setTextFormat(Qt::RichText);
+    Resumo->setWordWrap(true);
+    Resumo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A sign table of many roots is wider than any screen: it scrolls
+    // instead of widening the window.
+    áreaDoResumo = new QScrollArea;
+    áreaDoResumo->setObjectName(QStringLiteral("AreaDoResumo"));
+    áreaDoResumo->setFrameShape(QFrame::NoFrame);
+    áreaDoResumo->setWidgetResizable(true);
+    áreaDoResumo->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    áreaDoResumo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    áreaDoResumo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    áreaDoResumo->setWidget(Resumo);
+    áreaDoResumo->hide();
+
     documento = new QTextBrowser;
     documento->setObjectName(QStringLiteral("Documento"));
     documento->setAccessibleName(QCoreApplication::translate("JanelaResolucao", "Resolução"));
@@ -123,6 +169,9 @@ Resolucao::Resolucao(QWidget* parent)
 
     auto* coluna = new QVBoxLayout(this);
     coluna->addWidget(linhaDoPonto);
+    coluna->addWidget(comoEscrever);
+    coluna->addWidget(Progresso);
+    coluna->addWidget(áreaDoResumo);
     coluna->addWidget(documento, 1);
     coluna->addLayout(botões);
 
@@ -138,6 +187,7 @@ Resolucao::Resolucao(QWidget* parent)
 }
 
 void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
+                        const resolucao::Documento& resumo,
                         const std::string& textoNovo,
                         const std::string& latexNovo)
 {
@@ -145,26 +195,44 @@ void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
     texto = textoNovo;
     latex = latexNovo;
     // The rich text cannot hold an inline SVG image: each graph goes in as
-    // a picture drawn by the SVG module, in the same place. The pictures
-    // are added once the text is in, which drops the previous ones.
-    std::string vista = html;
+    // a picture drawn by the SVG module, in the same place, its caption
+    // with raised exponents. The pictures are added once the text is in,
+    // which drops the previous ones.
+    std::string vista;
     std::vector<QImage> imagens;
     for (const resolucao::Bloco& bloco : documentoNovo.blocos) {
         const auto* gráfico = std::get_if<resolucao::Gráfico>(&bloco);
-        const std::size_t onde = gráfico != nullptr ? vista.find(gráfico->svg) : std::string::npos;
-        if (onde == std::string::npos)
+        if (gráfico == nullptr) {
+            vista += resolucao::EmHtml(resolucao::Documento{{bloco}});
             continue;
+        }
         imagens.push_back(Desenhar(gráfico->svg));
         const QString img = QStringLiteral("<p><img src=\"vx-grafico:%1\" width=\"%2\" height=\"%3\"></p>")
                                 .arg(imagens.size() - 1)
                                 .arg(imagens.back().width() / Nitidez)
                                 .arg(imagens.back().height() / Nitidez);
-        vista.replace(onde, gráfico->svg.size(), ParaUtf8(img));
+        vista += ParaUtf8(img) + "<p class=\"vx-legenda\">" + resolucao::FórmulaEmHtml(gráfico->descrição) +
+                 "</p>\n";
     }
     documento->setHtml(DeUtf8(vista));
     for (std::size_t i = 0; i < imagens.size(); ++i)
         documento->document()->addResource(
             QTextDocument::ImageResource, QUrl(QStringLiteral("vx-grafico:%1").arg(i)), imagens[i]);
+    // The label's rich text has no style sheet of its own: the rules come
+    // with the text.
+    Resumo->setText(resumo.blocos.empty()
+                        ? QString()
+                        : QStringLiteral("<style>") + QString::fromUtf8(Estilo) + QStringLiteral("</style>") +
+                              DeUtf8(resolucao::EmHtml(resumo)));
+    áreaDoResumo->setVisible(!resumo.blocos.empty());
+}
+
+void Resolucao::MostrarProgresso(bool mostrar) { Progresso->setVisible(mostrar); }
+
+void Resolucao::closeEvent(QCloseEvent* evento)
+{
+    Q_EMIT closed();
+    QWidget::closeEvent(evento);
 }
 
 void Resolucao::PedirPonto(bool pedir)

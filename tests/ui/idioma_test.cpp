@@ -12,10 +12,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QXmlStreamReader>
 #include <QtTest/QTest>
@@ -312,6 +315,19 @@ TEST_F(Idioma, CaixasNoIdioma)
         EXPECT_EQ(gravador.caixas.front().título, runtime::TextoDoTítulo(c.título, TradutorQt()));
         EXPECT_EQ(gravador.caixas.front().texto, runtime::Falhar(c.código, "", "").Descrição(TradutorQt()));
     }
+}
+
+// The standard dialogs speak the window's language too, through Qt's own
+// catalogue where it is installed (Debian's qt6-translations-l10n).
+TEST(DialogosPadrao, BotoesNoIdiomaDaJanela)
+{
+    const QString catálogo =
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pt.qm");
+    if (!QFile::exists(catálogo))
+        GTEST_SKIP() << "no " << catálogo.toStdString();
+    const QDialogButtonBox botões(QDialogButtonBox::Cancel);
+    EXPECT_EQ(botões.button(QDialogButtonBox::Cancel)->text().remove(u'&').toStdString(),
+              idiomaInstalado == "en" ? "Cancel" : "Cancelar");
 }
 
 // The choice itself: the first of the user's languages the window has.

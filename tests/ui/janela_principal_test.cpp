@@ -1,21 +1,31 @@
 // SPDX-License-Identifier: MIT
+#include "resolucao/exercicio.h"
 #include "ui/janela_principal.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QThreadPool>
 #include <QTimer>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 
 namespace vendrix::ui {
 namespace {
@@ -34,7 +44,8 @@ template <typename Fila = int>
 class Menus : public ::testing::TestWithParam<Fila>
 {
 protected:
-    Menus()
+    explicit Menus(Resolvedor resolvedor = resolucao::ResolverExercício)
+        : janela(std::move(resolvedor))
     {
         janela.show();
         QObject::connect(&vigia, &QTimer::timeout, &janela, [this] {
@@ -60,15 +71,25 @@ protected:
         C<QLineEdit>("Polinómio2")->setText(QString::fromUtf8(polinómio2));
     }
 
+    // The exercises run off the window's thread: their answers come in
+    // once the work is done and its posted events are handled.
+    static void Esperar()
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+    }
+
     // The point is typed into the solution window and sent with Enter.
     void Correr(Cadeia acção, Cadeia ponto)
     {
         C<QAction>(acção)->trigger();
+        Esperar();
         if (*ponto != '\0') {
             auto* caixa = C<QLineEdit>("Ponto");
             caixa->clear();
             QTest::keyClicks(caixa, QString::fromUtf8(ponto));
             QTest::keyClick(caixa, Qt::Key_Return);
+            Esperar();
         }
     }
 
@@ -98,12 +119,19 @@ std::string Conteúdo(const QMenu* menu)
 
 TEST_F(MenusJanela, MenusAtalhosEForm1QueSoCrescePelaBarra)
 {
-    EXPECT_EQ(Conteúdo(C<QMenu>("MenuExercicio")),
-              "Dividir=Ctrl+D Factorizar=Ctrl+F ValorNumerico= Grafico=Ctrl+G ExplicarRuffini=");
+    EXPECT_EQ(
+        Conteúdo(C<QMenu>("MenuExercicio")),
+        "Dividir=Ctrl+D Factorizar=Ctrl+F ValorNumerico= Grafico=Ctrl+G Desenvolver=Ctrl+E Resolver=Ctrl+R "
+        "ExplicarRuffini=");
+    // The newer exercises are offered as soon as the core knows them.
+    for (const auto& [acção, nome] :
+         {std::pair{"Desenvolver", "desenvolver"}, std::pair{"Resolver", "resolver"}})
+        EXPECT_EQ(C<QAction>(acção)->isEnabled(), resolucao::ExercícioDoNome(nome).has_value()) << nome;
     EXPECT_EQ(Conteúdo(C<QMenu>("MenuAjuda")), "Sobre=");
     QWidget* form1 = C("Form1");
     EXPECT_EQ(form1->pos(), QPoint(0, janela.menuBar()->height()));
-    EXPECT_EQ(janela.size(), form1->size() + QSize(0, janela.menuBar()->height()));
+    EXPECT_EQ(janela.size(),
+              form1->size() + QSize(0, janela.menuBar()->height() + janela.statusBar()->height()));
     QList<QAction*> noMenu, deContexto;
     for (QAction* submenu : C<QMenu>("MenuEditar")->actions())
         noMenu << submenu->menu()->actions();
@@ -151,6 +179,11 @@ TEST_P(MenusExemplos, ResolveNaJanelaDeResolucaoECopia)
         if (const std::string valor = Propriedade(nome); !valor.empty())
             propriedades += (propriedades.empty() ? "" : " ") + std::string(nome) + "=" + valor;
     EXPECT_EQ(propriedades, e.propriedades);
+    // What the window shows raises its exponents, graph captions included.
+    EXPECT_FALSE(C<QTextBrowser>("Documento")->toPlainText().contains(u'^'));
+    const QString resumo = C<QLabel>("Resumo")->text();
+    EXPECT_FALSE(resumo.contains(u'^')) << resumo.toStdString();
+    EXPECT_EQ(resumo.contains(QStringLiteral("class=\"vx-sinais\"")), !Propriedade("sinais").empty());
     ASSERT_FALSE(Propriedade("texto").empty());
     QTest::mouseClick(C<QAbstractButton>("Copiar"), Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Propriedade("texto"));
@@ -173,14 +206,28 @@ TEST_F(MenusJanela, ExplicarRuffiniSoComTabelaEDaTabelaMostrada)
     ASSERT_TRUE(explicar->isEnabled());
     Escrever("x", "x");
     explicar->trigger();
+    Esperar();
     EXPECT_EQ(Propriedade("comando"), "explicar");
     EXPECT_EQ(Propriedade("quociente") + " " + Propriedade("resto"), "x^2+2x+1 0"); // not the table's 2 4 2
-    Escrever("x^3", "x^2+1"); // refused by Ruffini: the box stays, Ctrl+D divides
+    // Refused by Ruffini: its own box, then the hint for a divisor that
+    // Dividir takes, naming it as typed.
+    for (const auto& [divisor, dica] :
+         {std::pair{"x^2 +1", "Para dividir por x^2 +1 use Dividir (divisão longa)."},
+          std::pair{"3", "Para dividir por 3 use Dividir (divisão longa)."},
+          std::pair{"0", ""},
+          std::pair{"x+y", ""}}) {
+        Escrever("x^3", divisor);
+        caixas.clear();
+        QTest::mouseClick(C<QAbstractButton>("Ruffini"), Qt::LeftButton);
+        EXPECT_EQ(caixas.size(), 1) << divisor;
+        EXPECT_EQ(janela.statusBar()->currentMessage().toStdString(), dica);
+        EXPECT_FALSE(explicar->isEnabled());
+    }
+    Escrever("x^3", "x^2+1");
     QTest::mouseClick(C<QAbstractButton>("Ruffini"), Qt::LeftButton);
-    EXPECT_EQ(caixas.size(), 1);
-    EXPECT_FALSE(explicar->isEnabled());
     Escrever("x^3", "x-1");
     QTest::mouseClick(C<QAbstractButton>("Ruffini"), Qt::LeftButton);
+    EXPECT_TRUE(janela.statusBar()->currentMessage().isEmpty()); // a table on show needs no hint
     EXPECT_TRUE(explicar->isEnabled());
     QTest::mouseClick(C<QAbstractButton>("ApagarRuffini"), Qt::LeftButton);
     EXPECT_FALSE(explicar->isEnabled());
@@ -218,6 +265,127 @@ TEST_P(MenusIlegiveis, UmaCaixaENadaMais)
 }
 
 INSTANTIATE_TEST_SUITE_P(JanelaPrincipal, MenusIlegiveis, ::testing::ValuesIn(Ilegíveis), Nome<Ilegível>);
+
+// A refused point clears the answer to the point before at once, and
+// keeps what was typed, so no old answer sits under a new question.
+TEST_F(MenusJanela, ValorRecusadoApagaARespostaAnterior)
+{
+    Escrever("x^2-1", "");
+    Correr("ValorNumerico", "3");
+    ASSERT_EQ(Propriedade("valor"), "8");
+    Correr("ValorNumerico", "1/0");
+    ASSERT_EQ(caixas.size(), 1);
+    EXPECT_EQ(Propriedade("comando") + "|" + Propriedade("valor") + "|" + Propriedade("texto"), "valor||");
+    EXPECT_TRUE(C<QTextBrowser>("Documento")->toPlainText().isEmpty());
+    EXPECT_EQ(C<QLineEdit>("Ponto")->text(), QStringLiteral("1/0"));
+}
+
+// x(x^2-1)(x^2-4)…(x^2-100): a summary of 21 roots scrolls instead of
+// widening the window past any screen.
+TEST_F(MenusJanela, ResumoDeMuitasRaizesNaoAlargaAJanela)
+{
+    Escrever("x^21-385x^19+61446x^17-5293970x^15+268880381x^13-8261931405x^11+151847872396x^9"
+             "-1593719752240x^7+8689315795776x^5-20407635072000x^3+13168189440000x",
+             "");
+    Correr("Factorizar", "");
+    ASSERT_EQ(std::ranges::count(Propriedade("raizes"), ';'), 20);
+    EXPECT_LT(C("Resolucao")->minimumSizeHint().width(), 700);
+}
+
+// Every exercise but factorizing waits until the test lets it go, as a long
+// one would.
+class Fundo : public Menus<>
+{
+protected:
+    Fundo()
+        : Menus([this](resolucao::Exercício e,
+                       std::string_view a,
+                       std::string_view b,
+                       std::string_view c,
+                       const runtime::Tradutor& t) {
+            using namespace std::chrono_literals;
+            if (e != resolucao::Exercício::Factorizar)
+                ++lentos;
+            for (int i = 0; e != resolucao::Exercício::Factorizar && !solto && i < 10'000; ++i)
+                std::this_thread::sleep_for(1ms);
+            return resolucao::ResolverExercício(e, a, b, c, t);
+        })
+    {}
+
+    ~Fundo() override
+    {
+        solto = true;
+        Esperar();
+    }
+
+    Fundo(const Fundo&) = delete;
+    Fundo& operator=(const Fundo&) = delete;
+
+    bool ProgressoVisível() { return C("Progresso")->isVisible(); }
+
+    std::atomic<bool> solto = false;
+    std::atomic<int> lentos = 0; // the slow requests that started
+};
+
+// A long exercise leaves the window alive: Form1 answers a click, the
+// progress line comes after a while, and Cancelar drops the answer; so
+// does a newer request.
+TEST_F(Fundo, ExercicioLongoNaoPrendeAJanelaECancelarDescartaOResultado)
+{
+    Escrever("x^2-1", "x-2");
+    Correr("Factorizar", "");
+    ASSERT_EQ(Propriedade("comando"), "factorizar");
+
+    C<QAction>("Grafico")->trigger();
+    EXPECT_FALSE(ProgressoVisível()); // a quick answer never flashes it
+    QTest::mouseClick(C<QAbstractButton>("Somar"), Qt::LeftButton);
+    EXPECT_EQ(C<QGroupBox>("frame3")->title(), QStringLiteral("Resultado (soma)"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ProgressoVisível(); }, 5000));
+    QTest::mouseClick(C<QAbstractButton>("Cancelar"), Qt::LeftButton);
+    EXPECT_FALSE(ProgressoVisível());
+    solto = true;
+    Esperar();
+    EXPECT_EQ(Propriedade("comando"), "factorizar"); // the graph came, and was dropped
+
+    Correr("ValorNumerico", "3");
+    ASSERT_EQ(Propriedade("valor"), "8");
+    solto = false;
+    QTest::keyClicks(C<QLineEdit>("Ponto"), QStringLiteral("0"));
+    QTest::keyClick(C<QLineEdit>("Ponto"), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return ProgressoVisível(); }, 5000));
+    QTest::mouseClick(C<QAbstractButton>("Cancelar"), Qt::LeftButton);
+    EXPECT_EQ(Propriedade("comando") + "|" + Propriedade("valor"), "valor|"); // not 8 under 30
+
+    C<QAction>("Grafico")->trigger(); // closing the window cancels too
+    C("Resolucao")->close();
+    solto = true;
+    Esperar();
+    EXPECT_FALSE(C("Resolucao")->isVisible());
+    EXPECT_EQ(Propriedade("comando"), "valor");
+
+    solto = false;
+    C<QAction>("Grafico")->trigger();
+    Escrever("x^2-4", "");
+    C<QAction>("Factorizar")->trigger();
+    solto = true;
+    Esperar();
+    EXPECT_EQ(Propriedade("comando") + " " + Propriedade("raizes"), "factorizar -2|-2|1;2|2|1");
+    EXPECT_FALSE(ProgressoVisível());
+    EXPECT_TRUE(caixas.isEmpty());
+}
+
+// A held-down shortcut queues no work: a dropped request that has not
+// started never starts, and only the last one is answered.
+TEST_F(Fundo, PedidosUltrapassadosQueNaoComecaramNaoCorrem)
+{
+    Escrever("x^2-9", "");
+    for (int i = 0; i < 20; ++i)
+        C<QAction>("Grafico")->trigger();
+    solto = true;
+    Esperar();
+    EXPECT_LE(lentos, QThreadPool::globalInstance()->maxThreadCount() + 1);
+    EXPECT_EQ(Propriedade("comando"), "grafico");
+}
 
 } // namespace
 } // namespace vendrix::ui
