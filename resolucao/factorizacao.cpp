@@ -160,7 +160,7 @@ void Sinais(Documento& doc, const Tradutor& tradutor, const Polinómio& p)
     const algebra::TabelaDeSinais s = algebra::CalcularSinais(p);
     if (!s.completa)
         return;
-    TabelaDeSinais tabela{"P(x)", {}, s.sinais};
+    TabelaDeSinais tabela{"P(x)", {}, s.sinais, {}};
     for (const algebra::RaizReal& r : s.raízes)
         tabela.raízes.push_back(r.exacta.empty() ? r.decimal : r.exacta);
     Dizer(doc, tradutor, Texto::QuadroDeSinais, {"P(x)"});
