@@ -47,6 +47,17 @@ function mostrar(accao) {
   return fila;
 }
 
+// The page is busy from a click until what it asked for is shown.
+let emCurso = 0;
+async function ocupado(accao) {
+  if (emCurso++ === 0) document.querySelector("main").setAttribute("aria-busy", "true");
+  try {
+    return await accao();
+  } finally {
+    if (--emCurso === 0) document.querySelector("main").setAttribute("aria-busy", "false");
+  }
+}
+
 // One modal box after another, in the order the core reported them; each
 // closes with OK or Escape. The core gives the title and the text in the
 // user's language.
@@ -332,7 +343,7 @@ async function correr(nome) {
 }
 
 function ligar(id, nome) {
-  $(id).addEventListener("click", () => correr(nome).catch((erro) => console.error(erro)));
+  $(id).addEventListener("click", () => ocupado(() => correr(nome)).catch((erro) => console.error(erro)));
 }
 
 for (const nome of Object.keys(COMANDOS)) ligar(nome, nome);
@@ -383,7 +394,10 @@ aoMudarLingua((lingua) => {
   for (const trabalho of [rapido, longo]) trabalho?.pedir("lingua", lingua).catch(() => {});
   if (mostrado) {
     const { nome, entradas } = mostrado;
-    exercicio(nome, entradas, true).then((r) => r && mostrar(r)).catch((erro) => console.error(erro));
+    ocupado(async () => {
+      const r = await exercicio(nome, entradas, true);
+      if (r) await mostrar(r);
+    }).catch((erro) => console.error(erro));
   }
   if (dividido) {
     rapido.pedir("ruffini", ...dividido).then((r) => { $("dica-ruffini").textContent = r.dica; })
@@ -409,18 +423,18 @@ for (const { nome, caixas } of lista.exercicios) {
   if ($(nome)) ligar(nome, nome);
 }
 const pedido = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)], limite);
-document.querySelector("main").setAttribute("aria-busy", "false");
 document.documentElement.dataset.pronto = "sim";
-for (const [motivo, caixa] of pedido.recusas) {
-  const r = await rapido.pedir("recusa", motivo, caixa);
-  await mostrar(() => mostrarMensagens(r.mensagens));
-}
-// A link runs its command, an explanation after the table it explains,
-// and opens at what it shows.
-if (pedido.comando === "explicar") await correr("ruffini");
-if (pedido.comando) {
+// A link's refusals, else its command, an explanation after the table it
+// explains, opened at what it shows.
+await ocupado(async () => {
+  for (const [motivo, caixa] of pedido.recusas) {
+    const r = await rapido.pedir("recusa", motivo, caixa);
+    await mostrar(() => mostrarMensagens(r.mensagens));
+  }
+  if (pedido.comando === "explicar") await correr("ruffini");
+  if (!pedido.comando) return;
   await correr(pedido.comando);
   const ALVOS = { simplificar1: "frame1", simplificar2: "frame2", ruffini: "frame6" };
   const alvo = $(ALVOS[pedido.comando] ?? (pedido.comando in COMANDOS ? "frame3" : "resolucao"));
   if (!alvo.hidden) alvo.scrollIntoView({ block: "start" });
-}
+});
