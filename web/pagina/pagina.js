@@ -14,7 +14,7 @@ const $ = (id) => document.getElementById(id);
 // How long an exercise runs before the page offers to cancel it.
 const ESPERA_MS = 300;
 
-let modulo = null; // compiled once; every worker instantiates it
+let inicio = null; // the compiled module, the catalogue and the language, for every worker
 // The seed commands, speech and refusals, each quick, and the exercises,
 // which may take long and be cancelled: each in a worker of its own, so
 // that a sum is answered while a factorization runs.
@@ -37,7 +37,9 @@ async function compilar() {
   }
 }
 
-const novoTrabalho = () => new Trabalho(modulo, catalogoDaPagina(), linguaDaPagina());
+// A worker for the module; one that replaces an ended one gets the
+// language shown now.
+const novoTrabalho = () => new Trabalho(inicio.then((dados) => ({ ...dados, lingua: linguaDaPagina() })));
 
 // What shows on the page, one command after another in the order they were
 // asked, so that one message box follows another.
@@ -409,11 +411,8 @@ if ("serviceWorker" in navigator) {
   navigator.serviceWorker.register(porta.createScriptURL("sw.js"), { updateViaCache: "none" }).catch(() => {});
 }
 
-const lingua = iniciarLingua();
-modulo = await compilar();
-await lingua;
+inicio = Promise.all([compilar(), iniciarLingua()]).then(([modulo]) => ({ modulo, textos: catalogoDaPagina() }));
 rapido = novoTrabalho();
-longo = novoTrabalho();
 const lista = await rapido.pedir("exercicios");
 limite = lista.limite;
 for (const id of ["polinomio1", "polinomio2", "ponto"]) $(id).maxLength = limite;
@@ -424,6 +423,9 @@ for (const { nome, caixas } of lista.exercicios) {
 }
 const pedido = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)], limite);
 document.documentElement.dataset.pronto = "sim";
+// The exercises' worker starts once the calculator is ready; an exercise
+// asked for before it is up waits in its queue.
+longo = novoTrabalho();
 // A link's refusals, else its command, an explanation after the table it
 // explains, opened at what it shows.
 await ocupado(async () => {

@@ -1,6 +1,8 @@
 // The page's side of a worker (trabalhador.js): each command is posted to
 // it and its answer comes back as a promise. Ending the worker, to cancel a
-// long command or after a failure, rejects what it had not answered.
+// long command or after a failure, rejects what it had not answered. The
+// worker starts at once, loading its scripts while the page still compiles
+// the module and reads the catalogue; commands wait for those.
 import { porta } from "./porta.js";
 
 // Why a command had no answer: its worker was ended.
@@ -11,7 +13,10 @@ export class Trabalho {
   #pendentes = new Map(); // id → { aceitar, recusar }
   #proximo = 0;
 
-  constructor(modulo, textos, lingua) {
+  #iniciado;
+
+  // inicio: a promise of { modulo, textos, lingua }.
+  constructor(inicio) {
     this.#trabalhador = new Worker(porta.createScriptURL("trabalhador.js"), { type: "module" });
     this.#trabalhador.onmessage = ({ data }) => {
       const pendente = this.#pendentes.get(data.id);
@@ -20,7 +25,7 @@ export class Trabalho {
       else pendente?.recusar(new Error(data.falha));
     };
     this.#trabalhador.onerror = (evento) => this.terminar(new Error(evento.message ?? "the worker failed"));
-    this.#trabalhador.postMessage({ modulo, textos, lingua });
+    this.#iniciado = inicio.then((dados) => this.#trabalhador.postMessage(dados));
   }
 
   get ocupado() { return this.#pendentes.size > 0; }
@@ -29,7 +34,7 @@ export class Trabalho {
     return new Promise((aceitar, recusar) => {
       const id = this.#proximo++;
       this.#pendentes.set(id, { aceitar, recusar });
-      this.#trabalhador.postMessage({ id, comando, entradas });
+      this.#iniciado.then(() => this.#trabalhador.postMessage({ id, comando, entradas }));
     });
   }
 
