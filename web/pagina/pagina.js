@@ -26,6 +26,7 @@ let ultimo = null; // the last command run, for Partilhar
 let ultimoDaCalculadora = null; // what Enter runs in P1 and P2
 let ultimoExercicio = null; // what Enter runs in the exercise box
 let mostrado = null; // the exercise shown, with its texts, for a switch of language
+let pedido = null; // the exercise asked for last, with its texts
 let dividido = null; // the Ruffini division whose hint is shown
 const copias = {}; // the copy texts of each shown result, by area
 
@@ -40,6 +41,21 @@ async function compilar() {
 // A worker for the module; one that replaces an ended one gets the
 // language shown now.
 const novoTrabalho = () => new Trabalho(inicio.then((dados) => ({ ...dados, lingua: linguaDaPagina() })));
+
+// A quick command; a module that failed on one, its memory no longer to be
+// trusted, is replaced for the next.
+async function pedir(comando, ...entradas) {
+  const trabalho = rapido;
+  try {
+    return await trabalho.pedir(comando, ...entradas);
+  } catch (erro) {
+    if (rapido === trabalho) {
+      trabalho.terminar();
+      rapido = novoTrabalho();
+    }
+    throw erro;
+  }
+}
 
 // What shows on the page, one command after another in the order they were
 // asked, so that one message box follows another.
@@ -93,7 +109,7 @@ async function mostrarMensagens(mensagens) {
 
 // The core speaks a drawn text in numbers and signs, and words only before
 // a raised exponent: those it is given in the user's language.
-const fala = async (texto) => (await rapido.pedir("falar", texto, t("elevado a"))).fala;
+const fala = async (texto) => (await pedir("falar", texto, t("elevado a"))).fala;
 
 // Announced once, even when the same words come again.
 function anunciar(texto) {
@@ -187,7 +203,7 @@ function criarBotoesDeCopia() {
 const textos = (ids) => ids.map((id) => $(id).value);
 
 async function simplificar(k) {
-  const r = aceitar(`simplificado${k}`, await rapido.pedir("simplificar", $(`polinomio${k}`).value));
+  const r = aceitar(`simplificado${k}`, await pedir("simplificar", $(`polinomio${k}`).value));
   const dito = await fala(r.resultado);
   return async () => {
     await mostrarMensagens(r.mensagens);
@@ -197,7 +213,7 @@ async function simplificar(k) {
 }
 
 async function operacao(nome) {
-  const r = aceitar("resultado", await rapido.pedir(nome, ...textos(["polinomio1", "polinomio2"])));
+  const r = aceitar("resultado", await pedir(nome, ...textos(["polinomio1", "polinomio2"])));
   const dito = await fala(r.resultado);
   return async () => {
     await mostrarMensagens(r.mensagens);
@@ -243,7 +259,7 @@ function mostrarTabela(r) {
 
 async function ruffini() {
   const entradas = textos(["polinomio1", "polinomio2"]);
-  const r = aceitar("quociente", await rapido.pedir("ruffini", ...entradas));
+  const r = aceitar("quociente", await pedir("ruffini", ...entradas));
   const dito = r.tabela ? await fala(r.quociente) : "";
   return async () => {
     apagarRuffini();
@@ -280,6 +296,7 @@ function cancelar() {
 // the language changes; the cursor goes where the core stopped reading.
 async function exercicio(nome, entradas = textos(["polinomio1", "polinomio2", "ponto"]), silencioso = false) {
   if (longo.ocupado) cancelar(); // the newest question replaces the one still running
+  pedido = { nome, entradas };
   const minha = ++vez;
   progresso(true);
   let r;
@@ -319,7 +336,7 @@ const COMANDOS = {
 function recusa(caixas) {
   for (const id of caixas) {
     const motivo = motivoDeRecusa($(id).value, limite);
-    if (motivo) return rapido.pedir("recusa", motivo, id);
+    if (motivo) return pedir("recusa", motivo, id);
   }
   return null;
 }
@@ -394,15 +411,18 @@ criarBotoesDeCopia();
 // on the texts it was run with, and the Ruffini hint; the boxes stay.
 aoMudarLingua((lingua) => {
   for (const trabalho of [rapido, longo]) trabalho?.pedir("lingua", lingua).catch(() => {});
-  if (mostrado) {
-    const { nome, entradas } = mostrado;
+  // One still running is asked again in the new language, its boxes to
+  // come; one shown is shown again without them.
+  const emCurso = longo?.ocupado ? pedido : null;
+  if (emCurso || mostrado) {
+    const { nome, entradas } = emCurso ?? mostrado;
     ocupado(async () => {
-      const r = await exercicio(nome, entradas, true);
+      const r = await exercicio(nome, entradas, !emCurso);
       if (r) await mostrar(r);
     }).catch((erro) => console.error(erro));
   }
   if (dividido) {
-    rapido.pedir("ruffini", ...dividido).then((r) => { $("dica-ruffini").textContent = r.dica; })
+    pedir("ruffini", ...dividido).then((r) => { $("dica-ruffini").textContent = r.dica; })
       .catch(() => {});
   }
 });
@@ -421,7 +441,7 @@ for (const { nome, caixas } of lista.exercicios) {
   caixasDe[nome] = caixas;
   if ($(nome)) ligar(nome, nome);
 }
-const pedido = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)], limite);
+const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)], limite);
 document.documentElement.dataset.pronto = "sim";
 // The exercises' worker starts once the calculator is ready; an exercise
 // asked for before it is up waits in its queue.
@@ -429,14 +449,14 @@ longo = novoTrabalho();
 // A link's refusals, else its command, an explanation after the table it
 // explains, opened at what it shows.
 await ocupado(async () => {
-  for (const [motivo, caixa] of pedido.recusas) {
-    const r = await rapido.pedir("recusa", motivo, caixa);
+  for (const [motivo, caixa] of ligada.recusas) {
+    const r = await pedir("recusa", motivo, caixa);
     await mostrar(() => mostrarMensagens(r.mensagens));
   }
-  if (pedido.comando === "explicar") await correr("ruffini");
-  if (!pedido.comando) return;
-  await correr(pedido.comando);
+  if (ligada.comando === "explicar") await correr("ruffini");
+  if (!ligada.comando) return;
+  await correr(ligada.comando);
   const ALVOS = { simplificar1: "frame1", simplificar2: "frame2", ruffini: "frame6" };
-  const alvo = $(ALVOS[pedido.comando] ?? (pedido.comando in COMANDOS ? "frame3" : "resolucao"));
+  const alvo = $(ALVOS[ligada.comando] ?? (ligada.comando in COMANDOS ? "frame3" : "resolucao"));
   if (!alvo.hidden) alvo.scrollIntoView({ block: "start" });
 });
