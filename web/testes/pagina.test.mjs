@@ -307,7 +307,22 @@ test("a new version reaches the next visit whole, and other applications' caches
     await aba.waitForSelector("html[data-pronto]");
     appendFileSync(join(pasta, "pagina.js"), 'document.documentElement.dataset.versao = "2";\n');
     appendFileSync(join(pasta, "index.html"), '<meta name="versao" content="2">\n');
-    assert.equal(spawnSync("python3", [`${raiz}web/versao.py`, pasta, `${raiz}web/pagina/sw.js`]).status, 0);
+    const listar = () => assert.equal(spawnSync("python3", [`${raiz}web/versao.py`, pasta, `${raiz}web/pagina/sw.js`]).status, 0);
+    listar();
+    // A server that already holds a later file than the version lists: that
+    // version does not install.
+    appendFileSync(join(pasta, "estilo.css"), "/* 3 */\n");
+    const desfecho = await aba.evaluate(() => new Promise((fim) => {
+      navigator.serviceWorker.getRegistration().then((r) => {
+        r.addEventListener("updatefound", () => {
+          const novo = r.installing;
+          novo.addEventListener("statechange", () => { if (novo.state !== "installing") fim(novo.state); });
+        }, { once: true });
+        r.update();
+      });
+    }));
+    assert.equal(desfecho, "redundant");
+    listar();
     const versoes = () => aba.evaluate(async () => [document.querySelector("meta[name=versao]")?.content ?? "1",
       document.documentElement.dataset.versao ?? "1", (await (await fetch("pagina.js")).text()).includes("versao") ? "2" : "1"]);
     await aba.evaluate(() => new Promise((trocado) => {
