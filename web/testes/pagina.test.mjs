@@ -181,6 +181,15 @@ test("the keyboard reaches every button, and Enter and Space press them", async 
   }
   for (const id of ["somar", "subtrair", "multiplicar", "ruffini", "simplificar1", "simplificar2",
     "apagar-resultado", "apagar-ruffini", "apagar1", "apagar2"]) assert.ok(alcancados.has(id), id);
+  // The skip link comes first, and Factorizar is two Tabs past it.
+  await pagina.focus("#lingua-pt");
+  await pagina.keyboard.down("Shift");
+  await pagina.keyboard.press("Tab");
+  await pagina.keyboard.up("Shift");
+  assert.equal(await pagina.evaluate(() => document.activeElement.className), "saltar");
+  for (const tecla of ["Enter", "Tab", "Tab"]) await pagina.keyboard.press(tecla);
+  assert.equal(await pagina.evaluate(() => document.activeElement.id), "factorizar");
+  await pagina.evaluate(() => history.replaceState(null, "", location.pathname));
   await pagina.focus("#somar");
   await pagina.keyboard.press("Enter");
   await pagina.waitForFunction(() => document.querySelector("#resultado").dataset.texto !== "");
