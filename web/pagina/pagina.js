@@ -4,6 +4,7 @@
 // from the core; nothing here computes.
 import { aceitar, porta } from "./porta.js";
 import { Cancelado, Trabalho } from "./trabalho.js";
+import { criarBotoesDeCopia, guardarCopias } from "./copias.js";
 import { apontar, guardarNoEndereco, lerDoEndereco, ligacao, motivoDeRecusa, mostrarResolucao }
   from "./exercicios.js";
 import { aoMudarLingua, catalogoDaPagina, iniciarLingua, linguaDaPagina, preencher, t, traduzir }
@@ -28,7 +29,6 @@ let ultimoExercicio = null; // what Enter runs in the exercise box
 let mostrado = null; // the exercise shown, with its texts, for a switch of language
 let pedido = null; // the exercise asked for last, with its texts
 let dividido = null; // the Ruffini division whose hint is shown
-const copias = {}; // the copy texts of each shown result, by area
 
 async function compilar() {
   try {
@@ -131,73 +131,6 @@ function apagar(area) {
   area.dataset.texto = "";
   area.textContent = "";
   guardarCopias(area.id, null);
-}
-
-function guardarCopias(area, texto, html, latex) {
-  const botoes = document.querySelector(`.copias[data-de="${area}"]`);
-  if (texto === null) {
-    delete copias[area];
-    botoes.hidden = true;
-    return;
-  }
-  copias[area] = { texto, html, latex };
-  botoes.hidden = false;
-}
-
-// Text and HTML go through a copy event, whose data the browser keeps as
-// given: the clipboard API would parse the HTML in this page, under its
-// policy, which refuses the inline styles a table carries for the
-// programs it is pasted into.
-function copiarPorEvento(dados) {
-  const escrever = (evento) => {
-    for (const [tipo, valor] of Object.entries(dados)) evento.clipboardData.setData(tipo, valor);
-    evento.preventDefault();
-  };
-  document.addEventListener("copy", escrever);
-  try {
-    return document.execCommand("copy");
-  } finally {
-    document.removeEventListener("copy", escrever);
-  }
-}
-
-async function copiar(area, emLatex) {
-  const c = copias[area];
-  if (!c) return;
-  if (emLatex) await navigator.clipboard?.writeText(c.latex);
-  else if (!copiarPorEvento({ "text/plain": c.texto, "text/html": c.html })) await navigator.clipboard?.writeText(c.texto);
-}
-
-// What each pair of copy buttons copies: the words of its tool tips, and
-// the name on the buttons where one frame has two pairs. The sentences
-// they make are the catalogue's sources.
-const AREAS = {
-  simplificado1: ["o polinómio 1 simplificado", ""],
-  simplificado2: ["o polinómio 2 simplificado", ""],
-  resultado: ["o resultado", ""],
-  quociente: ["o quociente", " Q(x)"],
-  quadro: ["a tabela de Ruffini", " tabela"],
-  resolucao: ["a resolução", ""],
-};
-
-function criarBotoesDeCopia() {
-  for (const caixa of document.querySelectorAll(".copias")) {
-    const area = caixa.dataset.de;
-    const [nome, curto] = AREAS[area];
-    const botoes = [
-      [`copiar-${area}`, `Copiar${curto}`, `Copiar ${nome} como texto e HTML.`, false],
-      [`copiar-latex-${area}`, `Copiar${curto} como LaTeX`, `Copiar ${nome} como LaTeX.`, true],
-    ];
-    for (const [id, legenda, dica, emLatex] of botoes) {
-      const botao = document.createElement("button");
-      botao.type = "button";
-      botao.id = id;
-      traduzir(botao, "texto", legenda);
-      traduzir(botao, "title", dica);
-      botao.addEventListener("click", () => copiar(area, emLatex));
-      caixa.append(botao);
-    }
-  }
 }
 
 const textos = (ids) => ids.map((id) => $(id).value);
