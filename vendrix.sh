@@ -64,7 +64,7 @@ modulos_npm() {
 # The exported interface under node:wasi, then the page in headless chromium.
 testes_web() {
     VENDRIX_NATIVO="$PWD/build/ci/web/vendrix_web_nativo" VENDRIX_WASM="$PWD/build/web/web/vendrix.wasm" \
-        VENDRIX_SITE="$PWD/build/web/web/site" node --test web/testes/interface.test.mjs web/testes/pagina.test.mjs
+        VENDRIX_SITE="$PWD/build/web/web/site" node --test web/testes/interface.test.mjs web/testes/pagina.test.mjs web/testes/exercicios.test.mjs
 }
 
 case "${1:-}" in

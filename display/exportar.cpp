@@ -191,6 +191,13 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
     return i < linha.size() ? linha[i] : std::string();
 }
 
+// A spreadsheet reads a pasted "1/2" as a date: a fraction goes as the
+// formula ="1/2", which it shows as the text 1/2.
+std::string CélulaDeFolha(const std::string& c)
+{
+    return c.find('/') == std::string::npos ? c : "=\"" + c + '"';
+}
+
 } // namespace
 
 std::string PolinómioEmTexto(std::string_view polinómio)
@@ -212,13 +219,13 @@ std::string QuadroEmTexto(const QuadroRuffini& quadro)
 {
     std::string texto;
     for (const std::string& c : quadro.Coef)
-        texto.append("\t").append(c);
-    texto.append("\n").append(quadro.Div).append("\t");
+        texto.append("\t").append(CélulaDeFolha(c));
+    texto.append("\n").append(CélulaDeFolha(quadro.Div)).append("\t");
     for (const std::string& c : quadro.Seg)
-        texto.append("\t").append(c);
+        texto.append("\t").append(CélulaDeFolha(c));
     texto.append("\n");
     for (const std::string& c : quadro.Ter)
-        texto.append("\t").append(c);
+        texto.append("\t").append(CélulaDeFolha(c));
     texto.append("\nQ(x) = ").append(PolinómioEmTexto(quadro.quociente));
     texto.append("\nR = ").append(quadro.resto).append("\n");
     return texto;

@@ -41,7 +41,8 @@ struct QuadroRuffini
 // Tab-separated rows that a spreadsheet or a text editor takes in the
 // table's shape: "", Coef(0) .. Coef(g); Div, "", Seg(0) .. Seg(g-1);
 // "", Ter(0) .. Ter(g); then "Q(x) = " and "R = " lines. Every line ends
-// with "\n".
+// with "\n". A cell holding a fraction is written ="1/2", which a
+// spreadsheet keeps as the text 1/2 instead of a date.
 [[nodiscard]] std::string QuadroEmTexto(const QuadroRuffini& quadro);
 
 // A display-maths array with a rule after the root column, a rule above the

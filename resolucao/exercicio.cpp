@@ -190,6 +190,26 @@ std::optional<Exercício> ExercícioDoNome(std::string_view nome) noexcept
     return std::nullopt;
 }
 
+std::vector<std::string_view> NomesDosExercícios()
+{
+    std::vector<std::string_view> nomes;
+    nomes.reserve(Exercícios.size());
+    for (const LinhaDeExercício& linha : Exercícios)
+        nomes.push_back(linha.nome);
+    return nomes;
+}
+
+std::vector<Caixa> CaixasDoExercício(Exercício exercício)
+{
+    const LinhaDeExercício& linha = Linha(exercício);
+    std::vector<Caixa> caixas{Caixa::Polinómio1};
+    if (linha.lêPolinómio2)
+        caixas.push_back(Caixa::Polinómio2);
+    if (linha.lêPonto)
+        caixas.push_back(Caixa::Ponto);
+    return caixas;
+}
+
 std::string RaizEmTexto(const RaizDoExercício& raiz)
 {
     return raiz.exacta + '|' + raiz.decimal + '|' + std::to_string(raiz.multiplicidade);

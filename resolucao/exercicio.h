@@ -27,9 +27,15 @@ enum class Exercício {
 // the page's links and in the window's properties.
 [[nodiscard]] std::string_view NomeDoExercício(Exercício exercício) noexcept;
 [[nodiscard]] std::optional<Exercício> ExercícioDoNome(std::string_view nome) noexcept;
+// Every exercise's name, in the order of the menus: what a front end lists
+// and links to, so that none keeps a list of its own.
+[[nodiscard]] std::vector<std::string_view> NomesDosExercícios();
 
-// The box an exercise could not read.
+// The boxes of the front ends that the exercises read.
 enum class Caixa { Polinómio1, Polinómio2, Ponto };
+
+// The boxes the exercise reads, Polinómio1 first.
+[[nodiscard]] std::vector<Caixa> CaixasDoExercício(Exercício exercício);
 
 struct FalhaDoExercício
 {

@@ -63,8 +63,8 @@ enum class Texto : int {
     DivisãoSemPassos,
     ValorSemPassos,
     FactorizaçãoSemPassos,
-    // The window's hint after Ruffini refuses a divisor that Dividir takes.
-    DicaDividir,
+    // The hint after Ruffini refuses a divisor that Dividir takes.
+    DicaDivisãoLonga,
     Contagem
 };
 
@@ -185,7 +185,9 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
      VENDRIX_TEXTO("Resolucao",
                    "Com grau %1, as tentativas são longas de mais para as mostrar: dão-se a decomposição, as "
                    "raízes e o quadro de sinais.")},
-    {Texto::DicaDividir, VENDRIX_TEXTO("Resolucao", "Para dividir por %1 use Dividir (divisão longa).")},
+    // Beside Ruffini's refusal of a divisor that is not of the first degree,
+    // which is the program's own message and stays as it is.
+    {Texto::DicaDivisãoLonga, VENDRIX_TEXTO("Resolucao", "Para dividir por %1 use Dividir (divisão longa).")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

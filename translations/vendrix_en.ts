@@ -551,6 +551,10 @@
         <source>Com grau %1, as tentativas são longas de mais para as mostrar: dão-se a decomposição, as raízes e o quadro de sinais.</source>
         <translation>With degree %1, the trials are too long to show: here are the factorization, the roots and the sign table.</translation>
     </message>
+    <message>
+        <source>Para dividir por %1 use Dividir (divisão longa).</source>
+        <translation>To divide by %1, use Divide (long division).</translation>
+    </message>
 </context>
 <context>
     <name>JanelaPrincipal</name>
@@ -595,13 +599,6 @@
     <message>
         <source>C.S. = %1</source>
         <translation>Solution set: %1</translation>
-    </message>
-</context>
-<context>
-    <name>Resolucao</name>
-    <message>
-        <source>Para dividir por %1 use Dividir (divisão longa).</source>
-        <translation>To divide by %1, use Divide (long division).</translation>
     </message>
 </context>
 </TS>

@@ -94,16 +94,16 @@
         <translation>Divide</translation>
     </message>
     <message>
-        <source>Dividir Polinómio1 por Polinómio2</source>
-        <translation>Divide Polynomial1 by Polynomial2</translation>
+        <source>Dividir Polinómio1 por Polinómio2 (Alt+Shift+D)</source>
+        <translation>Divide Polynomial 1 by Polynomial 2 (Alt+Shift+D)</translation>
     </message>
     <message>
         <source>Factorizar</source>
         <translation>Factorize</translation>
     </message>
     <message>
-        <source>Factorizar Polinómio1</source>
-        <translation>Factorize Polynomial1</translation>
+        <source>Factorizar Polinómio1 (Alt+Shift+F)</source>
+        <translation>Factor Polynomial 1 (Alt+Shift+F)</translation>
     </message>
     <message>
         <source>Valor</source>
@@ -118,8 +118,8 @@
         <translation>Graph</translation>
     </message>
     <message>
-        <source>Gráfico de Polinómio1</source>
-        <translation>Graph of Polynomial1</translation>
+        <source>Gráfico de Polinómio1 (Alt+Shift+G)</source>
+        <translation>Graph of Polynomial 1 (Alt+Shift+G)</translation>
     </message>
     <message>
         <source>Explicar Ruffini</source>
@@ -134,8 +134,8 @@
         <translation>Share</translation>
     </message>
     <message>
-        <source>Copiar a ligação que reabre este exercício.</source>
-        <translation>Copy the link that opens this exercise again.</translation>
+        <source>Copiar a ligação que reabre as caixas e o último comando.</source>
+        <translation>Copy the link that reopens the boxes and the last command.</translation>
     </message>
     <message>
         <source>Factorização</source>
@@ -156,6 +156,50 @@
     <message>
         <source>Copiar a resolução como LaTeX.</source>
         <translation>Copy the solution as LaTeX.</translation>
+    </message>
+    <message>
+        <source>Saltar para os exercícios</source>
+        <translation>Skip to the exercises</translation>
+    </message>
+    <message>
+        <source>Como escrever: frações 1/2, decimais 0,5 ou 0.5, potências x^2 ou x², parênteses (x+1)(x-2), e as relações =, &lt;, &lt;=, ≤, &gt;=, ≥.</source>
+        <translation>How to write: fractions 1/2, decimals 0.5 or 0,5, powers x^2 or x², brackets (x+1)(x-2), and the relations =, &lt;, &lt;=, ≤, &gt;=, ≥.</translation>
+    </message>
+    <message>
+        <source>A calcular…</source>
+        <translation>Working…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Em ℝ</source>
+        <translation>In ℝ</translation>
+    </message>
+    <message>
+        <source>Ligação copiada</source>
+        <translation>Link copied</translation>
+    </message>
+    <message>
+        <source>Polinómio 1</source>
+        <translation>Polynomial 1</translation>
+    </message>
+    <message>
+        <source>Polinómio 2</source>
+        <translation>Polynomial 2</translation>
+    </message>
+    <message>
+        <source>O texto de «%1» tem mais de %2 caracteres e não foi lido.</source>
+        <translation>The text of “%1” has more than %2 characters and was not read.</translation>
+    </message>
+    <message>
+        <source>O texto de «%1» tem um carácter de controlo e não foi lido.</source>
+        <translation>The text of “%1” holds a control character and was not read.</translation>
+    </message>
+    <message>
+        <source>A página não tem o comando pedido.</source>
+        <translation>The page has no such command.</translation>
     </message>
 </context>
 </TS>

@@ -333,7 +333,7 @@ void JanelaPrincipal::DivisorRecusado(const QString& divisor)
     if (resolvedor(resolucao::Exercício::Dividir, "0", ParaUtf8(divisor), {}, tradutor).falha)
         return;
     const std::string dica =
-        runtime::Preencher(tradutor(resolucao::FonteDe(resolucao::Texto::DicaDividir)), {ParaUtf8(divisor)});
+        runtime::Preencher(tradutor(resolucao::FonteDe(resolucao::Texto::DicaDivisãoLonga)), {ParaUtf8(divisor)});
     statusBar()->showMessage(DeUtf8(dica));
 }
 

@@ -8,6 +8,7 @@
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
 #include "web/json.h"
+#include "web/resumo_web.h"
 #include "web/textos_web.h"
 
 #include <optional>
@@ -166,6 +167,14 @@ void EscreverFalha(EscritorJson& json, const std::optional<resolucao::FalhaDoExe
     json.FecharLista();
 }
 
+std::string Literal(std::string_view s) { return std::string(s); }
+
+std::string DicaDeDivisão(std::string_view divisor)
+{
+    const std::string modelo = TradutorDaPágina()(resolucao::FonteDe(resolucao::Texto::DicaDivisãoLonga));
+    return resolucao::Substituir({modelo, {std::string(divisor)}}, Literal, Literal);
+}
+
 } // namespace
 
 const runtime::Tradutor& TradutorDaPágina()
@@ -233,9 +242,11 @@ std::string ExercícioEmJson(resolucao::Exercício exercício,
     json.Texto("quociente", r.quociente);
     json.Texto("resto", r.resto);
     json.Texto("factorizacao", r.factorização);
+    json.Texto("factorizacao_real", r.factorizaçãoReal);
     json.Texto("valor", r.valor);
     json.Texto("sinais", r.sinais);
     EscreverRaízes(json, r.raízes);
+    EscreverResumo(json, r);
     json.FecharObjecto();
     return json.Resultado();
 }
@@ -281,6 +292,10 @@ std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor)
         json.Texto("foco", "polinomio2");
     else
         json.Nulo("foco");
+    // A divisor the rule refuses is one long division takes: said after the
+    // program's own message, with the divisor as typed.
+    const bool divisorRecusado = recusada && d.Recusa()->erro.código == runtime::Código::DivisorInválido;
+    json.Texto("dica", divisorRecusado ? DicaDeDivisão(divisor) : std::string());
     EscreverTabela(json, d);
     json.FecharObjecto();
     return json.Resultado();

@@ -37,7 +37,9 @@
 // table "quociente", "resto" and the three table texts are empty. "filas"
 // holds the shown cells as three rows (top, middle, bottom), each a list
 // over the columns of {"celula", "texto"}, null where no cell stands; it
-// is empty without the table.
+// is empty without the table. "dica" is the sentence shown beside the
+// table after a divisor the rule refuses, pointing to long division, and
+// empty otherwise.
 //
 // An exercise answer (divide, factorize, value, graph, explain) has
 // "comando" ("dividir", "factorizar", "valor", "grafico", "explicar");
@@ -48,7 +50,9 @@
 // "resolucao_html" (to show, without its graph), "resolucao_copia_html",
 // "resolucao_texto" and "resolucao_latex" (to copy, graph included);
 // "grafico_html", the graph's SVG element; "quociente", "resto",
-// "factorizacao", "valor" and "sinais" (⟨-0+0-⟩) as texts; and "raizes",
+// "factorizacao", "factorizacao_real" (in ℝ, surds as "(x-√2)"), "valor"
+// and "sinais" (⟨-0+0-⟩) as texts; the summary's HTML of these
+// (resumo_web.h); and "raizes",
 // the distinct real roots by increasing value, each {"exacto" (empty with
 // no exact form), "decimal" (ten significant digits), "valor" (the nearest
 // double, a JSON number the page writes with String()), "multiplicidade"}.

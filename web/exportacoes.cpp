@@ -2,8 +2,10 @@
 // The C interface of the WebAssembly module. The page writes each input as
 // UTF-8 with a closing zero into memory it gets from vendrix_reservar, calls
 // a command, and reads the answer, a JSON text closed by a zero, which stays
-// valid until the next command. Every answer is described in comandos_web.h.
+// valid until the next command. Every answer is described in comandos_web.h
+// and porta_web.h.
 #include "web/comandos_web.h"
+#include "web/porta_web.h"
 
 #include <cstdlib>
 #include <string>
@@ -16,12 +18,6 @@ const char* Responder(std::string texto)
 {
     resposta = std::move(texto);
     return resposta.c_str();
-}
-
-const char*
-Exercício(vendrix::resolucao::Exercício exercício, const char* p1, const char* p2, const char* ponto)
-{
-    return Responder(vendrix::web::ExercícioEmJson(exercício, p1, p2, ponto));
 }
 
 } // namespace
@@ -76,34 +72,27 @@ extern "C" {
     return Responder(vendrix::web::RuffiniEmJson(dividendo, divisor));
 }
 
-[[clang::export_name("vendrix_dividir")]] const char*
-vendrix_dividir(const char* polinomio1, const char* polinomio2, const char* ponto)
+// The exercises the core has, the boxes each reads and the boxes' limit.
+[[clang::export_name("vendrix_exercicios")]] const char* vendrix_exercicios()
 {
-    return Exercício(vendrix::resolucao::Exercício::Dividir, polinomio1, polinomio2, ponto);
+    return Responder(vendrix::web::ExercíciosEmJson());
 }
 
-[[clang::export_name("vendrix_factorizar")]] const char*
-vendrix_factorizar(const char* polinomio1, const char* polinomio2, const char* ponto)
+// Every exercise, by its name.
+[[clang::export_name("vendrix_exercicio")]] const char* vendrix_exercicio(const char* nome,
+                                                                          const char* p1,
+                                                                          const char* p2,
+                                                                          const char* a,
+                                                                          const char* condicoes,
+                                                                          const char* resposta)
 {
-    return Exercício(vendrix::resolucao::Exercício::Factorizar, polinomio1, polinomio2, ponto);
+    return Responder(vendrix::web::ExercícioPeloNomeEmJson(nome, p1, p2, a, condicoes, resposta));
 }
 
-[[clang::export_name("vendrix_valor")]] const char*
-vendrix_valor(const char* polinomio1, const char* polinomio2, const char* ponto)
+// What the page refuses before the core reads it, and the box it was in.
+[[clang::export_name("vendrix_recusa")]] const char* vendrix_recusa(const char* motivo, const char* caixa)
 {
-    return Exercício(vendrix::resolucao::Exercício::Valor, polinomio1, polinomio2, ponto);
-}
-
-[[clang::export_name("vendrix_grafico")]] const char*
-vendrix_grafico(const char* polinomio1, const char* polinomio2, const char* ponto)
-{
-    return Exercício(vendrix::resolucao::Exercício::Gráfico, polinomio1, polinomio2, ponto);
-}
-
-[[clang::export_name("vendrix_explicar")]] const char*
-vendrix_explicar(const char* polinomio1, const char* polinomio2, const char* ponto)
-{
-    return Exercício(vendrix::resolucao::Exercício::Explicar, polinomio1, polinomio2, ponto);
+    return Responder(vendrix::web::RecusaEmJson(motivo, caixa));
 }
 
 [[clang::export_name("vendrix_falar")]] const char* vendrix_falar(const char* texto, const char* elevado)

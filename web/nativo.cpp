@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The page's commands run natively, for the tests of the WebAssembly
-// module: each line of the standard input is a command name and its one to
-// three inputs, separated by tabs; each line of the output is that command's
-// JSON answer, exactly as the module gives it. The command "textos" takes
-// the path of a textos.json, which it reads as the page hands it over, and
+// module: each line of the standard input is a command name and its inputs,
+// separated by tabs; each line of the output is that command's JSON answer,
+// exactly as the module gives it. An exercise takes its name and then
+// p1, p2, a, the conditions and the answer, the trailing ones optional, as
+// the module's one door for exercises does. The command "textos" takes the
+// path of a textos.json, which it reads as the page hands it over, and
 // "lingua" the language of the answers after it.
 #include "runtime/textos.h"
 #include "web/comandos_web.h"
+#include "web/porta_web.h"
 
+#include <array>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -32,29 +36,31 @@ int main()
         if (partes.empty())
             continue;
         const std::string_view comando = partes[0];
-        const std::string_view a = partes.size() > 1 ? partes[1] : std::string_view();
-        const std::string_view b = partes.size() > 2 ? partes[2] : std::string_view();
-        const std::string_view c = partes.size() > 3 ? partes[3] : std::string_view();
+        std::array<std::string_view, 5> e{};
+        for (std::size_t i = 0; i < e.size() && i + 1 < partes.size(); ++i)
+            e[i] = partes[i + 1];
         if (comando == "textos")
-            std::cout << DefinirTextosEmJson(LerFicheiro(a)) << '\n';
+            std::cout << DefinirTextosEmJson(LerFicheiro(e[0])) << '\n';
         else if (comando == "lingua")
-            std::cout << DefinirLínguaEmJson(a) << '\n';
+            std::cout << DefinirLínguaEmJson(e[0]) << '\n';
         else if (comando == "simplificar")
-            std::cout << SimplificarEmJson(a) << '\n';
+            std::cout << SimplificarEmJson(e[0]) << '\n';
         else if (comando == "somar")
-            std::cout << SomarEmJson(a, b) << '\n';
+            std::cout << SomarEmJson(e[0], e[1]) << '\n';
         else if (comando == "subtrair")
-            std::cout << SubtrairEmJson(a, b) << '\n';
+            std::cout << SubtrairEmJson(e[0], e[1]) << '\n';
         else if (comando == "multiplicar")
-            std::cout << MultiplicarEmJson(a, b) << '\n';
+            std::cout << MultiplicarEmJson(e[0], e[1]) << '\n';
         else if (comando == "ruffini")
-            std::cout << RuffiniEmJson(a, b) << '\n';
-        else if (const auto exercício = vendrix::resolucao::ExercícioDoNome(comando))
-            std::cout << ExercícioEmJson(*exercício, a, b, c) << '\n';
+            std::cout << RuffiniEmJson(e[0], e[1]) << '\n';
         else if (comando == "falar")
-            std::cout << FalarEmJson(a, b) << '\n';
+            std::cout << FalarEmJson(e[0], e[1]) << '\n';
+        else if (comando == "exercicios")
+            std::cout << ExercíciosEmJson() << '\n';
+        else if (comando == "recusa")
+            std::cout << RecusaEmJson(e[0], e[1]) << '\n';
         else
-            return 2;
+            std::cout << ExercícioPeloNomeEmJson(comando, e[0], e[1], e[2], e[3], e[4]) << '\n';
     }
     return 0;
 }

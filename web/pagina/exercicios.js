@@ -1,19 +1,41 @@
 // The exercises section: each button runs one of the core's exercises on
 // the typed boxes and shows what it answers: the worked solution, its
-// graph and its fields. The address keeps the exercise, so that a link
-// opens it again. Nothing here reads, divides or words anything.
-import { EXERCICIOS, porta } from "./nucleo.js";
+// graph and its fields. The address keeps the last command and the boxes,
+// so that a link opens them again. Nothing here reads, divides or words
+// anything.
+import { porta } from "./porta.js";
 
 const $ = (id) => document.getElementById(id);
 
-// The fields of an answer, each shown in its output; a row whose field is
-// empty is hidden.
-const CAMPOS = { quociente: "divisao-quociente", resto: "divisao-resto", factorizacao: "factorizacao",
-  valor: "valor-resultado" };
+// The boxes a link fills, by their names in the link.
+const CAIXAS = [["p1", "polinomio1"], ["p2", "polinomio2"], ["a", "ponto"]];
 
-function mostrarCampo(saida, texto, atributo = "texto") {
+// A character no polynomial holds, at which a NUL would cut the text short.
+const CONTROLO = /[\u0000-\u001f\u007f-\u009f]/;
+
+// Why the core must not get this text: "longo" past the limit, "controlo"
+// with a control character; null when it may. Only the length of a longer
+// text is read, never the text.
+export function motivoDeRecusa(texto, limite) {
+  if (texto.length > limite) return "longo";
+  return CONTROLO.test(texto) ? "controlo" : null;
+}
+
+// The fields of an answer, each shown in its output (from the core's HTML
+// where it has one) and kept as the core's text in its data attribute; a
+// row whose field is empty is hidden.
+const CAMPOS = [
+  ["quociente", "divisao-quociente"],
+  ["resto", "divisao-resto"],
+  ["factorizacao", "factorizacao"],
+  ["factorizacao_real", "factorizacao-real"],
+  ["valor", "valor-resultado"],
+];
+
+function mostrarCampo(saida, texto, html, atributo = "texto") {
   saida.dataset[atributo] = texto;
-  saida.textContent = texto;
+  if (html) saida.innerHTML = porta.createHTML(html);
+  else saida.textContent = texto;
   saida.closest("div").hidden = texto === "";
 }
 
@@ -32,8 +54,8 @@ function mostrarRaizes(raizes) {
 // Everything the answer holds in its place, the core's HTML through the
 // page's one trusted door; a refused exercise empties the section.
 export function mostrarResolucao(r, guardarCopias) {
-  for (const [campo, id] of Object.entries(CAMPOS)) mostrarCampo($(id), r[campo]);
-  mostrarCampo($("quadro-sinais"), r.sinais, "sinais");
+  for (const [campo, id] of CAMPOS) mostrarCampo($(id), r[campo], r[`${campo}_html`]);
+  mostrarCampo($("quadro-sinais"), r.sinais, r.sinais_html, "sinais");
   mostrarRaizes(r.raizes);
   const documento = $("resolucao-documento");
   if (r.resolucao_html === "") documento.replaceChildren();
@@ -46,22 +68,54 @@ export function mostrarResolucao(r, guardarCopias) {
   else guardarCopias("resolucao", r.resolucao_texto, r.resolucao_copia_html, r.resolucao_latex);
 }
 
-// The exercise in the address, as typed: #p1=…&p2=…&c=…&a=…, replacing the
-// current entry so that the back button leaves the page.
-export function guardarNoEndereco(comando) {
-  const campos = new URLSearchParams({ p1: $("polinomio1").value, p2: $("polinomio2").value, c: comando });
-  if ($("ponto").value !== "") campos.set("a", $("ponto").value);
-  history.replaceState(null, "", `#${campos}`);
+// The link to the boxes as they are now and the given command:
+// #p1=…&p2=…&a=…&c=…, every character but letters and digits escaped, so
+// that "+" and blanks come back as typed.
+export function ligacao(comando) {
+  const campos = CAIXAS.map(([chave, id]) => [chave, $(id).value]).filter(([chave, v]) => chave !== "a" || v !== "");
+  if (comando) campos.push(["c", comando]);
+  const fragmento = campos.map(([chave, v]) => `${chave}=${encodeURIComponent(v)}`).join("&");
+  return `${location.origin}${location.pathname}#${fragmento}`;
 }
 
-// The exercise an address holds, its boxes filled in; null without one.
-export function lerDoEndereco() {
-  const campos = new URLSearchParams(location.hash.slice(1));
-  const comando = campos.get("c");
-  if (!EXERCICIOS.includes(comando)) return null;
-  for (const [chave, id] of [["p1", "polinomio1"], ["p2", "polinomio2"], ["a", "ponto"]])
-    if (campos.has(chave)) $(id).value = campos.get(chave);
-  return comando;
+// Keeps the link in the address, replacing the current entry so that the
+// back button leaves the page.
+export function guardarNoEndereco(comando) {
+  history.replaceState(null, "", ligacao(comando));
+}
+
+// The fragment's fields as typed by hand too: "+" is a plus sign, not a
+// blank, and a broken escape is kept as it stands for the core to refuse.
+function campos(fragmento) {
+  const lidos = new Map();
+  for (const parte of fragmento.split("&")) {
+    const igual = parte.indexOf("=");
+    if (igual < 0) continue;
+    const valor = parte.slice(igual + 1);
+    try {
+      lidos.set(parte.slice(0, igual), decodeURIComponent(valor));
+    } catch {
+      lidos.set(parte.slice(0, igual), valor);
+    }
+  }
+  return lidos;
+}
+
+// Reads the address: fills the boxes it names with the texts the core may
+// get, and gives the command to run (null when there is none, or when a
+// text or the command was refused) and the refusals, each [motivo, box].
+export function lerDoEndereco(comandos, limite) {
+  const lidos = campos(location.hash.slice(1));
+  const recusas = [];
+  for (const [chave, id] of CAIXAS) {
+    if (!lidos.has(chave)) continue;
+    const motivo = motivoDeRecusa(lidos.get(chave), limite);
+    if (motivo) recusas.push([motivo, id]);
+    else $(id).value = lidos.get(chave);
+  }
+  const comando = lidos.get("c") ?? null;
+  if (comando !== null && !comandos.includes(comando)) recusas.push(["comando", ""]);
+  return { comando: recusas.length === 0 ? comando : null, recusas };
 }
 
 // The cursor where the core stopped reading, counted in characters.

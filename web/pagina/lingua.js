@@ -2,15 +2,15 @@
 // page; textos.json, made from the program's catalogues when the page is
 // built, gives every other language keyed by the Portuguese text. A text
 // the catalogue lacks stays in Portuguese. The core says its own texts in
-// the language it is told: it gets the same catalogue and every switch.
+// the language it is told: the page hands it the same catalogue, and every
+// switch, which its listeners hear of.
 const GUARDADA = "vendrix-lingua";
 const ORIGEM = "pt";
 
 let catalogo = "{}"; // textos.json as fetched, for the core
 let dicionarios = {};
 let lingua = ORIGEM;
-let nucleo = null; // the core that answers the page's commands
-const aoNucleo = (accao) => { if (nucleo && !nucleo.avariado) accao(nucleo); };
+const ouvintes = []; // told of every switch, after the page's texts
 // Each translated element's Portuguese texts, by what they go into:
 // "texto" (the element's text) or the name of an attribute.
 const fontes = new Map();
@@ -49,23 +49,24 @@ function marcados(raiz) {
   }
 }
 
-// Hands the core the catalogue and the language, now and at every switch;
-// a core that replaces a failed one is handed them again.
-export function ligarNucleo(novo) {
-  nucleo = novo;
-  nucleo.textos(catalogo);
-  nucleo.lingua(lingua);
-  return nucleo;
+// The catalogue as fetched and the language shown, for the core.
+export const catalogoDaPagina = () => catalogo;
+export const linguaDaPagina = () => lingua;
+
+// Calls ouvinte(lingua) at every switch of language.
+export function aoMudarLingua(ouvinte) {
+  ouvintes.push(ouvinte);
 }
 
 function aplicar(nova) {
+  const mudou = nova !== lingua;
   lingua = nova;
-  aoNucleo((n) => n.lingua(nova));
   document.documentElement.lang = nova === ORIGEM ? "pt-PT" : nova;
   for (const [elemento, porOnde] of fontes)
     for (const [onde, fonte] of Object.entries(porOnde)) escrever(elemento, onde, fonte);
   for (const botao of document.querySelectorAll("[data-lingua]"))
     botao.setAttribute("aria-pressed", String(botao.dataset.lingua === nova));
+  if (mudou) for (const ouvinte of ouvintes) ouvinte(nova);
 }
 
 function guardada() {
@@ -102,7 +103,6 @@ export async function iniciarLingua() {
   } catch {
     dicionarios = {};
   }
-  aoNucleo((n) => n.textos(catalogo));
   marcados(document);
   for (const botao of document.querySelectorAll("[data-lingua]")) {
     botao.addEventListener("click", () => {

@@ -1,30 +1,79 @@
 // The page: binds the controls to the module's commands and shows what
-// each command answers. Every text, number and table cell comes from the
-// core; nothing here computes.
-import { WASI } from "./wasi/index.js";
-import { EXERCICIOS, Nucleo, porta } from "./nucleo.js";
-import { apontar, guardarNoEndereco, lerDoEndereco, mostrarResolucao } from "./exercicios.js";
-import { iniciarLingua, ligarNucleo, preencher, t, traduzir } from "./lingua.js";
+// each command answers. The module runs in workers, so the page answers
+// clicks while the core works; every text, number and table cell comes
+// from the core; nothing here computes.
+import { aceitar, porta } from "./porta.js";
+import { Cancelado, Trabalho } from "./trabalho.js";
+import { criarBotoesDeCopia, guardarCopias } from "./copias.js";
+import { apontar, guardarNoEndereco, lerDoEndereco, ligacao, motivoDeRecusa, mostrarResolucao }
+  from "./exercicios.js";
+import { aoMudarLingua, catalogoDaPagina, iniciarLingua, linguaDaPagina, preencher, t, traduzir }
+  from "./lingua.js";
 
 const $ = (id) => document.getElementById(id);
 
-let nucleo = null;
-let modulo = null; // compiled once: a failed instance is replaced from it
-let ocupado = false; // a command runs until its last message is closed
-const copias = {}; // the copy texts of each shown result, by area
+// How long an exercise runs before the page offers to cancel it.
+const ESPERA_MS = 300;
 
-async function carregarNucleo() {
-  if (!modulo) {
-    try {
-      modulo = await WebAssembly.compileStreaming(fetch("vendrix.wasm"));
-    } catch {
-      modulo = await WebAssembly.compile(await (await fetch("vendrix.wasm")).arrayBuffer());
-    }
+let inicio = null; // the compiled module, the catalogue and the language, for every worker
+// The seed commands, speech and refusals, each quick, and the exercises,
+// which may take long and be cancelled: each in a worker of its own, so
+// that a sum is answered while a factorization runs.
+let rapido = null;
+let longo = null;
+let limite = 0; // the most characters a box holds, as the core says
+const caixasDe = {}; // the boxes each command reads
+let ultimo = null; // the last command run, for Partilhar
+let ultimoDaCalculadora = null; // what Enter runs in P1 and P2
+let ultimoExercicio = null; // what Enter runs in the exercise box
+let mostrado = null; // the exercise shown, with its texts, for a switch of language
+let pedido = null; // the exercise asked for last, with its texts
+let dividido = null; // the Ruffini division whose hint is shown
+
+async function compilar() {
+  try {
+    return await WebAssembly.compileStreaming(fetch("vendrix.wasm"));
+  } catch {
+    return WebAssembly.compile(await (await fetch("vendrix.wasm")).arrayBuffer());
   }
-  const wasi = new WASI([], [], []);
-  const instancia = await WebAssembly.instantiate(modulo, { wasi_snapshot_preview1: wasi.wasiImport });
-  wasi.initialize(instancia);
-  return ligarNucleo(new Nucleo(instancia));
+}
+
+// A worker for the module; one that replaces an ended one gets the
+// language shown now.
+const novoTrabalho = () => new Trabalho(inicio.then((dados) => ({ ...dados, lingua: linguaDaPagina() })));
+
+// A quick command; a module that failed on one, its memory no longer to be
+// trusted, is replaced for the next.
+async function pedir(comando, ...entradas) {
+  const trabalho = rapido;
+  try {
+    return await trabalho.pedir(comando, ...entradas);
+  } catch (erro) {
+    if (rapido === trabalho) {
+      trabalho.terminar();
+      rapido = novoTrabalho();
+    }
+    throw erro;
+  }
+}
+
+// What shows on the page, one command after another in the order they were
+// asked, so that one message box follows another.
+let fila = Promise.resolve();
+function mostrar(accao) {
+  fila = fila.then(accao).catch((erro) => console.error(erro));
+  return fila;
+}
+
+// The page is busy from a click until what it asked for is shown.
+let emCurso = 0;
+async function ocupado(accao) {
+  if (emCurso++ === 0) document.querySelector("main").setAttribute("aria-busy", "true");
+  try {
+    return await accao();
+  } finally {
+    if (--emCurso === 0) document.querySelector("main").setAttribute("aria-busy", "false");
+  }
 }
 
 // One modal box after another, in the order the core reported them; each
@@ -40,7 +89,7 @@ function mostrarMensagem({ titulo, texto, icone }) {
     caixa.setAttribute("aria-describedby", "mensagem-texto");
     caixa.append($("modelo-mensagem").content.cloneNode(true));
     caixa.querySelector("h2").textContent = titulo;
-    caixa.querySelector(".icone").textContent = icone === "critico" ? "\u26d4" : "\u2139\ufe0f";
+    caixa.querySelector(".icone").src = icone === "critico" ? "aviso-critico.svg" : "aviso-informacao.svg";
     caixa.querySelector(".texto").textContent = texto;
     caixa.querySelector(".ok").textContent = t("OK");
     caixa.querySelector(".ok").addEventListener("click", () => caixa.close());
@@ -60,7 +109,7 @@ async function mostrarMensagens(mensagens) {
 
 // The core speaks a drawn text in numbers and signs, and words only before
 // a raised exponent: those it is given in the user's language.
-const fala = (texto) => nucleo.falar(texto, t("elevado a")).fala;
+const fala = async (texto) => (await pedir("falar", texto, t("elevado a"))).fala;
 
 // Announced once, even when the same words come again.
 function anunciar(texto) {
@@ -84,89 +133,26 @@ function apagar(area) {
   guardarCopias(area.id, null);
 }
 
-function guardarCopias(area, texto, html, latex) {
-  const botoes = document.querySelector(`.copias[data-de="${area}"]`);
-  if (texto === null) {
-    delete copias[area];
-    botoes.hidden = true;
-    return;
-  }
-  copias[area] = { texto, html, latex };
-  botoes.hidden = false;
-}
+const textos = (ids) => ids.map((id) => $(id).value);
 
-// Text and HTML go through a copy event, whose data the browser keeps as
-// given: the clipboard API would parse the HTML in this page, under its
-// policy, which refuses the inline styles a table carries for the
-// programs it is pasted into.
-function copiarPorEvento(dados) {
-  const escrever = (evento) => {
-    for (const [tipo, valor] of Object.entries(dados)) evento.clipboardData.setData(tipo, valor);
-    evento.preventDefault();
-  };
-  document.addEventListener("copy", escrever);
-  try {
-    return document.execCommand("copy");
-  } finally {
-    document.removeEventListener("copy", escrever);
-  }
-}
-
-async function copiar(area, emLatex) {
-  const c = copias[area];
-  if (!c) return;
-  if (emLatex) await navigator.clipboard?.writeText(c.latex);
-  else if (!copiarPorEvento({ "text/plain": c.texto, "text/html": c.html })) await navigator.clipboard?.writeText(c.texto);
-}
-
-// What each pair of copy buttons copies: the words of its tool tips, and
-// the name on the buttons where one frame has two pairs. The sentences
-// they make are the catalogue's sources.
-const AREAS = {
-  simplificado1: ["o polinómio 1 simplificado", ""],
-  simplificado2: ["o polinómio 2 simplificado", ""],
-  resultado: ["o resultado", ""],
-  quociente: ["o quociente", " Q(x)"],
-  quadro: ["a tabela de Ruffini", " tabela"],
-  resolucao: ["a resolução", ""],
-};
-
-function criarBotoesDeCopia() {
-  for (const caixa of document.querySelectorAll(".copias")) {
-    const area = caixa.dataset.de;
-    const [nome, curto] = AREAS[area];
-    const botoes = [
-      [`copiar-${area}`, `Copiar${curto}`, `Copiar ${nome} como texto e HTML.`, false],
-      [`copiar-latex-${area}`, `Copiar${curto} como LaTeX`, `Copiar ${nome} como LaTeX.`, true],
-    ];
-    for (const [id, legenda, dica, emLatex] of botoes) {
-      const botao = document.createElement("button");
-      botao.type = "button";
-      botao.id = id;
-      traduzir(botao, "texto", legenda);
-      traduzir(botao, "title", dica);
-      botao.addEventListener("click", () => copiar(area, emLatex));
-      caixa.append(botao);
-    }
-  }
-}
-
-function simplificar(k) {
-  const r = nucleo.simplificar($(`polinomio${k}`).value);
+async function simplificar(k) {
+  const r = aceitar(`simplificado${k}`, await pedir("simplificar", $(`polinomio${k}`).value));
+  const dito = await fala(r.resultado);
   return async () => {
     await mostrarMensagens(r.mensagens);
     desenhar($(`simplificado${k}`), r, "resultado");
-    anunciar(preencher(t("Polinómio %1 simplificado: %2"), k, fala(r.resultado)));
+    anunciar(preencher(t("Polinómio %1 simplificado: %2"), k, dito));
   };
 }
 
-function operacao(nome) {
-  const r = nucleo[nome]($("polinomio1").value, $("polinomio2").value);
+async function operacao(nome) {
+  const r = aceitar("resultado", await pedir(nome, ...textos(["polinomio1", "polinomio2"])));
+  const dito = await fala(r.resultado);
   return async () => {
     await mostrarMensagens(r.mensagens);
     desenhar($("resultado"), r, "resultado");
     traduzir($("resultado-titulo"), "texto", r.titulo);
-    anunciar(`${t(r.titulo)}: ${fala(r.resultado)}`);
+    anunciar(`${t(r.titulo)}: ${dito}`);
   };
 }
 
@@ -177,6 +163,8 @@ function apagarRuffini() {
   $("div").textContent = "";
   apagar($("quociente"));
   $("resto").textContent = "";
+  $("dica-ruffini").textContent = "";
+  dividido = null;
   guardarCopias("quadro", null);
   $("explicar").disabled = true;
 }
@@ -202,87 +190,206 @@ function mostrarTabela(r) {
   $("explicar").disabled = false;
 }
 
-function ruffini() {
-  apagarRuffini();
-  const r = nucleo.ruffini($("polinomio1").value, $("polinomio2").value);
+async function ruffini() {
+  const entradas = textos(["polinomio1", "polinomio2"]);
+  const r = aceitar("quociente", await pedir("ruffini", ...entradas));
+  const dito = r.tabela ? await fala(r.quociente) : "";
   return async () => {
+    apagarRuffini();
     await mostrarMensagens(r.mensagens);
+    // After the program's own message, where long division goes further.
+    $("dica-ruffini").textContent = r.dica;
+    if (r.dica !== "") dividido = entradas;
     if (r.tabela) {
       mostrarTabela(r);
-      anunciar(`Q(x) = ${fala(r.quociente)}; R = ${r.resto}`);
+      anunciar(`Q(x) = ${dito}; R = ${r.resto}`);
     }
     if (r.foco) $(r.foco === "polinomio1" ? "polinomio1" : "polinomio2").focus();
   };
 }
 
-// An exercise on the three boxes, kept in the address; the cursor goes
-// where the core stopped reading.
-function exercicio(nome) {
-  const r = nucleo.exercicio(nome, $("polinomio1").value, $("polinomio2").value, $("ponto").value);
-  guardarNoEndereco(nome);
+// The progress line, shown while an exercise runs past ESPERA_MS.
+let vez = 0; // the latest exercise asked for; an earlier one's answer is dropped
+let aviso = 0;
+
+function progresso(visivel) {
+  clearTimeout(aviso);
+  if (visivel) aviso = setTimeout(() => { $("progresso").hidden = false; }, ESPERA_MS);
+  else $("progresso").hidden = true;
+}
+
+// Ends the running exercise and starts a fresh worker for the next.
+function cancelar() {
+  longo.terminar();
+  longo = novoTrabalho();
+  progresso(false);
+}
+
+// An exercise on the three boxes, or on the texts it was shown with when
+// the language changes; the cursor goes where the core stopped reading.
+async function exercicio(nome, entradas = textos(["polinomio1", "polinomio2", "ponto"]), silencioso = false) {
+  if (longo.ocupado) cancelar(); // the newest question replaces the one still running
+  pedido = { nome, entradas };
+  const minha = ++vez;
+  progresso(true);
+  let r;
+  try {
+    r = aceitar("exercicio", await longo.pedir("exercicio", nome, ...entradas));
+  } catch (erro) {
+    if (erro instanceof Cancelado) return null;
+    // A trapped module's memory cannot be trusted: a fresh one takes over.
+    longo.terminar();
+    longo = novoTrabalho();
+    throw erro;
+  } finally {
+    if (minha === vez) progresso(false);
+  }
+  if (minha !== vez) return null;
   return async () => {
-    await mostrarMensagens(r.mensagens);
+    if (!silencioso) await mostrarMensagens(r.mensagens);
     mostrarResolucao(r, guardarCopias);
-    if (r.foco) apontar(r.foco, r.posicao);
+    mostrado = { nome, entradas };
+    if (r.foco && !silencioso) apontar(r.foco, r.posicao);
   };
 }
 
-// A command runs in the core at once; what it shows waits for its boxes.
-async function correr(comando) {
-  if (!nucleo || ocupado) return;
-  ocupado = true;
-  try {
-    await comando()();
-  } catch (erro) {
-    // A trapped module's memory cannot be trusted: a fresh one takes over.
-    if (!nucleo.avariado) throw erro;
-    nucleo = null;
-    nucleo = await carregarNucleo();
-  } finally {
-    ocupado = false;
+// The page's own commands, by their names in links, with the boxes each
+// reads; the exercises are added from the core's list.
+const COMANDOS = {
+  simplificar1: [["polinomio1"], () => simplificar(1)],
+  simplificar2: [["polinomio2"], () => simplificar(2)],
+  somar: [["polinomio1", "polinomio2"], () => operacao("somar")],
+  subtrair: [["polinomio1", "polinomio2"], () => operacao("subtrair")],
+  multiplicar: [["polinomio1", "polinomio2"], () => operacao("multiplicar")],
+  ruffini: [["polinomio1", "polinomio2"], ruffini],
+};
+
+// The first box the command reads whose text the core must not get: the
+// core words the refusal, naming the box.
+function recusa(caixas) {
+  for (const id of caixas) {
+    const motivo = motivoDeRecusa($(id).value, limite);
+    if (motivo) return pedir("recusa", motivo, id);
   }
+  return null;
 }
 
-function ligar(id, comando) {
-  $(id).addEventListener("click", () => correr(comando));
+// Runs a command by its name: the boxes are read at once, the core answers
+// in its worker, and what it shows waits for the boxes shown before it.
+async function correr(nome) {
+  if (!rapido) return null;
+  const [caixas, comando] = COMANDOS[nome] ?? [caixasDe[nome], () => exercicio(nome)];
+  const recusada = recusa(caixas);
+  if (recusada) {
+    const r = await recusada;
+    return mostrar(() => mostrarMensagens(r.mensagens));
+  }
+  ultimo = nome;
+  if (nome in COMANDOS) ultimoDaCalculadora = nome;
+  else {
+    ultimoExercicio = nome;
+    guardarNoEndereco(nome);
+  }
+  const mostrarResposta = await comando();
+  return mostrarResposta ? mostrar(mostrarResposta) : null;
 }
 
-function ligarApagar(id, accao) {
-  $(id).addEventListener("click", () => {
-    if (!ocupado) accao();
-  });
+function ligar(id, nome) {
+  $(id).addEventListener("click", () => ocupado(() => correr(nome)).catch((erro) => console.error(erro)));
 }
 
-ligar("simplificar1", () => simplificar(1));
-ligar("simplificar2", () => simplificar(2));
-ligar("somar", () => operacao("somar"));
-ligar("subtrair", () => operacao("subtrair"));
-ligar("multiplicar", () => operacao("multiplicar"));
-ligar("ruffini", ruffini);
-ligarApagar("apagar1", () => apagar($("simplificado1")));
-ligarApagar("apagar2", () => apagar($("simplificado2")));
-ligarApagar("apagar-resultado", () => {
+for (const nome of Object.keys(COMANDOS)) ligar(nome, nome);
+$("apagar1").addEventListener("click", () => apagar($("simplificado1")));
+$("apagar2").addEventListener("click", () => apagar($("simplificado2")));
+$("apagar-resultado").addEventListener("click", () => {
   apagar($("resultado"));
   traduzir($("resultado-titulo"), "texto", "Resultado");
 });
-ligarApagar("apagar-ruffini", apagarRuffini);
-for (const nome of EXERCICIOS) ligar(nome, () => exercicio(nome));
+$("apagar-ruffini").addEventListener("click", apagarRuffini);
+$("cancelar").addEventListener("click", cancelar);
+
+// Enter runs the last command of the box's area: the calculator's (at
+// first the box's own Simplificar) in P1 and P2, the last exercise (at
+// first Valor) in the exercise box.
+for (const [id, primeiro] of [["polinomio1", "simplificar1"], ["polinomio2", "simplificar2"]]) {
+  $(id).addEventListener("keydown", (e) => {
+    if (e.key === "Enter") $(ultimoDaCalculadora ?? primeiro).click();
+  });
+}
 $("ponto").addEventListener("keydown", (e) => {
-  if (e.key === "Enter") $("valor").click();
+  if (e.key === "Enter") $(ultimoExercicio ?? "valor").click();
 });
-$("partilhar").addEventListener("click", () => navigator.clipboard?.writeText(location.href));
+
+// Alt+Shift and the letter of the window's Ctrl shortcuts, which the
+// browser keeps for itself; the buttons' titles show them.
+document.addEventListener("keydown", (e) => {
+  if (!e.altKey || !e.shiftKey || e.ctrlKey || e.metaKey || document.querySelector("dialog[open]")) return;
+  const botao = document.querySelector(`[aria-keyshortcuts="Alt+Shift+${e.code.replace(/^Key/, "")}"]`);
+  if (!botao || botao.disabled) return;
+  e.preventDefault();
+  botao.click();
+});
+
+// The link to the boxes as they are now and the last command, copied and
+// kept in the address.
+$("partilhar").addEventListener("click", async () => {
+  const endereco = ligacao(ultimo);
+  history.replaceState(null, "", endereco);
+  await navigator.clipboard?.writeText(endereco);
+  anunciar(t("Ligação copiada"));
+});
 criarBotoesDeCopia();
+
+// A switch of language shows the shown exercise again in the new language,
+// on the texts it was run with, and the Ruffini hint; the boxes stay.
+aoMudarLingua((lingua) => {
+  for (const trabalho of [rapido, longo]) trabalho?.pedir("lingua", lingua).catch(() => {});
+  // One still running is asked again in the new language, its boxes to
+  // come; one shown is shown again without them.
+  const emCurso = longo?.ocupado ? pedido : null;
+  if (emCurso || mostrado) {
+    const { nome, entradas } = emCurso ?? mostrado;
+    ocupado(async () => {
+      const r = await exercicio(nome, entradas, !emCurso);
+      if (r) await mostrar(r);
+    }).catch((erro) => console.error(erro));
+  }
+  if (dividido) {
+    pedir("ruffini", ...dividido).then((r) => { $("dica-ruffini").textContent = r.dica; })
+      .catch(() => {});
+  }
+});
 
 if ("serviceWorker" in navigator) {
   navigator.serviceWorker.register(porta.createScriptURL("sw.js"), { updateViaCache: "none" }).catch(() => {});
 }
 
-const lingua = iniciarLingua();
-nucleo = await carregarNucleo();
-await lingua;
-const pedido = lerDoEndereco();
-document.querySelector("main").setAttribute("aria-busy", "false");
+inicio = Promise.all([compilar(), iniciarLingua()]).then(([modulo]) => ({ modulo, textos: catalogoDaPagina() }));
+rapido = novoTrabalho();
+const lista = await rapido.pedir("exercicios");
+limite = lista.limite;
+for (const id of ["polinomio1", "polinomio2", "ponto"]) $(id).maxLength = limite;
+// The exercises the core has, each on the page's menu button of its name.
+for (const { nome, caixas } of lista.exercicios) {
+  caixasDe[nome] = caixas;
+  if ($(nome)) ligar(nome, nome);
+}
+const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)], limite);
 document.documentElement.dataset.pronto = "sim";
-// A link to an exercise runs it, after the table it explains.
-if (pedido === "explicar") await correr(ruffini);
-if (pedido) await correr(() => exercicio(pedido));
+// The exercises' worker starts once the calculator is ready; an exercise
+// asked for before it is up waits in its queue.
+longo = novoTrabalho();
+// A link's refusals, else its command, an explanation after the table it
+// explains, opened at what it shows.
+await ocupado(async () => {
+  for (const [motivo, caixa] of ligada.recusas) {
+    const r = await pedir("recusa", motivo, caixa);
+    await mostrar(() => mostrarMensagens(r.mensagens));
+  }
+  if (ligada.comando === "explicar") await correr("ruffini");
+  if (!ligada.comando) return;
+  await correr(ligada.comando);
+  const ALVOS = { simplificar1: "frame1", simplificar2: "frame2", ruffini: "frame6" };
+  const alvo = $(ALVOS[ligada.comando] ?? (ligada.comando in COMANDOS ? "frame3" : "resolucao"));
+  if (!alvo.hidden) alvo.scrollIntoView({ block: "start" });
+});

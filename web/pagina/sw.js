@@ -1,11 +1,12 @@
 // Keeps the page working without a network. Each version of the site has a
-// cache of its own, filled whole from the server when the version installs;
+// cache of its own, filled whole from the server when the version installs,
+// each file checked against the SHA-256 the build listed for it;
 // every page is served from the cache of the version it was opened with, so
 // it never mixes two versions, and a new version takes over at the next
 // visit. The build fills in the version, a hash of the site's contents, and
-// the list of its files.
+// its files with their SHA-256.
 const VERSAO = "@VERSAO@";
-const FICHEIROS = ["@FICHEIROS@"];
+const FICHEIROS = {"@FICHEIROS@": ""};
 
 // Other applications may share the origin: only these caches are Vendrix's.
 const PREFIXO = "vendrix-";
@@ -29,7 +30,8 @@ async function cacheDaPagina(cliente) {
 
 // Drops the marks of closed pages, and Vendrix's caches no open page uses.
 async function arrumar(aAbrir) {
-  const abertas = new Set((await self.clients.matchAll({ includeUncontrolled: true })).map((c) => marca(c.id)));
+  const clientes = await self.clients.matchAll({ includeUncontrolled: true, type: "all" });
+  const abertas = new Set(clientes.map((c) => marca(c.id)));
   if (aAbrir) abertas.add(marca(aAbrir));
   for (const nome of await nossas()) {
     const cache = await caches.open(nome);
@@ -43,12 +45,27 @@ async function arrumar(aAbrir) {
   }
 }
 
-// "reload": past the browser's HTTP cache, which may hold the files of an
-// older version for days.
+const hexadecimal = (bytes) => [...new Uint8Array(bytes)].map((b) => b.toString(16).padStart(2, "0")).join("");
+
+// A file as the server holds it, if it is this version's: a server that
+// already holds a later version, or a broken copy, fails the install, and
+// the version in use stays.
+async function buscar(nome, soma) {
+  // "reload": past the browser's HTTP cache, which may hold the files of an
+  // older version for days.
+  const resposta = await fetch(new Request(nome, { cache: "reload" }));
+  if (!resposta.ok) throw new Error(`${nome}: ${resposta.status}`);
+  const corpo = await resposta.clone().arrayBuffer();
+  if (hexadecimal(await crypto.subtle.digest("SHA-256", corpo)) !== soma)
+    throw new Error(`${nome} is not the file of version ${VERSAO}`);
+  return resposta;
+}
+
 self.addEventListener("install", (evento) => {
   evento.waitUntil((async () => {
+    const respostas = await Promise.all(Object.entries(FICHEIROS).map(([nome, soma]) => buscar(nome, soma)));
     const cache = await caches.open(CACHE);
-    await cache.addAll(FICHEIROS.map((f) => new Request(f, { cache: "reload" })));
+    await Promise.all(Object.keys(FICHEIROS).map((nome, i) => cache.put(nome, respostas[i])));
     await self.skipWaiting();
   })());
 });
@@ -63,7 +80,8 @@ self.addEventListener("fetch", (evento) => {
   evento.respondWith((async () => {
     const abrir = pedido.mode === "navigate";
     const cache = await caches.open(abrir ? CACHE : await cacheDaPagina(evento.clientId));
-    if (abrir && evento.resultingClientId) {
+    // A page opens with this version; a worker it starts, with the page's.
+    if ((abrir || pedido.destination === "worker") && evento.resultingClientId) {
       await cache.put(marca(evento.resultingClientId), new Response(""));
       evento.waitUntil(arrumar(evento.resultingClientId));
     }

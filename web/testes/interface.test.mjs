@@ -8,7 +8,8 @@ import { spawnSync } from "node:child_process";
 import { existsSync, readFileSync, statSync } from "node:fs";
 import { fileURLToPath } from "node:url";
 import { WASI } from "node:wasi";
-import { EXERCICIOS, Nucleo } from "../pagina/nucleo.js";
+import { gzipSync } from "node:zlib";
+import { Nucleo } from "../pagina/nucleo.js";
 
 const raiz = fileURLToPath(new URL("../../", import.meta.url));
 const primeiro = (...caminhos) => caminhos.find((c) => c && existsSync(c));
@@ -30,17 +31,26 @@ async function carregar() {
 
 const casos = readFileSync(fileURLToPath(new URL("casos.tsv", import.meta.url)), "utf8")
   .split("\n").filter((l) => l && !l.startsWith("#"))
-  .map((l) => { const [nome, comando, a, b, c = ""] = l.split("\t"); return { nome, comando, a, b, c }; });
+  .map((l) => {
+    const [nome, comando, ...entradas] = l.split("\t");
+    return { nome, comando, entradas: [0, 1, 2, 3, 4].map((i) => entradas[i] ?? "") };
+  });
 
-// Each case in Portuguese, then each in English, as the page asks for them.
-const pedidos = (lingua) => [`lingua\t${lingua}\n`, ...casos.map((c) => `${c.comando}\t${c.a}\t${c.b}\t${c.c}\n`)];
+// Each case in Portuguese, then each in English, as the page asks for them;
+// then the core's list of exercises and the page's refusals.
+const RECUSAS = [["longo", "polinomio1"], ["controlo", "ponto"], ["comando", ""]];
+const pedidos = (lingua) => [`lingua\t${lingua}\n`, ...casos.map((c) => `${[c.comando, ...c.entradas].join("\t")}\n`),
+  ...RECUSAS.map(([motivo, caixa]) => `recusa\t${motivo}\t${caixa}\n`)];
 const respostas = spawnSync(nativo, {
-  input: [`textos\t${textos}\n`, ...pedidos("pt"), ...pedidos("en")].join(""), encoding: "utf8",
+  input: [`textos\t${textos}\n`, "exercicios\n", ...pedidos("pt"), ...pedidos("en")].join(""), encoding: "utf8",
 });
 assert.equal(respostas.status, 0, respostas.stderr);
 const linhas = respostas.stdout.trimEnd().split("\n").map((l) => JSON.parse(l));
-assert.equal(linhas.length, 3 + 2 * casos.length);
-const esperadas = { pt: linhas.slice(2, 2 + casos.length), en: linhas.slice(3 + casos.length) };
+const porLingua = 1 + casos.length + RECUSAS.length;
+assert.equal(linhas.length, 2 + 2 * porLingua);
+const [, exercicios] = linhas;
+const esperadas = { pt: linhas.slice(3, 2 + porLingua), en: linhas.slice(3 + porLingua) };
+const SEMENTES = ["simplificar", "somar", "subtrair", "multiplicar", "ruffini", "falar"];
 
 const { nucleo, memoria } = await carregar();
 assert.deepEqual(nucleo.textos(readFileSync(textos, "utf8")), linhas[0]);
@@ -49,8 +59,8 @@ for (const lingua of ["pt", "en"]) {
   for (const [i, c] of casos.entries()) {
     test(`${lingua} ${c.comando} ${c.nome}`, () => {
       nucleo.lingua(lingua);
-      const obtida = c.comando === "simplificar" ? nucleo.simplificar(c.a)
-        : EXERCICIOS.includes(c.comando) ? nucleo.exercicio(c.comando, c.a, c.b, c.c) : nucleo[c.comando](c.a, c.b);
+      const obtida = SEMENTES.includes(c.comando) ? nucleo[c.comando](...c.entradas.slice(0, 2))
+        : nucleo.exercicio(c.comando, ...c.entradas);
       assert.deepEqual(obtida, esperadas[lingua][i]);
       // The same boxes in both languages, every text of the core translated.
       const pt = esperadas.pt[i].mensagens ?? [];
@@ -59,6 +69,19 @@ for (const lingua of ["pt", "en"]) {
     });
   }
 }
+
+test("one door: the core lists its exercises, and words what the page refuses", () => {
+  assert.deepEqual(nucleo.exercicios(), exercicios);
+  assert.deepEqual(exercicios.exercicios.map((e) => e.nome), ["dividir", "factorizar", "valor", "grafico", "explicar"]);
+  assert.deepEqual(exercicios.exercicios.find((e) => e.nome === "valor").caixas, ["polinomio1", "ponto"]);
+  for (const lingua of ["pt", "en"]) {
+    nucleo.lingua(lingua);
+    const obtidas = RECUSAS.map(([motivo, caixa]) => nucleo.recusa(motivo, caixa).mensagens[0].texto);
+    assert.deepEqual(obtidas, esperadas[lingua].slice(casos.length).map((r) => r.mensagens[0].texto));
+    assert.match(obtidas[0], new RegExp(`${lingua === "pt" ? "Polinómio" : "Polynomial"} 1.*${exercicios.limite}`));
+  }
+  assert.equal(nucleo.exercicio("resolver", "x").mensagens[0].texto, nucleo.recusa("comando").mensagens[0].texto);
+});
 
 // Catalogues the core reads, and the ones it refuses for Portuguese.
 test("the core reads every escape of a catalogue and refuses a broken one", () => {
@@ -79,8 +102,11 @@ test("the core reads every escape of a catalogue and refuses a broken one", () =
   }
 });
 
-test("the release module stays under 1 MB", () => {
-  assert.ok(statSync(wasm).size < 1024 * 1024, `${statSync(wasm).size} bytes`);
+test("the release module stays under 1.5 MB, and 450 KB compressed", () => {
+  const comprimido = gzipSync(readFileSync(wasm), { level: 9 }).length;
+  console.log(`# vendrix.wasm: ${statSync(wasm).size} bytes, ${comprimido} with gzip -9`);
+  assert.ok(statSync(wasm).size < 1.5 * 1024 * 1024, `${statSync(wasm).size} bytes`);
+  assert.ok(comprimido < 450 * 1024, `${comprimido} bytes compressed`);
 });
 
 test("memory does not grow over many commands", () => {

@@ -1,12 +1,13 @@
 // Figures for the page, not a test: time from navigation to a usable page
 // (first visit and a visit from the service worker's cache), the size of the
-// module and of the whole page, and the 180 x 180-term product and a degree-9
-// division with fractions timed inside the browser, to set beside
-// build/bench/bench/web_bench. Run after the web preset is built:
+// module and of the whole page, and the 180 x 180-term product, a degree-9
+// division with fractions and every exercise timed inside the browser, to
+// set beside build/bench/bench/web_bench. Run after the web preset is built:
 //   node web/testes/medir.mjs
-import { readdirSync, statSync } from "node:fs";
+import { readFileSync, readdirSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { fileURLToPath } from "node:url";
+import { gzipSync } from "node:zlib";
 import puppeteer from "puppeteer-core";
 import { servir } from "./servidor.mjs";
 
@@ -53,17 +54,28 @@ const tempos = await pagina.evaluate(async () => {
     for (let i = 0; i < n; i++) f();
     return (performance.now() - inicio) / n;
   };
+  // The texts of bench/web_bench.cpp's exercises.
+  const exercicios = [
+    ["dividir", "x^12-3x^9+5x^5-2x^2-7", "2x^3-x+1", ""],
+    ["factorizar", "x^12-1", "", ""],
+    ["valor", "x^12-3x^9+5x^5-2x^2-7", "", "-3/2"],
+    ["grafico", "x^4-5x^2+4", "", ""],
+    ["explicar", "x^12-3x^9+5x^5-2x^2-7", "3x-2", ""],
+  ];
   return {
     produto: medir(() => nucleo.multiplicar(p, p), 30),
     divisao: medir(() => nucleo.ruffini("x^9+x^8+x^7+x^6+x^5+x^4+x^3+x^2+x+1", "7x-3"), 2000),
+    exercicios: exercicios.map(([nome, ...textos]) => [nome, medir(() => nucleo.exercicio(nome, ...textos), 50)]),
   };
 });
 
 const mediana = (l) => [...l].sort((a, b) => a - b)[Math.floor(l.length / 2)];
 console.log(`usable after navigation, first visit: ${primeira.toFixed(0)} ms`);
 console.log(`usable after navigation, from the cache (median of 5): ${mediana(daCache).toFixed(0)} ms`);
-console.log(`vendrix.wasm: ${statSync(join(site, "vendrix.wasm")).size} bytes; the whole page: ${tamanho(site)} bytes`);
+const wasm = readFileSync(join(site, "vendrix.wasm"));
+console.log(`vendrix.wasm: ${wasm.length} bytes, ${gzipSync(wasm, { level: 9 }).length} with gzip -9; the whole page: ${tamanho(site)} bytes`);
 console.log(`180 x 180-term product in the page: ${tempos.produto.toFixed(2)} ms`);
 console.log(`degree-9 division with fractions in the page: ${(tempos.divisao * 1000).toFixed(1)} us`);
+for (const [nome, ms] of tempos.exercicios) console.log(`exercise ${nome} in the page: ${(ms * 1000).toFixed(0)} us`);
 await browser.close();
 servidor.close();

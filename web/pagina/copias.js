@@ -1,0 +1,74 @@
+// The copy buttons under each shown result: the texts the core gave for
+// it, as plain text and HTML together, or as LaTeX.
+import { traduzir } from "./lingua.js";
+
+const copias = {}; // the copy texts of each shown result, by area
+
+// Keeps the copy texts of the area's result and shows its buttons; texto
+// null forgets them and hides the buttons.
+export function guardarCopias(area, texto, html, latex) {
+  const botoes = document.querySelector(`.copias[data-de="${area}"]`);
+  if (texto === null) {
+    delete copias[area];
+    botoes.hidden = true;
+    return;
+  }
+  copias[area] = { texto, html, latex };
+  botoes.hidden = false;
+}
+
+// Text and HTML go through a copy event, whose data the browser keeps as
+// given: the clipboard API would parse the HTML in this page, under its
+// policy, which refuses the inline styles a table carries for the
+// programs it is pasted into.
+function copiarPorEvento(dados) {
+  const escrever = (evento) => {
+    for (const [tipo, valor] of Object.entries(dados)) evento.clipboardData.setData(tipo, valor);
+    evento.preventDefault();
+  };
+  document.addEventListener("copy", escrever);
+  try {
+    return document.execCommand("copy");
+  } finally {
+    document.removeEventListener("copy", escrever);
+  }
+}
+
+async function copiar(area, emLatex) {
+  const c = copias[area];
+  if (!c) return;
+  if (emLatex) await navigator.clipboard?.writeText(c.latex);
+  else if (!copiarPorEvento({ "text/plain": c.texto, "text/html": c.html })) await navigator.clipboard?.writeText(c.texto);
+}
+
+// What each pair of copy buttons copies: the words of its tool tips, and
+// the name on the buttons where one frame has two pairs. The sentences
+// they make are the catalogue's sources.
+const AREAS = {
+  simplificado1: ["o polinómio 1 simplificado", ""],
+  simplificado2: ["o polinómio 2 simplificado", ""],
+  resultado: ["o resultado", ""],
+  quociente: ["o quociente", " Q(x)"],
+  quadro: ["a tabela de Ruffini", " tabela"],
+  resolucao: ["a resolução", ""],
+};
+
+export function criarBotoesDeCopia() {
+  for (const caixa of document.querySelectorAll(".copias")) {
+    const area = caixa.dataset.de;
+    const [nome, curto] = AREAS[area];
+    const botoes = [
+      [`copiar-${area}`, `Copiar${curto}`, `Copiar ${nome} como texto e HTML.`, false],
+      [`copiar-latex-${area}`, `Copiar${curto} como LaTeX`, `Copiar ${nome} como LaTeX.`, true],
+    ];
+    for (const [id, legenda, dica, emLatex] of botoes) {
+      const botao = document.createElement("button");
+      botao.type = "button";
+      botao.id = id;
+      traduzir(botao, "texto", legenda);
+      traduzir(botao, "title", dica);
+      botao.addEventListener("click", () => copiar(area, emLatex));
+      caixa.append(botao);
+    }
+  }
+}
