@@ -63,6 +63,11 @@ enum class Texto : int {
     DivisãoSemPassos,
     ValorSemPassos,
     FactorizaçãoSemPassos,
+    ResultadoGrandeDemais,
+    AlgarismosMil,
+    AlgarismosMilhão,
+    AlgarismosMilhões,
+    AlgarismosMilMilhões,
     Contagem
 };
 
@@ -183,6 +188,14 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
      VENDRIX_TEXTO("Resolucao",
                    "Com grau %1, as tentativas são longas de mais para as mostrar: dão-se a decomposição, as "
                    "raízes e o quadro de sinais.")},
+    {Texto::ResultadoGrandeDemais,
+     VENDRIX_TEXTO("Resolucao",
+                   "O resultado teria cerca de %1 algarismos: ninguém o conseguiria ler. Escreva números "
+                   "mais pequenos ou um polinómio de grau menor.")},
+    {Texto::AlgarismosMil, VENDRIX_TEXTO("Resolucao", "%1 mil")},
+    {Texto::AlgarismosMilhão, VENDRIX_TEXTO("Resolucao", "%1 milhão de")},
+    {Texto::AlgarismosMilhões, VENDRIX_TEXTO("Resolucao", "%1 milhões de")},
+    {Texto::AlgarismosMilMilhões, VENDRIX_TEXTO("Resolucao", "%1 mil milhões de")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.
