@@ -133,14 +133,16 @@ Raízes CalcularRaízes(const Factorização& f, Orçamento& orçamento)
             RaízesQuadráticas(g, m, reais);
         else if (Grau(g) == 2)
             RaízesComplexas(g, m, raízes.complexas);
-        else if (Grau(g) > GrauMáximoIsolado || !f.raízesCompletas)
-            raízes.completas = false;
-        // Every factor is square-free and without a rational root.
-        else if (const auto intervalos = Isolar(g, orçamento))
-            for (const Intervalo& intervalo : *intervalos)
+        else {
+            // Every factor is square-free, and without a rational root once
+            // they are all proven found.
+            const auto intervalos = Grau(g) <= GrauMáximoIsolado && f.raízesCompletas
+                                        ? Isolar(g, orçamento)
+                                        : std::optional<std::vector<Intervalo>>{};
+            raízes.completas = raízes.completas && intervalos.has_value();
+            for (const Intervalo& intervalo : intervalos.value_or(std::vector<Intervalo>{}))
                 reais.push_back({g, intervalo, {0, 0, m, {}, {}, 0}});
-        else
-            raízes.completas = false;
+        }
     }
     Separar(reais, orçamento);
     for (Irracional& r : reais) {

@@ -151,20 +151,21 @@ RaízesRacionais ProcurarRaízesRacionais(PolInteiro f, Orçamento& orçamento)
     const std::uint64_t termos = static_cast<std::uint64_t>(
         std::count_if(resto.begin(), resto.end(), [](const Inteiro& c) { return c != 0; }));
     constexpr Residuo Pequenos[] = {3, 5, 7, 11, 13, 17, 19, 23};
-    if (!orçamento.Gastar(std::size(Pequenos) * resto.size() * (termos + Palavras(resto))))
+    std::optional<std::vector<std::pair<PolInteiro, std::size_t>>> partes;
+    if (orçamento.Gastar(std::size(Pequenos) * resto.size() * (termos + Palavras(resto)))) {
+        if (std::any_of(std::begin(Pequenos), std::end(Pequenos), [&](Residuo p) {
+                return modular::BomPrimo(resto, p);
+            }))
+            partes = std::vector{std::pair{resto, std::size_t{1}}};
+        else
+            partes = SemQuadrados(resto, orçamento);
+    }
+    if (!partes) {
         r.completas = false;
-    else if (std::any_of(std::begin(Pequenos), std::end(Pequenos), [&](Residuo p) {
-                 return modular::BomPrimo(resto, p);
-             }))
-        r.partes.emplace_back(std::move(resto), 1);
-    else if (auto partes = SemQuadrados(resto, orçamento))
-        r.partes = std::move(*partes);
-    else
-        r.completas = false;
-    if (!r.completas) {
         r.partes = {{std::move(resto), 1}};
         return r;
     }
+    r.partes = std::move(*partes);
     for (auto& [parte, multiplicidade] : r.partes)
         if (r.completas && Grau(parte) > 0)
             r.completas = RaízesDaParte(parte, multiplicidade, r, orçamento);
