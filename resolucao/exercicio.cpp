@@ -186,7 +186,7 @@ std::optional<FalhaDoExercício> GrandeDemais(Exercício exercício, const Entra
         tamanho = algebra::TamanhoDaFactorização(e.p1);
     if (tamanho.Total() <= algebra::AlgarismosMáximos)
         return std::nullopt;
-    const Frase frase{t(FonteDe(Texto::ResultadoGrandeDemais)), {Algarismos(tamanho.resposta, t)}};
+    const Frase frase{t(FonteDe(Texto::ResultadoGrandeDemais)), {Algarismos(tamanho.Total(), t)}};
     return FalhaDoExercício{
         runtime::Falhar(runtime::Código::Transbordo), caixa, 0, Substituir(frase, Literal, Literal)};
 }
