@@ -3,12 +3,18 @@
 
 namespace vendrix::algebra {
 
-Análise Analisar(const Polinómio& p)
+Análise Analisar(const Polinómio& p, Orçamento& orçamento)
 {
-    Análise a{p, Factorizar(p), {}, {}};
-    a.raízes = CalcularRaízes(a.factorização);
+    Análise a{p, Factorizar(p, orçamento), {}, {}};
+    a.raízes = CalcularRaízes(a.factorização, orçamento);
     a.sinais = CalcularSinais(a.factorização, a.raízes);
     return a;
+}
+
+Análise Analisar(const Polinómio& p)
+{
+    Orçamento orçamento;
+    return Analisar(p, orçamento);
 }
 
 } // namespace vendrix::algebra

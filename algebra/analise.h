@@ -18,6 +18,9 @@ struct Análise
     TabelaDeSinais sinais;
 };
 
+// Within the given budget, or within a budget of its own; a budget spent
+// leaves the factorization, the roots or the signs marked incomplete.
+[[nodiscard]] Análise Analisar(const Polinómio& p, Orçamento& orçamento);
 [[nodiscard]] Análise Analisar(const Polinómio& p);
 
 } // namespace vendrix::algebra

@@ -24,6 +24,10 @@ runtime::Resultado<Divisão> Dividir(const Polinómio& p, const Polinómio& d)
     for (std::size_t k = 0; k < passos; ++k)
         potências.push_back(potências.back() * l);
 
+    std::vector<std::size_t> termos;
+    for (std::size_t j = 0; j < m; ++j)
+        if (dn.coeficientes[j] != 0)
+            termos.push_back(j);
     std::vector<Inteiro> r = pn.coeficientes;
     // The true r[j] is the stored one times l^(escala - emDia[j]).
     std::vector<std::size_t> emDia(r.size(), 0);
@@ -36,7 +40,9 @@ runtime::Resultado<Divisão> Dividir(const Polinómio& p, const Polinómio& d)
         q[k] = std::move(r[k + m]) * potências[escala - emDia[k + m]];
         r[k + m] = 0;
         potênciaDoQuociente[k] = escala + 1;
-        for (std::size_t j = 0; j < m; ++j) {
+        // Only the divisor's terms change r: a sparse divisor such as
+        // x^5000 + x/3 + 1/7 costs three operations a step, not 5001.
+        for (const std::size_t j : termos) {
             Inteiro& c = r[k + j];
             c *= potências[escala + 1 - emDia[k + j]];
             c -= q[k] * dn.coeficientes[j];

@@ -28,46 +28,56 @@ bool AntesDe(const Factor& a, const Factor& b)
     return std::lexicographical_compare(ca.rbegin(), ca.rend(), cb.rbegin(), cb.rend());
 }
 
-// The irreducible factors of a polynomial with no rational root.
-void FactorizarSemRaízes(const PolInteiro& resto, std::vector<Factor>& factores)
+// The factors of a square-free part with no rational root: irreducible up to
+// degree three, split by Zassenhaus up to GrauMáximoFactorizado.
+bool FactorizarParte(const PolInteiro& parte,
+                     std::size_t multiplicidade,
+                     Orçamento& orçamento,
+                     std::vector<Factor>& factores)
 {
-    const auto partes =
-        ProvadoSemQuadrados(resto) ? std::vector{std::pair{resto, std::size_t{1}}} : SemQuadrados(resto);
-    for (const auto& [parte, multiplicidade] : partes) {
-        // Without a rational root, degrees two and three are irreducible.
-        const std::vector<PolInteiro> irredutíveis =
-            Grau(parte) <= 3 ? std::vector<PolInteiro>{parte} : FactorizarSemQuadrados(parte);
-        for (const PolInteiro& g : irredutíveis)
-            factores.push_back({Mónico(g), multiplicidade});
+    if (Grau(parte) <= 3) {
+        factores.push_back({Mónico(parte), multiplicidade});
+        return true;
     }
+    if (Grau(parte) > GrauMáximoFactorizado) {
+        factores.push_back({Mónico(parte), multiplicidade});
+        return false;
+    }
+    const FactoresInteiros irredutíveis = FactorizarSemQuadrados(parte, orçamento);
+    for (const PolInteiro& g : irredutíveis.factores)
+        factores.push_back({Mónico(g), multiplicidade});
+    return irredutíveis.completa;
 }
 
 } // namespace
 
 std::string TextoRacional(const Racional& r) { return EscreverRacional(r); }
 
-Factorização Factorizar(const Polinómio& p)
+Factorização Factorizar(const Polinómio& p, Orçamento& orçamento)
 {
     Factorização f{CoeficienteDominante(p), {}, true, true};
     if (ÉZero(p) || Grau(p) == 0)
         return f;
-    RaízesRacionais raízes = ProcurarRaízesRacionais(ParteInteira(p));
+    RaízesRacionais raízes = ProcurarRaízesRacionais(ParteInteira(p), orçamento);
     std::sort(raízes.raízes.begin(), raízes.raízes.end());
     for (const auto& [r, m] : raízes.raízes)
         f.factores.push_back({DeCoeficientes({-r, Racional(1)}), m});
     f.raízesCompletas = raízes.completas;
-    if (Grau(raízes.resto) == 0)
-        return f;
+    f.completa = raízes.completas;
     const std::size_t primeiro = f.factores.size();
-    if (Grau(p) <= GrauMáximoFactorizado && raízes.completas)
-        FactorizarSemRaízes(raízes.resto, f.factores);
-    else {
-        f.factores.push_back({Mónico(raízes.resto), 1});
-        // Without a rational root, a rest of degree two or three cannot split.
-        f.completa = raízes.completas && Grau(raízes.resto) <= 3;
-    }
+    for (const auto& [parte, multiplicidade] : raízes.partes)
+        if (!raízes.completas)
+            f.factores.push_back({Mónico(parte), multiplicidade});
+        else if (!FactorizarParte(parte, multiplicidade, orçamento, f.factores))
+            f.completa = false;
     std::sort(f.factores.begin() + static_cast<std::ptrdiff_t>(primeiro), f.factores.end(), AntesDe);
     return f;
+}
+
+Factorização Factorizar(const Polinómio& p)
+{
+    Orçamento orçamento;
+    return Factorizar(p, orçamento);
 }
 
 std::vector<std::pair<Racional, std::size_t>> RaízesRacionaisDe(const Factorização& f)

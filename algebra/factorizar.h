@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "algebra/orcamento.h"
 #include "algebra/polinomio.h"
 
 #include <string>
@@ -8,9 +9,10 @@
 
 namespace vendrix::algebra {
 
-// Factorizations are complete up to this degree; above it the rational
-// roots still are, and what is left stays one factor.
-inline constexpr std::size_t GrauMáximoFactorizado = 12;
+// Square-free parts are split into irreducible factors up to this degree,
+// the highest the worked steps show; above it the rational roots are still
+// all found, and such a part stays one factor that may split further.
+inline constexpr std::size_t GrauMáximoFactorizado = 30;
 
 struct Factor
 {
@@ -29,15 +31,19 @@ struct Factorização
 {
     Racional dominante;
     std::vector<Factor> factores;
-    // False when the last factor is the unfactored rest of a polynomial of
-    // degree above GrauMáximoFactorizado, and may still split.
+    // True only when every factor is proved irreducible. False when some
+    // factor of degree four or more is a square-free part above
+    // GrauMáximoFactorizado, or was left whole when the budget ran out: such
+    // a factor may still split. Distinct factors never share a root.
     bool completa = true;
-    // False only if the search for rational roots could not prove that the
-    // rest has none (see ProcurarRaízesRacionais): then neither is the
-    // factorization complete.
+    // False only when the budget ran out before the search for rational
+    // roots was done: then some factor may still have one, and neither is
+    // the factorization complete.
     bool raízesCompletas = true;
 };
 
+// Within the given budget, or within a budget of its own.
+[[nodiscard]] Factorização Factorizar(const Polinómio& p, Orçamento& orçamento);
 [[nodiscard]] Factorização Factorizar(const Polinómio& p);
 
 // The distinct rational roots with their multiplicities, by increasing root.

@@ -114,13 +114,19 @@ PolInteiro PseudoResto(PolInteiro a, const PolInteiro& b)
 
 } // namespace
 
-PolInteiro Mdc(PolInteiro a, PolInteiro b)
+std::optional<PolInteiro> Mdc(PolInteiro a, PolInteiro b, Orçamento& orçamento)
 {
     a = Primitiva(std::move(a));
     b = Primitiva(std::move(b));
     if (a.size() < b.size())
         std::swap(a, b);
     while (!b.empty()) {
+        // A pseudo-remainder, then a gcd per coefficient, each about 64·w²
+        // word operations for w words.
+        const std::uint64_t palavras = Palavras(a) + Palavras(b);
+        if (!orçamento.Gastar(a.size() * (a.size() - b.size() + 1) * palavras +
+                              64 * a.size() * palavras * palavras))
+            return std::nullopt;
         PolInteiro resto = Primitiva(PseudoResto(std::move(a), b));
         a = std::move(b);
         b = std::move(resto);
@@ -128,20 +134,25 @@ PolInteiro Mdc(PolInteiro a, PolInteiro b)
     return a;
 }
 
-std::vector<std::pair<PolInteiro, std::size_t>> SemQuadrados(const PolInteiro& f)
+std::optional<std::vector<std::pair<PolInteiro, std::size_t>>> SemQuadrados(const PolInteiro& f,
+                                                                            Orçamento& orçamento)
 {
     // Musser's method: w holds the factors of multiplicity >= i, g the rest
     // of f once each of them is taken i times.
     std::vector<std::pair<PolInteiro, std::size_t>> partes;
-    PolInteiro g = Mdc(f, DerivadaInteira(f));
-    PolInteiro w = DividirExacto(Primitiva(f), g).value();
+    std::optional<PolInteiro> g = Mdc(f, DerivadaInteira(f), orçamento);
+    if (!g)
+        return std::nullopt;
+    PolInteiro w = DividirExacto(Primitiva(f), *g).value();
     for (std::size_t i = 1; Grau(w) > 0; ++i) {
-        PolInteiro y = Mdc(w, g);
-        PolInteiro z = DividirExacto(w, y).value();
+        std::optional<PolInteiro> y = Mdc(w, *g, orçamento);
+        if (!y)
+            return std::nullopt;
+        PolInteiro z = DividirExacto(w, *y).value();
         if (Grau(z) > 0)
             partes.emplace_back(std::move(z), i);
-        g = DividirExacto(g, y).value();
-        w = std::move(y);
+        g = DividirExacto(*g, *y).value();
+        w = std::move(*y);
     }
     return partes;
 }
@@ -171,6 +182,15 @@ Inteiro Altura(const PolInteiro& p)
     for (const Inteiro& c : p)
         altura = std::max(altura, Inteiro(abs(c)));
     return altura;
+}
+
+std::uint64_t Palavras(const PolInteiro& p)
+{
+    std::uint64_t palavras = 1;
+    for (const Inteiro& c : p)
+        if (c != 0)
+            palavras = std::max<std::uint64_t>(palavras, msb(abs(c)) / 64 + 1);
+    return palavras;
 }
 
 } // namespace vendrix::algebra

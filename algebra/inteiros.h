@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "algebra/orcamento.h"
 #include "algebra/polinomio.h"
 #include "algebra/racional.h"
 
@@ -38,12 +39,15 @@ void Normalizar(PolInteiro& p);
 // first coefficient that does not divide, so a wrong guess costs little.
 [[nodiscard]] std::optional<PolInteiro> DividirExacto(const PolInteiro& a, const PolInteiro& b);
 
-// The primitive greatest common divisor, by primitive remainder sequences.
-[[nodiscard]] PolInteiro Mdc(PolInteiro a, PolInteiro b);
+// The primitive greatest common divisor, by primitive remainder sequences;
+// nothing when the budget runs out first.
+[[nodiscard]] std::optional<PolInteiro> Mdc(PolInteiro a, PolInteiro b, Orçamento& orçamento);
 
 // A primitive polynomial as the product of its square-free parts s_i^i, each
-// with its multiplicity i; parts of degree zero are left out.
-[[nodiscard]] std::vector<std::pair<PolInteiro, std::size_t>> SemQuadrados(const PolInteiro& f);
+// with its multiplicity i; parts of degree zero are left out. Nothing when
+// the budget runs out first.
+[[nodiscard]] std::optional<std::vector<std::pair<PolInteiro, std::size_t>>>
+SemQuadrados(const PolInteiro& f, Orçamento& orçamento);
 
 // n mod m in [0, m), for m > 0.
 [[nodiscard]] Inteiro Resíduo(const Inteiro& n, const Inteiro& m);
@@ -53,5 +57,9 @@ void Normalizar(PolInteiro& p);
 
 // The largest absolute value of a coefficient.
 [[nodiscard]] Inteiro Altura(const PolInteiro& p);
+
+// The 64-bit words of the longest coefficient, at least one: what one
+// operation on a coefficient costs, for the budgets of the searches.
+[[nodiscard]] std::uint64_t Palavras(const PolInteiro& p);
 
 } // namespace vendrix::algebra

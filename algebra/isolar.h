@@ -2,6 +2,7 @@
 #pragma once
 
 #include "algebra/inteiros.h"
+#include "algebra/orcamento.h"
 
 #include <optional>
 #include <string>
@@ -25,15 +26,24 @@ struct Intervalo
 [[nodiscard]] int SinalEm(const PolInteiro& f, const Racional& x);
 
 // Every real root of a square-free f with no rational root, by increasing
-// value, each in its own interval.
-[[nodiscard]] std::vector<Intervalo> Isolar(const PolInteiro& f);
+// value, each in its own interval; nothing when the budget runs out first.
+[[nodiscard]] std::optional<std::vector<Intervalo>> Isolar(const PolInteiro& f, Orçamento& orçamento);
 
-// Halves the interval, keeping the half that holds the root.
-void Bisseccionar(const PolInteiro& f, Intervalo& i);
+// Halves the interval, keeping the half that holds the root: the one
+// bisection of the algebra. Its cost is counted in the budget.
+void Bisseccionar(const PolInteiro& f, Intervalo& i, Orçamento& orçamento);
 
 // The root's ten significant digits (see DezAlgarismos), narrowing the
 // interval as much as that needs.
-[[nodiscard]] std::string Decimal(const PolInteiro& f, Intervalo& i);
+[[nodiscard]] std::string Decimal(const PolInteiro& f, Intervalo& i, Orçamento& orçamento);
+
+// The double nearest the root, narrowing the interval until both its ends
+// round to the same double: then so does every number between them.
+[[nodiscard]] double Aproximar(const PolInteiro& f, Intervalo& i, Orçamento& orçamento);
+
+// The double nearest a rational number, correctly rounded (half to even);
+// ±infinity beyond the largest double.
+[[nodiscard]] double ParaDouble(const Racional& x);
 
 // The value shared by every number of [mínimo, máximo] once rounded to ten
 // significant digits, half away from zero: "1.259921050", "2.5e+12". A point

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "algebra/modular.h"
 
+#include <algorithm>
+#include <bit>
 #include <random>
 
 namespace vendrix::algebra::modular {
@@ -13,55 +15,74 @@ void Normalizar(PolModular& a)
         a.pop_back();
 }
 
-// base^expoente mod f.
-PolModular PotênciaMod(PolModular base, std::uint64_t expoente, const PolModular& f, Residuo p)
+// A product modulo f costs about deg(f)^2 word operations.
+std::uint64_t Custo(const PolModular& f) { return f.size() * f.size() + 1; }
+
+// base^expoente mod f; the exponent is a long number, as (p^d - 1)/2 can be.
+PolModular PotênciaMod(PolModular base, const Inteiro& expoente, const PolModular& f, Residuo p)
 {
     PolModular resultado{1};
     base = Dividir(std::move(base), f, p).second;
-    for (; expoente > 0; expoente >>= 1) {
-        if (expoente & 1)
+    if (expoente == 0)
+        return resultado;
+    for (std::size_t bit = msb(expoente) + 1; bit-- > 0;) {
+        resultado = Dividir(Multiplicar(resultado, resultado, p), f, p).second;
+        if (bit_test(expoente, static_cast<unsigned>(bit)))
             resultado = Dividir(Multiplicar(resultado, base, p), f, p).second;
-        base = Dividir(Multiplicar(base, base, p), f, p).second;
     }
     return resultado;
 }
 
+bool PrimoAceite(Residuo p) noexcept { return p > 2 && p < LimiteDosPrimos; }
+
 // Cantor and Zassenhaus: g is a product of irreducible factors of degree
 // grau; a random a splits it by a^((p^grau-1)/2) - 1 about half the time.
-void SepararIguais(const PolModular& g,
+bool SepararIguais(const PolModular& g,
                    std::size_t grau,
                    Residuo p,
                    std::mt19937_64& acaso,
+                   Orçamento& orçamento,
                    std::vector<PolModular>& factores)
 {
     if (g.size() - 1 == grau) {
         factores.push_back(g);
-        return;
+        return true;
     }
-    std::uint64_t potência = 1;
-    for (std::size_t i = 0; i < grau; ++i)
-        potência *= p;
+    const Inteiro metade = (pow(Inteiro(p), static_cast<unsigned>(grau)) - 1) / 2;
     std::uniform_int_distribution<Residuo> residuo(0, p - 1);
     for (;;) {
+        if (!orçamento.Gastar(Custo(g) * (msb(metade) + 2)))
+            return false;
         PolModular a(g.size() - 1);
         for (Residuo& c : a)
             c = residuo(acaso);
         Normalizar(a);
         if (a.size() < 2)
             continue;
-        PolModular b = PotênciaMod(a, (potência - 1) / 2, g, p);
+        PolModular b = PotênciaMod(a, metade, g, p);
         b = Subtrair(b, PolModular{1}, p);
         PolModular d = Mdc(b, g, p);
         if (d.size() > 1 && d.size() < g.size()) {
             PolModular resto = Dividir(g, d, p).first;
-            SepararIguais(d, grau, p, acaso, factores);
-            SepararIguais(resto, grau, p, acaso, factores);
-            return;
+            return SepararIguais(d, grau, p, acaso, orçamento, factores) &&
+                   SepararIguais(resto, grau, p, acaso, orçamento, factores);
         }
     }
 }
 
 } // namespace
+
+std::optional<Residuo> PróximoPrimo(Residuo n) noexcept
+{
+    for (Residuo candidato = n + 1; candidato < LimiteDosPrimos; ++candidato) {
+        bool primo = candidato >= 2;
+        for (Residuo d = 2; primo && d * d <= candidato; ++d)
+            primo = candidato % d != 0;
+        if (primo)
+            return candidato;
+    }
+    return std::nullopt;
+}
 
 Residuo Potência(Residuo base, std::uint64_t expoente, Residuo p) noexcept
 {
@@ -182,8 +203,10 @@ std::pair<PolModular, PolModular> Bezout(const PolModular& a, const PolModular& 
     return {std::move(s0), std::move(t0)};
 }
 
-std::vector<PolModular> Factores(const PolModular& f, Residuo p)
+std::optional<std::vector<PolModular>> Factores(const PolModular& f, Residuo p, Orçamento& orçamento)
 {
+    if (!PrimoAceite(p) || f.empty())
+        return std::nullopt;
     // Distinct degrees first: gcd(x^(p^i) - x, f) gathers the factors of
     // degree i; then each gathering is split.
     std::vector<PolModular> factores;
@@ -191,10 +214,13 @@ std::vector<PolModular> Factores(const PolModular& f, Residuo p)
     PolModular resto = f;
     PolModular h{0, 1};
     for (std::size_t grau = 1; 2 * grau <= resto.size() - 1; ++grau) {
+        if (!orçamento.Gastar(Custo(resto) * (std::bit_width(p) + 2)))
+            return std::nullopt;
         h = PotênciaMod(h, p, resto, p);
         PolModular g = Mdc(Subtrair(h, PolModular{0, 1}, p), resto, p);
         if (g.size() > 1) {
-            SepararIguais(g, grau, p, acaso, factores);
+            if (!SepararIguais(g, grau, p, acaso, orçamento, factores))
+                return std::nullopt;
             resto = Dividir(resto, g, p).first;
             h = Dividir(h, resto, p).second;
         }
@@ -202,6 +228,55 @@ std::vector<PolModular> Factores(const PolModular& f, Residuo p)
     if (resto.size() > 1)
         factores.push_back(Mónico(resto, p));
     return factores;
+}
+
+std::optional<std::vector<Residuo>> Raízes(const PolModular& f, Residuo p, Orçamento& orçamento)
+{
+    if (!PrimoAceite(p) || f.empty())
+        return std::nullopt;
+    std::vector<Residuo> raízes;
+    PolModular g = Mónico(f, p);
+    if (g[0] == 0) { // x divides f: 0 is a root, and x^p - x has it once
+        raízes.push_back(0);
+        while (!g.empty() && g[0] == 0)
+            g.erase(g.begin());
+    }
+    if (!orçamento.Gastar(Custo(g) * (std::bit_width(p) + 2)))
+        return std::nullopt;
+    const PolModular h = PotênciaMod(PolModular{0, 1}, p, g, p);
+    const PolModular lineares = Mdc(Subtrair(h, PolModular{0, 1}, p), g, p);
+    std::vector<PolModular> factores;
+    std::mt19937_64 acaso(20261207);
+    if (lineares.size() > 1 && !SepararIguais(lineares, 1, p, acaso, orçamento, factores))
+        return std::nullopt;
+    for (const PolModular& l : factores)
+        raízes.push_back((p - l[0]) % p);
+    std::sort(raízes.begin(), raízes.end());
+    return raízes;
+}
+
+// At least the number of distinct primes that divide lc(f)·disc(f), for a
+// square-free f: every such prime has at least a bit, and Hadamard's bound
+// gives |disc(f)| <= ‖f‖₂^(n-1)·‖f'‖₂^n, with ‖f‖₂ <= sqrt(n+1)·height and
+// ‖f'‖₂ <= n·‖f‖₂.
+std::uint64_t LimiteDePrimosRuins(const PolInteiro& f)
+{
+    const std::uint64_t n = Grau(f);
+    const std::uint64_t norma = msb(Altura(f)) + 1 + std::bit_width(n + 1);
+    return (2 * n + 1) * (norma + std::bit_width(n)) + msb(abs(f.back())) + 1;
+}
+
+bool BomPrimo(const PolInteiro& f, Residuo p)
+{
+    if (modular::Reduzir(f.back(), p) == 0)
+        return false;
+    const PolModular g = modular::Reduzir(f, p);
+    PolModular derivada;
+    for (std::size_t i = 1; i < g.size(); ++i)
+        derivada.push_back(g[i] * i % p);
+    while (!derivada.empty() && derivada.back() == 0) // when p divides the degree
+        derivada.pop_back();
+    return modular::Mdc(g, derivada, p).size() == 1;
 }
 
 } // namespace vendrix::algebra::modular

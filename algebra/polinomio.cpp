@@ -58,9 +58,18 @@ Polinómio operator*(const Polinómio& a, const Polinómio& b)
 {
     if (ÉZero(a) || ÉZero(b))
         return {};
+    // Over the non-zero terms only, so that a sparse factor costs its terms.
+    const auto termos = [](const Polinómio& p) {
+        std::vector<std::size_t> t;
+        for (std::size_t i = 0; i < p.coeficientes.size(); ++i)
+            if (p.coeficientes[i] != 0)
+                t.push_back(i);
+        return t;
+    };
+    const std::vector<std::size_t> ta = termos(a), tb = termos(b);
     std::vector<Racional> produto(a.coeficientes.size() + b.coeficientes.size() - 1);
-    for (std::size_t i = 0; i < a.coeficientes.size(); ++i)
-        for (std::size_t j = 0; j < b.coeficientes.size(); ++j)
+    for (const std::size_t i : ta)
+        for (const std::size_t j : tb)
             produto[i + j] += a.coeficientes[i] * b.coeficientes[j];
     return DeCoeficientes(std::move(produto));
 }

@@ -42,11 +42,21 @@ std::string TextoRadical(const Inteiro& s, const Inteiro& d, const Inteiro& q)
     return q == 1 ? texto : texto + "/" + q.str();
 }
 
+Irracional Racionalmente(const Racional& r, std::size_t m)
+{
+    return {{}, {r, r, 0}, {r, r, m, EscreverRacional(r), {}, 0}};
+}
+
 // The two roots of A x² + B x + C with discriminant D > 0, the smaller first.
 void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracional>& reais)
 {
     const Inteiro discriminante = f[1] * f[1] - 4 * f[2] * f[0];
     const auto [s, d] = ExtrairQuadrados(discriminante);
+    if (d == 1) { // a square: two rational roots, written as reduced fractions
+        for (const int sinal : {-1, 1})
+            reais.push_back(Racionalmente(Racional(-f[1] + sinal * s, 2 * f[2]), m));
+        return;
+    }
     const Inteiro comum = gcd(gcd(f[1], s), 2 * f[2]);
     const Inteiro p = -f[1] / comum, r = s / comum, q = 2 * f[2] / comum;
     // √D lies in (chão, chão + 1)/2^k, k chosen so that ten digits of the
@@ -64,7 +74,7 @@ void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracio
         const Racional a(Inteiro(-f[1] << k) + sinal * chão, escala),
             b(Inteiro(-f[1] << k) + sinal * (chão + 1), escala);
         const Racional& mínimo = std::min(a, b);
-        reais.push_back({f, {mínimo, std::max(a, b), SinalEm(f, mínimo)}, {0, 0, m, exacta, {}}});
+        reais.push_back({f, {mínimo, std::max(a, b), SinalEm(f, mínimo)}, {0, 0, m, exacta, {}, 0}});
     }
 }
 
@@ -90,7 +100,7 @@ bool Ponto(const Irracional& r) { return r.f.empty(); }
 
 // Narrow intervals until each lies wholly before the next, so that every
 // number between two of them is a point between two roots.
-void Separar(std::vector<Irracional>& raízes)
+void Separar(std::vector<Irracional>& raízes, Orçamento& orçamento)
 {
     for (bool mudou = true; mudou;) {
         std::sort(raízes.begin(), raízes.end(), [](const Irracional& a, const Irracional& b) {
@@ -101,7 +111,7 @@ void Separar(std::vector<Irracional>& raízes)
             if (raízes[i].intervalo.máximo >= raízes[i + 1].intervalo.mínimo) {
                 for (Irracional* r : {&raízes[i], &raízes[i + 1]})
                     if (!Ponto(*r))
-                        Bisseccionar(r->f, r->intervalo);
+                        Bisseccionar(r->f, r->intervalo, orçamento);
                 mudou = true;
             }
     }
@@ -109,7 +119,7 @@ void Separar(std::vector<Irracional>& raízes)
 
 } // namespace
 
-Raízes CalcularRaízes(const Factorização& f)
+Raízes CalcularRaízes(const Factorização& f, Orçamento& orçamento)
 {
     Raízes raízes;
     raízes.completas = f.raízesCompletas;
@@ -117,26 +127,35 @@ Raízes CalcularRaízes(const Factorização& f)
     for (const Factor& factor : f.factores) {
         const PolInteiro g = ParteInteira(factor.polinómio);
         const std::size_t m = factor.multiplicidade;
-        if (Grau(g) == 1) {
-            const Racional r(-g[0], g[1]);
-            reais.push_back({{}, {r, r, 0}, {r, r, m, EscreverRacional(r), {}}});
-        } else if (Grau(g) == 2 && g[1] * g[1] - 4 * g[2] * g[0] > 0)
+        if (Grau(g) == 1)
+            reais.push_back(Racionalmente(Racional(-g[0], g[1]), m));
+        else if (Grau(g) == 2 && g[1] * g[1] - 4 * g[2] * g[0] > 0)
             RaízesQuadráticas(g, m, reais);
         else if (Grau(g) == 2)
             RaízesComplexas(g, m, raízes.complexas);
-        else if (Grau(g) > GrauMáximoIsolado || !f.raízesCompletas)
-            raízes.completas = false;
-        else
-            // A rest left unfactored may repeat factors; isolate each part.
-            for (const auto& [parte, i] :
-                 f.completa ? std::vector{std::pair{g, std::size_t{1}}} : SemQuadrados(g))
-                for (const Intervalo& intervalo : Isolar(parte))
-                    reais.push_back({parte, intervalo, {0, 0, m * i, {}, {}}});
+        else {
+            // Every factor is square-free, and without a rational root once
+            // they are all proven found.
+            const auto intervalos = Grau(g) <= GrauMáximoIsolado && f.raízesCompletas
+                                        ? Isolar(g, orçamento)
+                                        : std::optional<std::vector<Intervalo>>{};
+            raízes.completas = raízes.completas && intervalos.has_value();
+            for (const Intervalo& intervalo : intervalos.value_or(std::vector<Intervalo>{}))
+                reais.push_back({g, intervalo, {0, 0, m, {}, {}, 0}});
+        }
     }
-    Separar(reais);
+    Separar(reais, orçamento);
     for (Irracional& r : reais) {
-        r.raiz.decimal = Ponto(r) ? DezAlgarismos(r.intervalo.mínimo, r.intervalo.máximo).value()
-                                  : Decimal(r.f, r.intervalo);
+        if (Ponto(r)) {
+            r.raiz.decimal = DezAlgarismos(r.intervalo.mínimo, r.intervalo.máximo).value();
+            r.raiz.valor = ParaDouble(r.intervalo.mínimo);
+        } else {
+            r.raiz.decimal = Decimal(r.f, r.intervalo, orçamento);
+            // The interval is narrowed only on a copy: the one kept is the
+            // one the decimal was read from.
+            Intervalo estreito = r.intervalo;
+            r.raiz.valor = Aproximar(r.f, estreito, orçamento);
+        }
         r.raiz.mínimo = r.intervalo.mínimo;
         r.raiz.máximo = r.intervalo.máximo;
         raízes.reais.push_back(std::move(r.raiz));
@@ -144,6 +163,16 @@ Raízes CalcularRaízes(const Factorização& f)
     return raízes;
 }
 
-Raízes CalcularRaízes(const Polinómio& p) { return CalcularRaízes(Factorizar(p)); }
+Raízes CalcularRaízes(const Factorização& f)
+{
+    Orçamento orçamento;
+    return CalcularRaízes(f, orçamento);
+}
+
+Raízes CalcularRaízes(const Polinómio& p)
+{
+    Orçamento orçamento;
+    return CalcularRaízes(Factorizar(p, orçamento), orçamento);
+}
 
 } // namespace vendrix::algebra

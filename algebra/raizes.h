@@ -21,6 +21,7 @@ struct RaizReal
     std::size_t multiplicidade = 1;
     std::string exacta;  // "-1/2", "(1+√5)/2", "-√2"; empty without an exact form
     std::string decimal; // ten significant digits, correctly rounded: "1.618033989"
+    double valor = 0;    // the double nearest the root
 };
 
 // a + bi or a - bi, from a quadratic factor with no real root.
@@ -38,10 +39,12 @@ struct Raízes
     std::vector<RaizReal> reais; // by increasing value
     std::vector<RaizComplexa> complexas;
     // False when some real roots are missing: a factor above
-    // GrauMáximoIsolado, or a factorization whose rational roots are not
-    // all proven found.
+    // GrauMáximoIsolado, a factorization whose rational roots are not all
+    // proven found, or a budget spent before every root was isolated.
     bool completas = true;
 };
+
+[[nodiscard]] Raízes CalcularRaízes(const Factorização& f, Orçamento& orçamento);
 
 [[nodiscard]] Raízes CalcularRaízes(const Factorização& f);
 

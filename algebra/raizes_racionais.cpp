@@ -3,6 +3,7 @@
 
 #include "algebra/modular.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace vendrix::algebra {
@@ -12,38 +13,21 @@ namespace {
 using modular::PolModular;
 using modular::Residuo;
 
-// Primes tried before falling back to the square-free parts, and the degree
-// up to which those parts are computed: beyond it remainder sequences grow
-// too long to be worth it for so rare a case.
-constexpr int PrimosTentados = 16;
-constexpr std::size_t GrauMáximoSemQuadrados = 100;
-
-bool ÉPrimo(Residuo n) noexcept
-{
-    if (n < 2)
-        return false;
-    for (Residuo d = 2; d * d <= n; ++d)
-        if (n % d == 0)
-            return false;
-    return true;
-}
-
-Residuo PróximoPrimo(Residuo n) noexcept
-{
-    while (!ÉPrimo(++n)) {
-    }
-    return n;
-}
-
-// Every x in [0, p) with f(x) = 0 mod p. A sparse f is evaluated term by
-// term, so that x^10000 + 1 costs little more than x^2 + 1.
-std::vector<Residuo> RaízesModulares(const PolModular& f, Residuo p)
+// Every x in [0, p) with f(x) = 0 mod p, tried one by one while p is small
+// beside the degree; a sparse f is evaluated term by term, so that x^10000 + 1
+// costs little more than x^2 + 1. A large p goes to the gcd with x^p - x.
+std::optional<std::vector<Residuo>> RaízesModulares(const PolModular& f, Residuo p, Orçamento& orçamento)
 {
     std::vector<std::pair<std::uint64_t, Residuo>> termos;
     for (std::size_t i = 0; i < f.size(); ++i)
         if (f[i] != 0)
             termos.emplace_back(i, f[i]);
     const bool esparso = termos.size() * std::bit_width(f.size()) < f.size();
+    const std::uint64_t porValor = esparso ? termos.size() * std::bit_width(f.size()) : f.size();
+    if (p * porValor > f.size() * f.size() * std::bit_width(p))
+        return modular::Raízes(f, p, orçamento);
+    if (!orçamento.Gastar(p * porValor))
+        return std::nullopt;
     std::vector<Residuo> raízes;
     for (Residuo x = 0; x < p; ++x) {
         Residuo v = 0;
@@ -58,34 +42,6 @@ std::vector<Residuo> RaízesModulares(const PolModular& f, Residuo p)
     return raízes;
 }
 
-// How many times x - ρ divides f modulo p.
-std::size_t MultiplicidadeModular(PolModular f, Residuo ρ, Residuo p)
-{
-    std::size_t m = 0;
-    for (;;) {
-        auto [q, r] = modular::Dividir(f, PolModular{(p - ρ) % p, 1}, p);
-        if (!r.empty())
-            return m;
-        ++m;
-        f = std::move(q);
-    }
-}
-
-// The j-th Hasse derivative, sum of C(k, j) f_k x^(k-j): the Taylor
-// coefficients of f at a root of multiplicity j+1 begin there.
-PolInteiro Hasse(const PolInteiro& f, std::size_t j)
-{
-    PolInteiro h;
-    Inteiro binomial = 1;
-    for (std::size_t k = j; k < f.size(); ++k) {
-        if (k > j)
-            binomial = binomial * k / (k - j);
-        h.push_back(binomial * f[k]);
-    }
-    Normalizar(h);
-    return h;
-}
-
 Inteiro ValorMod(const PolInteiro& f, const Inteiro& x, const Inteiro& m)
 {
     Inteiro v = 0;
@@ -94,86 +50,91 @@ Inteiro ValorMod(const PolInteiro& f, const Inteiro& x, const Inteiro& m)
     return v;
 }
 
-// Newton's iteration lifts the simple root ρ of h modulo p to a root modulo
+// Newton's iteration lifts the simple root ρ of f modulo p to a root modulo
 // some p^k > limite, doubling the precision at each step.
-Inteiro Levantar(const PolInteiro& h, Residuo ρ, Residuo p, const Inteiro& limite, Inteiro& módulo)
+std::optional<Inteiro> Levantar(
+    const PolInteiro& f, Residuo ρ, Residuo p, const Inteiro& limite, Inteiro& módulo, Orçamento& orçamento)
 {
-    const PolInteiro derivada = DerivadaInteira(h);
+    const PolInteiro derivada = DerivadaInteira(f);
     Inteiro x = ρ;
     módulo = p;
     while (módulo <= limite) {
         módulo *= módulo;
-        x = Resíduo(x - ValorMod(h, x, módulo) * InversoMódulo(ValorMod(derivada, x, módulo), módulo),
+        const std::uint64_t palavras = msb(módulo) / 64 + 1;
+        if (!orçamento.Gastar(2 * f.size() * palavras * palavras))
+            return std::nullopt;
+        x = Resíduo(x - ValorMod(f, x, módulo) * InversoMódulo(ValorMod(derivada, x, módulo), módulo),
                     módulo);
     }
     return x;
 }
 
-// How many times b·x - a divides f, dividing it out; a cheap test modulo a
-// large prime first turns away most wrong guesses.
-std::size_t DividirRaiz(PolInteiro& f, const Racional& r)
+// Whether b·x - a divides f, dividing it out; a cheap test modulo a large
+// prime first turns away most wrong guesses.
+bool DividirRaiz(PolInteiro& f, const Racional& r)
 {
     constexpr Residuo Teste = 2147483647;
     const Residuo a = modular::Reduzir(numerator(r), Teste), b = modular::Reduzir(denominator(r), Teste);
     if (b != 0 &&
         modular::Valor(modular::Reduzir(f, Teste), a * modular::Inverso(b, Teste) % Teste, Teste) != 0)
-        return 0;
-    const PolInteiro linear{-numerator(r), denominator(r)};
-    std::size_t m = 0;
-    while (Grau(f) > 0)
-        if (auto q = DividirExacto(f, linear)) {
-            f = std::move(*q);
-            ++m;
-        } else
-            break;
-    return m;
+        return false;
+    auto q = DividirExacto(f, PolInteiro{-numerator(r), denominator(r)});
+    if (q)
+        f = std::move(*q);
+    return q.has_value();
 }
 
-// One prime's pass: every root of f modulo p is lifted and tried. True when
-// the pass proves that what is left of f has no rational root.
-bool Passagem(RaízesRacionais& r, Residuo p, std::size_t multiplicidade)
+// The least prime that keeps the square-free f square-free; nothing when the
+// budget runs out first.
+std::optional<Residuo> BomPrimo(const PolInteiro& f, Orçamento& orçamento)
 {
-    bool prova = true;
-    for (const Residuo ρ : RaízesModulares(modular::Reduzir(r.resto, p), p)) {
-        const std::size_t m = MultiplicidadeModular(modular::Reduzir(r.resto, p), ρ, p);
-        if (m == 0)
-            continue;
-        // A rational root of multiplicity exactly m is a simple root of the
-        // (m-1)-th derivative, and p > m keeps it simple modulo p.
-        const Inteiro dominante = r.resto.back();
-        const Inteiro limite = 2 * (abs(dominante) + Altura(r.resto));
+    std::uint64_t ruins = modular::LimiteDePrimosRuins(f);
+    const std::uint64_t termos = static_cast<std::uint64_t>(
+        std::count_if(f.begin(), f.end(), [](const Inteiro& c) { return c != 0; }));
+    for (std::optional<Residuo> p = 2; (p = modular::PróximoPrimo(*p));) {
+        if (!orçamento.Gastar(f.size() * (termos + Palavras(f))))
+            return std::nullopt;
+        if (modular::BomPrimo(f, *p))
+            return p;
+        if (ruins-- == 0) // f is not square-free after all: a caller's fault
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// The rational roots of one square-free part, divided out of it. False when
+// the budget ran out.
+bool RaízesDaParte(PolInteiro& parte, std::size_t multiplicidade, RaízesRacionais& r, Orçamento& orçamento)
+{
+    const std::optional<Residuo> p = BomPrimo(parte, orçamento);
+    if (!p)
+        return false;
+    const auto ρs = RaízesModulares(modular::Reduzir(parte, *p), *p, orçamento);
+    if (!ρs)
+        return false;
+    // A root a/b has b | lc and |a/b| below Cauchy's bound 1 + height/|lc|,
+    // so lc·a/b, an integer, is below |lc| + height.
+    const Inteiro dominante = parte.back();
+    const Inteiro limite = 2 * (abs(dominante) + Altura(parte));
+    const PolInteiro original = parte;
+    for (const Residuo ρ : *ρs) {
         Inteiro módulo;
-        const Inteiro x = Levantar(Hasse(r.resto, m - 1), ρ, p, limite, módulo);
-        Inteiro c = Resíduo(dominante * x, módulo);
+        const std::optional<Inteiro> x = Levantar(original, ρ, *p, limite, módulo, orçamento);
+        if (!x || !orçamento.Gastar(parte.size() * Palavras(parte)))
+            return false;
+        Inteiro c = Resíduo(dominante * *x, módulo);
         if (2 * c > módulo)
             c -= módulo;
         const Racional raiz(c, dominante);
-        const std::size_t encontrada = DividirRaiz(r.resto, raiz);
-        if (encontrada > 0)
-            r.raízes.emplace_back(raiz, encontrada * multiplicidade);
-        prova = prova && (encontrada == m || (encontrada == 0 && m == 1));
+        if (DividirRaiz(parte, raiz))
+            r.raízes.emplace_back(raiz, multiplicidade);
     }
-    return prova;
-}
-
-bool ProcurarComPrimos(RaízesRacionais& r, std::size_t multiplicidade)
-{
-    Residuo p = Grau(r.resto);
-    for (int tentativa = 0; tentativa < PrimosTentados; ++tentativa) {
-        if (Grau(r.resto) == 0)
-            return true;
-        p = PróximoPrimo(p);
-        while (modular::Reduzir(r.resto.back(), p) == 0)
-            p = PróximoPrimo(p);
-        if (Passagem(r, p, multiplicidade))
-            return true;
-    }
-    return Grau(r.resto) == 0;
+    return true;
 }
 
 } // namespace
 
-RaízesRacionais ProcurarRaízesRacionais(PolInteiro f)
+RaízesRacionais ProcurarRaízesRacionais(PolInteiro f, Orçamento& orçamento)
 {
     RaízesRacionais r;
     f = Primitiva(std::move(f));
@@ -182,26 +143,33 @@ RaízesRacionais ProcurarRaízesRacionais(PolInteiro f)
         ++zeros;
     if (zeros > 0)
         r.raízes.emplace_back(Racional(0), zeros);
-    r.resto.assign(f.begin() + static_cast<std::ptrdiff_t>(zeros), f.end());
-    if (ProcurarComPrimos(r, 1))
+    PolInteiro resto(f.begin() + static_cast<std::ptrdiff_t>(zeros), f.end());
+    if (Grau(resto) == 0)
         return r;
-    if (Grau(r.resto) > GrauMáximoSemQuadrados) {
+    // Musser's square-free parts cost remainder sequences; most polynomials
+    // are shown square-free modulo a small prime first.
+    const std::uint64_t termos = static_cast<std::uint64_t>(
+        std::count_if(resto.begin(), resto.end(), [](const Inteiro& c) { return c != 0; }));
+    constexpr Residuo Pequenos[] = {3, 5, 7, 11, 13, 17, 19, 23};
+    std::optional<std::vector<std::pair<PolInteiro, std::size_t>>> partes;
+    if (orçamento.Gastar(std::size(Pequenos) * resto.size() * (termos + Palavras(resto)))) {
+        if (std::any_of(std::begin(Pequenos), std::end(Pequenos), [&](Residuo p) {
+                return modular::BomPrimo(resto, p);
+            }))
+            partes = std::vector{std::pair{resto, std::size_t{1}}};
+        else
+            partes = SemQuadrados(resto, orçamento);
+    }
+    if (!partes) {
         r.completas = false;
+        r.partes = {{std::move(resto), 1}};
         return r;
     }
-    // Repeated factors with roots modulo every prime tried: search each
-    // square-free part, where a good prime always gives a proof.
-    PolInteiro resto{1};
-    for (auto& [parte, i] : SemQuadrados(r.resto)) {
-        RaízesRacionais daParte;
-        daParte.resto = std::move(parte);
-        daParte.completas = ProcurarComPrimos(daParte, i);
-        r.completas = r.completas && daParte.completas;
-        r.raízes.insert(r.raízes.end(), daParte.raízes.begin(), daParte.raízes.end());
-        for (std::size_t k = 0; k < i; ++k)
-            resto = Multiplicar(resto, daParte.resto);
-    }
-    r.resto = Primitiva(std::move(resto));
+    r.partes = std::move(*partes);
+    for (auto& [parte, multiplicidade] : r.partes)
+        if (r.completas && Grau(parte) > 0)
+            r.completas = RaízesDaParte(parte, multiplicidade, r, orçamento);
+    std::erase_if(r.partes, [](const auto& parte) { return Grau(parte.first) == 0; });
     return r;
 }
 

@@ -7,8 +7,9 @@ namespace vendrix::algebra {
 
 TabelaDeSinais CalcularSinais(const Polinómio& p)
 {
-    const Factorização f = Factorizar(p);
-    return CalcularSinais(f, CalcularRaízes(f));
+    Orçamento orçamento;
+    const Factorização f = Factorizar(p, orçamento);
+    return CalcularSinais(f, CalcularRaízes(f, orçamento));
 }
 
 TabelaDeSinais CalcularSinais(const Factorização& f, const Raízes& raízes)

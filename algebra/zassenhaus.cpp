@@ -13,9 +13,8 @@ namespace {
 using modular::PolModular;
 using modular::Residuo;
 
-// Odd primes tried for the modular factorization; of those that keep f
-// square-free, the one with fewest factors leaves least to recombine.
-constexpr Residuo Primos[] = {3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41, 43, 47, 53, 59, 61, 67, 71, 73};
+// Of the primes that keep f square-free, the one with fewest factors leaves
+// least to recombine; a few are compared.
 constexpr int BonsPrimosTentados = 5;
 
 struct Modular
@@ -25,29 +24,27 @@ struct Modular
 };
 
 // p keeps f's degree and leaves it square-free.
-bool BomPrimo(const PolInteiro& f, Residuo p)
-{
-    if (modular::Reduzir(f.back(), p) == 0)
-        return false;
-    const PolModular g = modular::Reduzir(f, p);
-    PolModular derivada;
-    for (std::size_t i = 1; i < g.size(); ++i)
-        derivada.push_back(g[i] * i % p);
-    while (!derivada.empty() && derivada.back() == 0) // when p divides the degree
-        derivada.pop_back();
-    return modular::Mdc(g, derivada, p).size() == 1;
-}
-
-std::optional<Modular> FactoresModulares(const PolInteiro& f)
+std::optional<Modular> FactoresModulares(const PolInteiro& f, Orçamento& orçamento)
 {
     std::optional<Modular> melhor;
     int bons = 0;
-    for (const Residuo p : Primos) {
-        if (!BomPrimo(f, p))
+    // A prime is bad only if it divides the leading coefficient or the
+    // discriminant, whose bits Hadamard's bound gives: a square-free f meets
+    // a good prime before that many bad ones.
+    std::uint64_t ruins = modular::LimiteDePrimosRuins(f);
+    for (std::optional<Residuo> p = 2; (p = modular::PróximoPrimo(*p));) {
+        if (!orçamento.Gastar(f.size() * f.size() * Palavras(f)))
+            return melhor;
+        if (!modular::BomPrimo(f, *p)) {
+            if (ruins-- == 0)
+                return melhor;
             continue;
-        Modular m{p, modular::Factores(modular::Mónico(modular::Reduzir(f, p), p), p)};
-        if (!melhor || m.factores.size() < melhor->factores.size())
-            melhor = std::move(m);
+        }
+        auto factores = modular::Factores(modular::Mónico(modular::Reduzir(f, *p), *p), *p, orçamento);
+        if (!factores)
+            return melhor;
+        if (!melhor || factores->size() < melhor->factores.size())
+            melhor = Modular{*p, std::move(*factores)};
         if (++bons == BonsPrimosTentados || melhor->factores.size() == 1)
             break;
     }
@@ -58,13 +55,19 @@ PolInteiro ParaInteiro(const PolModular& a) { return PolInteiro(a.begin(), a.end
 
 // Hensel's lemma, one digit at a time: from F = g·h mod p, with g monic and
 // g, h coprime, to F = G·H mod p^passos.
-std::pair<PolInteiro, PolInteiro>
-Levantar(const PolInteiro& F, const PolModular& g, const PolModular& h, Residuo p, std::size_t passos)
+std::optional<std::pair<PolInteiro, PolInteiro>> Levantar(const PolInteiro& F,
+                                                          const PolModular& g,
+                                                          const PolModular& h,
+                                                          Residuo p,
+                                                          std::size_t passos,
+                                                          Orçamento& orçamento)
 {
     const auto [s, t] = modular::Bezout(g, h, p);
     PolInteiro G = ParaInteiro(g), H = ParaInteiro(h);
     Inteiro potência = p;
     for (std::size_t k = 1; k < passos; ++k, potência *= p) {
+        if (!orçamento.Gastar(F.size() * F.size() * (Palavras(F) + msb(potência) / 64 + 1)))
+            return std::nullopt;
         PolInteiro erro = F;
         erro.resize(std::max(erro.size(), G.size() + H.size() - 1));
         const PolInteiro gh = Multiplicar(G, H);
@@ -86,12 +89,12 @@ Levantar(const PolInteiro& F, const PolModular& g, const PolModular& h, Residuo 
             H[i] += potência * c[i];
         Normalizar(H);
     }
-    return {std::move(G), std::move(H)};
+    return std::pair{std::move(G), std::move(H)};
 }
 
 // Every modular factor lifted to monic factors modulo p^passos.
-std::vector<PolInteiro>
-LevantarTodos(const PolInteiro& f, const Modular& m, std::size_t passos, const Inteiro& módulo)
+std::optional<std::vector<PolInteiro>> LevantarTodos(
+    const PolInteiro& f, const Modular& m, std::size_t passos, const Inteiro& módulo, Orçamento& orçamento)
 {
     std::vector<PolInteiro> levantados;
     const Residuo dominante = modular::Reduzir(f.back(), m.p);
@@ -100,9 +103,11 @@ LevantarTodos(const PolInteiro& f, const Modular& m, std::size_t passos, const I
         PolModular resto{dominante};
         for (std::size_t j = i + 1; j < m.factores.size(); ++j)
             resto = modular::Multiplicar(resto, m.factores[j], m.p);
-        auto [g, h] = Levantar(alvo, m.factores[i], resto, m.p, passos);
-        levantados.push_back(std::move(g));
-        alvo = std::move(h);
+        auto gh = Levantar(alvo, m.factores[i], resto, m.p, passos, orçamento);
+        if (!gh)
+            return std::nullopt;
+        levantados.push_back(std::move(gh->first));
+        alvo = std::move(gh->second);
     }
     // What is left is the last factor times f's leading coefficient.
     const Inteiro inverso = InversoMódulo(f.back(), módulo);
@@ -161,20 +166,30 @@ void Retirar(std::vector<PolInteiro>& factores, const std::vector<std::size_t>& 
 // Trying subsets of the lifted factors by growing size, each true factor is
 // found when its own subset comes up; a cheap test on the constant term turns
 // most wrong subsets away before any division.
-std::vector<PolInteiro> Recombinar(PolInteiro f, std::vector<PolInteiro> factores, const Inteiro& módulo)
+FactoresInteiros
+Recombinar(PolInteiro f, std::vector<PolInteiro> factores, const Inteiro& módulo, Orçamento& orçamento)
 {
-    std::vector<PolInteiro> encontrados;
+    FactoresInteiros r;
+    std::vector<PolInteiro>& encontrados = r.factores;
+    const std::uint64_t palavras = msb(módulo) / 64 + 1;
     for (std::size_t tamanho = 1; 2 * tamanho <= factores.size();) {
         std::vector<std::size_t> escolha(tamanho);
         for (std::size_t i = 0; i < tamanho; ++i)
             escolha[i] = i;
         bool achou = false;
         do {
+            if (!orçamento.Gastar(tamanho * palavras * palavras)) {
+                encontrados.push_back(Primitiva(std::move(f)));
+                r.completa = false;
+                return r;
+            }
             Inteiro constante = f.back();
             for (const std::size_t i : escolha)
                 constante = Simétrico(constante * factores[i][0], módulo);
             if (f[0] != 0 && (constante == 0 || (f.back() * f[0]) % constante != 0))
                 continue;
+            if (!orçamento.Gastar(f.size() * f.size() * palavras))
+                continue; // the next turn of the loop stops the search
             const PolInteiro g = Primitiva(Produto(factores, escolha, f.back(), módulo));
             if (auto q = DividirExacto(f, g)) {
                 encontrados.push_back(g);
@@ -188,31 +203,31 @@ std::vector<PolInteiro> Recombinar(PolInteiro f, std::vector<PolInteiro> factore
             ++tamanho;
     }
     encontrados.push_back(Primitiva(std::move(f)));
-    return encontrados;
+    return r;
 }
 
 } // namespace
 
-bool ProvadoSemQuadrados(const PolInteiro& f)
+FactoresInteiros FactorizarSemQuadrados(const PolInteiro& f, Orçamento& orçamento)
 {
-    return std::any_of(std::begin(Primos), std::begin(Primos) + 4, [&](Residuo p) { return BomPrimo(f, p); });
-}
-
-std::vector<PolInteiro> FactorizarSemQuadrados(const PolInteiro& f)
-{
-    const std::optional<Modular> m = FactoresModulares(f);
+    const std::optional<Modular> m = FactoresModulares(f, orçamento);
     if (!m || m->factores.size() == 1)
-        return {f};
-    // Mignotte: a factor's coefficients are below 2^n·|f|, where |f| <=
-    // sqrt(n+1)·height; a factor times f's leading coefficient is recovered
-    // from its residues modulo anything above twice that.
+        return {{f}, m.has_value()};
+    // Landau and Mignotte: a factor g of f of degree d has Mahler measure at
+    // most |lc(g)/lc(f)|·‖f‖₂, so lc(f)/lc(g)·g, the product of its monic
+    // lifted factors times lc(f), has coefficients at most C(d,j)·‖f‖₂ <=
+    // 2^n·sqrt(n+1)·height. Residues modulo anything above twice that give it
+    // back; the bound below is larger still.
     const std::size_t n = Grau(f);
     const Inteiro limite = 2 * abs(f.back()) * (Inteiro(1) << n) * (n + 1) * Altura(f);
     Inteiro módulo = m->p;
     std::size_t passos = 1;
     for (; módulo <= limite; ++passos)
         módulo *= m->p;
-    return Recombinar(f, LevantarTodos(f, *m, passos, módulo), módulo);
+    auto levantados = LevantarTodos(f, *m, passos, módulo, orçamento);
+    if (!levantados)
+        return {{f}, false};
+    return Recombinar(f, std::move(*levantados), módulo, orçamento);
 }
 
 } // namespace vendrix::algebra

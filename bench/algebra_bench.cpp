@@ -50,5 +50,31 @@ void Dividir_200_por_100(benchmark::State& estado)
 
 BENCHMARK(Dividir_200_por_100)->Unit(benchmark::kMillisecond);
 
+// The largest value the size budget lets through: x^n at a 20-digit
+// fraction, about 20n digits, computed and written.
+void Valor_x_n_em_20_algarismos(benchmark::State& estado)
+{
+    const Polinómio p = Monómio(1, static_cast<std::size_t>(estado.range(0)));
+    const Racional a(Inteiro("12345678901234567890"), 7);
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(EscreverRacional(Avaliar(p, a)).size());
+}
+
+BENCHMARK(Valor_x_n_em_20_algarismos)->Arg(2500)->Arg(5000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// x^10000 by x^5000 + x/3 + 1/7: a short answer, once a long division cost
+// a step per coefficient of the divisor.
+void Dividir_por_divisor_esparso(benchmark::State& estado)
+{
+    const Polinómio p = Monómio(1, 10000);
+    const Polinómio d = Monómio(1, 5000) + Monómio(Racional(1, 3), 1) + Monómio(Racional(1, 7), 0);
+    for (auto _ : estado) {
+        const Divisão q = Dividir(p, d).Valor();
+        benchmark::DoNotOptimize(Verificar(p, d, q).confere);
+    }
+}
+
+BENCHMARK(Dividir_por_divisor_esparso)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace vendrix::algebra

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "algebra/analise.h"
 #include "algebra/dividir.h"
 #include "algebra/escrever.h"
 #include "algebra/ler.h"
@@ -36,10 +37,41 @@ bool Curto(const algebra::Polinómio& p)
     return true;
 }
 
+// Factors, roots and signs under a small budget: the factors multiply back
+// to P, each sign is P's sign there, and the work stays within the budget
+// (the last digits of roots already isolated may pass it a little).
+void Analisado(const algebra::Polinómio& p)
+{
+    constexpr std::uint64_t Limite = 20'000'000;
+    algebra::Orçamento orçamento(Limite);
+    const algebra::Análise a = algebra::Analisar(p, orçamento);
+    if (orçamento.Gasto() > 2 * Limite)
+        std::abort();
+    algebra::Polinómio produto = algebra::Monómio(a.factorização.dominante, 0);
+    for (const algebra::Factor& f : a.factorização.factores)
+        for (std::size_t k = 0; k < f.multiplicidade; ++k)
+            produto = produto * f.polinómio;
+    if (produto != p || (a.sinais.completa && a.sinais.sinais.size() != 2 * a.raízes.reais.size() + 1))
+        std::abort();
+    if (!a.sinais.completa || a.raízes.reais.empty())
+        return;
+    const auto sinal = [&](const algebra::Racional& x) { return "-0+"[algebra::Avaliar(p, x).sign() + 1]; };
+    for (std::size_t i = 0; i < a.raízes.reais.size(); ++i) {
+        const algebra::RaizReal& r = a.raízes.reais[i];
+        const algebra::Racional antes =
+            i == 0 ? algebra::Racional(r.mínimo - 1)
+                   : algebra::Racional((a.raízes.reais[i - 1].máximo + r.mínimo) / 2);
+        if (a.sinais.sinais[2 * i] != sinal(antes) || (r.mínimo == r.máximo && sinal(r.mínimo) != '0'))
+            std::abort();
+    }
+    if (a.sinais.sinais.back() != sinal(a.raízes.reais.back().máximo + 1))
+        std::abort();
+}
+
 } // namespace
 
 // Three lines: the dividend, the divisor and a value of x. Whatever reads is
-// divided, checked, evaluated and written back.
+// analysed, divided, checked, evaluated and written back.
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* dados, std::size_t tamanho)
 {
     // A long run of decimals costs Boost's gcd a step per bit; reading is
@@ -62,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* dados, std::size_t ta
     // fuzzer's.
     if (tamanho > 512 || algebra::Grau(p.Valor()) > 64 || !Curto(p.Valor()) || (d.Ok() && !Curto(d.Valor())))
         return 0;
+    Analisado(p.Valor());
     if (a.Ok() && msb(abs(numerator(a.Valor())) + 1) <= 1024 && msb(denominator(a.Valor())) <= 1024)
         static_cast<void>(algebra::Avaliar(p.Valor(), a.Valor()));
     if (!d.Ok())

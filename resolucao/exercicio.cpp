@@ -7,11 +7,14 @@
 #include "algebra/ler.h"
 #include "algebra/raizes.h"
 #include "algebra/sinais.h"
+#include "algebra/tamanho.h"
 #include "resolucao/divisao_longa.h"
 #include "resolucao/factorizacao.h"
 #include "resolucao/grafico.h"
 #include "resolucao/ruffini.h"
+#include "runtime/numeros.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -68,39 +71,13 @@ void Explicar(const Entradas& e, const Tradutor& t, Resolução& r)
     Dividido(ResolverRuffini(e.p1, e.p2, t), e, t, r);
 }
 
-// The double nearest a root with no rational value: its interval halved on
-// the irreducible factor that changes sign there until both ends round to
-// the same double.
-double Aproximar(const algebra::RaizReal& raiz, const algebra::Factorização& f)
-{
-    Racional mínimo = raiz.mínimo, máximo = raiz.máximo;
-    const auto muda = [&](const Polinómio& g) {
-        return (algebra::Avaliar(g, mínimo) < 0) != (algebra::Avaliar(g, máximo) < 0);
-    };
-    for (const algebra::Factor& factor : f.factores) {
-        if (mínimo == máximo || algebra::Grau(factor.polinómio) < 2 || !muda(factor.polinómio))
-            continue;
-        const Polinómio& g = factor.polinómio;
-        const bool negativoÀEsquerda = algebra::Avaliar(g, mínimo) < 0;
-        for (int i = 0; i < 200 && mínimo.convert_to<double>() != máximo.convert_to<double>(); ++i) {
-            const Racional meio = (mínimo + máximo) / 2;
-            const Racional v = algebra::Avaliar(g, meio);
-            if (v == 0)
-                return meio.convert_to<double>();
-            ((v < 0) == negativoÀEsquerda ? mínimo : máximo) = meio;
-        }
-        break;
-    }
-    return ((mínimo + máximo) / 2).convert_to<double>();
-}
-
 void Factorizar(const Entradas& e, const Tradutor& t, Resolução& r)
 {
     r.documento = ResolverFactorização(e.p1, t);
     const algebra::Factorização f = algebra::Factorizar(e.p1);
     r.factorização = algebra::TextoFactorização(f);
     for (const algebra::RaizReal& raiz : algebra::CalcularRaízes(f).reais)
-        r.raízes.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, Aproximar(raiz, f)});
+        r.raízes.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, raiz.valor});
     r.sinais = algebra::CalcularSinais(e.p1).sinais;
     if (!algebra::ÉZero(e.p1) && algebra::Grau(e.p1) > 0)
         r.documento.blocos.emplace_back(DesenharGráfico(e.p1, std::nullopt, t));
@@ -169,6 +146,51 @@ Ler(const LinhaDeExercício& linha, std::array<std::string_view, 3> textos, cons
     return std::nullopt;
 }
 
+// "40 milhões de", "250 mil": about how many digits, in words.
+std::string Algarismos(double algarismos, const Tradutor& t)
+{
+    constexpr std::array<std::pair<double, Texto>, 3> Ordens{{
+        {1e9, Texto::AlgarismosMilMilhões},
+        {1e6, Texto::AlgarismosMilhões},
+        {1e3, Texto::AlgarismosMil},
+    }};
+    for (const auto& [ordem, texto] : Ordens)
+        if (algarismos >= ordem) {
+            const auto quantos = runtime::ParaInteiro32(std::min(algarismos / ordem, 2e9));
+            const std::int32_t n = quantos.Ok() ? quantos.Valor() : 0;
+            const Texto frase = n == 1 && texto == Texto::AlgarismosMilhões ? Texto::AlgarismosMilhão : texto;
+            return Substituir(Frase{t(FonteDe(frase)), {std::to_string(n)}}, Literal, Literal);
+        }
+    const auto quantos = runtime::ParaInteiro32(algarismos);
+    return std::to_string(quantos.Ok() ? quantos.Valor() : 0);
+}
+
+// Refuses, before any work, an answer too long to read: the estimate is an
+// upper bound of its digits. The box to blame is the one whose change alone
+// would bring it within the budget.
+std::optional<FalhaDoExercício> GrandeDemais(Exercício exercício, const Entradas& e, const Tradutor& t)
+{
+    algebra::Tamanho tamanho;
+    Caixa caixa = Caixa::Polinómio1;
+    if (exercício == Exercício::Dividir || exercício == Exercício::Explicar) {
+        tamanho = algebra::TamanhoDaDivisão(e.p1, e.p2);
+        const Polinómio pequeno = algebra::Monómio(1, algebra::Grau(e.p2)) - algebra::Monómio(1, 0);
+        if (!algebra::ÉZero(e.p2) &&
+            algebra::TamanhoDaDivisão(e.p1, pequeno).Total() <= algebra::AlgarismosMáximos)
+            caixa = Caixa::Polinómio2;
+    } else if (exercício == Exercício::Valor) {
+        tamanho = algebra::TamanhoDoValor(e.p1, e.a);
+        if (algebra::TamanhoDoValor(e.p1, 2).Total() <= algebra::AlgarismosMáximos)
+            caixa = Caixa::Ponto;
+    } else if (exercício == Exercício::Factorizar)
+        tamanho = algebra::TamanhoDaFactorização(e.p1);
+    if (tamanho.Total() <= algebra::AlgarismosMáximos)
+        return std::nullopt;
+    const Frase frase{t(FonteDe(Texto::ResultadoGrandeDemais)), {Algarismos(tamanho.Total(), t)}};
+    return FalhaDoExercício{
+        runtime::Falhar(runtime::Código::Transbordo), caixa, 0, Substituir(frase, Literal, Literal)};
+}
+
 Documento SemGráficos(const Documento& documento)
 {
     Documento corpo;
@@ -226,6 +248,8 @@ Resolução ResolverExercício(Exercício exercício,
     r.comando = linha.nome;
     Entradas e;
     r.falha = Ler(linha, {polinómio1, polinómio2, ponto}, tradutor, e);
+    if (!r.falha)
+        r.falha = GrandeDemais(exercício, e, tradutor);
     if (r.falha)
         return r;
     linha.resolver(e, tradutor, r);

@@ -65,6 +65,11 @@ enum class Texto : int {
     FactorizaçãoSemPassos,
     // The hint after Ruffini refuses a divisor that Dividir takes.
     DicaDivisãoLonga,
+    ResultadoGrandeDemais,
+    AlgarismosMil,
+    AlgarismosMilhão,
+    AlgarismosMilhões,
+    AlgarismosMilMilhões,
     Contagem
 };
 
@@ -188,6 +193,14 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     // Beside Ruffini's refusal of a divisor that is not of the first degree,
     // which is the program's own message and stays as it is.
     {Texto::DicaDivisãoLonga, VENDRIX_TEXTO("Resolucao", "Para dividir por %1 use Dividir (divisão longa).")},
+    {Texto::ResultadoGrandeDemais,
+     VENDRIX_TEXTO("Resolucao",
+                   "O resultado teria cerca de %1 algarismos: ninguém o conseguiria ler. Escreva números "
+                   "mais pequenos ou um polinómio de grau menor.")},
+    {Texto::AlgarismosMil, VENDRIX_TEXTO("Resolucao", "%1 mil")},
+    {Texto::AlgarismosMilhão, VENDRIX_TEXTO("Resolucao", "%1 milhão de")},
+    {Texto::AlgarismosMilhões, VENDRIX_TEXTO("Resolucao", "%1 milhões de")},
+    {Texto::AlgarismosMilMilhões, VENDRIX_TEXTO("Resolucao", "%1 mil milhões de")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

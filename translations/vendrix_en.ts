@@ -552,6 +552,26 @@
         <translation>With degree %1, the trials are too long to show: here are the factorization, the roots and the sign table.</translation>
     </message>
     <message>
+        <source>O resultado teria cerca de %1 algarismos: ninguém o conseguiria ler. Escreva números mais pequenos ou um polinómio de grau menor.</source>
+        <translation>The result would have about %1 digits: no one could read it. Type smaller numbers or a polynomial of lower degree.</translation>
+    </message>
+    <message>
+        <source>%1 mil</source>
+        <translation>%1 thousand</translation>
+    </message>
+    <message>
+        <source>%1 milhão de</source>
+        <translation>%1 million</translation>
+    </message>
+    <message>
+        <source>%1 milhões de</source>
+        <translation>%1 million</translation>
+    </message>
+    <message>
+        <source>%1 mil milhões de</source>
+        <translation>%1 billion</translation>
+    </message>
+    <message>
         <source>Para dividir por %1 use Dividir (divisão longa).</source>
         <translation>To divide by %1, use Divide (long division).</translation>
     </message>

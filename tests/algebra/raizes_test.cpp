@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "algebra/escrever.h"
 #include "algebra/sinais.h"
 #include "polinomios.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 namespace vendrix::algebra {
@@ -46,7 +48,20 @@ constexpr Caso Casos[] = {
      "-√7=-2.645751311 -√5=-2.236067977 -1.879385242 -√3=-1.732050808 -√2=-1.414213562 1/3=0.3333333333 "
      "0.3472963553 √2=1.414213562 1.532088886 √3=1.732050808 √5=2.236067977 √7=2.645751311",
      "+0-0+0-0+0-0+0-0+0-0+0-0+"},
-    {"grau_20_resto_sem_raizes_reais", "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1", "-1=-1 1=1", "+0-0+"},
+    {"grau_20_sem_mais_raizes_reais",
+     "1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 -1",
+     "-1=-1 1=1 i -i",
+     "+0-0+"},
+    {"raiz_menos_24",
+     "1 -961380175077106319487 -23073124201850551668264",
+     "-24=-24 961380175077106319511=9.613801751e+20",
+     "+0-0+"},
+    {"cinco_raizes_reais",
+     "1 -3 -20364840299624512075310661753 -20364840299624512075310661649 346202285093616705280281249384 "
+     "-305472604494367681129659925980",
+     "2-2√5091210074906128018827665434=-1.427054319e+14 -5=-5 1=1 3=3 "
+     "2+2√5091210074906128018827665434=1.427054319e+14",
+     "-0+0-0+0-0+"},
     {"constante", "-2", "", "-"},
     {"zero", "", "", "0"},
 };
@@ -66,6 +81,28 @@ TEST_P(RaízesTeste, ExactasDecimaisESinais)
 std::string NomeDaLinha(const ::testing::TestParamInfo<Caso>& linha) { return linha.param.nome; }
 
 INSTANTIATE_TEST_SUITE_P(Exemplos, RaízesTeste, ::testing::ValuesIn(Casos), NomeDaLinha);
+
+// The double given for a root of multiplicity m lies within one unit in the
+// last place: the (m-1)-th derivative, which has a simple root there, changes
+// sign between the doubles on either side of it.
+TEST(Raízes, ValorAUmaUnidadeNaÚltimaCasa)
+{
+    std::vector<Polinómio> casos{P("1 0 0 -6 0 0 10 1 0 -6 -6 0 9 9"), // (x^3-3)^2(x^7+x+1)
+                                 P("1 0 -40 0 352 0 -960 0 576"),
+                                 P("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1 1")};
+    for (unsigned semente = 1; semente <= 20; ++semente)
+        casos.push_back(ProdutoAleatório(semente).polinómio);
+    for (const Polinómio& p : casos)
+        for (const RaizReal& r : CalcularRaízes(p).reais) {
+            Polinómio d = p;
+            for (std::size_t k = 1; k < r.multiplicidade; ++k)
+                d = Derivada(d);
+            const Racional antes(std::nextafter(r.valor, -1e300)), depois(std::nextafter(r.valor, 1e300));
+            EXPECT_TRUE(Avaliar(d, Racional(r.valor)) == 0 ||
+                        Avaliar(d, antes).sign() != Avaliar(d, depois).sign())
+                << Escrever(p) << " " << r.decimal;
+        }
+}
 
 TEST(Raízes, AcimaDoGrauIsoladoFicamPorDizer)
 {
