@@ -107,8 +107,8 @@ const Recusa Refusals[] = {
      "O divisor é o polinómio nulo: não se divide por 0."},
     {"ruffini_de_grau_2", Exercício::Explicar, "x^3", "x^2+1", "", runtime::Código::DivisorInválido, Caixa::Polinómio2,
      0, nullptr},
-    {"ruffini_de_constante", Exercício::Explicar, "5", "x-1", "", runtime::Código::NãoÉPolinómio, Caixa::Polinómio1, 0,
-     nullptr},
+    {"ruffini_de_constante", Exercício::Explicar, "5", "x-1", "", runtime::Código::DividendoInválido, Caixa::Polinómio1,
+     0, nullptr},
 };
 
 // clang-format on
