@@ -116,6 +116,9 @@ struct Sobrecarga : Funções...
     using Funções::operator()...;
 };
 
+template <typename... Funções>
+Sobrecarga(Funções...) -> Sobrecarga<Funções...>;
+
 // A factor's row label: "x", "(x-1)^2", "-2".
 [[nodiscard]] std::string RótuloDoFactor(const TabelaDeSinais::Linha& linha);
 

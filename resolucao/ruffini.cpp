@@ -89,12 +89,13 @@ TabelaRuffini TabelaDeRuffini(const Polinómio& p, const Racional& raiz, Polinó
     return std::move(t.quadro);
 }
 
-std::string Substituição(const Polinómio& p, const Racional& a, std::string_view função)
+std::string Substituição(const Polinómio& p, const Racional& a, std::string_view nome)
 {
-    const std::string nome = std::string(função) + "(" + algebra::EscreverRacional(a) + ") = ";
+    const std::string igual =
+        std::string(nome).append("(").append(algebra::EscreverRacional(a)).append(") = ");
     const Racional valor = algebra::Avaliar(p, a);
     if (a == 0 || algebra::Grau(p) == 0)
-        return nome + algebra::EscreverRacional(valor);
+        return igual + algebra::EscreverRacional(valor);
     std::vector<Racional> potências{Racional(1)};
     while (potências.size() < p.coeficientes.size())
         potências.push_back(potências.back() * a);
@@ -106,9 +107,9 @@ std::string Substituição(const Polinómio& p, const Racional& a, std::string_v
         if (c == 0)
             continue;
         const std::string coeficiente = Coeficiente(abs(c));
-        std::string termo = k == 0                ? algebra::EscreverRacional(abs(c))
-                            : coeficiente.empty() ? base
-                                                  : coeficiente + "·" + base;
+        std::string termo = k == 0 ? algebra::EscreverRacional(abs(c)) : coeficiente;
+        if (k > 0)
+            termo.append(coeficiente.empty() ? "" : "·").append(base);
         if (k > 1)
             termo.append("^").append(std::to_string(k));
         termos.Mais(c, std::move(termo));
@@ -116,8 +117,8 @@ std::string Substituição(const Polinómio& p, const Racional& a, std::string_v
         valores.Mais(v, algebra::EscreverRacional(abs(v)));
     }
     if (termos.parcelas == 1)
-        return nome + termos.texto + " = " + algebra::EscreverRacional(valor);
-    return nome + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
+        return igual + termos.texto + " = " + algebra::EscreverRacional(valor);
+    return igual + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
 }
 
 runtime::Resultado<DivisãoResolvida>
