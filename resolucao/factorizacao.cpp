@@ -130,6 +130,38 @@ void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const
         doc.blocos.emplace_back(Fórmula{std::move(teste)});
 }
 
+// √r for a positive rational square, none otherwise.
+std::optional<Racional> RaizExacta(const Racional& r)
+{
+    if (r <= 0)
+        return std::nullopt;
+    const Inteiro n = sqrt(numerator(r)), d = sqrt(denominator(r));
+    if (n * n != numerator(r) || d * d != denominator(r))
+        return std::nullopt;
+    return Racional(n, d);
+}
+
+// ∛r for a rational cube, none otherwise.
+std::optional<Racional> CuboExacto(const Racional& r)
+{
+    const auto raiz = [](const Inteiro& n) -> std::optional<Inteiro> {
+        Inteiro baixo = 0, alto = 1;
+        while (alto * alto * alto < n)
+            alto *= 2;
+        while (baixo < alto) { // the least c with c³ >= n
+            const Inteiro meio = (baixo + alto) / 2;
+            (meio * meio * meio < n ? baixo : alto) = meio + (meio * meio * meio < n ? 1 : 0);
+        }
+        return alto * alto * alto == n ? std::optional(alto) : std::nullopt;
+    };
+    const auto n = raiz(abs(numerator(r))), d = raiz(denominator(r));
+    if (!n || !d)
+        return std::nullopt;
+    return Racional(r < 0 ? Inteiro(-*n) : *n, *d);
+}
+
+[[nodiscard]] std::string Entre(const Polinómio& p) { return "(" + algebra::Escrever(p) + ")"; }
+
 // x^4 + b·x^2 + c with c = s² and 2s - b = t² (s, t > 0 rational) is
 // (x^2 + s)^2 - (t·x)^2, a difference of squares.
 bool Identidade(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
@@ -137,16 +169,8 @@ bool Identidade(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
     if (algebra::Grau(q) != 4 || q.coeficientes[4] != 1 || q.coeficientes[3] != 0 || q.coeficientes[1] != 0)
         return false;
     const Racional &b = q.coeficientes[2], &c = q.coeficientes[0];
-    const auto raiz = [](const Racional& r) -> std::optional<Racional> {
-        if (r <= 0)
-            return std::nullopt;
-        const Inteiro n = sqrt(numerator(r)), d = sqrt(denominator(r));
-        if (n * n != numerator(r) || d * d != denominator(r))
-            return std::nullopt;
-        return Racional(n, d);
-    };
-    const auto s = raiz(c);
-    const auto t = s ? raiz(2 * *s - b) : std::nullopt;
+    const auto s = RaizExacta(c);
+    const auto t = s ? RaizExacta(2 * *s - b) : std::nullopt;
     if (!t)
         return false;
     const Polinómio quadrado = algebra::DeCoeficientes({*s, 0, 1});
@@ -159,6 +183,42 @@ bool Identidade(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
           {algebra::Escrever(q),
            "(" + algebra::Escrever(quadrado) + ")^2 - " + tx + " = (" + algebra::Escrever(menos) + ")(" +
                algebra::Escrever(mais) + ")"});
+    return true;
+}
+
+// The special products the lesson names: a difference of squares or a
+// perfect square of degree 2, a sum or difference of cubes x^3 ± c³,
+// which leaves the quadratic to the formula.
+bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
+{
+    const std::vector<Racional>& c = e.q.coeficientes;
+    const std::string q = algebra::Escrever(e.q);
+    if (algebra::Grau(e.q) == 2) {
+        const auto s = RaizExacta(c[2]), t = RaizExacta(c[1] == 0 ? Racional(-c[0]) : c[0]);
+        if (!s || !t || (c[1] != 0 && abs(c[1]) != 2 * *s * *t))
+            return false;
+        const Polinómio menos = algebra::DeCoeficientes({-*t, *s}), mais = algebra::DeCoeficientes({*t, *s});
+        if (c[1] == 0)
+            Dizer(doc, tradutor, Texto::DiferençaDeQuadrados, {q + " = " + Entre(menos) + Entre(mais)});
+        else
+            Dizer(
+                doc, tradutor, Texto::QuadradoPerfeito, {q + " = " + Entre(c[1] < 0 ? menos : mais) + "^2"});
+        e.q = algebra::DeCoeficientes({1});
+        return true;
+    }
+    if (algebra::Grau(e.q) != 3 || c[3] != 1 || c[2] != 0 || c[1] != 0)
+        return false;
+    const auto t = CuboExacto(-c[0]); // x^3 + c0 = x^3 - t³
+    if (!t)
+        return false;
+    const Polinómio linear = algebra::DeCoeficientes({-*t, 1}),
+                    resto = algebra::DeCoeficientes({*t * *t, *t, 1});
+    Dizer(doc,
+          tradutor,
+          *t > 0 ? Texto::DiferençaDeCubos : Texto::SomaDeCubos,
+          {q + " = " + Entre(linear) + Entre(resto)});
+    e.q = resto;
+    ++e.quocientes; // what is left is a factor after another
     return true;
 }
 
@@ -222,6 +282,11 @@ void Bolzano(Documento& doc, const Tradutor& tradutor, const Estado& e, const al
 // the candidates, the quadratic formula, or Bolzano's theorem.
 void Decompor(Documento& doc, const Tradutor& tradutor, Estado& e, const algebra::Análise& a, bool antes)
 {
+    if (Notável(doc, tradutor, e)) {
+        if (algebra::Grau(e.q) == 2)
+            ResolverQuadrática(doc, tradutor, e.q, "x", true);
+        return;
+    }
     if (algebra::Grau(e.q) > 2 && Biquadrada(doc, tradutor, e.q))
         return;
     if (algebra::Grau(e.q) > 2) {

@@ -87,6 +87,10 @@ enum class Texto : int {
     ValorConclusão,
     GráficoComUmaRaiz,
     TítuloValorNumérico,
+    DiferençaDeQuadrados,
+    QuadradoPerfeito,
+    DiferençaDeCubos,
+    SomaDeCubos,
     Contagem
 };
 
@@ -253,6 +257,11 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
      VENDRIX_TEXTO("Resolucao",
                    "Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5, com a raiz %6 marcada.")},
     {Texto::TítuloValorNumérico, VENDRIX_TEXTO("Resolucao", "Valor de %1 em %2")},
+    {Texto::DiferençaDeQuadrados,
+     VENDRIX_TEXTO("Resolucao", "É um caso notável, a diferença de quadrados: %1.")},
+    {Texto::QuadradoPerfeito, VENDRIX_TEXTO("Resolucao", "É um caso notável, o quadrado perfeito: %1.")},
+    {Texto::DiferençaDeCubos, VENDRIX_TEXTO("Resolucao", "É um caso notável, a diferença de cubos: %1.")},
+    {Texto::SomaDeCubos, VENDRIX_TEXTO("Resolucao", "É um caso notável, a soma de cubos: %1.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

@@ -647,5 +647,21 @@
         <source>Valor de %1 em %2</source>
         <translation>Value of %1 at %2</translation>
     </message>
+    <message>
+        <source>É um caso notável, a diferença de quadrados: %1.</source>
+        <translation>A special product, the difference of squares: %1.</translation>
+    </message>
+    <message>
+        <source>É um caso notável, o quadrado perfeito: %1.</source>
+        <translation>A special product, the perfect square: %1.</translation>
+    </message>
+    <message>
+        <source>É um caso notável, a diferença de cubos: %1.</source>
+        <translation>A special product, the difference of cubes: %1.</translation>
+    </message>
+    <message>
+        <source>É um caso notável, a soma de cubos: %1.</source>
+        <translation>A special product, the sum of cubes: %1.</translation>
+    </message>
 </context>
 </TS>
