@@ -251,14 +251,22 @@ void Bolzano(Documento& doc, const Tradutor& tradutor, const Estado& e, const al
         if (!r.exacta.empty() || r.mínimo == r.máximo || algebra::Avaliar(e.q, r.mínimo) == 0)
             continue;
         Racional mínimo = r.mínimo, máximo = r.máximo;
-        const Racional chão =
-            Racional(boost::multiprecision::numerator(mínimo) / boost::multiprecision::denominator(mínimo)) -
-            (mínimo < 0 ? 1 : 0);
-        const bool livre = (i == 0 || reais[i - 1].máximo < chão) &&
-                           (i + 1 == reais.size() || reais[i + 1].mínimo > chão + 1);
-        if (chão + 1 >= máximo && livre) {
-            mínimo = chão;
-            máximo = chão + 1;
+        // The coarsest interval between whole tenths, hundredths, … that
+        // holds this root and no other, as a student would tabulate P.
+        Racional passo = 1;
+        for (int casas = 0; casas <= 6; ++casas, passo /= 10) {
+            const Racional escala = r.mínimo / passo;
+            Inteiro chão = numerator(escala) / denominator(escala); // towards 0
+            if (Racional(chão) > escala)
+                chão -= 1;
+            const Racional a = Racional(chão) * passo, b = a + passo;
+            const bool livre =
+                (i == 0 || reais[i - 1].máximo < a) && (i + 1 == reais.size() || reais[i + 1].mínimo > b);
+            if (b >= r.máximo && livre) {
+                mínimo = a;
+                máximo = b;
+                break;
+            }
         }
         const Racional vMin = algebra::Avaliar(e.q, mínimo), vMax = algebra::Avaliar(e.q, máximo);
         if ((vMin < 0) == (vMax < 0) || vMin == 0 || vMax == 0)

@@ -349,6 +349,8 @@ const Aula Aulas[] = {
     {"bolzano", Exercício::Factorizar, "x^3-3x+1", "", "", false,
      {"P(0) = 1 > 0 e P(1) = -1 < 0: pelo teorema de Bolzano, há uma raiz em ]0, 1[, x ≈ 0,3472963553.",
       "P(1) = 1^3 - 3·1 + 1 = 1 - 3 + 1 = -1 ≠ 0", "≈1,532088886"}, "1.532"},
+    {"bolzano_tres_raizes_entre_0_e_1", Exercício::Factorizar, "1000x^3-700x^2+140x-7", "", "", false,
+     {"pelo teorema de Bolzano, há uma raiz em", "x ≈ 0,0", "raiz simples"}, "]0, 1["},
     {"bolzano_en", Exercício::Factorizar, "x^3-3x+1", "", "", true,
      {"P(0) = 1 > 0 and P(1) = -1 < 0: by Bolzano's theorem, there is a root in (0, 1), x ≈ 0.3472963553.",
       "x ≈ 1.532088886", "≈1.532088886"}, "1,532"},

@@ -58,6 +58,7 @@ int main(int argc, char** argv)
             {"quociente_inteiro", Exercício::Factorizar, "2x^3-3x+1", "", ""},
             {"identidade", Exercício::Factorizar, "x^4+x^2+1", "", ""},
             {"bolzano", Exercício::Factorizar, "x^3-3x+1", "", ""},
+            {"bolzano_apertado", Exercício::Factorizar, "1000x^3-700x^2+140x-7", "", ""},
             {"biquadrada", Exercício::Factorizar, "x^4-5x^2+4", "", ""},
             {"raiz_de_8", Exercício::Factorizar, "x^2-4x-4", "", ""},
             {"ordem", Exercício::Factorizar, "6x^3+x^2-x", "", ""},
