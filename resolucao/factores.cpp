@@ -38,9 +38,13 @@ struct Peça
     });
     std::string texto = dominante == 1 ? "" : dominante == -1 ? "-" : algebra::EscreverRacional(dominante);
     for (const Peça& p : peças) {
-        texto += p.texto == "x" ? "x" : "(" + p.texto + ")";
+        // Appended piece by piece: g++ 12 at -O2 warns (-Wrestrict) on "(" + text.
+        if (p.texto == "x")
+            texto += 'x';
+        else
+            texto.append(1, '(').append(p.texto).append(1, ')');
         if (p.expoente > 1)
-            texto += "^" + std::to_string(p.expoente);
+            texto.append(1, '^').append(std::to_string(p.expoente));
     }
     return texto;
 }
