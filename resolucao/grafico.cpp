@@ -39,8 +39,7 @@ constexpr std::string_view Cores[] = {"#1f5fbf", "#c0392b"};
     return ((r.mínimo + r.máximo) / 2).convert_to<double>();
 }
 
-// The abscissas the window must hold: roots and turning points; the roots
-// are marked.
+// The roots, which the window must hold, each marked.
 void Pontos(const Polinómio& p,
             const algebra::Raízes& raízes,
             std::vector<double>& xs,
@@ -50,6 +49,10 @@ void Pontos(const Polinómio& p,
     if (algebra::Grau(p) == 0)
         return;
     for (const algebra::RaizReal& r : raízes.reais) {
+        // A root beyond what a double holds cannot be drawn; the caption
+        // still names it.
+        if (!std::isfinite(Meio(r)))
+            continue;
         xs.push_back(Meio(r));
         // Ten digits crowd the picture; the text of the document has them.
         const bool curta = !r.exacta.empty() && r.exacta.size() <= 12;
@@ -59,9 +62,6 @@ void Pontos(const Polinómio& p,
              curta ? r.exacta
                    : "≈" + Decimal(tradutor, runtime::TextoDeDuplo(std::round(xs.back() * 1000) / 1000))});
     }
-    if (algebra::Grau(p) >= 2)
-        for (const algebra::RaizReal& r : algebra::CalcularRaízes(algebra::Derivada(p)).reais)
-            xs.push_back(Meio(r));
 }
 
 // 1, 2 or 5 times a power of ten, for about six steps over the range.
@@ -183,7 +183,8 @@ void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std:
     for (const Polinómio* q : {&p, segundo ? &*segundo : nullptr})
         if (q != nullptr && algebra::Grau(*q) >= 2)
             for (const algebra::RaizReal& r : algebra::CalcularRaízes(algebra::Derivada(*q)).reais)
-                xs.push_back(Meio(r));
+                if (std::isfinite(Meio(r)))
+                    xs.push_back(Meio(r));
     // x = 0 joins only when it lies among the points: far from them, the
     // value P(0) would squeeze their shape flat.
     if (xs.empty() || (*std::ranges::min_element(xs) <= 0 && *std::ranges::max_element(xs) >= 0))
