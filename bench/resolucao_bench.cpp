@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Building worked solutions: the factorization document of a degree-10
-// polynomial with ten distinct rational roots, and the graph of a
-// degree-12 one with irrational roots and turning points. Each should stay
-// well under 2 ms natively.
+// polynomial with ten distinct rational roots, the graph of a degree-12
+// one with irrational roots and turning points, and the whole
+// factorization exercise of that degree-12 polynomial, document and HTML
+// included, beside the one analysis it rests on (factorization and root
+// isolation): the exercise should take at most twice the analysis.
+#include "algebra/analise.h"
 #include "algebra/ler.h"
+#include "resolucao/exercicio.h"
 #include "resolucao/exportar.h"
 #include "resolucao/factorizacao.h"
 #include "resolucao/grafico.h"
@@ -14,25 +18,52 @@ namespace {
 
 using namespace vendrix;
 
+constexpr const char* GrauDoze = "x^12-7x^10+3x^9+11x^8-20x^7+4x^6+15x^5-9x^4-2x^3+6x^2-x-1";
+
 void FactorizarGrauDez(benchmark::State& estado)
 {
     // (x-1)(x+2)(x-3)(x+4)(x-5)(2x+1)(3x-1)(x+6)(x-7)(2x-3)
     const auto p = algebra::LerPolinómio("12x^10-64x^9-685x^8+3415x^7+9206x^6-45602x^5-12685x^4+"
                                          "136535x^3-68568x^2-36684x+15120");
     for (auto _ : estado)
-        benchmark::DoNotOptimize(
-            resolucao::EmHtml(resolucao::ResolverFactorização(p.Valor(), resolucao::EmPortuguês)));
+        benchmark::DoNotOptimize(resolucao::EmHtml(
+            resolucao::ResolverFactorização(algebra::Analisar(p.Valor()), resolucao::EmPortuguês)));
 }
 
 BENCHMARK(FactorizarGrauDez)->Unit(benchmark::kMicrosecond);
 
 void GráficoGrauDoze(benchmark::State& estado)
 {
-    const auto p = algebra::LerPolinómio("x^12-7x^10+3x^9+11x^8-20x^7+4x^6+15x^5-9x^4-2x^3+6x^2-x-1");
+    const auto p = algebra::LerPolinómio(GrauDoze);
+    const algebra::Raízes raízes = algebra::CalcularRaízes(p.Valor());
     for (auto _ : estado)
-        benchmark::DoNotOptimize(resolucao::DesenharGráfico(p.Valor(), std::nullopt, resolucao::EmPortuguês));
+        benchmark::DoNotOptimize(
+            resolucao::DesenharGráfico(p.Valor(), raízes, std::nullopt, resolucao::EmPortuguês));
 }
 
 BENCHMARK(GráficoGrauDoze)->Unit(benchmark::kMicrosecond);
+
+// The one analysis: the factorization over Q with its roots isolated.
+void AnáliseGrauDoze(benchmark::State& estado)
+{
+    const auto p = algebra::LerPolinómio(GrauDoze);
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(algebra::Analisar(p.Valor()));
+}
+
+BENCHMARK(AnáliseGrauDoze)->Unit(benchmark::kMicrosecond);
+
+// Everything the factorization exercise gives: reading, the analysis, the
+// steps, the fields, the graph, and the HTML the page shows.
+void ExercícioGrauDoze(benchmark::State& estado)
+{
+    for (auto _ : estado) {
+        const resolucao::Resolução r = resolucao::ResolverExercício(
+            resolucao::Exercício::Factorizar, GrauDoze, "", "", resolucao::EmPortuguês);
+        benchmark::DoNotOptimize(resolucao::EmHtml(r.documento));
+    }
+}
+
+BENCHMARK(ExercícioGrauDoze)->Unit(benchmark::kMicrosecond);
 
 } // namespace

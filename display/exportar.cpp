@@ -54,19 +54,6 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
         saída += pedaço;
 }
 
-[[nodiscard]] std::string EscaparHtml(std::string_view c)
-{
-    if (c == "&")
-        return "&amp;";
-    if (c == "<")
-        return "&lt;";
-    if (c == ">")
-        return "&gt;";
-    if (c == "\"")
-        return "&quot;";
-    return std::string(c);
-}
-
 // Empty stays empty: a table cell with no text is an empty cell.
 [[nodiscard]] std::string HtmlDoTexto(std::string_view texto)
 {
@@ -199,6 +186,30 @@ std::string CélulaDeFolha(const std::string& c)
 }
 
 } // namespace
+
+std::string EscaparHtml(std::string_view texto)
+{
+    std::string html;
+    for (const char c : texto) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+    return html;
+}
 
 std::string PolinómioEmTexto(std::string_view polinómio)
 {

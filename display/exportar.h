@@ -27,6 +27,10 @@ namespace vendrix::display {
 // delimiters are added. The empty result gives "0".
 [[nodiscard]] std::string PolinómioEmLaTeX(std::string_view polinómio);
 
+// Text for HTML, in an element or an attribute: "&", "<", ">" and '"'
+// escaped. The one escape of the program: the worked solutions use it too.
+[[nodiscard]] std::string EscaparHtml(std::string_view texto);
+
 // The texts of a shown Ruffini table, exactly as its cells show them.
 struct QuadroRuffini
 {

@@ -41,7 +41,7 @@ using algebra::Racional;
 
 } // namespace
 
-runtime::Resultado<Documento>
+runtime::Resultado<DivisãoResolvida>
 ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, const Tradutor& tradutor)
 {
     const auto divisão = algebra::Dividir(dividendo, divisor);
@@ -58,7 +58,7 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
         doc.blocos.emplace_back(Fórmula{"R(x) = " + algebra::Escrever(qr.resto)});
         Dizer(doc, tradutor, Texto::Verificação);
         doc.blocos.emplace_back(Fórmula{Verificação(divisor, qr.quociente, qr.resto)});
-        return doc;
+        return DivisãoResolvida{std::move(doc), qr.quociente, qr.resto};
     }
     Dizer(doc, tradutor, Texto::DisposiçãoLonga);
 
@@ -84,6 +84,10 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
         quadro.subtraídas.back() = true;
         quadro.linhas.push_back(Linha(resto, grau));
     }
+    // A divisor of higher degree leaves the dividend whole: the row under
+    // it stays empty, and the quotient 0 stands in its place.
+    if (quadro.linhas.size() == 1)
+        quadro.linhas.emplace_back(grau + 1);
     quadro.subtraídas.resize(quadro.linhas.size(), false);
     doc.blocos.emplace_back(std::move(quadro));
     if (algebra::ÉZero(resto))
@@ -94,7 +98,7 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
     doc.blocos.emplace_back(Fórmula{"R(x) = " + algebra::Escrever(resto)});
     Dizer(doc, tradutor, Texto::Verificação);
     doc.blocos.emplace_back(Fórmula{Verificação(divisor, divisão.Valor().quociente, resto)});
-    return doc;
+    return DivisãoResolvida{std::move(doc), divisão.Valor().quociente, std::move(resto)};
 }
 
 } // namespace vendrix::resolucao

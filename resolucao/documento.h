@@ -101,12 +101,32 @@ struct Gráfico
 {
     std::string svg;
     std::string picture; // LaTeX's picture environment, which needs no package
-    std::string descrição;
+    std::vector<Frase> descrição;
 
     bool operator==(const Gráfico&) const = default;
 };
 
 using Bloco = std::variant<Título, Frase, Fórmula, TabelaRuffini, DivisãoLonga, TabelaDeSinais, Gráfico>;
+
+// The visitor each exporter hands std::visit: one function per block
+// kind, so that a new kind does not build until every exporter has its own.
+template <typename... Funções>
+struct Sobrecarga : Funções...
+{
+    using Funções::operator()...;
+};
+
+template <typename... Funções>
+Sobrecarga(Funções...) -> Sobrecarga<Funções...>;
+
+// A factor's row label: "x", "(x-1)^2", "-2".
+[[nodiscard]] std::string RótuloDoFactor(const TabelaDeSinais::Linha& linha);
+
+// The sign table as the rows every export draws: "x", "-∞", the roots in
+// every other column, "+∞"; then a row per factor, its exponent raised, and
+// the product's row, each a label, an empty cell, the signs and an empty
+// cell, so that the signs of the intervals stand between the roots.
+[[nodiscard]] std::vector<std::vector<std::string>> LinhasDoQuadro(const TabelaDeSinais& tabela);
 
 struct Documento
 {
@@ -125,6 +145,13 @@ void Intitular(Documento& documento,
                const Tradutor& tradutor,
                Texto texto,
                std::vector<std::string> argumentos);
+
+// "x = -2 ∨ x = 1" in Portuguese, "x = -2 or x = 1" in English.
+[[nodiscard]] std::string Disjunção(const Tradutor& tradutor, const std::vector<std::string>& membros);
+
+// A decimal in the user's language: "1,532088886" in Portuguese, with the
+// point in English.
+[[nodiscard]] std::string Decimal(const Tradutor& tradutor, std::string_view decimal);
 
 // The model with "%1" … "%9" replaced: the runs of text go through texto,
 // the arguments through fórmula. A "%" followed by anything else is text,

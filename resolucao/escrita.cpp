@@ -39,11 +39,14 @@ std::string EntreParênteses(const algebra::Racional& r)
 
 namespace {
 
-// "(x-2)(x^3-x^2+3x+4)", "(x-2)·3", "(x-2)·(-3)".
+// "(x-2)(x^3-x^2+3x+4)", "(x-2)·3", "(x-2)·(-3)", "(x^2+1)·0".
 [[nodiscard]] std::string Produto(const algebra::Polinómio& d, const algebra::Polinómio& q)
 {
     const std::string primeiro = "(" + algebra::Escrever(d) + ")";
-    if (algebra::Grau(q) == 0 && !algebra::ÉZero(q))
+    // The quotient 0 of a divisor of higher degree is a number too.
+    if (algebra::ÉZero(q))
+        return primeiro + "·0";
+    if (algebra::Grau(q) == 0)
         return primeiro + "·" + EntreParênteses(q.coeficientes[0]);
     return primeiro + "(" + algebra::Escrever(q) + ")";
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "algebra/escrever.h"
+#include "resolucao/documento.h"
 
 #include <span>
 #include <string>
@@ -28,6 +29,14 @@ inline constexpr std::size_t GrauMáximoComPassos = 30;
 // A number ready to follow another in a sum or a product: in brackets when
 // it is negative or a fraction, "(-2)", "(1/2)".
 [[nodiscard]] std::string EntreParênteses(const algebra::Racional& r);
+
+// A division worked out: its steps, and the quotient and remainder they
+// came to, so that an exercise never divides twice.
+struct DivisãoResolvida
+{
+    Documento documento;
+    algebra::Polinómio quociente, resto;
+};
 
 // The check of a division, D·Q + R = (D·Q expanded) + R = P:
 // "(x-2)(x^3-x^2+3x+4) + 7 = x^4-3x^3+5x^2-2x-8 + 7 = x^4-3x^3+5x^2-2x-1",

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "resolucao/exercicio.h"
 
-#include "algebra/dividir.h"
+#include "algebra/analise.h"
 #include "algebra/escrever.h"
-#include "algebra/factorizar.h"
 #include "algebra/ler.h"
-#include "algebra/raizes.h"
-#include "algebra/sinais.h"
 #include "algebra/tamanho.h"
 #include "resolucao/divisao_longa.h"
+#include "resolucao/factores.h"
 #include "resolucao/factorizacao.h"
 #include "resolucao/grafico.h"
 #include "resolucao/ruffini.h"
+#include "ruffini/divisao.h"
 #include "runtime/numeros.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace vendrix::resolucao {
@@ -50,37 +50,39 @@ void FalharDivisão(const runtime::Erro& erro, const Tradutor& t, Resolução& r
     r.falha = FalhaDoExercício{erro, caixa, 0, erro.Descrição(t)};
 }
 
-// The worked division, or its refusal, with its quotient and remainder.
-void Dividido(runtime::Resultado<Documento> documento, const Entradas& e, const Tradutor& t, Resolução& r)
+// The worked division, or its refusal, with the quotient and remainder it
+// came to.
+void Dividido(runtime::Resultado<DivisãoResolvida> divisão, const Tradutor& t, Resolução& r)
 {
-    if (!documento.Ok())
-        return FalharDivisão(documento.Falha(), t, r);
-    r.documento = std::move(documento).Valor();
-    const algebra::Divisão d = algebra::Dividir(e.p1, e.p2).Valor();
+    if (!divisão.Ok())
+        return FalharDivisão(divisão.Falha(), t, r);
+    DivisãoResolvida d = std::move(divisão).Valor();
+    r.documento = std::move(d.documento);
     r.quociente = algebra::Escrever(d.quociente);
     r.resto = algebra::Escrever(d.resto);
 }
 
 void Dividir(const Entradas& e, const Tradutor& t, Resolução& r)
 {
-    Dividido(ResolverDivisãoLonga(e.p1, e.p2, t), e, t, r);
+    Dividido(ResolverDivisãoLonga(e.p1, e.p2, t), t, r);
 }
 
-void Explicar(const Entradas& e, const Tradutor& t, Resolução& r)
-{
-    Dividido(ResolverRuffini(e.p1, e.p2, t), e, t, r);
-}
+// Explicar reads the boxes as the Ruffini command does (see
+// ExplicarDivisão), never through the algebra's reader.
+void Explicar(const Entradas&, const Tradutor&, Resolução&) {}
 
+// One analysis of P serves the steps, the result fields and the graph.
 void Factorizar(const Entradas& e, const Tradutor& t, Resolução& r)
 {
-    r.documento = ResolverFactorização(e.p1, t);
-    const algebra::Factorização f = algebra::Factorizar(e.p1);
-    r.factorização = algebra::TextoFactorização(f);
-    for (const algebra::RaizReal& raiz : algebra::CalcularRaízes(f).reais)
+    const algebra::Análise a = algebra::Analisar(e.p1);
+    r.documento = ResolverFactorização(a, t);
+    r.factorização = FactorizaçãoOrdenada(a.factorização);
+    r.factorizaçãoReal = FactorizaçãoReal(a);
+    for (const algebra::RaizReal& raiz : a.raízes.reais)
         r.raízes.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, raiz.valor});
-    r.sinais = algebra::CalcularSinais(e.p1).sinais;
+    r.sinais = a.sinais.sinais;
     if (!algebra::ÉZero(e.p1) && algebra::Grau(e.p1) > 0)
-        r.documento.blocos.emplace_back(DesenharGráfico(e.p1, std::nullopt, t));
+        r.documento.blocos.emplace_back(DesenharGráfico(e.p1, a.raízes, std::nullopt, t));
 }
 
 void Valor(const Entradas& e, const Tradutor& t, Resolução& r)
@@ -99,7 +101,7 @@ constexpr std::array<LinhaDeExercício, 5> Exercícios{{
     {Exercício::Factorizar, "factorizar", false, false, Factorizar},
     {Exercício::Valor, "valor", false, true, Valor},
     {Exercício::Gráfico, "grafico", false, false, Gráfico},
-    {Exercício::Explicar, "explicar", true, false, Explicar},
+    {Exercício::Explicar, "explicar", false, false, Explicar},
 }};
 
 const LinhaDeExercício& Linha(Exercício exercício)
@@ -200,6 +202,38 @@ Documento SemGráficos(const Documento& documento)
     return corpo;
 }
 
+Resolução Concluir(Resolução r)
+{
+    if (r.falha) {
+        r.documento = {};
+        return r;
+    }
+    for (const Bloco& bloco : r.documento.blocos)
+        if (const auto* gráfico = std::get_if<resolucao::Gráfico>(&bloco))
+            r.svg = gráfico->svg;
+    r.corpo = SemGráficos(r.documento);
+    return r;
+}
+
+// The dividend as the table holds it: the coefficients Coef(0) …
+// Coef(degree), from the highest degree.
+std::optional<Polinómio> DividendoDaTabela(const ruffini::Divisão& d)
+{
+    if (!d.GrauDividendo || *d.GrauDividendo < 1)
+        return std::nullopt;
+    const auto grau = static_cast<std::size_t>(*d.GrauDividendo);
+    if (grau >= d.Coef.size())
+        return std::nullopt;
+    std::vector<Racional> coeficientes(grau + 1);
+    for (std::size_t k = 0; k <= grau; ++k) {
+        const auto lido = d.Coef[k] ? algebra::LerRacional(*d.Coef[k]) : algebra::LerRacional("");
+        if (!lido.Ok())
+            return std::nullopt;
+        coeficientes[grau - k] = lido.Valor();
+    }
+    return algebra::DeCoeficientes(std::move(coeficientes));
+}
+
 } // namespace
 
 std::string_view NomeDoExercício(Exercício exercício) noexcept { return Linha(exercício).nome; }
@@ -244,6 +278,9 @@ Resolução ResolverExercício(Exercício exercício,
                             const Tradutor& tradutor)
 {
     const LinhaDeExercício& linha = Linha(exercício);
+    if (exercício == Exercício::Explicar)
+        return ExplicarDivisão(ruffini::Dividir(polinómio1, polinómio2, interpreter::SementesDoRelógio()),
+                               tradutor);
     Resolução r;
     r.comando = linha.nome;
     Entradas e;
@@ -253,15 +290,30 @@ Resolução ResolverExercício(Exercício exercício,
     if (r.falha)
         return r;
     linha.resolver(e, tradutor, r);
-    if (r.falha) {
-        r.documento = {};
+    return Concluir(std::move(r));
+}
+
+Resolução ExplicarDivisão(const ruffini::Divisão& divisão, const Tradutor& tradutor)
+{
+    Resolução r;
+    r.comando = NomeDoExercício(Exercício::Explicar);
+    if (const runtime::Relato* recusa = divisão.Recusa()) {
+        const Caixa caixa = divisão.foco == ruffini::Entrada::Divisor ? Caixa::Polinómio2 : Caixa::Polinómio1;
+        r.falha = FalhaDoExercício{recusa->erro, caixa, 0, recusa->erro.Descrição(tradutor)};
         return r;
     }
-    for (const Bloco& bloco : r.documento.blocos)
-        if (const auto* gráfico = std::get_if<resolucao::Gráfico>(&bloco))
-            r.svg = gráfico->svg;
-    r.corpo = SemGráficos(r.documento);
-    return r;
+    const auto dividendo = DividendoDaTabela(divisão);
+    const auto raiz = divisão.Div ? algebra::LerRacional(*divisão.Div) : algebra::LerRacional("");
+    if (!dividendo || !raiz.Ok() || !divisão.raiz || !std::isfinite(divisão.raiz->a) ||
+        divisão.raiz->a == 0) {
+        FalharDivisão(runtime::Falhar(runtime::Código::ValoresGrandes), tradutor, r);
+        return r;
+    }
+    // The divisor the table divided by: a·(x - root), a its x-coefficient.
+    const Racional a(static_cast<double>(divisão.raiz->a));
+    const Polinómio divisor = algebra::DeCoeficientes({-a * raiz.Valor(), a});
+    Dividido(ResolverRuffini(*dividendo, divisor, tradutor), tradutor, r);
+    return Concluir(std::move(r));
 }
 
 } // namespace vendrix::resolucao

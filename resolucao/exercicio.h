@@ -2,6 +2,7 @@
 #pragma once
 
 #include "resolucao/documento.h"
+#include "ruffini/divisao.h"
 #include "runtime/erro.h"
 
 #include <cstddef>
@@ -20,7 +21,7 @@ enum class Exercício {
     Factorizar, // P1 in factors, its real roots, sign table and graph
     Valor,      // P1(a) by Horner's scheme
     Gráfico,    // the graph of P1
-    Explicar,   // P1 ÷ P2 by Ruffini's rule, the table the window shows
+    Explicar,   // the Ruffini table of P1 ÷ P2 explained, as the Ruffini command drew it
 };
 
 // "dividir", "factorizar", "valor", "grafico", "explicar": the names in
@@ -90,5 +91,12 @@ struct Resolução
                                           std::string_view polinómio2,
                                           std::string_view ponto,
                                           const Tradutor& tradutor);
+
+// Explains the Ruffini division the window or the page has drawn, from
+// the values it used (the top row, the root and the divisor's
+// x-coefficient), whatever the divisor's typed form: "(x-1)", "2*(x-1)",
+// "x - 2". The explanation exercise runs this on the division the Ruffini
+// command makes of the same texts.
+[[nodiscard]] Resolução ExplicarDivisão(const ruffini::Divisão& divisão, const Tradutor& tradutor);
 
 } // namespace vendrix::resolucao

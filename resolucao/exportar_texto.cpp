@@ -114,18 +114,12 @@ void Longa(std::string& saída, const DivisãoLonga& d)
 
 void Sinais(std::string& saída, const TabelaDeSinais& s)
 {
-    std::vector<std::string> x{"x", "-∞"}, p{s.função, ""};
-    for (std::size_t i = 0; i < s.sinais.size(); ++i) {
-        x.push_back(i % 2 == 1 && i / 2 < s.raízes.size() ? s.raízes[i / 2] : "");
-        p.emplace_back(1, s.sinais[i]);
-    }
-    x.emplace_back("+∞");
-    p.emplace_back();
-    const std::vector<std::size_t> l = Larguras({x, p});
-    for (const auto* linha : {&x, &p}) {
+    const Grelha linhas = LinhasDoQuadro(s);
+    const std::vector<std::size_t> l = Larguras(linhas);
+    for (const auto& linha : linhas) {
         std::string texto(Margem);
         for (std::size_t i = 0; i < l.size(); ++i)
-            texto.append(i == 0 ? "" : "  ").append(ÀDireita(Célula(*linha, i), l[i]));
+            texto.append(i == 0 ? "" : "  ").append(ÀDireita(Célula(linha, i), l[i]));
         while (!texto.empty() && texto.back() == ' ')
             texto.pop_back();
         saída.append(texto).append("\n");
@@ -139,23 +133,23 @@ void Sinais(std::string& saída, const TabelaDeSinais& s)
 std::string EmTexto(const Documento& documento)
 {
     std::string saída;
-    for (const Bloco& bloco : documento.blocos) {
+    const Sobrecarga bloco{
+        [&](const Título& t) { saída.append(Substituir(t.frase, Igual, Igual)).append("\n"); },
+        [&](const Frase& f) { saída.append(Substituir(f, Igual, Igual)).append("\n"); },
+        [&](const Fórmula& m) { saída.append(Margem).append(m.texto).append("\n"); },
+        [&](const TabelaRuffini& r) { Ruffini(saída, r); },
+        [&](const DivisãoLonga& d) { Longa(saída, d); },
+        [&](const TabelaDeSinais& s) { Sinais(saída, s); },
+        [&](const Gráfico& g) {
+            for (std::size_t i = 0; i < g.descrição.size(); ++i)
+                saída.append(i == 0 ? "" : " ").append(Substituir(g.descrição[i], Igual, Igual));
+            saída.append("\n");
+        },
+    };
+    for (const Bloco& b : documento.blocos) {
         if (!saída.empty())
             saída += "\n";
-        if (const auto* t = std::get_if<Título>(&bloco))
-            saída.append(Substituir(t->frase, Igual, Igual)).append("\n");
-        else if (const auto* f = std::get_if<Frase>(&bloco))
-            saída.append(Substituir(*f, Igual, Igual)).append("\n");
-        else if (const auto* m = std::get_if<Fórmula>(&bloco))
-            saída.append(Margem).append(m->texto).append("\n");
-        else if (const auto* r = std::get_if<TabelaRuffini>(&bloco))
-            Ruffini(saída, *r);
-        else if (const auto* d = std::get_if<DivisãoLonga>(&bloco))
-            Longa(saída, *d);
-        else if (const auto* s = std::get_if<TabelaDeSinais>(&bloco))
-            Sinais(saída, *s);
-        else if (const auto* g = std::get_if<Gráfico>(&bloco))
-            saída.append(g->descrição).append("\n");
+        std::visit(bloco, b);
     }
     return saída;
 }

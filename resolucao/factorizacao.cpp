@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "resolucao/factorizacao.h"
 
-#include "algebra/factorizar.h"
-#include "algebra/raizes.h"
-#include "algebra/sinais.h"
+#include "algebra/escrever.h"
 #include "resolucao/escrita.h"
+#include "resolucao/factores.h"
+#include "resolucao/quadratica.h"
+#include "resolucao/quadro_sinais.h"
 #include "resolucao/ruffini.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -39,8 +42,15 @@ constexpr std::size_t MaisCandidatos = 48;
     return pequenos;
 }
 
-// p/q for p dividing the constant term and q the leading coefficient, by
-// increasing value; empty when either is too large to list, or the list too long.
+// The integers first, then the fractions, each by increasing value.
+[[nodiscard]] bool AntesNaLista(const Racional& a, const Racional& b)
+{
+    const bool ia = denominator(a) == 1, ib = denominator(b) == 1;
+    return ia != ib ? ia : a < b;
+}
+
+// p/q for p dividing the constant term and q the leading coefficient;
+// empty when either is too large to list, or the list too long.
 [[nodiscard]] std::vector<Racional> Candidatos(const Polinómio& inteiro)
 {
     const Inteiro a0 = abs(boost::multiprecision::numerator(inteiro.coeficientes.front()));
@@ -56,145 +66,323 @@ constexpr std::size_t MaisCandidatos = 48;
     for (const std::uint64_t p : ps)
         for (const std::uint64_t q : qs)
             candidatos.insert(algebra::Fracção(Inteiro(p), Inteiro(q)));
-    return {candidatos.begin(), candidatos.end()};
+    std::vector<Racional> lista(candidatos.begin(), candidatos.end());
+    std::ranges::stable_sort(lista, AntesNaLista);
+    return lista;
 }
 
-[[nodiscard]] std::string ListaComSinais(const std::vector<Racional>& candidatos)
+[[nodiscard]] std::string ListaComSinais(const std::vector<Racional>& candidatos, bool inteiros)
 {
     std::string texto;
     for (const Racional& c : candidatos)
-        texto.append(texto.empty() ? "±" : ", ±").append(algebra::EscreverRacional(c));
+        if ((denominator(c) == 1) == inteiros)
+            texto.append(texto.empty() ? "±" : ", ±").append(algebra::EscreverRacional(c));
     return texto;
 }
 
 // "x", "x^3".
 [[nodiscard]] std::string PotênciaDeX(std::size_t k) { return k == 1 ? "x" : "x^" + std::to_string(k); }
 
+// "Q₁", "Q₂", …: the quotients of a chain of Ruffini tables.
+[[nodiscard]] std::string Quociente(std::size_t n)
+{
+    static constexpr std::array<std::string_view, 10> índices{
+        "₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
+    std::string número;
+    for (const char c : std::to_string(n))
+        número += índices[static_cast<std::size_t>(c - '0')];
+    return "Q" + número;
+}
+
+// Where the worked steps stand: the factor still to split, its name, and
+// how many roots were divided out.
+struct Estado
+{
+    Polinómio q;
+    std::string nome = "P";
+    std::size_t quocientes = 0;
+};
+
 // Tests the candidates on q in turn, each again after it divides q, and
 // divides by every root found, until q is of degree 2 or less or no
-// candidate is left. Returns q.
-Polinómio
-TestarCandidatos(Documento& doc, const Tradutor& tradutor, Polinómio q, const std::vector<Racional>& c)
+// candidate is left.
+void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const std::vector<Racional>& c)
 {
-    std::string testes;
-    std::string nome = "P";
-    for (std::size_t i = 0; i < 2 * c.size() && algebra::Grau(q) > 2;) {
+    std::vector<std::string> testes;
+    for (std::size_t i = 0; i < 2 * c.size() && algebra::Grau(e.q) > 2;) {
         const Racional candidato = i % 2 == 0 ? c[i / 2] : Racional(-c[i / 2]);
-        const Racional valor = algebra::Avaliar(q, candidato);
-        testes.append(testes.empty() ? "" : ";  ")
-            .append(nome + "(" + algebra::EscreverRacional(candidato) + ") = ");
-        testes.append(algebra::EscreverRacional(valor)).append(valor == 0 ? "" : " ≠ 0");
-        if (valor != 0) {
+        const bool raiz = algebra::Avaliar(e.q, candidato) == 0;
+        testes.push_back(Substituição(e.q, candidato, e.nome) + (raiz ? "" : " ≠ 0"));
+        if (!raiz) {
             ++i;
             continue;
         }
         Dizer(doc, tradutor, Texto::TestarCandidatos, {algebra::EscreverRacional(candidato)});
-        doc.blocos.emplace_back(Fórmula{std::exchange(testes, {})});
+        for (std::string& teste : std::exchange(testes, {}))
+            doc.blocos.emplace_back(Fórmula{std::move(teste)});
         Polinómio quociente;
-        doc.blocos.emplace_back(TabelaDeRuffini(q, candidato, quociente));
-        q = std::move(quociente);
-        nome = "Q";
-        Dizer(doc, tradutor, Texto::NovoQuociente, {"Q(x) = " + algebra::Escrever(q)});
+        doc.blocos.emplace_back(TabelaDeRuffini(e.q, candidato, quociente));
+        e.q = std::move(quociente);
+        e.nome = Quociente(++e.quocientes);
+        Dizer(doc, tradutor, Texto::NovoQuocienteNumerado, {e.nome + "(x) = " + algebra::Escrever(e.q)});
     }
-    if (algebra::Grau(q) > 2) {
-        if (!testes.empty())
-            doc.blocos.emplace_back(Fórmula{testes});
-        Dizer(doc, tradutor, Texto::SemRaízesRacionais, {algebra::Escrever(q)});
-    }
-    return q;
+    for (std::string& teste : testes)
+        doc.blocos.emplace_back(Fórmula{std::move(teste)});
 }
 
-// The roots of the quadratic as the algebra writes them, simplified and
-// exact: "x = -√2, x = √2", "x = -1-2i, x = -1+2i".
-[[nodiscard]] std::string RaízesDaQuadrática(const Polinómio& q)
+// √r for a positive rational square, none otherwise.
+std::optional<Racional> RaizExacta(const Racional& r)
 {
-    std::string texto;
-    const algebra::Raízes raízes = algebra::CalcularRaízes(q);
-    for (const algebra::RaizReal& r : raízes.reais)
-        texto.append(", x = ").append(r.exacta);
-    for (const bool positivo : {false, true})
-        for (const algebra::RaizComplexa& r : raízes.complexas)
-            if (r.imaginárioPositivo == positivo)
-                texto.append(", x = ").append(r.texto);
-    return texto;
+    if (r <= 0)
+        return std::nullopt;
+    const Inteiro n = sqrt(numerator(r)), d = sqrt(denominator(r));
+    if (n * n != numerator(r) || d * d != denominator(r))
+        return std::nullopt;
+    return Racional(n, d);
 }
 
-// √Δ as a student writes it: the number itself when Δ is a square.
-[[nodiscard]] std::string RaizDoDiscriminante(const Racional& delta)
+// ∛r for a rational cube, none otherwise.
+std::optional<Racional> CuboExacto(const Racional& r)
 {
-    if (delta > 0) {
-        const Inteiro n = numerator(delta), m = denominator(delta);
-        const Inteiro rn = sqrt(n), rm = sqrt(m);
-        if (rn * rn == n && rm * rm == m)
-            return algebra::EscreverRacional(Racional(rn, rm));
+    const auto raiz = [](const Inteiro& n) -> std::optional<Inteiro> {
+        Inteiro baixo = 0, alto = 1;
+        while (alto * alto * alto < n)
+            alto *= 2;
+        while (baixo < alto) { // the least c with c³ >= n
+            const Inteiro meio = (baixo + alto) / 2;
+            (meio * meio * meio < n ? baixo : alto) = meio + (meio * meio * meio < n ? 1 : 0);
+        }
+        return alto * alto * alto == n ? std::optional(alto) : std::nullopt;
+    };
+    const auto n = raiz(abs(numerator(r))), d = raiz(denominator(r));
+    if (!n || !d)
+        return std::nullopt;
+    return Racional(r < 0 ? Inteiro(-*n) : *n, *d);
+}
+
+[[nodiscard]] std::string Entre(const Polinómio& p) { return "(" + algebra::Escrever(p) + ")"; }
+
+// x^4 + b·x^2 + c with c = s² and 2s - b = t² (s, t > 0 rational) is
+// (x^2 + s)^2 - (t·x)^2, a difference of squares.
+bool Identidade(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
+{
+    if (algebra::Grau(q) != 4 || q.coeficientes[4] != 1 || q.coeficientes[3] != 0 || q.coeficientes[1] != 0)
+        return false;
+    const Racional &b = q.coeficientes[2], &c = q.coeficientes[0];
+    const auto s = RaizExacta(c);
+    const auto t = s ? RaizExacta(2 * *s - b) : std::nullopt;
+    if (!t)
+        return false;
+    const Polinómio quadrado = algebra::DeCoeficientes({*s, 0, 1});
+    const Polinómio menos = algebra::DeCoeficientes({*s, -*t, 1}),
+                    mais = algebra::DeCoeficientes({*s, *t, 1});
+    const std::string tx = *t == 1 ? "x^2" : "(" + algebra::Escrever(algebra::Monómio(*t, 1)) + ")^2";
+    Dizer(doc,
+          tradutor,
+          Texto::Identidade,
+          {algebra::Escrever(q),
+           "(" + algebra::Escrever(quadrado) + ")^2 - " + tx + " = (" + algebra::Escrever(menos) + ")(" +
+               algebra::Escrever(mais) + ")"});
+    return true;
+}
+
+// The special products the lesson names: a difference of squares or a
+// perfect square of degree 2, a sum or difference of cubes x^3 ± c³,
+// which leaves the quadratic to the formula.
+bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
+{
+    const std::vector<Racional>& c = e.q.coeficientes;
+    const std::string q = algebra::Escrever(e.q);
+    if (algebra::Grau(e.q) == 2) {
+        const auto s = RaizExacta(c[2]), t = RaizExacta(c[1] == 0 ? Racional(-c[0]) : c[0]);
+        if (!s || !t || (c[1] != 0 && abs(c[1]) != 2 * *s * *t))
+            return false;
+        const Polinómio menos = algebra::DeCoeficientes({-*t, *s}), mais = algebra::DeCoeficientes({*t, *s});
+        if (c[1] == 0)
+            Dizer(doc, tradutor, Texto::DiferençaDeQuadrados, {q + " = " + Entre(menos) + Entre(mais)});
+        else
+            Dizer(
+                doc, tradutor, Texto::QuadradoPerfeito, {q + " = " + Entre(c[1] < 0 ? menos : mais) + "^2"});
+        e.q = algebra::DeCoeficientes({1});
+        return true;
     }
-    return "√" + algebra::EscreverRacional(delta);
+    if (algebra::Grau(e.q) != 3 || c[3] != 1 || c[2] != 0 || c[1] != 0)
+        return false;
+    const auto t = CuboExacto(-c[0]); // x^3 + c0 = x^3 - t³
+    if (!t)
+        return false;
+    const Polinómio linear = algebra::DeCoeficientes({-*t, 1}),
+                    resto = algebra::DeCoeficientes({*t * *t, *t, 1});
+    Dizer(doc,
+          tradutor,
+          *t > 0 ? Texto::DiferençaDeCubos : Texto::SomaDeCubos,
+          {q + " = " + Entre(linear) + Entre(resto)});
+    e.q = resto;
+    ++e.quocientes; // what is left is a factor after another
+    return true;
 }
 
-void Quadrática(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
+// a·x^4 + b·x^2 + c, with y = x^2, is a quadratic in y.
+[[nodiscard]] bool Biquadrada(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
 {
-    const Racional &c = q.coeficientes[0], &b = q.coeficientes[1], &a = q.coeficientes[2];
-    const Racional delta = b * b - 4 * a * c;
-    const std::string d = algebra::EscreverRacional(delta);
-    Dizer(doc, tradutor, Texto::FórmulaResolvente, {algebra::Escrever(q) + " = 0"});
-    doc.blocos.emplace_back(Fórmula{"Δ = b^2 - 4ac = " + EntreParênteses(b) + "^2 - 4·" + EntreParênteses(a) +
-                                    "·" + EntreParênteses(c) + " = " + d});
-    const std::string menosB = algebra::EscreverRacional(-b), doisA = algebra::EscreverRacional(2 * a);
-    if (delta == 0) {
-        Dizer(doc, tradutor, Texto::DiscriminanteNulo);
-        doc.blocos.emplace_back(
-            Fórmula{"x = " + menosB + "/" + doisA + " = " + algebra::EscreverRacional(-b / (2 * a))});
+    if (algebra::Grau(q) != 4 || q.coeficientes[3] != 0 || q.coeficientes[1] != 0)
+        return false;
+    // Without real roots in y, the identity is what splits it, if any does.
+    const Racional delta = q.coeficientes[2] * q.coeficientes[2] - 4 * q.coeficientes[4] * q.coeficientes[0];
+    if (delta < 0 && Identidade(doc, tradutor, q))
+        return true;
+    const Polinómio emY = algebra::DeCoeficientes({q.coeficientes[0], q.coeficientes[2], q.coeficientes[4]});
+    std::string texto = algebra::Escrever(emY);
+    std::ranges::replace(texto, 'x', 'y');
+    Dizer(doc, tradutor, Texto::Biquadrada, {texto + " = 0"});
+    ResolverQuadrática(doc, tradutor, emY, "y", false);
+    if (delta >= 0)
+        Dizer(doc, tradutor, Texto::BiquadradaRaízes);
+    return true;
+}
+
+// Each real root of a factor left without rational roots, located between
+// the ends of an interval where q changes sign, integers where they serve.
+void Bolzano(Documento& doc, const Tradutor& tradutor, const Estado& e, const algebra::Análise& a)
+{
+    const auto& reais = a.raízes.reais;
+    for (std::size_t i = 0; i < reais.size(); ++i) {
+        const algebra::RaizReal& r = reais[i];
+        if (!r.exacta.empty() || r.mínimo == r.máximo || algebra::Avaliar(e.q, r.mínimo) == 0)
+            continue;
+        Racional mínimo = r.mínimo, máximo = r.máximo;
+        // The coarsest interval between whole tenths, hundredths, … that
+        // holds this root and no other, as a student would tabulate P.
+        Racional passo = 1;
+        for (int casas = 0; casas <= 6; ++casas, passo /= 10) {
+            const Racional escala = r.mínimo / passo;
+            Inteiro chão = numerator(escala) / denominator(escala); // towards 0
+            if (Racional(chão) > escala)
+                chão -= 1;
+            const Racional a = Racional(chão) * passo, b = a + passo;
+            const bool livre =
+                (i == 0 || reais[i - 1].máximo < a) && (i + 1 == reais.size() || reais[i + 1].mínimo > b);
+            if (b >= r.máximo && livre) {
+                mínimo = a;
+                máximo = b;
+                break;
+            }
+        }
+        const Racional vMin = algebra::Avaliar(e.q, mínimo), vMax = algebra::Avaliar(e.q, máximo);
+        if ((vMin < 0) == (vMax < 0) || vMin == 0 || vMax == 0)
+            continue; // a root of even multiplicity in q: no change of sign to show
+        const auto valor = [&](const Racional& x, const Racional& v) {
+            return e.nome + "(" + algebra::EscreverRacional(x) + ") = " + algebra::EscreverRacional(v) +
+                   (v < 0 ? " < 0" : " > 0");
+        };
+        Dizer(doc,
+              tradutor,
+              Texto::Bolzano,
+              {valor(mínimo, vMin),
+               valor(máximo, vMax),
+               algebra::EscreverRacional(mínimo),
+               algebra::EscreverRacional(máximo),
+               "x ≈ " + Decimal(tradutor, r.decimal)});
+    }
+}
+
+// After the common factor and the integer coefficients: the substitution,
+// the candidates, the quadratic formula, or Bolzano's theorem.
+void Decompor(Documento& doc, const Tradutor& tradutor, Estado& e, const algebra::Análise& a, bool antes)
+{
+    if (Notável(doc, tradutor, e)) {
+        if (algebra::Grau(e.q) == 2)
+            ResolverQuadrática(doc, tradutor, e.q, "x", true);
         return;
     }
-    if (delta < 0)
-        Dizer(doc, tradutor, Texto::DiscriminanteNegativo, {algebra::Escrever(q)});
-    else
-        Dizer(doc, tradutor, Texto::DiscriminantePositivo);
-    doc.blocos.emplace_back(Fórmula{"x = (" + menosB + " ± " + RaizDoDiscriminante(delta) + ")/" + doisA +
-                                    RaízesDaQuadrática(q)});
-}
-
-// The algebra's sign table, its roots written exactly where they can be.
-void Sinais(Documento& doc, const Tradutor& tradutor, const Polinómio& p)
-{
-    const algebra::TabelaDeSinais s = algebra::CalcularSinais(p);
-    if (!s.completa)
+    if (algebra::Grau(e.q) > 2 && Biquadrada(doc, tradutor, e.q))
         return;
-    TabelaDeSinais tabela{"P(x)", {}, s.sinais, {}};
-    for (const algebra::RaizReal& r : s.raízes)
-        tabela.raízes.push_back(r.exacta.empty() ? r.decimal : r.exacta);
-    Dizer(doc, tradutor, Texto::QuadroDeSinais, {"P(x)"});
-    doc.blocos.emplace_back(std::move(tabela));
+    if (algebra::Grau(e.q) > 2) {
+        std::vector<Racional> candidatos = Candidatos(e.q);
+        if (candidatos.empty()) {
+            Dizer(doc, tradutor, Texto::CandidatosDemais);
+            for (const algebra::RaizReal& r : a.raízes.reais)
+                if (r.mínimo == r.máximo && r.mínimo != 0)
+                    candidatos.push_back(abs(r.mínimo));
+            std::ranges::sort(candidatos, AntesNaLista);
+            candidatos.erase(std::unique(candidatos.begin(), candidatos.end()), candidatos.end());
+        } else {
+            const std::string inteiros = ListaComSinais(candidatos, true),
+                              fracções = ListaComSinais(candidatos, false);
+            Dizer(doc,
+                  tradutor,
+                  fracções.empty() ? Texto::Candidatos : Texto::CandidatosInteirosPrimeiro,
+                  {algebra::EscreverRacional(e.q.coeficientes.front()),
+                   algebra::EscreverRacional(e.q.coeficientes.back()),
+                   inteiros,
+                   fracções});
+        }
+        TestarCandidatos(doc, tradutor, e, candidatos);
+        if (algebra::Grau(e.q) > 2) {
+            const std::string q = algebra::Escrever(e.q);
+            if (!Identidade(doc, tradutor, e.q)) {
+                Dizer(doc, tradutor, Texto::SemRaízesRacionaisBolzano, {q});
+                Bolzano(doc, tradutor, e, a);
+            }
+        }
+    }
+    if (algebra::Grau(e.q) == 2)
+        ResolverQuadrática(doc, tradutor, e.q, "x", antes || e.quocientes > 0);
 }
 
-void Conclusão(Documento& doc, const Tradutor& tradutor, const Polinómio& p)
+void Raízes(Documento& doc, const Tradutor& tradutor, const algebra::Análise& a)
 {
-    const algebra::Factorização f = algebra::Factorizar(p);
-    Dizer(doc, tradutor, Texto::FormaFactorizada);
-    doc.blocos.emplace_back(Fórmula{"P(x) = " + algebra::TextoFactorização(f)});
-    for (const algebra::RaizReal& r : algebra::CalcularRaízes(f).reais) {
-        const std::string raiz = r.exacta.empty() ? "≈ " + r.decimal : r.exacta;
-        if (r.multiplicidade == 1)
-            Dizer(doc, tradutor, Texto::RaizSimples, {raiz});
+    std::vector<std::string> soluções, conjunto;
+    bool decimais = false;
+    for (const algebra::RaizReal& r : a.raízes.reais) {
+        const std::string raiz = r.exacta.empty() ? "≈ " + Decimal(tradutor, r.decimal) : r.exacta;
+        constexpr std::array palavras{
+            Texto::RaizSimples, Texto::RaizSimples, Texto::RaizDupla, Texto::RaizTripla};
+        if (r.multiplicidade < palavras.size())
+            Dizer(doc, tradutor, palavras[r.multiplicidade], {raiz});
         else
             Dizer(doc, tradutor, Texto::RaizMúltipla, {raiz, std::to_string(r.multiplicidade)});
+        soluções.push_back(r.exacta.empty() ? "x " + raiz : "x = " + raiz);
+        conjunto.push_back(r.exacta.empty() ? Decimal(tradutor, r.decimal) : r.exacta);
+        decimais = decimais || r.exacta.empty();
     }
-    Sinais(doc, tradutor, p);
+    if (soluções.empty() || !a.raízes.completas)
+        return;
+    std::string lista;
+    for (const std::string& c : conjunto)
+        lista.append(lista.empty() ? "" : decimais ? "; " : ", ").append(c);
+    Dizer(doc, tradutor, Texto::Soluções, {Disjunção(tradutor, soluções), lista});
+}
+
+void Conclusão(Documento& doc, const Tradutor& tradutor, const algebra::Análise& a)
+{
+    const algebra::Factorização& f = a.factorização;
+    const bool provada = f.completa && f.raízesCompletas;
+    Dizer(doc, tradutor, provada ? Texto::FormaFactorizada : Texto::FatorizaçãoIncompleta);
+    const std::string q = FactorizaçãoOrdenada(f), r = FactorizaçãoReal(a);
+    doc.blocos.emplace_back(Fórmula{"P(x) = " + q});
+    if (r != q) {
+        Dizer(doc, tradutor, Texto::FatorizaçãoEmR);
+        doc.blocos.emplace_back(Fórmula{"P(x) = " + r});
+    }
+    Raízes(doc, tradutor, a);
+    AcrescentarQuadroDeSinais(doc, tradutor, a);
 }
 
 } // namespace
 
-Documento ResolverFactorização(const Polinómio& p, const Tradutor& tradutor)
+Documento ResolverFactorização(const algebra::Análise& a, const Tradutor& tradutor)
 {
+    const Polinómio& p = a.polinómio;
     Documento doc;
     Intitular(doc, tradutor, Texto::TítuloFactorização, {algebra::Escrever(p)});
-    if (algebra::Grau(p) == 0) {
+    if (algebra::ÉZero(p) || algebra::Grau(p) == 0) {
         Dizer(doc, tradutor, Texto::Constante);
         return doc;
     }
     if (algebra::Grau(p) > GrauMáximoComPassos) {
         Dizer(doc, tradutor, Texto::FactorizaçãoSemPassos, {std::to_string(algebra::Grau(p))});
-        Conclusão(doc, tradutor, p);
+        Conclusão(doc, tradutor, a);
         return doc;
     }
     const auto zeros = static_cast<std::size_t>(
@@ -202,38 +390,20 @@ Documento ResolverFactorização(const Polinómio& p, const Tradutor& tradutor)
         p.coeficientes.begin());
     std::vector<Racional> resto(p.coeficientes.begin() + static_cast<std::ptrdiff_t>(zeros),
                                 p.coeficientes.end());
-    Polinómio q = algebra::DeCoeficientes(std::move(resto));
+    Estado e{algebra::DeCoeficientes(std::move(resto))};
     if (zeros > 0)
         Dizer(doc,
               tradutor,
               Texto::FactorX,
-              {PotênciaDeX(zeros), "P(x) = " + PotênciaDeX(zeros) + "(" + algebra::Escrever(q) + ")"});
-    const algebra::SobreDenominador inteiros = algebra::SemDenominadores(q);
+              {PotênciaDeX(zeros), "P(x) = " + PotênciaDeX(zeros) + "(" + algebra::Escrever(e.q) + ")"});
+    const algebra::SobreDenominador inteiros = algebra::SemDenominadores(e.q);
     if (inteiros.denominador != 1) {
-        q = algebra::DeCoeficientes({inteiros.coeficientes.begin(), inteiros.coeficientes.end()});
-        Dizer(doc, tradutor, Texto::CoeficientesInteiros, {inteiros.denominador.str(), algebra::Escrever(q)});
+        e.q = algebra::DeCoeficientes({inteiros.coeficientes.begin(), inteiros.coeficientes.end()});
+        Dizer(
+            doc, tradutor, Texto::CoeficientesInteiros, {inteiros.denominador.str(), algebra::Escrever(e.q)});
     }
-    if (algebra::Grau(q) > 2) {
-        std::vector<Racional> candidatos = Candidatos(q);
-        if (candidatos.empty()) {
-            Dizer(doc, tradutor, Texto::CandidatosDemais);
-            for (const auto& [raiz, m] : algebra::RaízesRacionaisDe(algebra::Factorizar(q)))
-                candidatos.push_back(abs(raiz));
-            std::ranges::sort(candidatos);
-            candidatos.erase(std::unique(candidatos.begin(), candidatos.end()), candidatos.end());
-        } else {
-            Dizer(doc,
-                  tradutor,
-                  Texto::Candidatos,
-                  {algebra::EscreverRacional(q.coeficientes.front()),
-                   algebra::EscreverRacional(q.coeficientes.back()),
-                   ListaComSinais(candidatos)});
-        }
-        q = TestarCandidatos(doc, tradutor, std::move(q), candidatos);
-    }
-    if (algebra::Grau(q) == 2)
-        Quadrática(doc, tradutor, q);
-    Conclusão(doc, tradutor, p);
+    Decompor(doc, tradutor, e, a, zeros > 0);
+    Conclusão(doc, tradutor, a);
     return doc;
 }
 

@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "algebra/polinomio.h"
+#include "algebra/analise.h"
 #include "resolucao/documento.h"
 
 namespace vendrix::resolucao {
 
-// The factorization of P as it is taught: a common factor of x, the
-// candidate rational roots, each tested by the remainder theorem until one
-// gives 0, the Ruffini table of each root found, chained and repeated for
-// multiplicity, the quadratic formula for a quadratic factor left, then
-// the factored form, the roots with their multiplicities and, when every
-// real root is rational, the sign table.
-[[nodiscard]] Documento ResolverFactorização(const algebra::Polinómio& p, const Tradutor& tradutor);
+// The factorization of P as it is taught, from its analysis: the common
+// factor x^k, the biquadratic substitution or the rational root theorem
+// (integer candidates first, each test written out), the Ruffini table of
+// each root found, its quotients named Q₁, Q₂, …, the quadratic formula
+// with the numbers in for a quadratic factor left, an identity or
+// Bolzano's theorem for a factor without rational roots; then the
+// factored form over Q and in ℝ, the roots with their multiplicities, the
+// solution set and the sign table with a row per factor.
+[[nodiscard]] Documento ResolverFactorização(const algebra::Análise& análise, const Tradutor& tradutor);
 
 } // namespace vendrix::resolucao

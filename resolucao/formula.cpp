@@ -12,7 +12,7 @@ namespace vendrix::resolucao {
 namespace {
 
 // The symbols a formula may hold besides a polynomial, and their LaTeX.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 9> Símbolos{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 23> Símbolos{{
     {"·", "\\cdot "},
     {"±", "\\pm "},
     {"≠", "\\neq "},
@@ -22,6 +22,20 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> Símbolos
     {"≤", "\\leq "},
     {"≥", "\\geq "},
     {"≈", "\\approx "},
+    {"∨", "\\vee "},
+    {"⇔", "\\Leftrightarrow "},
+    {"ℝ", "\\mathbf{R}"},
+    {"ℂ", "\\mathbf{C}"},
+    {"₀", "_0"},
+    {"₁", "_1"},
+    {"₂", "_2"},
+    {"₃", "_3"},
+    {"₄", "_4"},
+    {"₅", "_5"},
+    {"₆", "_6"},
+    {"₇", "_7"},
+    {"₈", "_8"},
+    {"₉", "_9"},
 }};
 
 [[nodiscard]] bool Separa(char c) noexcept
@@ -61,30 +75,6 @@ std::string Percorrer(std::string_view f, Peça peça, Símbolo símbolo)
 
 } // namespace
 
-std::string TextoEmHtml(std::string_view texto)
-{
-    std::string html;
-    for (const char c : texto) {
-        switch (c) {
-        case '&':
-            html += "&amp;";
-            break;
-        case '<':
-            html += "&lt;";
-            break;
-        case '>':
-            html += "&gt;";
-            break;
-        case '"':
-            html += "&quot;";
-            break;
-        default:
-            html += c;
-        }
-    }
-    return html;
-}
-
 std::string TextoEmLaTeX(std::string_view texto)
 {
     std::string tex;
@@ -118,7 +108,7 @@ std::string FórmulaEmHtml(std::string_view fórmula)
     return Percorrer(
         fórmula,
         [](std::string_view p) { return display::PolinómioEmHtml(p); },
-        [](std::string_view c, std::string_view, std::size_t&) { return TextoEmHtml(c); });
+        [](std::string_view c, std::string_view, std::size_t&) { return display::EscaparHtml(c); });
 }
 
 std::string FórmulaEmLaTeX(std::string_view fórmula)
@@ -127,6 +117,17 @@ std::string FórmulaEmLaTeX(std::string_view fórmula)
         fórmula,
         [](std::string_view p) { return display::PolinómioEmLaTeX(p); },
         [](std::string_view c, std::string_view f, std::size_t& i) {
+            if (c == "√" && i < f.size() && f[i] == '(') {
+                // A bracket under the sign, "√(b^2 - 4ac)", up to its match.
+                std::size_t fim = i;
+                int nível = 0;
+                do
+                    nível += f[fim] == '(' ? 1 : f[fim] == ')' ? -1 : 0;
+                while (++fim < f.size() && nível > 0);
+                const std::string radicando = FórmulaEmLaTeX(f.substr(i + 1, fim - i - 2));
+                i = fim;
+                return "\\sqrt{" + radicando + "}";
+            }
             if (c == "√") {
                 // Only the number under the sign: √3/2 is √3 over 2.
                 std::size_t fim = i < f.size() && f[i] == '-' ? i + 1 : i;

@@ -13,12 +13,10 @@ namespace vendrix::resolucao {
 // Escaped, with <sup> for the raises.
 [[nodiscard]] std::string FórmulaEmHtml(std::string_view fórmula);
 
-// Fractions as \frac, raises as ^{…}, "√17" as \sqrt{17}, "·", "±", "≠",
-// "∞", "Δ", "≈" and "−" as their commands; without math delimiters.
+// Fractions as \frac, raises as ^{…}, "√17" as \sqrt{17} and "√(…)" over
+// the bracket, "·", "±", "≠", "∞", "Δ", "≈", "∨", "⇔", "ℝ", "ℂ", the
+// subscripts "₀" … "₉" and "−" as their commands; without math delimiters.
 [[nodiscard]] std::string FórmulaEmLaTeX(std::string_view fórmula);
-
-// Text for HTML: "&", "<", ">" and '"' escaped.
-[[nodiscard]] std::string TextoEmHtml(std::string_view texto);
 
 // Text for LaTeX's text mode: its special characters as commands, and "<"
 // and ">", which the default font lacks, in maths.

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "resolucao/grafico.h"
 
+#include "algebra/analise.h"
 #include "algebra/escrever.h"
 #include "algebra/raizes.h"
+#include "display/exportar.h"
 #include "resolucao/formula.h"
+#include "resolucao/grafico_plano.h"
 #include "runtime/numeros.h"
 
 #include <algorithm>
@@ -16,49 +19,10 @@ namespace vendrix::resolucao {
 namespace {
 
 using algebra::Polinómio;
+using namespace grafico;
 
-constexpr double Largura = 480, Altura = 320, Borda = 36;
-// The advance of one character at the SVG's 11 px, generously.
-constexpr double LarguraDoCarácter = 6.5;
 constexpr int Amostras = 240;
 constexpr std::string_view Cores[] = {"#1f5fbf", "#c0392b"};
-
-// A dot and its label, which stands dx, dy screen units away (y downwards)
-// from the dot, on the side the curve leaves free.
-struct Marca
-{
-    double x, y;
-    std::string rótulo;
-    double dx = 6, dy = -8;
-    std::string_view âncora = "start";
-};
-
-struct Traço
-{
-    double valor;
-    // Where its label stands, as a mark's; none where a mark's label
-    // already says the place or would cover it.
-    bool rotulado = true;
-    double x = 0, y = 0;
-    std::string_view âncora = "middle";
-};
-
-// One stretch of a curve inside the window.
-struct Curva
-{
-    std::size_t cor;
-    std::vector<std::pair<double, double>> pontos;
-};
-
-// What is drawn, in the polynomial's own coordinates.
-struct Plano
-{
-    Janela janela;
-    double esquerda = Borda; // wider when the y labels stand outside the axes
-    std::vector<Curva> curvas;
-    std::vector<Marca> marcas; // roots, then the y-intercept when it is drawn
-    std::vector<Traço> traçosX, traçosY;
-};
 
 // The coefficients by rising degree, once: turning a rational into a
 // double costs more than the whole of Horner's scheme.
@@ -70,37 +34,34 @@ struct Plano
     return c;
 }
 
-[[nodiscard]] double Valor(const std::vector<double>& c, double x) noexcept
-{
-    double v = 0;
-    for (auto k = c.rbegin(); k != c.rend(); ++k)
-        v = v * x + *k;
-    return v;
-}
-
 [[nodiscard]] double Meio(const algebra::RaizReal& r)
 {
     return ((r.mínimo + r.máximo) / 2).convert_to<double>();
 }
 
-// The abscissas the window must hold: roots and turning points; the roots
-// are marked.
-void Pontos(const Polinómio& p, std::vector<double>& xs, std::vector<Marca>& marcas)
+// The roots, which the window must hold, each marked.
+void Pontos(const Polinómio& p,
+            const algebra::Raízes& raízes,
+            std::vector<double>& xs,
+            std::vector<Marca>& marcas,
+            const Tradutor& tradutor)
 {
     if (algebra::Grau(p) == 0)
         return;
-    for (const algebra::RaizReal& r : algebra::CalcularRaízes(p).reais) {
+    for (const algebra::RaizReal& r : raízes.reais) {
+        // A root beyond what a double holds cannot be drawn; the caption
+        // still names it.
+        if (!std::isfinite(Meio(r)))
+            continue;
         xs.push_back(Meio(r));
         // Ten digits crowd the picture; the text of the document has them.
         const bool curta = !r.exacta.empty() && r.exacta.size() <= 12;
         marcas.push_back(
             {xs.back(),
              0,
-             curta ? r.exacta : "≈" + runtime::TextoDeDuplo(std::round(xs.back() * 1000) / 1000)});
+             curta ? r.exacta
+                   : "≈" + Decimal(tradutor, runtime::TextoDeDuplo(std::round(xs.back() * 1000) / 1000))});
     }
-    if (algebra::Grau(p) >= 2)
-        for (const algebra::RaizReal& r : algebra::CalcularRaízes(algebra::Derivada(p)).reais)
-            xs.push_back(Meio(r));
 }
 
 // 1, 2 or 5 times a power of ten, for about six steps over the range.
@@ -116,36 +77,13 @@ void Pontos(const Polinómio& p, std::vector<double>& xs, std::vector<Marca>& ma
     return traços;
 }
 
-void Alargar(double& mínimo, double& máximo, double fracção, double mínimaMargem)
+// Half the points' spread on either side, and at least one unit: the
+// shape beyond the last root, both branches of an odd polynomial, shows.
+void Alargar(double& mínimo, double& máximo)
 {
-    if (máximo - mínimo < 1e-9) {
-        mínimo -= 1;
-        máximo += 1;
-    }
-    const double margem = std::max((máximo - mínimo) * fracção, mínimaMargem);
+    const double margem = std::max((máximo - mínimo) / 2, 1.0);
     mínimo -= margem;
     máximo += margem;
-}
-
-[[nodiscard]] double EcrãX(const Plano& plano, double x)
-{
-    const Janela& j = plano.janela;
-    return plano.esquerda + (x - j.xMínimo) / (j.xMáximo - j.xMínimo) * (Largura - plano.esquerda - Borda);
-}
-
-// Upwards from the bottom edge, as in a LaTeX picture; SVG's y is Altura
-// minus this.
-[[nodiscard]] double AlturaY(const Janela& j, double y)
-{
-    return Borda + (y - j.yMínimo) / (j.yMáximo - j.yMínimo) * (Altura - 2 * Borda);
-}
-
-// Where the axes cross: at the origin when it is in the window; else the
-// y-axis stands at the left edge, as a scale.
-[[nodiscard]] std::pair<double, double> Origem(const Janela& j)
-{
-    const bool zero = j.xMínimo <= 0 && 0 <= j.xMáximo;
-    return {zero ? 0.0 : j.xMínimo, std::clamp(0.0, j.yMínimo, j.yMáximo)};
 }
 
 // The y range holds the values at the points and 0, with room for the
@@ -155,10 +93,11 @@ void EscolherY(Janela& j, const std::vector<std::vector<double>>& cs, const std:
 {
     double a = 0, b = 0, curvaMínimo = 0, curvaMáximo = 0;
     for (const std::vector<double>& c : cs) {
-        for (const double x : xs) {
-            a = std::min(a, Valor(c, x));
-            b = std::max(b, Valor(c, x));
-        }
+        for (const double x : xs)
+            if (const double y = Valor(c, x); std::isfinite(y)) {
+                a = std::min(a, y);
+                b = std::max(b, y);
+            }
         for (int i = 0; i <= Amostras; ++i) {
             const double y = Valor(c, j.xMínimo + (j.xMáximo - j.xMínimo) * i / Amostras);
             if (std::isfinite(y)) {
@@ -171,9 +110,14 @@ void EscolherY(Janela& j, const std::vector<std::vector<double>>& cs, const std:
         a -= 1;
         b += 1;
     }
+    // Far beyond what a double holds the values are cut to it, so that
+    // every coordinate written stays a finite number.
+    constexpr double Limite = 1e300;
+    a = std::max(a, -Limite);
+    b = std::min(b, Limite);
     const double vão = b - a;
-    j.yMínimo = std::min(a - vão / 10, std::max(curvaMínimo, a - vão / 2));
-    j.yMáximo = std::max(b + vão / 10, std::min(curvaMáximo, b + vão / 2));
+    j.yMínimo = std::min(a - vão / 10, std::max(curvaMínimo, a - vão * 0.75));
+    j.yMáximo = std::max(b + vão / 10, std::min(curvaMáximo, b + vão * 0.75));
 }
 
 // The part of the segment from p to q inside the window, as the fractions
@@ -223,106 +167,24 @@ void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std:
     }
 }
 
-// A root's label goes above the axis on a side the curve leaves by going
-// down, or below it when the curve stays above on both sides; the
-// y-intercept's goes right of the y-axis, away from the curve.
-void Rotular(Marca& m, const std::vector<double>& c, double passo, bool ordenada)
-{
-    if (ordenada) {
-        m.dy = Valor(c, m.x + passo) > m.y ? 16 : -8;
-        return;
-    }
-    if (Valor(c, m.x + passo) < 0)
-        return;
-    if (Valor(c, m.x - passo) < 0) {
-        m.dx = -6;
-        m.âncora = "end";
-    } else {
-        m.dx = 0;
-        m.dy = 16;
-        m.âncora = "middle";
-    }
-}
-
-[[nodiscard]] double Caracteres(std::string_view texto)
-{
-    return static_cast<double>(std::ranges::count_if(texto, [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
-// A label's box on the screen (y downwards) from its baseline point.
-struct Caixa
-{
-    double esquerda, direita, cima, baixo;
-
-    [[nodiscard]] bool Cruza(const Caixa& c) const
-    {
-        return esquerda < c.direita && c.esquerda < direita && cima < c.baixo && c.cima < baixo;
-    }
-};
-
-[[nodiscard]] Caixa CaixaDe(double x, double y, std::string_view âncora, std::string_view texto)
-{
-    const double largura = LarguraDoCarácter * Caracteres(texto);
-    const double esquerda = âncora == "start" ? x : âncora == "end" ? x - largura : x - largura / 2;
-    return {esquerda, esquerda + largura, y - 9, y + 2};
-}
-
-// Places the tick labels beside the axes and leaves out those that a
-// mark's label names or covers; widens the left edge for y labels that
-// stand outside the axes.
-void Arrumar(Plano& plano)
-{
-    const Janela& j = plano.janela;
-    double largura = 0;
-    for (const Traço& t : plano.traçosY)
-        largura = std::max(largura, Caracteres(runtime::TextoDeDuplo(t.valor)));
-    const auto [ox, oy] = Origem(j);
-    if (ox == j.xMínimo)
-        plano.esquerda = std::max(Borda, 10 + LarguraDoCarácter * largura);
-    const double eixoX = Altura - AlturaY(j, oy), eixoY = EcrãX(plano, ox);
-    // Where the axes cross, one 0 is enough: the x-axis's at the origin,
-    // left of the y-axis, which would strike it through; else the y-axis's.
-    for (Traço& t : plano.traçosX) {
-        const bool cruzamento = std::abs(EcrãX(plano, t.valor) - eixoY) < 1;
-        t.rotulado = !cruzamento || ox == 0;
-        t.x = cruzamento ? eixoY - 4 : EcrãX(plano, t.valor);
-        t.y = eixoX + 15;
-        t.âncora = cruzamento ? "end" : "middle";
-    }
-    for (Traço& t : plano.traçosY) {
-        t.rotulado = ox != 0 || t.valor != oy;
-        t.x = eixoY - 6;
-        t.y = Altura - AlturaY(j, t.valor) + 4;
-        t.âncora = "end";
-    }
-    for (const Marca& m : plano.marcas) {
-        const double mx = EcrãX(plano, m.x), my = Altura - AlturaY(j, m.y);
-        const Caixa ponto{mx - 7, mx + 7, my - 7, my + 7};
-        const Caixa rótulo = CaixaDe(mx + m.dx, my + m.dy, m.âncora, m.rótulo);
-        for (Traço& t : plano.traçosX) {
-            const Caixa caixa = CaixaDe(t.x, t.y, t.âncora, runtime::TextoDeDuplo(t.valor));
-            // A root's own label names its place on the axis.
-            if (caixa.Cruza(rótulo) || caixa.Cruza(ponto) ||
-                (m.y == 0 && std::abs(EcrãX(plano, t.valor) - mx) < 4))
-                t.rotulado = false;
-        }
-        for (Traço& t : plano.traçosY) {
-            const Caixa caixa = CaixaDe(t.x, t.y, t.âncora, runtime::TextoDeDuplo(t.valor));
-            // The y-intercept's label says its value too.
-            if (caixa.Cruza(rótulo) || caixa.Cruza(ponto) || (m.y != 0 && std::abs(t.y - 4 - my) < 9))
-                t.rotulado = false;
-        }
-    }
-}
-
-[[nodiscard]] Plano Planear(const Polinómio& p, const std::optional<Polinómio>& segundo)
+// The roots of P come from its analysis, those of the second polynomial
+// and of the derivatives from their own.
+[[nodiscard]] Plano Planear(const Polinómio& p,
+                            const algebra::Raízes& raízes,
+                            const std::optional<Polinómio>& segundo,
+                            const Tradutor& tradutor)
 {
     Plano plano;
     std::vector<double> xs;
-    Pontos(p, xs, plano.marcas);
+    Pontos(p, raízes, xs, plano.marcas, tradutor);
     const std::size_t deP = plano.marcas.size();
     if (segundo)
-        Pontos(*segundo, xs, plano.marcas);
+        Pontos(*segundo, algebra::CalcularRaízes(*segundo), xs, plano.marcas, tradutor);
+    for (const Polinómio* q : {&p, segundo ? &*segundo : nullptr})
+        if (q != nullptr && algebra::Grau(*q) >= 2)
+            for (const algebra::RaizReal& r : algebra::CalcularRaízes(algebra::Derivada(*q)).reais)
+                if (std::isfinite(Meio(r)))
+                    xs.push_back(Meio(r));
     // x = 0 joins only when it lies among the points: far from them, the
     // value P(0) would squeeze their shape flat.
     if (xs.empty() || (*std::ranges::min_element(xs) <= 0 && *std::ranges::max_element(xs) >= 0))
@@ -330,7 +192,7 @@ void Arrumar(Plano& plano)
     Janela& j = plano.janela;
     j.xMínimo = *std::ranges::min_element(xs);
     j.xMáximo = *std::ranges::max_element(xs);
-    Alargar(j.xMínimo, j.xMáximo, 0.15, 0.5);
+    Alargar(j.xMínimo, j.xMáximo);
     j.ordenadaMarcada = j.xMínimo < 0 && 0 < j.xMáximo;
     if (j.ordenadaMarcada)
         xs.push_back(0);
@@ -346,9 +208,12 @@ void Arrumar(Plano& plano)
         Rotular(plano.marcas[i], cs[i < deP ? 0 : 1], passo, false);
     }
     const algebra::Racional p0 = algebra::Avaliar(p, 0);
-    // At the origin, the root's mark is the y-intercept's too.
+    const double y0 = p0.convert_to<double>();
+    // At the origin, the root's mark is the y-intercept's too; a value
+    // beyond the window, which a double cannot hold, is said in words only.
+    j.ordenadaMarcada = j.ordenadaMarcada && j.yMínimo <= y0 && y0 <= j.yMáximo;
     if (j.ordenadaMarcada && p0 != 0) {
-        plano.marcas.push_back({0, p0.convert_to<double>(), "(0, " + algebra::EscreverRacional(p0) + ")"});
+        plano.marcas.push_back({0, y0, "(0, " + algebra::EscreverRacional(p0) + ")"});
         Rotular(plano.marcas.back(), cs[0], passo, true);
     }
     plano.traçosX = Traços(j.xMínimo, j.xMáximo);
@@ -357,37 +222,52 @@ void Arrumar(Plano& plano)
     return plano;
 }
 
-// Screen coordinates, to a tenth: y grows downwards in SVG, upwards in a
-// LaTeX picture.
-[[nodiscard]] std::string N(double v) { return runtime::TextoDeDuplo(std::round(v * 10) / 10); }
+// Screen coordinates, to a tenth, cut to the picture: y grows downwards in
+// SVG, upwards in a LaTeX picture. Nothing but a finite number inside the
+// picture is ever written, whatever a far value came to.
+[[nodiscard]] std::string N(double v, double máximo)
+{
+    const double dentro = std::isnan(v) ? 0 : std::clamp(v, 0.0, máximo);
+    return runtime::TextoDeDuplo(std::round(dentro * 10) / 10);
+}
+
+[[nodiscard]] std::string NX(double v) { return N(v, Largura); }
+
+[[nodiscard]] std::string NY(double v) { return N(v, Altura); }
 
 [[nodiscard]] std::string Svg(const Plano& plano)
 {
     const Janela& j = plano.janela;
-    const auto x = [&](double v) { return N(EcrãX(plano, v)); };
-    const auto y = [&](double v) { return N(Altura - AlturaY(j, v)); };
+    const auto x = [&](double v) { return NX(EcrãX(plano, v)); };
+    const auto y = [&](double v) { return NY(Altura - AlturaY(j, v)); };
     const auto [ox, oy] = Origem(j);
     const double eixoX = Altura - AlturaY(j, oy), eixoY = EcrãX(plano, ox);
-    std::string s =
-        "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"vx-grafico-svg\" viewBox=\"0 0 480 320\" "
-        "width=\"480\" height=\"320\" font-family=\"sans-serif\" font-size=\"11\">\n"
-        "<rect width=\"480\" height=\"320\" fill=\"white\"/>\n";
+    const std::string w = NX(Largura), h = NY(Altura);
+    std::string s = "<svg xmlns=\"http://www.w3.org/2000/svg\" class=\"vx-grafico-svg\" viewBox=\"0 0 " + w +
+                    " " + h + "\" width=\"" + w + "\" height=\"" + h +
+                    "\" font-family=\"sans-serif\" font-size=\"11\">\n<rect width=\"" + w + "\" height=\"" +
+                    h + "\" fill=\"white\"/>\n";
     const auto linha =
         [&](const std::string& x1, const std::string& y1, const std::string& x2, const std::string& y2) {
             s += "<line x1=\"" + x1 + "\" y1=\"" + y1 + "\" x2=\"" + x2 + "\" y2=\"" + y2 +
                  "\" stroke=\"black\"/>\n";
         };
     const auto texto = [&](double px, double py, std::string_view âncora, std::string_view t) {
-        s += "<text x=\"" + N(px) + "\" y=\"" + N(py) + "\" text-anchor=\"" + std::string(âncora) + "\">" +
-             TextoEmHtml(t) + "</text>\n";
+        if (!t.empty())
+            s += "<text x=\"" + NX(px) + "\" y=\"" + NY(py) + "\" text-anchor=\"" + std::string(âncora) +
+                 "\">" + FórmulaEmHtml(t) + "</text>\n";
     };
-    linha(x(j.xMínimo), N(eixoX), x(j.xMáximo), N(eixoX));
-    linha(N(eixoY), y(j.yMínimo), N(eixoY), y(j.yMáximo));
+    linha(x(j.xMínimo), NY(eixoX), x(j.xMáximo), NY(eixoX));
+    linha(NX(eixoY), y(j.yMínimo), NX(eixoY), y(j.yMáximo));
+    const auto [nx, ny] = NomeDoEixoX(plano);
+    const auto [yx, yy] = NomeDoEixoY(plano);
+    texto(nx, ny, "start", "x");
+    texto(yx, yy, "middle", "y");
     for (const Traço& t : plano.traçosX)
-        linha(x(t.valor), N(eixoX - 3), x(t.valor), N(eixoX + 3));
+        linha(x(t.valor), NY(eixoX - 3), x(t.valor), NY(eixoX + 3));
     for (const Traço& t : plano.traçosY)
         if (t.valor != 0 || ox != 0) // the x-axis itself marks 0 at the origin
-            linha(N(eixoY - 3), y(t.valor), N(eixoY + 3), y(t.valor));
+            linha(NX(eixoY - 3), y(t.valor), NX(eixoY + 3), y(t.valor));
     for (const std::vector<Traço>* traços : {&plano.traçosX, &plano.traçosY})
         for (const Traço& t : *traços)
             if (t.rotulado)
@@ -411,64 +291,119 @@ void Arrumar(Plano& plano)
 [[nodiscard]] std::string Picture(const Plano& plano)
 {
     const Janela& j = plano.janela;
-    const auto x = [&](double v) { return N(EcrãX(plano, v)); };
-    const auto y = [&](double v) { return N(AlturaY(j, v)); };
+    const auto x = [&](double v) { return NX(EcrãX(plano, v)); };
+    const auto y = [&](double v) { return NY(AlturaY(j, v)); };
     const auto [ox, oy] = Origem(j);
     const double eixoX = AlturaY(j, oy), eixoY = EcrãX(plano, ox);
     // A box of no size at the point, the text at its left (l), right (r) or
-    // centre, as the SVG anchors it.
-    const auto rótulo = [](std::string_view t, std::string_view âncora = "middle") {
+    // centre, as the SVG anchors it; the SVG's y is to the baseline, a box
+    // here is centred on its point.
+    std::string s =
+        "\\setlength{\\unitlength}{0.5pt}\n\\begin{picture}(" + NX(Largura) + "," + NY(Altura) + ")\n";
+    const auto rótulo = [&](double px, double py, std::string_view t, std::string_view âncora) {
+        if (t.empty())
+            return;
         const std::string_view lado = âncora == "start" ? "[l]" : âncora == "end" ? "[r]" : "";
-        return "\\makebox(0,0)" + std::string(lado) + "{\\scriptsize $" + FórmulaEmLaTeX(t) + "$}}\n";
+        s += "\\put(" + NX(px) + "," + NY(Altura - py + 4) + "){\\makebox(0,0)" + std::string(lado) +
+             "{\\scriptsize $" + FórmulaEmLaTeX(t) + "$}}\n";
     };
-    std::string s = "\\setlength{\\unitlength}{0.7pt}\n\\begin{picture}(480,320)\n";
-    s += "\\put(" + x(j.xMínimo) + "," + N(eixoX) + "){\\line(1,0){" + N(Largura - plano.esquerda - Borda) +
+    s += "\\put(" + x(j.xMínimo) + "," + NY(eixoX) + "){\\line(1,0){" + NX(Largura - plano.esquerda - Borda) +
          "}}\n";
-    s += "\\put(" + N(eixoY) + "," + y(j.yMínimo) + "){\\line(0,1){" + N(Altura - 2 * Borda) + "}}\n";
-    // The SVG's y is to the baseline; a box here is centred on its point.
+    s += "\\put(" + NX(eixoY) + "," + y(j.yMínimo) + "){\\line(0,1){" + NY(Altura - 2 * Borda) + "}}\n";
+    const auto [nx, ny] = NomeDoEixoX(plano);
+    const auto [yx, yy] = NomeDoEixoY(plano);
+    rótulo(nx, ny, "x", "start");
+    rótulo(yx, yy, "y", "middle");
     for (const std::vector<Traço>* traços : {&plano.traçosX, &plano.traçosY})
         for (const Traço& t : *traços)
             if (t.rotulado)
-                s += "\\put(" + N(t.x) + "," + N(Altura - t.y + 4) + "){" +
-                     rótulo(runtime::TextoDeDuplo(t.valor), t.âncora);
+                rótulo(t.x, t.y, runtime::TextoDeDuplo(t.valor), t.âncora);
+    // LaTeX overflows on a curve shorter than about a unit: such a piece is
+    // joined to the next.
     for (const Curva& curva : plano.curvas)
-        for (std::size_t i = 1; i < curva.pontos.size(); ++i) {
-            const auto& [x1, y1] = curva.pontos[i - 1];
+        for (std::size_t i = 1, início = 0; i < curva.pontos.size(); ++i) {
+            const auto& [x1, y1] = curva.pontos[início];
             const auto& [x2, y2] = curva.pontos[i];
-            s += "\\qbezier(" + x(x1) + "," + y(y1) + ")(" + N((EcrãX(plano, x1) + EcrãX(plano, x2)) / 2) +
-                 "," + N((AlturaY(j, y1) + AlturaY(j, y2)) / 2) + ")(" + x(x2) + "," + y(y2) + ")\n";
+            if (std::hypot(EcrãX(plano, x2) - EcrãX(plano, x1), AlturaY(j, y2) - AlturaY(j, y1)) < 1)
+                continue;
+            s += "\\qbezier(" + x(x1) + "," + y(y1) + ")(" + NX((EcrãX(plano, x1) + EcrãX(plano, x2)) / 2) +
+                 "," + NY((AlturaY(j, y1) + AlturaY(j, y2)) / 2) + ")(" + x(x2) + "," + y(y2) + ")\n";
+            início = i;
         }
     for (const Marca& m : plano.marcas) {
         s += "\\put(" + x(m.x) + "," + y(m.y) + "){\\circle*{5}}\n";
-        s += "\\put(" + N(EcrãX(plano, m.x) + m.dx) + "," + N(AlturaY(j, m.y) - m.dy + 4) + "){" +
-             rótulo(m.rótulo, m.âncora);
+        rótulo(EcrãX(plano, m.x) + m.dx, Altura - AlturaY(j, m.y) + m.dy, m.rótulo, m.âncora);
     }
     return s + "\\end{picture}\n";
 }
 
+// "1/2", "(1+√5)/2", "≈ 0,3472963553": the roots as the caption lists them.
+[[nodiscard]] std::string RaízesEmTexto(const algebra::Raízes& raízes, const Tradutor& tradutor)
+{
+    std::string texto;
+    for (const algebra::RaizReal& r : raízes.reais)
+        texto.append(texto.empty() ? "" : ", ")
+            .append(r.exacta.empty() ? "≈ " + Decimal(tradutor, r.decimal) : r.exacta);
+    return texto;
+}
+
 } // namespace
+
+double grafico::Valor(const std::vector<double>& c, double x) noexcept
+{
+    double v = 0;
+    for (auto k = c.rbegin(); k != c.rend(); ++k)
+        v = v * x + *k;
+    return v;
+}
+
+double grafico::EcrãX(const Plano& plano, double x)
+{
+    const Janela& j = plano.janela;
+    return plano.esquerda + (x - j.xMínimo) / (j.xMáximo - j.xMínimo) * (Largura - plano.esquerda - Borda);
+}
+
+double grafico::AlturaY(const Janela& j, double y)
+{
+    return Borda + (y - j.yMínimo) / (j.yMáximo - j.yMínimo) * (Altura - 2 * Borda);
+}
+
+std::pair<double, double> grafico::Origem(const Janela& j)
+{
+    const bool zero = j.xMínimo <= 0 && 0 <= j.xMáximo;
+    return {zero ? 0.0 : j.xMínimo, std::clamp(0.0, j.yMínimo, j.yMáximo)};
+}
 
 Janela JanelaDoGráfico(const Polinómio& p, const std::optional<Polinómio>& segundo)
 {
-    return Planear(p, segundo).janela;
+    return Planear(p, algebra::CalcularRaízes(p), segundo, EmPortuguês).janela;
 }
 
-Gráfico DesenharGráfico(const Polinómio& p, const std::optional<Polinómio>& segundo, const Tradutor& tradutor)
+Gráfico DesenharGráfico(const Polinómio& p,
+                        const algebra::Raízes& raízesDeP,
+                        const std::optional<Polinómio>& segundo,
+                        const Tradutor& tradutor)
 {
-    const Plano plano = Planear(p, segundo);
+    const Plano plano = Planear(p, raízesDeP, segundo, tradutor);
     const Janela& j = plano.janela;
-    std::string raízes, funções = "P(x) = " + algebra::Escrever(p);
-    for (std::size_t i = 0; i < j.raízesMarcadas.size(); ++i)
-        raízes.append(raízes.empty() ? "" : ", ").append(plano.marcas[i].rótulo);
-    if (segundo)
+    std::string funções = "P(x) = " + algebra::Escrever(p);
+    std::string raízes = RaízesEmTexto(raízesDeP, tradutor);
+    if (segundo) {
         funções += ", " + algebra::Escrever(*segundo);
+        const std::string outras = RaízesEmTexto(algebra::CalcularRaízes(*segundo), tradutor);
+        raízes.append(raízes.empty() || outras.empty() ? "" : ", ").append(outras);
+    }
     // Three digits past the first of the range's span: "0.5", "-0.577".
-    const auto arredondado = [](double v, double vão) {
+    const auto arredondado = [&](double v, double vão) {
         const double passo = std::pow(10.0, std::floor(std::log10(vão)) - 2);
-        return runtime::TextoDeDuplo(std::round(v / passo) * passo);
+        return Decimal(tradutor, runtime::TextoDeDuplo(std::round(v / passo) * passo));
     };
+    const std::size_t quantas = j.raízesMarcadas.size();
+    const Texto texto = quantas == 0   ? Texto::GráficoSemRaízes
+                        : quantas == 1 ? Texto::GráficoComUmaRaiz
+                                       : Texto::GráficoComRaízes;
     const double vãoX = j.xMáximo - j.xMínimo, vãoY = j.yMáximo - j.yMínimo;
-    const Frase janela{tradutor(FonteDe(raízes.empty() ? Texto::GráficoSemRaízes : Texto::GráficoComRaízes)),
+    const Frase janela{tradutor(FonteDe(texto)),
                        {funções,
                         arredondado(j.xMínimo, vãoX),
                         arredondado(j.xMáximo, vãoX),
@@ -478,10 +413,7 @@ Gráfico DesenharGráfico(const Polinómio& p, const std::optional<Polinómio>& 
     const Frase ordenada{
         tradutor(FonteDe(j.ordenadaMarcada ? Texto::GráficoComOrdenada : Texto::GráficoSemOrdenada)),
         {"(0, " + algebra::EscreverRacional(algebra::Avaliar(p, 0)) + ")"}};
-    const auto igual = [](std::string_view t) { return std::string(t); };
-    return {Svg(plano),
-            Picture(plano),
-            Substituir(janela, igual, igual) + " " + Substituir(ordenada, igual, igual)};
+    return {Svg(plano), Picture(plano), {janela, ordenada}};
 }
 
 Documento
@@ -492,7 +424,7 @@ ResolverGráfico(const Polinómio& p, const std::optional<Polinómio>& segundo, 
     if (segundo)
         funções += ", " + algebra::Escrever(*segundo);
     Intitular(doc, tradutor, Texto::TítuloGráfico, {funções});
-    doc.blocos.emplace_back(DesenharGráfico(p, segundo, tradutor));
+    doc.blocos.emplace_back(DesenharGráfico(p, algebra::CalcularRaízes(p), segundo, tradutor));
     return doc;
 }
 

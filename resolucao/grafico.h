@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "algebra/polinomio.h"
+#include "algebra/raizes.h"
 #include "resolucao/documento.h"
 
+#include <array>
 #include <optional>
+#include <vector>
 
 // The graph of a polynomial, drawn by the core so that both front ends show
 // the same picture.
 namespace vendrix::resolucao {
 
 // The window holds every real root and every turning point of P (and of
-// the second polynomial, when there is one), with a margin, and x = 0 when
-// it lies among them: further out, P(0) would flatten their shape. The y
+// the second polynomial, when there is one), with a margin of half their
+// spread and at least 1 on either side, and x = 0 when it lies among
+// them: further out, P(0) would flatten their shape. Only finite
+// coordinates inside the picture are written. The axes are named x and y,
+// and no label covers another: one that finds no free place is dropped. The y
 // range holds the values there and 0, and a little of the curve beyond,
 // which is cut at the window's edge; the marks and labels never are. Roots
 // and the y-intercept, when x = 0 is in the window, are marked and
@@ -20,7 +25,10 @@ namespace vendrix::resolucao {
 // of ten). The SVG asks for no font and runs no script; the LaTeX picture
 // needs no package. The description says the window and the marks in
 // words, in the user's language.
+// raízesDeP are P's real roots, from the analysis the exercise already
+// made.
 [[nodiscard]] Gráfico DesenharGráfico(const algebra::Polinómio& p,
+                                      const algebra::Raízes& raízesDeP,
                                       const std::optional<algebra::Polinómio>& segundo,
                                       const Tradutor& tradutor);
 
@@ -30,7 +38,10 @@ struct Janela
 {
     double xMínimo = 0, xMáximo = 0, yMínimo = 0, yMáximo = 0;
     std::vector<double> raízesMarcadas;
-    bool ordenadaMarcada = false; // x = 0 is inside the window
+    bool ordenadaMarcada = false; // x = 0 is inside the window and P(0) in the y range
+    // Every label drawn, the axes' names included, as its box on the
+    // picture (y downwards): left, right, top, bottom.
+    std::vector<std::array<double, 4>> rótulos;
 };
 
 [[nodiscard]] Janela JanelaDoGráfico(const algebra::Polinómio& p,

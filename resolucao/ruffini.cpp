@@ -89,22 +89,27 @@ TabelaRuffini TabelaDeRuffini(const Polinómio& p, const Racional& raiz, Polinó
     return std::move(t.quadro);
 }
 
-std::string Substituição(const Polinómio& p, const Racional& a)
+std::string Substituição(const Polinómio& p, const Racional& a, std::string_view nome)
 {
-    const std::string nome = "P(" + algebra::EscreverRacional(a) + ") = ";
+    const std::string igual =
+        std::string(nome).append("(").append(algebra::EscreverRacional(a)).append(") = ");
     const Racional valor = algebra::Avaliar(p, a);
     if (a == 0 || algebra::Grau(p) == 0)
-        return nome + algebra::EscreverRacional(valor);
+        return igual + algebra::EscreverRacional(valor);
     std::vector<Racional> potências{Racional(1)};
     while (potências.size() < p.coeficientes.size())
         potências.push_back(potências.back() * a);
-    const std::string base = "(" + algebra::EscreverRacional(a) + ")";
+    // A negative number or a fraction raised or multiplied is bracketed.
+    const std::string base = EntreParênteses(a);
     Soma termos, valores;
     for (std::size_t k = p.coeficientes.size(); k-- > 0;) {
         const Racional& c = p.coeficientes[k];
         if (c == 0)
             continue;
-        std::string termo = k == 0 ? algebra::EscreverRacional(abs(c)) : Coeficiente(abs(c)) + base;
+        const std::string coeficiente = Coeficiente(abs(c));
+        std::string termo = k == 0 ? algebra::EscreverRacional(abs(c)) : coeficiente;
+        if (k > 0)
+            termo.append(coeficiente.empty() ? "" : "·").append(base);
         if (k > 1)
             termo.append("^").append(std::to_string(k));
         termos.Mais(c, std::move(termo));
@@ -112,11 +117,11 @@ std::string Substituição(const Polinómio& p, const Racional& a)
         valores.Mais(v, algebra::EscreverRacional(abs(v)));
     }
     if (termos.parcelas == 1)
-        return nome + termos.texto + " = " + algebra::EscreverRacional(valor);
-    return nome + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
+        return igual + termos.texto + " = " + algebra::EscreverRacional(valor);
+    return igual + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
 }
 
-runtime::Resultado<Documento>
+runtime::Resultado<DivisãoResolvida>
 ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tradutor& tradutor)
 {
     if (algebra::ÉZero(divisor) || algebra::Grau(divisor) != 1)
@@ -160,25 +165,27 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
     doc.blocos.emplace_back(Fórmula{Verificação(divisor, q, algebra::DeCoeficientes({resto}))});
     Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + algebra::EscreverRacional(raiz)});
     doc.blocos.emplace_back(Fórmula{Substituição(dividendo, raiz)});
-    return doc;
+    return DivisãoResolvida{std::move(doc), q, algebra::DeCoeficientes({resto})};
 }
 
 Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
 {
     Documento doc;
     const std::string texto = algebra::Escrever(p), valor = algebra::EscreverRacional(a);
-    Intitular(doc, tradutor, Texto::TítuloValor, {"P(x) = " + texto, "x = " + valor});
+    const std::string resultado = "P(" + valor + ") = " + algebra::EscreverRacional(algebra::Avaliar(p, a));
+    Intitular(doc, tradutor, Texto::TítuloValorNumérico, {"P(x) = " + texto, "x = " + valor});
     if (algebra::Grau(p) > GrauMáximoComPassos) {
         Dizer(doc, tradutor, Texto::ValorSemPassos, {std::to_string(algebra::Grau(p))});
-        doc.blocos.emplace_back(
-            Fórmula{"P(" + valor + ") = " + algebra::EscreverRacional(algebra::Avaliar(p, a))});
+        doc.blocos.emplace_back(Fórmula{resultado});
         return doc;
     }
+    Dizer(doc, tradutor, Texto::ValorSubstituição, {valor});
+    doc.blocos.emplace_back(Fórmula{Substituição(p, a)});
+    Dizer(doc, tradutor, Texto::ValorRuffini, {valor, XMenos(a)});
     Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
-    Tabela t = Preencher(&doc, tradutor, p, a);
-    doc.blocos.emplace_back(std::move(t.quadro));
-    Dizer(doc, tradutor, Texto::ValorPorHorner, {XMenos(a), "x = " + valor});
-    doc.blocos.emplace_back(Fórmula{"P(" + valor + ") = " + algebra::EscreverRacional(t.somas.back())});
+    Polinómio quociente;
+    doc.blocos.emplace_back(TabelaDeRuffini(p, a, quociente));
+    Dizer(doc, tradutor, Texto::ValorConclusão, {resultado});
     return doc;
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "algebra/polinomio.h"
-#include "resolucao/documento.h"
+#include "resolucao/escrita.h"
 #include "runtime/resultado.h"
 
 // Ruffini's rule worked out: the division of P by a divisor of the first
@@ -15,12 +15,13 @@ namespace vendrix::resolucao {
 // check P = D·Q + R and the remainder theorem R = P(root). Refused with
 // DivisorInválido unless D is of the first degree, and with NãoÉPolinómio
 // when P is a constant.
-[[nodiscard]] runtime::Resultado<Documento> ResolverRuffini(const algebra::Polinómio& dividendo,
-                                                            const algebra::Polinómio& divisor,
-                                                            const Tradutor& tradutor);
+[[nodiscard]] runtime::Resultado<DivisãoResolvida> ResolverRuffini(const algebra::Polinómio& dividendo,
+                                                                   const algebra::Polinómio& divisor,
+                                                                   const Tradutor& tradutor);
 
-// P(a) by Horner's scheme: Ruffini's table with a at the left, ending with
-// P(a) = R.
+// P(a) by the remainder theorem: first x replaced by a, written out and
+// worked, then, as a second method, Ruffini's table by x - a; the point a
+// is never called a root.
 [[nodiscard]] Documento
 ResolverValor(const algebra::Polinómio& p, const algebra::Racional& a, const Tradutor& tradutor);
 
@@ -28,8 +29,10 @@ ResolverValor(const algebra::Polinómio& p, const algebra::Racional& a, const Tr
 [[nodiscard]] TabelaRuffini
 TabelaDeRuffini(const algebra::Polinómio& p, const algebra::Racional& raiz, algebra::Polinómio& quociente);
 
-// The remainder theorem at work: "P(2) = (2)^4 - 3(2)^3 + … = 16 - 24 + …
-// = 7", the steps left out where they would say nothing new.
-[[nodiscard]] std::string Substituição(const algebra::Polinómio& p, const algebra::Racional& a);
+// The remainder theorem at work: "P(2) = 2^4 - 3·2^3 + … = 16 - 24 + … = 7",
+// "P(-3) = (-3)^3 + 2·(-3)^2 - …", the steps left out where they would say
+// nothing new; nome names the polynomial ("P", "Q₁").
+[[nodiscard]] std::string
+Substituição(const algebra::Polinómio& p, const algebra::Racional& a, std::string_view nome = "P");
 
 } // namespace vendrix::resolucao

@@ -40,6 +40,7 @@ void MostrarTabela(
 {
     divisão.tabelaVisível = true;
     divisão.Div = raiz.Div;
+    divisão.raiz = raiz;
     for (std::size_t i = 0; i < Coef.size(); ++i) {
         divisão.Coef[i] = Coef[i];
         divisão.Ter[i] = std::move(tabela.Ter[i]);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "interpreter/gerador.h"
+#include "ruffini/tabela.h"
 #include "runtime/relato.h"
 
 #include <array>
@@ -50,6 +51,9 @@ struct Divisão
     std::optional<std::string> Div;
     std::optional<std::string> Resultado; // the quotient text
     std::string resto;
+    // The divisor's root and coefficients the table divided by, which an
+    // explanation of the table works from.
+    std::optional<Raiz> raiz;
 
     // The refusal that ended the run, if it was refused.
     [[nodiscard]] const runtime::Relato* Recusa() const noexcept;

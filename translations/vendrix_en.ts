@@ -552,6 +552,118 @@
         <translation>With degree %1, the trials are too long to show: here are the factorization, the roots and the sign table.</translation>
     </message>
     <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>∨</source>
+        <translation>or</translation>
+    </message>
+    <message>
+        <source>Logo, P(x) = 0 ⇔ %1; C.S. = {%2}.</source>
+        <translation>So P(x) = 0 ⇔ %1; solution set = {%2}.</translation>
+    </message>
+    <message>
+        <source>Δ &lt; 0: a equação %1 é impossível em ℝ, e %2 não se decompõe em ℝ.</source>
+        <translation>Δ &lt; 0: the equation %1 has no solution in ℝ, and %2 does not factor in ℝ.</translation>
+    </message>
+    <message>
+        <source>Em ℂ: %1.</source>
+        <translation>In ℂ: %1.</translation>
+    </message>
+    <message>
+        <source>Resolve-se %1 pela fórmula resolvente.</source>
+        <translation>Solve %1 by the quadratic formula.</translation>
+    </message>
+    <message>
+        <source>Com a = %1, b = %2 e c = %3:</source>
+        <translation>With a = %1, b = %2 and c = %3:</translation>
+    </message>
+    <message>
+        <source>%1 é raiz dupla.</source>
+        <translation>%1 is a double root.</translation>
+    </message>
+    <message>
+        <source>%1 é raiz tripla.</source>
+        <translation>%1 is a triple root.</translation>
+    </message>
+    <message>
+        <source>Um fator de expoente par, %1, não muda de sinal: nunca é negativo.</source>
+        <translation>A factor with an even exponent, %1, keeps its sign: it is never negative.</translation>
+    </message>
+    <message>
+        <source>Pelo teorema das raízes racionais, uma raiz racional é um divisor de %1 sobre um divisor de %2. Testam-se primeiro os inteiros, %3, e depois as frações, %4.</source>
+        <translation>By the rational root theorem, a rational root is a divisor of %1 over a divisor of %2. Try the integers first, %3, then the fractions, %4.</translation>
+    </message>
+    <message>
+        <source>Pela regra de Ruffini, o quociente é %1.</source>
+        <translation>By Ruffini&apos;s rule, the quotient is %1.</translation>
+    </message>
+    <message>
+        <source>Nenhum candidato anula %1: não tem raízes racionais. As raízes reais localizam-se pelo teorema de Bolzano:</source>
+        <translation>No candidate is a root of %1: it has no rational roots. Its real roots are located by Bolzano&apos;s theorem:</translation>
+    </message>
+    <message>
+        <source>%1 e %2: pelo teorema de Bolzano, há uma raiz em ]%3, %4[, %5.</source>
+        <translation>%1 and %2: by Bolzano&apos;s theorem, there is a root in (%3, %4), %5.</translation>
+    </message>
+    <message>
+        <source>Em ℝ, cada fator do segundo grau com Δ &gt; 0 decompõe-se pelas suas raízes. A decomposição em ℝ é:</source>
+        <translation>In ℝ, each factor of the second degree with Δ &gt; 0 splits by its roots. The factorization in ℝ is:</translation>
+    </message>
+    <message>
+        <source>Não se provou que o último fator não se decompõe: pode ainda decompor-se. Os fatores encontrados são:</source>
+        <translation>The last factor is not proved irreducible: it may still split. The factors found are:</translation>
+    </message>
+    <message>
+        <source>É uma equação biquadrada: com y = x^2, fica %1.</source>
+        <translation>It is a biquadratic equation: with y = x^2, it becomes %1.</translation>
+    </message>
+    <message>
+        <source>Voltando a x, x^2 = y em cada raiz y; a decomposição em x segue-se.</source>
+        <translation>Back to x, x^2 = y for each root y; the factorization in x follows.</translation>
+    </message>
+    <message>
+        <source>Somando e subtraindo, %1 é uma diferença de quadrados: %2.</source>
+        <translation>Adding and subtracting, %1 is a difference of squares: %2.</translation>
+    </message>
+    <message>
+        <source>Substitui-se x por %1 no polinómio:</source>
+        <translation>Replace x by %1 in the polynomial:</translation>
+    </message>
+    <message>
+        <source>Segundo método: pelo teorema do resto, P(%1) é o resto da divisão por %2, que a regra de Ruffini dá:</source>
+        <translation>Second method: by the remainder theorem, P(%1) is the remainder of the division by %2, which Ruffini&apos;s rule gives:</translation>
+    </message>
+    <message>
+        <source>Pelos dois métodos, %1.</source>
+        <translation>By both methods, %1.</translation>
+    </message>
+    <message>
+        <source>Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5, com a raiz %6 marcada.</source>
+        <translation>Graph of %1 for x from %2 to %3 and y from %4 to %5, with the root %6 marked.</translation>
+    </message>
+    <message>
+        <source>Valor de %1 em %2</source>
+        <translation>Value of %1 at %2</translation>
+    </message>
+    <message>
+        <source>É um caso notável, a diferença de quadrados: %1.</source>
+        <translation>A special product, the difference of squares: %1.</translation>
+    </message>
+    <message>
+        <source>É um caso notável, o quadrado perfeito: %1.</source>
+        <translation>A special product, the perfect square: %1.</translation>
+    </message>
+    <message>
+        <source>É um caso notável, a diferença de cubos: %1.</source>
+        <translation>A special product, the difference of cubes: %1.</translation>
+    </message>
+    <message>
+        <source>É um caso notável, a soma de cubos: %1.</source>
+        <translation>A special product, the sum of cubes: %1.</translation>
+    </message>
+    <message>
         <source>O resultado teria cerca de %1 algarismos: ninguém o conseguiria ler. Escreva números mais pequenos ou um polinómio de grau menor.</source>
         <translation>The result would have about %1 digits: no one could read it. Type smaller numbers or a polynomial of lower degree.</translation>
     </message>

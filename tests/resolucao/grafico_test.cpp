@@ -2,10 +2,12 @@
 // For polynomials made from known roots, the graph's window holds every
 // real root and turning point, and marks every root and the y-intercept
 // when x = 0 is in it.
+#include "algebra/ler.h"
 #include "resolucao/grafico.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -35,6 +37,8 @@ const Caso Casos[] = {
     {"sem_raizes_reais", 6, 0, 1, true, false},
     {"longe_da_origem", 7, 3, 2, false, false, 40},
     {"longe_e_sem_raizes_reais", 8, 2, 3, true, false, -25},
+    {"raizes_apertadas_e_ordenada", 9, 4, 1, false, true, 0},
+    {"muitas_raizes_juntas", 10, 9, 2, false, true, 0},
 };
 
 class GraficoTeste : public ::testing::TestWithParam<Caso>
@@ -96,7 +100,20 @@ TEST_P(GraficoTeste, JanelaTemTodasAsRaizesMarcadas)
         EXPECT_LE(j.yMínimo, p0);
         EXPECT_GE(j.yMáximo, p0);
     }
-    const std::string svg = DesenharGráfico(p, std::nullopt, EmPortuguês).svg;
+    // Half the roots' spread, at least, on either side.
+    if (!esperadas.empty()) {
+        const auto [menor, maior] = std::ranges::minmax(esperadas);
+        const double folga = 1e-9 * (1 + maior - menor); // the roots' doubles are rounded
+        EXPECT_LE(j.xMínimo, menor - (maior - menor) / 2 + folga);
+        EXPECT_GE(j.xMáximo, maior + (maior - menor) / 2 - folga);
+    }
+    // No label covers another.
+    for (std::size_t a = 0; a < j.rótulos.size(); ++a)
+        for (std::size_t b = a + 1; b < j.rótulos.size(); ++b) {
+            const auto &r = j.rótulos[a], &q = j.rótulos[b];
+            EXPECT_FALSE(r[0] < q[1] && q[0] < r[1] && r[2] < q[3] && q[2] < r[3]) << a << " " << b;
+        }
+    const std::string svg = DesenharGráfico(p, algebra::CalcularRaízes(p), std::nullopt, EmPortuguês).svg;
     std::size_t pontos = 0;
     for (std::size_t i = svg.find("<circle"); i != std::string::npos; i = svg.find("<circle", i + 1))
         ++pontos;
@@ -109,6 +126,29 @@ std::string NomeDaLinha(const ::testing::TestParamInfo<Caso>& linha) { return li
 void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
 
 INSTANTIATE_TEST_SUITE_P(Amostras, GraficoTeste, ::testing::ValuesIn(Casos), NomeDaLinha);
+
+// Values no double holds are cut to the picture: every number written in
+// the SVG is finite and inside it, and the window of x^3-1 shows the branch
+// left of its turning point as well as its root.
+TEST(Grafico, EscreveSoCoordenadasFinitasDentroDaFigura)
+{
+    const std::string mil(400, '0');
+    for (const std::string& texto :
+         {"1" + mil + "x^2-1", "x-1" + mil, std::string("x^10000-1"), std::string("x^3-1")}) {
+        const Polinómio p = algebra::LerPolinómio(texto).Valor();
+        const Gráfico g = DesenharGráfico(p, algebra::CalcularRaízes(p), std::nullopt, EmPortuguês);
+        EXPECT_EQ(g.svg.find("nan"), std::string::npos) << texto;
+        EXPECT_EQ(g.svg.find("inf"), std::string::npos) << texto;
+        for (const char* atributo : {" x=\"", " y=\"", " cx=\"", " cy=\"", " x1=\"", " y2=\""})
+            for (std::size_t i = g.svg.find(atributo); i != std::string::npos;
+                 i = g.svg.find(atributo, i + 1)) {
+                const double v = std::stod(g.svg.substr(i + std::string_view(atributo).size()));
+                EXPECT_TRUE(v >= 0 && v <= 640) << texto << " " << g.svg.substr(i, 20);
+            }
+    }
+    const Janela cubo = JanelaDoGráfico(algebra::LerPolinómio("x^3-1").Valor());
+    EXPECT_LE(cubo.xMínimo, -1);
+}
 
 } // namespace
 } // namespace vendrix::resolucao

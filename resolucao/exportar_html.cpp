@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// The HTML form of a worked solution.
+#include "display/exportar.h"
+#include "resolucao/exportar.h"
+#include "resolucao/formula.h"
+
+#include <algorithm>
+
+namespace vendrix::resolucao {
+
+namespace {
+
+[[nodiscard]] std::string FórmulaEmLinhaHtml(std::string_view f)
+{
+    return "<span class=\"vx-formula\">" + FórmulaEmHtml(f) + "</span>";
+}
+
+[[nodiscard]] std::string Escapar(std::string_view texto) { return display::EscaparHtml(texto); }
+
+void CélulaHtml(std::string& html, std::string_view classe, std::string_view fórmula)
+{
+    html.append("<td");
+    if (!classe.empty())
+        html.append(" class=\"").append(classe).append("\"");
+    html.append(">").append(FórmulaEmHtml(fórmula)).append("</td>");
+}
+
+void RuffiniHtml(std::string& html, const TabelaRuffini& t)
+{
+    const std::size_t n = t.coeficientes.size();
+    html.append("<table class=\"vx-ruffini\">\n<tr>");
+    CélulaHtml(html, "vx-raiz", "");
+    for (const std::string& c : t.coeficientes)
+        CélulaHtml(html, "", c);
+    html.append("</tr>\n<tr>");
+    CélulaHtml(html, "vx-raiz", t.raiz);
+    CélulaHtml(html, "", "");
+    for (const std::string& c : t.produtos)
+        CélulaHtml(html, "", c);
+    html.append("</tr>\n<tr class=\"vx-somas\">");
+    CélulaHtml(html, "vx-raiz", "");
+    for (std::size_t i = 0; i < t.somas.size(); ++i)
+        CélulaHtml(html, i + 1 == n ? "vx-resto" : "", t.somas[i]);
+    html.append("</tr>\n</table>\n");
+}
+
+void LongaHtml(std::string& html, const DivisãoLonga& d)
+{
+    std::size_t colunas = 0;
+    for (const auto& linha : d.linhas)
+        colunas = std::max(colunas, linha.size());
+    html.append("<table class=\"vx-divisao\">\n");
+    for (std::size_t r = 0; r < d.linhas.size(); ++r) {
+        const bool traço = r < d.subtraídas.size() && d.subtraídas[r];
+        html.append(traço ? "<tr class=\"vx-subtraida\">" : "<tr>");
+        for (std::size_t i = 0; i < colunas; ++i)
+            CélulaHtml(html, "", i < d.linhas[r].size() ? d.linhas[r][i] : "");
+        if (r == 0)
+            CélulaHtml(html, "vx-divisor", d.divisor);
+        else if (r == 1)
+            CélulaHtml(html, "vx-quociente", d.quociente);
+        html.append("</tr>\n");
+    }
+    html.append("</table>\n");
+}
+
+void SinaisHtml(std::string& html, const TabelaDeSinais& s)
+{
+    html.append("<table class=\"vx-sinais\">\n");
+    for (const std::vector<std::string>& linha : LinhasDoQuadro(s)) {
+        html.append("<tr>");
+        for (std::size_t i = 0; i < linha.size(); ++i)
+            CélulaHtml(html, i == 0 ? "vx-rotulo" : "", linha[i] == "-" ? "−" : linha[i]);
+        html.append("</tr>\n");
+    }
+    html.append("</table>\n");
+}
+
+} // namespace
+
+std::string EmHtml(const Documento& documento)
+{
+    std::string html = "<div class=\"vx-resolucao\">\n";
+    const Sobrecarga bloco{
+        [&](const Título& t) {
+            html.append("<h3 class=\"vx-titulo\">")
+                .append(Substituir(t.frase, Escapar, FórmulaEmLinhaHtml))
+                .append("</h3>\n");
+        },
+        [&](const Frase& f) {
+            html.append("<p class=\"vx-frase\">")
+                .append(Substituir(f, Escapar, FórmulaEmLinhaHtml))
+                .append("</p>\n");
+        },
+        [&](const Fórmula& m) {
+            html.append("<p class=\"vx-formula\">").append(FórmulaEmHtml(m.texto)).append("</p>\n");
+        },
+        [&](const TabelaRuffini& r) { RuffiniHtml(html, r); },
+        [&](const DivisãoLonga& d) { LongaHtml(html, d); },
+        [&](const TabelaDeSinais& s) { SinaisHtml(html, s); },
+        [&](const Gráfico& g) {
+            html.append("<figure class=\"vx-grafico\">\n").append(g.svg).append("<figcaption>");
+            for (std::size_t i = 0; i < g.descrição.size(); ++i)
+                html.append(i == 0 ? "" : " ")
+                    .append(Substituir(g.descrição[i], Escapar, FórmulaEmLinhaHtml));
+            html.append("</figcaption>\n</figure>\n");
+        },
+    };
+    for (const Bloco& b : documento.blocos)
+        std::visit(bloco, b);
+    return html.append("</div>\n");
+}
+
+} // namespace vendrix::resolucao

@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: MIT
+// The LaTeX form of a worked solution.
+#include "resolucao/exportar.h"
+#include "resolucao/formula.h"
+
+#include <algorithm>
+
+namespace vendrix::resolucao {
+
+namespace {
+
+[[nodiscard]] std::string FórmulaEmLinhaLaTeX(std::string_view f) { return "$" + FórmulaEmLaTeX(f) + "$"; }
+
+void RuffiniLaTeX(std::string& tex, const TabelaRuffini& t)
+{
+    const std::size_t n = t.coeficientes.size();
+    tex.append("\\[\n\\begin{array}{r|").append(n > 1 ? n - 1 : 0, 'r').append(n > 1 ? "|r" : "r");
+    tex.append("}\n");
+    for (const std::string& c : t.coeficientes)
+        tex.append(" & ").append(FórmulaEmLaTeX(c));
+    tex.append(" \\\\\n").append(FórmulaEmLaTeX(t.raiz)).append(" & ");
+    for (const std::string& c : t.produtos)
+        tex.append(" & ").append(FórmulaEmLaTeX(c));
+    tex.append(" \\\\\n\\cline{2-").append(std::to_string(n + 1)).append("}\n");
+    for (std::size_t i = 0; i < t.somas.size(); ++i) {
+        const std::string c = FórmulaEmLaTeX(t.somas[i]);
+        tex.append(" & ").append(i + 1 == n ? "\\boxed{" + c + "}" : c);
+    }
+    tex.append("\n\\end{array}\n\\]\n");
+}
+
+void LongaLaTeX(std::string& tex, const DivisãoLonga& d)
+{
+    std::size_t colunas = 0;
+    for (const auto& linha : d.linhas)
+        colunas = std::max(colunas, linha.size());
+    tex.append("\\[\n\\begin{array}{").append(colunas, 'r').append("|l}\n");
+    for (std::size_t r = 0; r < d.linhas.size(); ++r) {
+        for (std::size_t i = 0; i < colunas; ++i)
+            tex.append(i == 0 ? "" : " & ")
+                .append(i < d.linhas[r].size() ? FórmulaEmLaTeX(d.linhas[r][i]) : "");
+        tex.append(" & ").append(r == 0   ? FórmulaEmLaTeX(d.divisor)
+                                 : r == 1 ? FórmulaEmLaTeX(d.quociente)
+                                          : "");
+        tex.append(" \\\\\n");
+        const std::string direita = std::to_string(colunas + 1);
+        if (r == 0)
+            tex.append("\\cline{").append(direita).append("-").append(direita).append("}\n");
+        if (r < d.subtraídas.size() && d.subtraídas[r])
+            tex.append("\\cline{1-").append(std::to_string(colunas)).append("}\n");
+    }
+    tex.append("\\end{array}\n\\]\n");
+}
+
+void SinaisLaTeX(std::string& tex, const TabelaDeSinais& s)
+{
+    const std::vector<std::vector<std::string>> linhas = LinhasDoQuadro(s);
+    tex.append("\\[\n\\begin{array}{c|").append(linhas.front().size() - 1, 'c').append("}\n");
+    for (std::size_t r = 0; r < linhas.size(); ++r) {
+        for (std::size_t i = 0; i < linhas[r].size(); ++i)
+            tex.append(i == 0 ? "" : " & ").append(FórmulaEmLaTeX(linhas[r][i]));
+        tex.append(r + 1 < linhas.size() ? " \\\\\n\\hline\n" : "\n");
+    }
+    tex.append("\\end{array}\n\\]\n");
+}
+
+} // namespace
+
+std::string EmLaTeX(const Documento& documento)
+{
+    std::string tex;
+    const Sobrecarga bloco{
+        [&](const Título& t) {
+            tex.append("\\subsection*{")
+                .append(Substituir(t.frase, TextoEmLaTeX, FórmulaEmLinhaLaTeX))
+                .append("}\n\n");
+        },
+        [&](const Frase& f) { tex.append(Substituir(f, TextoEmLaTeX, FórmulaEmLinhaLaTeX)).append("\n\n"); },
+        [&](const Fórmula& m) { tex.append("\\[").append(FórmulaEmLaTeX(m.texto)).append("\\]\n\n"); },
+        [&](const TabelaRuffini& r) { RuffiniLaTeX(tex, r); },
+        [&](const DivisãoLonga& d) { LongaLaTeX(tex, d); },
+        [&](const TabelaDeSinais& s) { SinaisLaTeX(tex, s); },
+        [&](const Gráfico& g) {
+            tex.append("\\begin{center}\n").append(g.picture).append("\\end{center}\n");
+            for (const Frase& f : g.descrição)
+                tex.append(Substituir(f, TextoEmLaTeX, FórmulaEmLinhaLaTeX)).append("\n");
+            tex.append("\n");
+        },
+    };
+    for (const Bloco& b : documento.blocos)
+        std::visit(bloco, b);
+    return tex;
+}
+
+} // namespace vendrix::resolucao

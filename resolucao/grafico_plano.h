@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "resolucao/grafico.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// What a graph draws, in the polynomial's own coordinates, shared by the
+// window's choice, the labels' layout and the two pictures.
+namespace vendrix::resolucao::grafico {
+
+inline constexpr double Largura = 640, Altura = 400, Borda = 36;
+// The advance of one character at the SVG's 11 px, generously.
+inline constexpr double LarguraDoCarácter = 6.5;
+
+// A dot and its label, which stands dx, dy screen units away (y downwards)
+// from the dot, on the side the curve leaves free; an empty label was
+// dropped because no place was free.
+struct Marca
+{
+    double x, y;
+    std::string rótulo;
+    double dx = 6, dy = -8;
+    std::string_view âncora = "start";
+};
+
+struct Traço
+{
+    double valor;
+    // Where its label stands, as a mark's; none where a mark's label
+    // already says the place or would cover it.
+    bool rotulado = true;
+    double x = 0, y = 0;
+    std::string_view âncora = "middle";
+};
+
+// One stretch of a curve inside the window.
+struct Curva
+{
+    std::size_t cor;
+    std::vector<std::pair<double, double>> pontos;
+};
+
+// A label's box on the screen, y downwards.
+struct Caixa
+{
+    double esquerda, direita, cima, baixo;
+
+    [[nodiscard]] bool Cruza(const Caixa& c) const
+    {
+        return esquerda < c.direita && c.esquerda < direita && cima < c.baixo && c.cima < baixo;
+    }
+};
+
+struct Plano
+{
+    Janela janela;
+    double esquerda = Borda; // wider when the y labels stand outside the axes
+    std::vector<Curva> curvas;
+    std::vector<Marca> marcas; // roots, then the y-intercept when it is drawn
+    std::vector<Traço> traçosX, traçosY;
+};
+
+[[nodiscard]] double Valor(const std::vector<double>& c, double x) noexcept;
+
+// Screen coordinates of the drawing area; SVG's y is Altura minus AlturaY.
+[[nodiscard]] double EcrãX(const Plano& plano, double x);
+[[nodiscard]] double AlturaY(const Janela& j, double y);
+
+// Where the axes cross: at the origin when it is in the window; else the
+// y-axis stands at the left edge, as a scale.
+[[nodiscard]] std::pair<double, double> Origem(const Janela& j);
+
+[[nodiscard]] Caixa CaixaDe(double x, double y, std::string_view âncora, std::string_view texto);
+
+// Where the axis names "x" and "y" stand: past the right end of the
+// x-axis and over the top of the y-axis.
+[[nodiscard]] std::pair<double, double> NomeDoEixoX(const Plano& plano);
+[[nodiscard]] std::pair<double, double> NomeDoEixoY(const Plano& plano);
+
+// Puts each mark's label on the side the curve leaves free.
+void Rotular(Marca& m, const std::vector<double>& c, double passo, bool ordenada);
+
+// Places the tick labels beside the axes and leaves out those that a
+// mark's label names or covers; moves, or at last drops, a mark's label
+// that would cover an earlier one; records every drawn label's box in the
+// window.
+void Arrumar(Plano& plano);
+
+} // namespace vendrix::resolucao::grafico
