@@ -14,6 +14,10 @@ namespace vendrix::resolucao {
 // inline SVG image.
 [[nodiscard]] std::string EmHtml(const Documento& documento);
 
+// A graph's caption alone, as HTML inline text, for a front end that shows
+// the picture itself.
+[[nodiscard]] std::string LegendaEmHtml(const Gráfico& gráfico);
+
 // The body of a LaTeX document that compiles in a bare article with the
 // amsmath package alone; the graph is a picture environment.
 [[nodiscard]] std::string EmLaTeX(const Documento& documento);

@@ -78,6 +78,14 @@ void SinaisHtml(std::string& html, const TabelaDeSinais& s)
 
 } // namespace
 
+std::string LegendaEmHtml(const Gráfico& gráfico)
+{
+    std::string html;
+    for (std::size_t i = 0; i < gráfico.descrição.size(); ++i)
+        html.append(i == 0 ? "" : " ").append(Substituir(gráfico.descrição[i], Escapar, FórmulaEmLinhaHtml));
+    return html;
+}
+
 std::string EmHtml(const Documento& documento)
 {
     std::string html = "<div class=\"vx-resolucao\">\n";
@@ -99,11 +107,11 @@ std::string EmHtml(const Documento& documento)
         [&](const DivisãoLonga& d) { LongaHtml(html, d); },
         [&](const TabelaDeSinais& s) { SinaisHtml(html, s); },
         [&](const Gráfico& g) {
-            html.append("<figure class=\"vx-grafico\">\n").append(g.svg).append("<figcaption>");
-            for (std::size_t i = 0; i < g.descrição.size(); ++i)
-                html.append(i == 0 ? "" : " ")
-                    .append(Substituir(g.descrição[i], Escapar, FórmulaEmLinhaHtml));
-            html.append("</figcaption>\n</figure>\n");
+            html.append("<figure class=\"vx-grafico\">\n")
+                .append(g.svg)
+                .append("<figcaption>")
+                .append(LegendaEmHtml(g))
+                .append("</figcaption>\n</figure>\n");
         },
     };
     for (const Bloco& b : documento.blocos)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web/resumo_web.h"
 
+#include "display/exportar.h"
 #include "resolucao/formula.h"
 
 #include <string>
@@ -9,7 +10,7 @@ namespace vendrix::web {
 
 namespace {
 
-std::string Célula(std::string_view texto) { return "<td>" + resolucao::TextoEmHtml(texto) + "</td>"; }
+std::string Célula(std::string_view texto) { return "<td>" + display::EscaparHtml(texto) + "</td>"; }
 
 // A root as the summary's list names it: exact, else its decimal after "≈".
 std::string Raiz(const resolucao::RaizDoExercício& raiz)
