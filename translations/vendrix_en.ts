@@ -349,6 +349,14 @@
         <translation>The divisor is the zero polynomial: there is no dividing by 0.</translation>
     </message>
     <message>
+        <source>«%1» faz disto uma equação ou uma inequação: para a resolver, use o exercício Resolver.</source>
+        <translation>«%1» makes this an equation or an inequality: to solve it, use the Solve exercise.</translation>
+    </message>
+    <message>
+        <source>Para resolver, escreva uma equação ou uma inequação, com =, &lt;, ≤, &gt; ou ≥.</source>
+        <translation>To solve, type an equation or an inequality, with =, &lt;, ≤, &gt; or ≥.</translation>
+    </message>
+    <message>
         <source>Erro %1.</source>
         <translation>Error %1.</translation>
     </message>
@@ -550,6 +558,98 @@
     <message>
         <source>Com grau %1, as tentativas são longas de mais para as mostrar: dão-se a decomposição, as raízes e o quadro de sinais.</source>
         <translation>With degree %1, the trials are too long to show: here are the factorization, the roots and the sign table.</translation>
+    </message>
+    <message>
+        <source>Desenvolvimento de %1</source>
+        <translation>Expansion of %1</translation>
+    </message>
+    <message>
+        <source>Pela propriedade distributiva, multiplica-se cada termo de %1 por cada termo de %2:</source>
+        <translation>By the distributive property, each term of %1 is multiplied by each term of %2:</translation>
+    </message>
+    <message>
+        <source>%1 é o quadrado de uma soma, %2:</source>
+        <translation>%1 is the square of a sum, %2:</translation>
+    </message>
+    <message>
+        <source>%1 é o quadrado de uma diferença, %2:</source>
+        <translation>%1 is the square of a difference, %2:</translation>
+    </message>
+    <message>
+        <source>%1 é o produto de uma soma por uma diferença, %2, uma diferença de quadrados:</source>
+        <translation>%1 is a sum times a difference, %2, a difference of squares:</translation>
+    </message>
+    <message>
+        <source>Escreve-se a potência %1 como um produto:</source>
+        <translation>The power %1 is written as a product:</translation>
+    </message>
+    <message>
+        <source>Reduzem-se os termos semelhantes:</source>
+        <translation>Like terms are collected:</translation>
+    </message>
+    <message>
+        <source>Na forma canónica, o polinómio é:</source>
+        <translation>In canonical form, the polynomial is:</translation>
+    </message>
+    <message>
+        <source>Resolução de %1</source>
+        <translation>Solving %1</translation>
+    </message>
+    <message>
+        <source>Passa-se tudo para o primeiro membro:</source>
+        <translation>Everything is moved to the left-hand side:</translation>
+    </message>
+    <message>
+        <source>Desenvolvendo e reduzindo:</source>
+        <translation>Expanding and collecting like terms:</translation>
+    </message>
+    <message>
+        <source>Decompondo em fatores:</source>
+        <translation>Factoring:</translation>
+    </message>
+    <message>
+        <source>Pela lei do anulamento do produto, um produto é nulo se e só se um dos fatores é nulo:</source>
+        <translation>By the zero-product property, a product is zero if and only if one of its factors is zero:</translation>
+    </message>
+    <message>
+        <source> ∨ </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>Nenhum fator se anula para x real.</source>
+        <translation>No factor is zero for a real x.</translation>
+    </message>
+    <message>
+        <source>A igualdade é verdadeira para todo o x: a equação é possível e indeterminada.</source>
+        <translation>The equality holds for every x: the equation is an identity.</translation>
+    </message>
+    <message>
+        <source>A igualdade não é verdadeira para nenhum x: a equação é impossível.</source>
+        <translation>The equality holds for no x: the equation is impossible.</translation>
+    </message>
+    <message>
+        <source>A desigualdade é verdadeira para todo o x: é uma condição universal.</source>
+        <translation>The inequality holds for every x.</translation>
+    </message>
+    <message>
+        <source>A desigualdade não é verdadeira para nenhum x: é uma condição impossível.</source>
+        <translation>The inequality holds for no x.</translation>
+    </message>
+    <message>
+        <source>O quadro de sinais, com uma linha por fator; um fator de expoente par nunca muda de sinal:</source>
+        <translation>The sign table, one row per factor; a factor with an even exponent never changes sign:</translation>
+    </message>
+    <message>
+        <source>C.S. = %1</source>
+        <translation>Solution set: %1</translation>
+    </message>
+    <message>
+        <source>Acima do grau %1 a decomposição pode não ser completa: os extremos sem forma exata são dados com 10 algarismos significativos, isolados exatamente.</source>
+        <translation>Above degree %1 the factorization may not be complete: the endpoints with no exact form are given to 10 significant digits, isolated exactly.</translation>
+    </message>
+    <message>
+        <source>Há raízes reais que não se conseguem isolar neste grau: não se dá o conjunto-solução.</source>
+        <translation>Some real roots cannot be isolated at this degree: the solution set is not given.</translation>
     </message>
 </context>
 </TS>
