@@ -210,10 +210,8 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::PropriedadeDistributiva,
      VENDRIX_TEXTO("Resolucao",
                    "Pela propriedade distributiva, multiplica-se cada termo de %1 por cada termo de %2:")},
-    {Texto::QuadradoDaSoma,
-     VENDRIX_TEXTO("Resolucao", "%1 é o quadrado de uma soma, %2:")},
-    {Texto::QuadradoDaDiferença,
-     VENDRIX_TEXTO("Resolucao", "%1 é o quadrado de uma diferença, %2:")},
+    {Texto::QuadradoDaSoma, VENDRIX_TEXTO("Resolucao", "%1 é o quadrado de uma soma, %2:")},
+    {Texto::QuadradoDaDiferença, VENDRIX_TEXTO("Resolucao", "%1 é o quadrado de uma diferença, %2:")},
     {Texto::DiferençaDeQuadrados,
      VENDRIX_TEXTO("Resolucao",
                    "%1 é o produto de uma soma por uma diferença, (a + b)(a - b) = a^2 - b^2, uma diferença "
