@@ -149,8 +149,10 @@ std::string Escritor::Produto(const Expressão& e) const
                                 (f.nó == Nó::Número && denominator(f.número) != 1 && i > 0 && !s.fracções);
         if (i > 0) {
             const Expressão& antes = e.filhos[i - 1];
-            const bool junto = s.juntar && (parênteses || !ComeçaPorAlgarismo(f)) && antes.nó != Nó::Raiz &&
-                               !(antes.nó == Nó::Quociente && !s.fracções);
+            // Two numbers side by side take the sign: "2·(-3)^2", "2·3".
+            const bool números = !TemX(f) && !TemParâmetros(f) && !TemX(antes) && !TemParâmetros(antes);
+            const bool junto =
+                s.juntar && !números && (parênteses || !ComeçaPorAlgarismo(f)) && antes.nó != Nó::Raiz;
             if (!junto)
                 t += s.vezes;
         }
