@@ -84,14 +84,17 @@ ConjuntoSolução ConjuntoDaCondição(const TabelaDeSinais& tabela, Nó relaç�
     return {c, ComoSeImprime(c)};
 }
 
-std::string ComoSeImprime(std::string_view canónico)
+std::string ComoSeImprime(std::string_view canónico, char vírgulaDecimal)
 {
+    const bool vírgula = vírgulaDecimal == ',' && canónico.find('.') != std::string_view::npos;
     std::string t;
     for (const char c : canónico) {
         if (c == '-')
             t += "−";
         else if (c == ',')
-            t += ", ";
+            t += vírgula ? "; " : ", ";
+        else if (c == '.')
+            t += vírgulaDecimal;
         else if (c == '\\')
             t += " \\ ";
         else

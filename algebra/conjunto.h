@@ -27,7 +27,8 @@ struct ConjuntoSolução
 [[nodiscard]] std::string TextoDaRaiz(const RaizReal& raiz);
 
 // The canonical text as the curriculum prints it: "−" for minus, a blank
-// after each comma and around "∪" and "\".
-[[nodiscard]] std::string ComoSeImprime(std::string_view canónico);
+// after each comma and around "∪" and "\". With a decimal comma, the
+// decimals take it and the endpoints are parted by "; " instead.
+[[nodiscard]] std::string ComoSeImprime(std::string_view canónico, char vírgulaDecimal = '.');
 
 } // namespace vendrix::algebra

@@ -25,6 +25,20 @@ std::string SinalDaRelação(Nó nó)
     return std::string(sinais[static_cast<std::size_t>(nó) - static_cast<std::size_t>(Nó::Igual)]);
 }
 
+// The user's decimal sign, "," in Portuguese.
+char VírgulaDecimal(const Tradutor& t)
+{
+    const std::string v = t(FonteDe(Texto::VírgulaDecimal));
+    return v.size() == 1 ? v[0] : '.';
+}
+
+// A decimal with the user's decimal sign.
+std::string ComVírgula(std::string decimal, char vírgula)
+{
+    std::ranges::replace(decimal, '.', vírgula);
+    return decimal;
+}
+
 // Whether the distinct real root r is a root of the factor g: exactly for a
 // rational root; otherwise g changes sign across r's isolating interval,
 // which holds no other root of P, so of g.
@@ -55,11 +69,11 @@ std::string SinaisDoFactor(const algebra::TabelaDeSinais& s, const Polinómio& g
     return sinais;
 }
 
-TabelaDeSinais Quadro(const algebra::Análise& a)
+TabelaDeSinais Quadro(const algebra::Análise& a, char vírgula)
 {
     TabelaDeSinais quadro{"P(x)", {}, a.sinais.sinais};
     for (const algebra::RaizReal& r : a.sinais.raízes)
-        quadro.raízes.push_back(algebra::TextoDaRaiz(r));
+        quadro.raízes.push_back(ComVírgula(algebra::TextoDaRaiz(r), vírgula));
     const std::size_t colunas = a.sinais.sinais.size();
     if (a.factorização.dominante < 0)
         quadro.factores.push_back(
@@ -79,7 +93,7 @@ std::string Disjunção(const std::vector<algebra::RaizReal>& raízes, const Tra
     for (const algebra::RaizReal& r : raízes) {
         if (!d.empty())
             d += ou;
-        d += r.exacta.empty() ? "x ≈ " + r.decimal : "x = " + r.exacta;
+        d += r.exacta.empty() ? "x ≈ " + ComVírgula(r.decimal, VírgulaDecimal(t)) : "x = " + r.exacta;
     }
     return d;
 }
@@ -172,11 +186,12 @@ runtime::Resultado<SoluçãoDaCondição> ResolverCondição(const Expressão& r
         if (s.equação) {
             Equação(s, t);
         } else {
-            s.quadro = Quadro(a);
+            s.quadro = Quadro(a, VírgulaDecimal(t));
             Dizer(s.documento, t, Texto::QuadroDeSinaisDosFatores);
             s.documento.blocos.emplace_back(*s.quadro);
         }
     }
+    s.conjunto.escrito = algebra::ComoSeImprime(s.conjunto.canónico, VírgulaDecimal(t));
     Dizer(s.documento, t, Texto::ConjuntoSolução, {s.conjunto.escrito});
     return s;
 }

@@ -86,6 +86,7 @@ enum class Texto : int {
     ConjuntoSolução,
     ExtremosAproximados,
     RaízesPorIsolar,
+    VírgulaDecimal,
     Contagem
 };
 
@@ -249,6 +250,8 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::RaízesPorIsolar,
      VENDRIX_TEXTO("Resolucao",
                    "Há raízes reais que não se conseguem isolar neste grau: não se dá o conjunto-solução.")},
+    // The decimal sign of the worked text's numbers: one character.
+    {Texto::VírgulaDecimal, VENDRIX_TEXTO("Resolucao", ",")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

@@ -651,5 +651,9 @@
         <source>Há raízes reais que não se conseguem isolar neste grau: não se dá o conjunto-solução.</source>
         <translation>Some real roots cannot be isolated at this degree: the solution set is not given.</translation>
     </message>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
 </context>
 </TS>
