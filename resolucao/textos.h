@@ -215,8 +215,7 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::QuadradoDaDiferença, VENDRIX_TEXTO("Resolucao", "%1 é o quadrado de uma diferença, %2:")},
     {Texto::DiferençaDeQuadrados,
      VENDRIX_TEXTO("Resolucao",
-                   "%1 é o produto de uma soma por uma diferença, (a + b)(a - b) = a^2 - b^2, uma diferença "
-                   "de quadrados:")},
+                   "%1 é o produto de uma soma por uma diferença, %2, uma diferença de quadrados:")},
     {Texto::PotênciaComoProduto, VENDRIX_TEXTO("Resolucao", "Escreve-se a potência %1 como um produto:")},
     {Texto::TermosSemelhantes, VENDRIX_TEXTO("Resolucao", "Reduzem-se os termos semelhantes:")},
     {Texto::FormaCanónica, VENDRIX_TEXTO("Resolucao", "Na forma canónica, o polinómio é:")},
