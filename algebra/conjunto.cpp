@@ -59,7 +59,7 @@ ConjuntoSolução ConjuntoDaCondição(const TabelaDeSinais& tabela, Nó relaç�
             const std::string direito = fim + 1 == s.size() ? "+∞["
                                         : fim % 2 == 1      ? raiz(fim) + "]"
                                                             : raiz(fim + 1) + "[";
-            peças.push_back(esquerdo + "," + direito);
+            peças.push_back(std::string(esquerdo).append(",").append(direito));
         }
         i = fim + 1;
     }

@@ -21,7 +21,7 @@ struct ConjuntoSolução
 
 // Where the sign of P, given by its table, satisfies P relação 0. The
 // table must be complete (TabelaDeSinais::completa).
-[[nodiscard]] ConjuntoSolução ConjuntoDaCondição(const TabelaDeSinais& sinais, Nó relação);
+[[nodiscard]] ConjuntoSolução ConjuntoDaCondição(const TabelaDeSinais& tabela, Nó relação);
 
 // A real root as an endpoint: its exact form, or "≈" and its decimal.
 [[nodiscard]] std::string TextoDaRaiz(const RaizReal& raiz);

@@ -50,7 +50,7 @@ runtime::Resultado<Racional> LerRacional(std::string_view texto)
     };
     if (!lida.Ok())
         return recusar(lida.Falha());
-    const runtime::Resultado<Racional> valor = ValorConstante(lida.Valor());
+    runtime::Resultado<Racional> valor = ValorConstante(lida.Valor());
     if (!valor.Ok())
         return recusar(runtime::FalharEm(valor.Falha().código, 1, {}));
     return valor;

@@ -73,7 +73,7 @@ private:
 // One product of two polynomials, named when it is a notable one.
 Polinómio Passos::Multiplicar(const Polinómio& a, const Polinómio& b)
 {
-    const Polinómio p = a * b;
+    Polinómio p = a * b;
     if (Termos(a) < 2 && Termos(b) < 2)
         return p;
     const std::string produto = Factor(a) + Factor(b);
