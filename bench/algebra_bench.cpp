@@ -35,7 +35,7 @@ void Dividir_200_por_100(benchmark::State& estado)
     const std::string p = Texto(200, 1), d = Texto(100, 2);
     std::size_t escrito = 0;
     for (auto _ : estado) {
-        const Lido<Polinómio> lp = LerPolinómio(p), ld = LerPolinómio(d);
+        const runtime::Resultado<Polinómio> lp = LerPolinómio(p), ld = LerPolinómio(d);
         if (!lp.Ok() || !ld.Ok())
             std::abort();
         const runtime::Resultado<Divisão> r = Dividir(lp.Valor(), ld.Valor());

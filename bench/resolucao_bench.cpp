@@ -66,4 +66,23 @@ void ExercícioGrauDoze(benchmark::State& estado)
 
 BENCHMARK(ExercícioGrauDoze)->Unit(benchmark::kMicrosecond);
 
+// Solving an inequality of degree 12, the exercise whole: reading, expanding,
+// factoring, the sign table with its factor rows, the set, and the
+// document in HTML. Should stay under 2 ms natively.
+void ResolverGrauDoze(benchmark::State& estado, const char* condição)
+{
+    for (auto _ : estado) {
+        const resolucao::Resolução r = resolucao::ResolverExercício(
+            resolucao::Exercício::Resolver, condição, "", "", resolucao::EmPortuguês);
+        benchmark::DoNotOptimize(resolucao::EmHtml(r.documento));
+    }
+}
+
+BENCHMARK_CAPTURE(ResolverGrauDoze, factores, "x(x^2-2)(x-1)^2(x+3)(2x-1)(x^3-3x+1)(x^2+1) >= 0")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ResolverGrauDoze,
+                  desenvolvido,
+                  "x^12-7x^10+3x^9+11x^8-20x^7+4x^6+15x^5-9x^4-2x^3+6x^2-x-1 < 0")
+    ->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -23,7 +23,7 @@ std::string_view Linha(std::string_view& resto)
 // What was written reads back as the same polynomial.
 void VoltaAoMesmo(const algebra::Polinómio& p)
 {
-    const algebra::Lido<algebra::Polinómio> relido = algebra::LerPolinómio(algebra::Escrever(p));
+    const runtime::Resultado<algebra::Polinómio> relido = algebra::LerPolinómio(algebra::Escrever(p));
     if (!relido.Ok() || relido.Valor() != p)
         std::abort();
 }
@@ -79,9 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* dados, std::size_t ta
     if (tamanho > 1024)
         return 0;
     std::string_view texto(reinterpret_cast<const char*>(dados), tamanho);
-    const algebra::Lido<algebra::Polinómio> p = algebra::LerPolinómio(Linha(texto));
-    const algebra::Lido<algebra::Polinómio> d = algebra::LerPolinómio(Linha(texto));
-    const algebra::Lido<algebra::Racional> a = algebra::LerRacional(Linha(texto));
+    const runtime::Resultado<algebra::Polinómio> p = algebra::LerPolinómio(Linha(texto));
+    const runtime::Resultado<algebra::Polinómio> d = algebra::LerPolinómio(Linha(texto));
+    const runtime::Resultado<algebra::Racional> a = algebra::LerRacional(Linha(texto));
     for (const auto* lido : {&p, &d})
         if (!lido->Ok() && lido->Falha().posição == 0)
             std::abort();

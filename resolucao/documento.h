@@ -89,8 +89,8 @@ struct TabelaDeSinais
 
     std::string função; // "P(x)"
     std::vector<std::string> raízes;
-    std::string sinais;          // "-0+0-", the product's row
-    std::vector<Linha> factores; // empty: the product's row alone
+    std::string sinais;               // "-0+0-", the product's row
+    std::vector<Linha> factores = {}; // empty: the product's row alone
 
     bool operator==(const TabelaDeSinais&) const = default;
 };

@@ -3,12 +3,15 @@
 
 #include "algebra/analise.h"
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
 #include "algebra/ler.h"
 #include "algebra/tamanho.h"
+#include "resolucao/desenvolver.h"
 #include "resolucao/divisao_longa.h"
 #include "resolucao/factores.h"
 #include "resolucao/factorizacao.h"
 #include "resolucao/grafico.h"
+#include "resolucao/resolver.h"
 #include "resolucao/ruffini.h"
 #include "ruffini/divisao.h"
 #include "runtime/numeros.h"
@@ -27,7 +30,8 @@ using algebra::Racional;
 
 struct Entradas
 {
-    Polinómio p1, p2;
+    algebra::Expressão e1; // Polinómio 1 as typed
+    Polinómio p1, p2;      // p1 is e1 expanded, but for Resolver
     Racional a;
 };
 
@@ -39,6 +43,7 @@ struct LinhaDeExercício
     Exercício exercício;
     std::string_view nome;
     bool lêPolinómio2, lêPonto;
+    bool relação; // Polinómio 1 is an equation or an inequality
     Resolver resolver;
 };
 
@@ -96,12 +101,44 @@ void Gráfico(const Entradas& e, const Tradutor& t, Resolução& r)
     r.documento = ResolverGráfico(e.p1, std::nullopt, t);
 }
 
-constexpr std::array<LinhaDeExercício, 5> Exercícios{{
-    {Exercício::Dividir, "dividir", true, false, Dividir},
-    {Exercício::Factorizar, "factorizar", false, false, Factorizar},
-    {Exercício::Valor, "valor", false, true, Valor},
-    {Exercício::Gráfico, "grafico", false, false, Gráfico},
-    {Exercício::Explicar, "explicar", false, false, Explicar},
+// A refusal after reading, of Polinómio 1 as a whole.
+void FalharNoPolinómio1(const runtime::Erro& erro, const Tradutor& t, Resolução& r)
+{
+    r.falha = FalhaDoExercício{erro, Caixa::Polinómio1, 0, erro.Descrição(t)};
+}
+
+void Desenvolver(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    runtime::Resultado<Desenvolvimento> d = ResolverDesenvolvimento(e.e1, t);
+    if (!d.Ok())
+        return FalharNoPolinómio1(d.Falha(), t, r);
+    r.documento = std::move(d).Valor().documento;
+    r.desenvolvimento = algebra::Escrever(e.p1);
+}
+
+void ResolverRelação(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    runtime::Resultado<SoluçãoDaCondição> s = resolucao::ResolverCondição(e.e1, t);
+    if (!s.Ok())
+        return FalharNoPolinómio1(s.Falha(), t, r);
+    SoluçãoDaCondição solução = std::move(s).Valor();
+    r.documento = std::move(solução.documento);
+    r.conjunto = solução.conjunto.canónico;
+    if (solução.quadro)
+        r.quadro = QuadroEmTexto(*solução.quadro);
+    if (solução.equação)
+        for (const algebra::RaizReal& raiz : solução.análise.raízes.reais)
+            r.soluções.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, raiz.valor});
+}
+
+constexpr std::array<LinhaDeExercício, 7> Exercícios{{
+    {Exercício::Dividir, "dividir", true, false, false, Dividir},
+    {Exercício::Factorizar, "factorizar", false, false, false, Factorizar},
+    {Exercício::Valor, "valor", false, true, false, Valor},
+    {Exercício::Gráfico, "grafico", false, false, false, Gráfico},
+    {Exercício::Explicar, "explicar", true, false, false, Explicar},
+    {Exercício::Desenvolver, "desenvolver", false, false, false, Desenvolver},
+    {Exercício::Resolver, "resolver", false, false, true, ResolverRelação},
 }};
 
 const LinhaDeExercício& Linha(Exercício exercício)
@@ -114,31 +151,51 @@ const LinhaDeExercício& Linha(Exercício exercício)
 
 std::string Literal(std::string_view s) { return std::string(s); }
 
-FalhaDoExercício FalhaDeLeitura(const algebra::FalhaDeLeitura& f, Caixa caixa, const Tradutor& t)
+FalhaDoExercício FalhaDeLeitura(const runtime::Erro& erro, Caixa caixa, const Tradutor& t)
 {
     constexpr std::array<Texto, 3> frases{
         Texto::LeituraPolinómio1, Texto::LeituraPolinómio2, Texto::LeituraPonto};
     const Frase frase{t(FonteDe(frases[static_cast<std::size_t>(caixa)])),
-                      {std::to_string(f.posição), f.erro.Descrição(t)}};
-    return {f.erro, caixa, f.posição, Substituir(frase, Literal, Literal)};
+                      {std::to_string(erro.posição), erro.Descrição(t)}};
+    return {erro, caixa, erro.posição, Substituir(frase, Literal, Literal)};
+}
+
+// Polinómio 1 as the exercise takes it: an expression expanded, or for
+// Resolver a relation, kept as typed.
+std::optional<FalhaDoExercício>
+LerPolinómio1(const LinhaDeExercício& linha, std::string_view texto, const Tradutor& t, Entradas& e)
+{
+    runtime::Resultado<algebra::Expressão> lida =
+        algebra::LerExpressão(texto, {.parâmetros = {}, .relação = linha.relação, .x = true});
+    if (!lida.Ok())
+        return FalhaDeLeitura(lida.Falha(), Caixa::Polinómio1, t);
+    e.e1 = std::move(lida).Valor();
+    if (linha.relação) {
+        if (algebra::ÉRelação(e.e1.nó))
+            return std::nullopt;
+        const runtime::Erro erro = runtime::Falhar(runtime::Código::FaltaRelação);
+        return FalhaDoExercício{erro, Caixa::Polinómio1, 0, erro.Descrição(t)};
+    }
+    runtime::Resultado<Polinómio> p = algebra::Expandir(e.e1);
+    if (!p.Ok())
+        return FalhaDeLeitura(
+            runtime::FalharEm(p.Falha().código, 1, std::string(texto)), Caixa::Polinómio1, t);
+    e.p1 = std::move(p).Valor();
+    return std::nullopt;
 }
 
 // Reads the boxes the exercise needs, or says why one could not be read.
 std::optional<FalhaDoExercício>
 Ler(const LinhaDeExercício& linha, std::array<std::string_view, 3> textos, const Tradutor& t, Entradas& e)
 {
-    const auto polinómio = [&](Caixa caixa, Polinómio& destino) -> std::optional<FalhaDoExercício> {
-        const auto lido = algebra::LerPolinómio(textos[static_cast<std::size_t>(caixa)]);
-        if (!lido.Ok())
-            return FalhaDeLeitura(lido.Falha(), caixa, t);
-        destino = lido.Valor();
-        return std::nullopt;
-    };
-    if (auto falha = polinómio(Caixa::Polinómio1, e.p1))
+    if (auto falha = LerPolinómio1(linha, textos[0], t, e))
         return falha;
-    if (linha.lêPolinómio2)
-        if (auto falha = polinómio(Caixa::Polinómio2, e.p2))
-            return falha;
+    if (linha.lêPolinómio2) {
+        const auto lido = algebra::LerPolinómio(textos[1]);
+        if (!lido.Ok())
+            return FalhaDeLeitura(lido.Falha(), Caixa::Polinómio2, t);
+        e.p2 = lido.Valor();
+    }
     if (linha.lêPonto) {
         const auto lido = algebra::LerRacional(textos[2]);
         if (!lido.Ok())
@@ -311,8 +368,12 @@ Resolução ExplicarDivisão(const ruffini::Divisão& divisão, const Tradutor& 
     }
     // The divisor the table divided by: a·(x - root), a its x-coefficient.
     const Racional a(static_cast<double>(divisão.raiz->a));
-    const Polinómio divisor = algebra::DeCoeficientes({-a * raiz.Valor(), a});
-    Dividido(ResolverRuffini(*dividendo, divisor, tradutor), tradutor, r);
+    Entradas e;
+    e.p1 = *dividendo;
+    e.p2 = algebra::DeCoeficientes({-a * raiz.Valor(), a});
+    r.falha = GrandeDemais(Exercício::Explicar, e, tradutor);
+    if (!r.falha)
+        Dividido(ResolverRuffini(e.p1, e.p2, tradutor), tradutor, r);
     return Concluir(std::move(r));
 }
 

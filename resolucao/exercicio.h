@@ -17,14 +17,17 @@
 namespace vendrix::resolucao {
 
 enum class Exercício {
-    Dividir,    // P1 ÷ P2 by long division, for any divisor
-    Factorizar, // P1 in factors, its real roots, sign table and graph
-    Valor,      // P1(a) by Horner's scheme
-    Gráfico,    // the graph of P1
-    Explicar,   // the Ruffini table of P1 ÷ P2 explained, as the Ruffini command drew it
+    Dividir,     // P1 ÷ P2 by long division, for any divisor
+    Factorizar,  // P1 in factors, its real roots, sign table and graph
+    Valor,       // P1(a) by Horner's scheme
+    Gráfico,     // the graph of P1
+    Explicar,    // the Ruffini table of P1 ÷ P2 explained, as the Ruffini command drew it
+    Desenvolver, // P1 expanded, one product at a time
+    Resolver,    // the equation or inequality typed in P1, to its solution set
 };
 
-// "dividir", "factorizar", "valor", "grafico", "explicar": the names in
+// "dividir", "factorizar", "valor", "grafico", "explicar", "desenvolver",
+// "resolver": the names in
 // the page's links and in the window's properties.
 [[nodiscard]] std::string_view NomeDoExercício(Exercício exercício) noexcept;
 [[nodiscard]] std::optional<Exercício> ExercícioDoNome(std::string_view nome) noexcept;

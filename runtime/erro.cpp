@@ -7,7 +7,12 @@ namespace vendrix::runtime {
 
 Erro Falhar(Código código, std::string origem, std::string símbolo)
 {
-    return Erro{código, std::move(origem), std::move(símbolo)};
+    return Erro{código, std::move(origem), std::move(símbolo), 0};
+}
+
+Erro FalharEm(Código código, std::size_t posição, std::string símbolo)
+{
+    return Erro{código, {}, std::move(símbolo), posição};
 }
 
 std::optional<std::string_view> TextoDoCódigo(Código código) noexcept

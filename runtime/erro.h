@@ -3,6 +3,7 @@
 
 #include "runtime/traducao.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +50,12 @@ enum class Código : int {
     DenominadorZero = 3005,
     NúmeroIlegível = 3006,
     DivisorNulo = 3007,
+    // An equation or inequality typed where only an expression is read;
+    // the símbolo is the relation sign.
+    RelaçãoNãoPermitida = 3008,
+    // An expression with no relation sign where an equation or an
+    // inequality is to be solved.
+    FaltaRelação = 3009,
 };
 
 // The Portuguese text of a code, "%1" standing for the Erro's símbolo;
@@ -60,6 +67,9 @@ struct Erro
     Código código;
     std::string origem;  // who raised it, e.g. "Interpretador"; may be empty
     std::string símbolo; // the name or token the description quotes; may be empty
+    // Where a reader stopped: the character, counted from 1 in characters
+    // (not bytes) so that a front end can put the cursor there; 0 = none.
+    std::size_t posição = 0;
 
     [[nodiscard]] int Número() const noexcept { return static_cast<int>(código); }
 
@@ -74,5 +84,8 @@ struct Erro
 // The one way to make an Erro: g++ 12 with -Wextra flags aggregate
 // initialisers that skip fields.
 [[nodiscard]] Erro Falhar(Código código, std::string origem = {}, std::string símbolo = {});
+
+// A reader's refusal: where it stopped and the piece it could not read.
+[[nodiscard]] Erro FalharEm(Código código, std::size_t posição, std::string símbolo);
 
 } // namespace vendrix::runtime

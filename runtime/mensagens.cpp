@@ -60,6 +60,13 @@ std::optional<Fonte> FonteDoCódigo(Código código) noexcept
                              "como 1/2.");
     case Código::DivisorNulo:
         return VENDRIX_TEXTO("Relato", "O divisor é o polinómio nulo: não se divide por 0.");
+    case Código::RelaçãoNãoPermitida:
+        return VENDRIX_TEXTO("Relato",
+                             "«%1» faz disto uma equação ou uma inequação: para a resolver, use o exercício "
+                             "Resolver.");
+    case Código::FaltaRelação:
+        return VENDRIX_TEXTO("Relato",
+                             "Para resolver, escreva uma equação ou uma inequação, com =, <, ≤, > ou ≥.");
     }
     // A number cast to Código that names no code.
     return std::nullopt;

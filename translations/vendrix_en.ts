@@ -364,6 +364,14 @@
         <source>Erro3 na expressão.</source>
         <translation>Error3 in the expression.</translation>
     </message>
+    <message>
+        <source>«%1» faz disto uma equação ou uma inequação: para a resolver, use o exercício Resolver.</source>
+        <translation>«%1» makes this an equation or an inequality: to solve it, use the Solve exercise.</translation>
+    </message>
+    <message>
+        <source>Para resolver, escreva uma equação ou uma inequação, com =, &lt;, ≤, &gt; ou ≥.</source>
+        <translation>To solve, type an equation or an inequality, with =, &lt;, ≤, &gt; or ≥.</translation>
+    </message>
 </context>
 <context>
     <name>Resolucao</name>
@@ -687,6 +695,98 @@
         <source>Para dividir por %1 use Dividir (divisão longa).</source>
         <translation>To divide by %1, use Divide (long division).</translation>
     </message>
+    <message>
+        <source>Desenvolvimento de %1</source>
+        <translation>Expansion of %1</translation>
+    </message>
+    <message>
+        <source>Pela propriedade distributiva, multiplica-se cada termo de %1 por cada termo de %2:</source>
+        <translation>By the distributive property, each term of %1 is multiplied by each term of %2:</translation>
+    </message>
+    <message>
+        <source>%1 é o quadrado de uma soma, %2:</source>
+        <translation>%1 is the square of a sum, %2:</translation>
+    </message>
+    <message>
+        <source>%1 é o quadrado de uma diferença, %2:</source>
+        <translation>%1 is the square of a difference, %2:</translation>
+    </message>
+    <message>
+        <source>%1 é o produto de uma soma por uma diferença, %2, uma diferença de quadrados:</source>
+        <translation>%1 is a sum times a difference, %2, a difference of squares:</translation>
+    </message>
+    <message>
+        <source>Escreve-se a potência %1 como um produto:</source>
+        <translation>The power %1 is written as a product:</translation>
+    </message>
+    <message>
+        <source>Reduzem-se os termos semelhantes:</source>
+        <translation>Like terms are collected:</translation>
+    </message>
+    <message>
+        <source>Na forma canónica, o polinómio é:</source>
+        <translation>In canonical form, the polynomial is:</translation>
+    </message>
+    <message>
+        <source>Resolução de %1</source>
+        <translation>Solving %1</translation>
+    </message>
+    <message>
+        <source>Passa-se tudo para o primeiro membro:</source>
+        <translation>Everything is moved to the left-hand side:</translation>
+    </message>
+    <message>
+        <source>Desenvolvendo e reduzindo:</source>
+        <translation>Expanding and collecting like terms:</translation>
+    </message>
+    <message>
+        <source>Decompondo em fatores:</source>
+        <translation>Factoring:</translation>
+    </message>
+    <message>
+        <source>Pela lei do anulamento do produto, um produto é nulo se e só se um dos fatores é nulo:</source>
+        <translation>By the zero-product property, a product is zero if and only if one of its factors is zero:</translation>
+    </message>
+    <message>
+        <source> ∨ </source>
+        <translation> or </translation>
+    </message>
+    <message>
+        <source>Nenhum fator se anula para x real.</source>
+        <translation>No factor is zero for a real x.</translation>
+    </message>
+    <message>
+        <source>A igualdade é verdadeira para todo o x: a equação é possível e indeterminada.</source>
+        <translation>The equality holds for every x: the equation is an identity.</translation>
+    </message>
+    <message>
+        <source>A igualdade não é verdadeira para nenhum x: a equação é impossível.</source>
+        <translation>The equality holds for no x: the equation is impossible.</translation>
+    </message>
+    <message>
+        <source>A desigualdade é verdadeira para todo o x: é uma condição universal.</source>
+        <translation>The inequality holds for every x.</translation>
+    </message>
+    <message>
+        <source>A desigualdade não é verdadeira para nenhum x: é uma condição impossível.</source>
+        <translation>The inequality holds for no x.</translation>
+    </message>
+    <message>
+        <source>O quadro de sinais, com uma linha por fator; um fator de expoente par nunca muda de sinal:</source>
+        <translation>The sign table, one row per factor; a factor with an even exponent never changes sign:</translation>
+    </message>
+    <message>
+        <source>C.S. = %1</source>
+        <translation>Solution set: %1</translation>
+    </message>
+    <message>
+        <source>Acima do grau %1 a decomposição pode não ser completa: os extremos sem forma exata são dados com 10 algarismos significativos, isolados exatamente.</source>
+        <translation>Above degree %1 the factorization may not be complete: the endpoints with no exact form are given to 10 significant digits, isolated exactly.</translation>
+    </message>
+    <message>
+        <source>Há raízes reais que não se conseguem isolar neste grau: não se dá o conjunto-solução.</source>
+        <translation>Some real roots cannot be isolated at this degree: the solution set is not given.</translation>
+    </message>
 </context>
 <context>
     <name>JanelaPrincipal</name>
@@ -697,6 +797,74 @@
     <message>
         <source>Re&amp;solver a equação ou inequação de Polinómio1</source>
         <translation>&amp;Solve the equation or inequality in Polynomial1</translation>
+    </message>
+    <message>
+        <source>E&amp;xercício</source>
+        <translation>E&amp;xercise</translation>
+    </message>
+    <message>
+        <source>&amp;Dividir Polinómio1 por Polinómio2</source>
+        <translation>&amp;Divide Polynomial1 by Polynomial2</translation>
+    </message>
+    <message>
+        <source>&amp;Factorizar Polinómio1</source>
+        <translation>&amp;Factorize Polynomial1</translation>
+    </message>
+    <message>
+        <source>&amp;Valor de Polinómio1 em x = …</source>
+        <translation>&amp;Value of Polynomial1 at x = …</translation>
+    </message>
+    <message>
+        <source>&amp;Gráfico de Polinómio1</source>
+        <translation>&amp;Graph of Polynomial1</translation>
+    </message>
+    <message>
+        <source>Explicar a regra de &amp;Ruffini</source>
+        <translation>Explain &amp;Ruffini&apos;s rule</translation>
+    </message>
+    <message>
+        <source>&amp;Editar</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Polinómio1 simplificado</source>
+        <translation>Simplified &amp;Polynomial1</translation>
+    </message>
+    <message>
+        <source>P&amp;olinómio2 simplificado</source>
+        <translation>Simplified P&amp;olynomial2</translation>
+    </message>
+    <message>
+        <source>&amp;Resultado</source>
+        <translation>&amp;Result</translation>
+    </message>
+    <message>
+        <source>&amp;Tabela de Ruffini</source>
+        <translation>Ruffini &amp;table</translation>
+    </message>
+    <message>
+        <source>&amp;Quociente</source>
+        <translation>&amp;Quotient</translation>
+    </message>
+    <message>
+        <source>R&amp;esto</source>
+        <translation>R&amp;emainder</translation>
+    </message>
+    <message>
+        <source>&amp;Ajuda</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Sobre o Vendrix</source>
+        <translation>&amp;About Vendrix</translation>
+    </message>
+    <message>
+        <source>Sobre o Vendrix</source>
+        <translation>About Vendrix</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Calculadora de polinómios de coeficientes inteiros: soma, diferença, produto e divisão pela regra de Ruffini, com as resoluções passo a passo.&lt;/p&gt;&lt;p&gt;Licença MIT.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A calculator for polynomials with whole-number coefficients: sum, difference, product and division by Ruffini&apos;s rule, with step-by-step worked solutions.&lt;/p&gt;&lt;p&gt;MIT licence.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -712,6 +880,50 @@
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Resolução</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>&amp;Valor de x:</source>
+        <translation>&amp;Value of x:</translation>
+    </message>
+    <message>
+        <source>por exemplo 1/2 ou -3</source>
+        <translation>for example 1/2 or -3</translation>
+    </message>
+    <message>
+        <source>&amp;Calcular</source>
+        <translation>&amp;Calculate</translation>
+    </message>
+    <message>
+        <source>Copiar</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Copiar como LaTeX</source>
+        <translation>Copy as LaTeX</translation>
+    </message>
+    <message>
+        <source>Imprimir…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Exportar PDF…</source>
+        <translation>Export PDF…</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>resolucao.pdf</source>
+        <translation>solution.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -211,8 +211,7 @@ void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
                                 .arg(imagens.size() - 1)
                                 .arg(imagens.back().width() / Nitidez)
                                 .arg(imagens.back().height() / Nitidez);
-        vista += ParaUtf8(img) + "<p class=\"vx-legenda\">" + resolucao::LegendaEmHtml(*gráfico) +
-                 "</p>\n";
+        vista += ParaUtf8(img) + "<p class=\"vx-legenda\">" + resolucao::LegendaEmHtml(*gráfico) + "</p>\n";
     }
     documento->setHtml(DeUtf8(vista));
     for (std::size_t i = 0; i < imagens.size(); ++i)

@@ -131,9 +131,11 @@ void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
     json.Texto("quadro_latex", vista.latex);
 }
 
-void EscreverRaízes(EscritorJson& json, const std::vector<resolucao::RaizDoExercício>& raízes)
+void EscreverRaízes(EscritorJson& json,
+                    const std::vector<resolucao::RaizDoExercício>& raízes,
+                    std::string_view nome = "raizes")
 {
-    json.AbrirLista("raizes");
+    json.AbrirLista(nome);
     for (const resolucao::RaizDoExercício& raiz : raízes) {
         json.AbrirObjecto();
         json.Texto("exacto", raiz.exacta);
@@ -247,6 +249,10 @@ std::string ExercícioEmJson(resolucao::Exercício exercício,
     json.Texto("sinais", r.sinais);
     EscreverRaízes(json, r.raízes);
     EscreverResumo(json, r);
+    json.Texto("desenvolvimento", r.desenvolvimento);
+    EscreverRaízes(json, r.soluções, "solucoes");
+    json.Texto("conjunto", r.conjunto);
+    json.Texto("quadro", r.quadro);
     json.FecharObjecto();
     return json.Resultado();
 }

@@ -13,7 +13,7 @@ namespace {
 
 Polinómio Ler(std::string_view texto)
 {
-    const Lido<Polinómio> lido = LerPolinómio(texto);
+    const runtime::Resultado<Polinómio> lido = LerPolinómio(texto);
     EXPECT_TRUE(lido.Ok()) << texto;
     return lido.Ok() ? lido.Valor() : Polinómio{};
 }
@@ -57,7 +57,7 @@ TEST(Dividir, PorZeroERecusado)
 
 TEST(Avaliar, ValorExactoNumPontoLido)
 {
-    const Lido<Racional> a = LerRacional("1/2");
+    const runtime::Resultado<Racional> a = LerRacional("1/2");
     ASSERT_TRUE(a.Ok());
     EXPECT_EQ(EscreverRacional(Avaliar(Ler("x^3-6x^2+11x-6"), a.Valor())), "-15/8");
 }

@@ -136,7 +136,7 @@ TEST(Factorizar, ProdutosDeFactoresGrandes)
 TEST(Factorizar, DevolveOsFactoresIrredutíveis)
 {
     for (unsigned semente = 1; semente <= 200; ++semente) {
-        Produto esperado = ProdutoAleatório(semente);
+        ProdutoConhecido esperado = ProdutoAleatório(semente);
         const Factorização f = Factorizar(esperado.polinómio);
         auto& factores = esperado.factores.factores;
         std::sort(factores.begin(), factores.end(), [](const Factor& a, const Factor& b) {

@@ -21,7 +21,7 @@ inline Polinómio P(std::string_view coeficientes)
 }
 
 // A polynomial built from factors known irreducible, and those factors.
-struct Produto
+struct ProdutoConhecido
 {
     Polinómio polinómio;
     Factorização factores;
@@ -41,11 +41,11 @@ inline bool TemRaizInteira(const Polinómio& f)
 // Up to degree 12: a random leading coefficient times linear factors with
 // fractional roots and monic integer quadratics and cubics with no root,
 // each with a random multiplicity.
-inline Produto ProdutoAleatório(unsigned semente)
+inline ProdutoConhecido ProdutoAleatório(unsigned semente)
 {
     std::mt19937 acaso(semente);
     const auto número = [&](int de, int até) { return std::uniform_int_distribution<int>(de, até)(acaso); };
-    Produto r{Monómio(Racional(número(1, 9) * (número(0, 1) ? 1 : -1), número(1, 4)), 0), {}};
+    ProdutoConhecido r{Monómio(Racional(número(1, 9) * (número(0, 1) ? 1 : -1), número(1, 4)), 0), {}};
     r.factores.dominante = r.polinómio.coeficientes[0];
     for (std::size_t grau = 0; grau < 12;) {
         const std::size_t g = static_cast<std::size_t>(número(1, 3)),

@@ -3,6 +3,7 @@
 // box and position of what could not be read.
 #include "algebra/escrever.h"
 #include "algebra/ler.h"
+#include "catalogo.h"
 #include "resolucao/exercicio.h"
 #include "resolucao/exportar.h"
 
@@ -116,6 +117,16 @@ const Recusa Refusals[] = {
      0, nullptr},
     {"ruffini_de_constante", Exercício::Explicar, "5", "x-1", "", runtime::Código::DividendoInválido, Caixa::Polinómio1,
      0, nullptr},
+    {"relacao_fora_de_resolver", Exercício::Factorizar, "x^2 >= 1", "", "", runtime::Código::RelaçãoNãoPermitida,
+     Caixa::Polinómio1, 5, "No Polinómio 1, a leitura parou no carácter 5. «>=» faz disto uma equação ou uma inequação: "
+     "para a resolver, use o exercício Resolver."},
+    {"relacao_no_divisor", Exercício::Dividir, "x^2", "x=1", "", runtime::Código::RelaçãoNãoPermitida, Caixa::Polinómio2,
+     2, nullptr},
+    {"resolver_sem_relacao", Exercício::Resolver, "x^2-1", "", "", runtime::Código::FaltaRelação, Caixa::Polinómio1, 0,
+     "Para resolver, escreva uma equação ou uma inequação, com =, <, ≤, > ou ≥."},
+    {"desenvolver_grande_demais", Exercício::Desenvolver, "(x+1)^9999", "", "", runtime::Código::Transbordo,
+     Caixa::Polinómio1, 1, nullptr},
+    {"divisao_por_x", Exercício::Valor, "x/(x-1)", "", "", runtime::Código::NãoÉPolinómio, Caixa::Polinómio1, 3, nullptr},
 };
 
 // clang-format on
@@ -140,6 +151,119 @@ TEST_P(Recusas, NameTheBoxAndWhereReadingStopped)
 INSTANTIATE_TEST_SUITE_P(Resolucao, Recusas, testing::ValuesIn(Refusals), [](const auto& info) {
     return std::string(info.param.nome);
 });
+
+struct Condição
+{
+    const char* nome;
+    const char* p1;
+    const char* conjunto; // canonical
+    const char* soluções; // the equation's roots as the window lists them
+    const char* quadro;
+};
+
+// clang-format off
+const Condição Condições[] = {
+    {"cubica", "x^3 = 4x", "{-2,0,2}", "-2|-2|1;0|0|1;2|2|1", ""},
+    {"quadrado_vezes_linear", "(x-1)^2(x+2) > 0", "]-2,1[∪]1,+∞[", "",
+     "x+2:-,0,+,+,+|(x-1)^2:+,+,+,0,+|produto:-,0,+,0,+"},
+    {"quadrado_vezes_linear_ou_igual", "(x-1)^2(x+2) >= 0", "[-2,+∞[", "", nullptr},
+    {"biquadrada", "x^4-5x^2+4 <= 0", "[-2,-1]∪[1,2]", "", nullptr},
+    {"sempre_positivo", "x^2+1 > 0", "ℝ", "", nullptr},
+    {"nunca_negativo", "x^2+1 < 0", "∅", "", nullptr},
+    {"raizes_irracionais", "x^2 - 2 >= 0", "]-∞,-√2]∪[√2,+∞[", "", nullptr},
+    {"segundo_membro", "2x^2 >= x + 1", "]-∞,-1/2]∪[1,+∞[", "", "x+1/2:-,0,+,+,+|x-1:-,-,-,0,+|produto:+,0,-,0,+"},
+    {"ponto_isolado", "(x-1)^2 <= 0", "{1}", "", nullptr},
+    {"menos_um_ponto", "(x-1)^2 > 0", "ℝ\\{1}", "", nullptr},
+    {"decimais", "x^3-3x+1 > 0", "]≈-1.879385242,≈0.3472963553[∪]≈1.532088886,+∞[", "", nullptr},
+    {"identidade", "x(x-1) = x^2 - x", "ℝ", "", ""},
+    {"impossivel", "x + 1 = x", "∅", "", ""},
+    {"coeficiente_negativo", "-x^2+1 < 0", "]-∞,-1[∪]1,+∞[", "", "-1:-,-,-,-,-|x+1:-,0,+,+,+|x-1:-,-,-,0,+|produto:-,0,+,0,-"},
+    {"equacao_sem_raizes", "x^2 = -1", "∅", "", ""},
+};
+
+// clang-format on
+
+class Condicoes : public testing::TestWithParam<Condição>
+{};
+
+TEST_P(Condicoes, SolveToTheSolutionSet)
+{
+    const Condição& c = GetParam();
+    const Resolução r = ResolverExercício(Exercício::Resolver, c.p1, "", "", EmPortuguês);
+    ASSERT_FALSE(r.falha) << r.falha->mensagem;
+    EXPECT_EQ(r.conjunto, c.conjunto);
+    std::string soluções;
+    for (const RaizDoExercício& raiz : r.soluções)
+        soluções += (soluções.empty() ? "" : ";") + RaizEmTexto(raiz);
+    EXPECT_EQ(soluções, c.soluções);
+    if (c.quadro) {
+        EXPECT_EQ(r.quadro, c.quadro);
+    }
+    const std::string texto = EmTexto(r.documento);
+    EXPECT_NE(texto.find("C.S. = "), std::string::npos) << texto;
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolucao, Condicoes, testing::ValuesIn(Condições), [](const auto& info) {
+    return std::string(info.param.nome);
+});
+
+// The worked text says what the student writes: the disjunction of the
+// roots, and in English "or" and "Solution set".
+TEST(Resolver, WritesTheRootsAsADisjunction)
+{
+    const Resolução r = ResolverExercício(Exercício::Resolver, "x^2 + x = 2", "", "", EmPortuguês);
+    const std::string texto = EmTexto(r.documento);
+    EXPECT_NE(texto.find("x = -2 ∨ x = 1"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("C.S. = {−2, 1}"), std::string::npos) << texto;
+    const std::string inglês = EmTexto(
+        ResolverExercício(Exercício::Resolver, "x^2 + x = 2", "", "", teste::EmInglês(VENDRIX_CATALOGO_EN))
+            .documento);
+    EXPECT_NE(inglês.find("x = -2 or x = 1"), std::string::npos) << inglês;
+    EXPECT_NE(inglês.find("Solution set: {−2, 1}"), std::string::npos) << inglês;
+    // Decimals take the language's decimal sign in the worked text only.
+    const Resolução decimais = ResolverExercício(Exercício::Resolver, "x^3-3x+1 > 0", "", "", EmPortuguês);
+    const std::string escrito = EmTexto(decimais.documento);
+    EXPECT_NE(escrito.find("C.S. = ]≈−1,879385242; ≈0,3472963553[ ∪ ]≈1,532088886; +∞["), std::string::npos)
+        << escrito;
+}
+
+struct Desenvolvido
+{
+    const char* nome;
+    const char* p1;
+    const char* desenvolvimento;
+    const char* passo; // a piece the worked text must hold
+};
+
+const Desenvolvido Desenvolvidos[] = {
+    {"produto_e_quadrado", "(x+1)(x-2)^2", "x^3-3x^2+4", "(x-2)^2 = x^2-4x+4"},
+    {"cubo_e_simetrico", "2(x-1)^3-(x-1)", "2x^3-6x^2+5x-1", "2x^3-6x^2+6x-2-x+1 = 2x^3-6x^2+5x-1"},
+    {"diferenca_de_quadrados", "(2x-3)(2x+3)", "4x^2-9", "diferença de quadrados"},
+    {"quadrado_da_soma", "(x+3)^2", "x^2+6x+9", "quadrado de uma soma"},
+    {"ja_reduzido", "x^2-1", "x^2-1", "x^2-1"},
+};
+
+TEST(Desenvolver, ExpandsOneProductAtATime)
+{
+    for (const Desenvolvido& d : Desenvolvidos) {
+        const Resolução r = ResolverExercício(Exercício::Desenvolver, d.p1, "", "", EmPortuguês);
+        ASSERT_FALSE(r.falha) << d.nome;
+        EXPECT_EQ(r.desenvolvimento, d.desenvolvimento) << d.nome;
+        const std::string texto = EmTexto(r.documento);
+        EXPECT_NE(texto.find(d.passo), std::string::npos) << d.nome << "\n" << texto;
+    }
+}
+
+// Every box reads expressions: a product in the divisor's place, a value
+// written as a power.
+TEST(Exercicio, BoxesReadExpressions)
+{
+    const Resolução d = ResolverExercício(Exercício::Dividir, "(x+1)(x-2)^2", "x-3", "", EmPortuguês);
+    EXPECT_EQ(d.quociente, "x^2");
+    EXPECT_EQ(d.resto, "4");
+    const Resolução v = ResolverExercício(Exercício::Valor, "2(x-1)^3 - (x-1)", "", "(1/2)^2", EmPortuguês);
+    EXPECT_EQ(v.valor, "-3/32");
+}
 
 // An irrational root's double is the nearest one, as the correctly rounded
 // square root gives it.

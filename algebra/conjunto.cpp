@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "algebra/conjunto.h"
+
+#include <vector>
+
+namespace vendrix::algebra {
+
+namespace {
+
+bool Satisfaz(char sinal, Nó relação)
+{
+    switch (relação) {
+    case Nó::Igual:
+        return sinal == '0';
+    case Nó::Menor:
+        return sinal == '-';
+    case Nó::MenorOuIgual:
+        return sinal != '+';
+    case Nó::Maior:
+        return sinal == '+';
+    case Nó::MaiorOuIgual:
+        return sinal != '-';
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::string TextoDaRaiz(const RaizReal& raiz)
+{
+    return raiz.exacta.empty() ? "≈" + raiz.decimal : raiz.exacta;
+}
+
+// The table's columns are the intervals (even) and the roots (odd) from
+// -∞; each maximal run of columns where the relation holds is one piece:
+// it starts closed on a root or open after one, and ends likewise.
+ConjuntoSolução ConjuntoDaCondição(const TabelaDeSinais& tabela, Nó relação)
+{
+    const std::string& s = tabela.sinais;
+    const auto raiz = [&](std::size_t coluna) { return TextoDaRaiz(tabela.raízes[coluna / 2]); };
+    std::vector<std::string> peças, pontos, excluídos;
+    bool sóPontos = true;
+    for (std::size_t i = 0; i < s.size();) {
+        if (!Satisfaz(s[i], relação)) {
+            excluídos.push_back(i % 2 == 1 ? raiz(i) : std::string());
+            ++i;
+            continue;
+        }
+        std::size_t fim = i;
+        while (fim + 1 < s.size() && Satisfaz(s[fim + 1], relação))
+            ++fim;
+        if (i == fim && i % 2 == 1) {
+            pontos.push_back(raiz(i));
+            peças.push_back("{" + raiz(i) + "}");
+        } else {
+            sóPontos = false;
+            const std::string esquerdo = i == 0 ? "]-∞" : i % 2 == 1 ? "[" + raiz(i) : "]" + raiz(i - 1);
+            const std::string direito = fim + 1 == s.size() ? "+∞["
+                                        : fim % 2 == 1      ? raiz(fim) + "]"
+                                                            : raiz(fim + 1) + "[";
+            peças.push_back(std::string(esquerdo).append(",").append(direito));
+        }
+        i = fim + 1;
+    }
+    std::string c;
+    if (peças.empty()) {
+        c = "∅";
+    } else if (excluídos.empty()) {
+        c = "ℝ";
+    } else if (sóPontos) {
+        for (const std::string& p : pontos)
+            c += (c.empty() ? "{" : ",") + p;
+        c += "}";
+    } else if (std::ranges::none_of(excluídos, [](const std::string& e) { return e.empty(); })) {
+        // Only roots are left out: ℝ without them.
+        for (const std::string& e : excluídos)
+            c += (c.empty() ? "ℝ\\{" : ",") + e;
+        c += "}";
+    } else {
+        for (const std::string& p : peças)
+            c += (c.empty() ? "" : "∪") + p;
+    }
+    return {c, ComoSeImprime(c)};
+}
+
+std::string ComoSeImprime(std::string_view canónico, char vírgulaDecimal)
+{
+    const bool vírgula = vírgulaDecimal == ',' && canónico.find('.') != std::string_view::npos;
+    std::string t;
+    for (const char c : canónico) {
+        if (c == '-')
+            t += "−";
+        else if (c == ',')
+            t += vírgula ? "; " : ", ";
+        else if (c == '.')
+            t += vírgulaDecimal;
+        else if (c == '\\')
+            t += " \\ ";
+        else
+            t += c;
+    }
+    // "∪" is three bytes; blanks go around it.
+    std::string saída;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t.compare(i, 3, "∪") == 0) {
+            saída += " ∪ ";
+            i += 2;
+        } else {
+            saída += t[i];
+        }
+    }
+    return saída;
+}
+
+} // namespace vendrix::algebra

@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: MIT
+// The one writer of expressions, to text, HTML, LaTeX and speech: the
+// shape of what is written (which brackets, which signs) is decided once,
+// and each format only says how a sign, a power or a fraction looks.
+#include "algebra/escrever.h"
+#include "algebra/expressao.h"
+
+#include <array>
+
+namespace vendrix::algebra {
+
+namespace {
+
+struct Estilo
+{
+    std::string mais, menos, vezes, sobre, abre, fecha;
+    std::string potênciaAntes, potênciaDepois, raizAntes, raizDepois;
+    std::array<std::string, 5> relações; // =, <, ≤, >, ≥
+    bool fracções = false;               // LaTeX's \frac, which needs no brackets
+    bool juntar = true;                  // a product may be written without its sign: "2x"
+    std::string antesDoMenos = {};       // what parts a term from a minus that takes the place of +
+};
+
+std::string Fracção(const std::string& a, const std::string& b) { return "\\frac{" + a + "}{" + b + "}"; }
+
+// Whether the written form starts with a minus sign.
+bool ComeçaPorMenos(const Expressão& e)
+{
+    switch (e.nó) {
+    case Nó::Número:
+        return e.número < 0;
+    case Nó::Simétrico:
+        return true;
+    case Nó::Soma:
+    case Nó::Produto:
+    case Nó::Quociente:
+        return ComeçaPorMenos(e.filhos.front());
+    default:
+        return false;
+    }
+}
+
+// A non-negative integer, x, a parameter: written with nothing to bracket.
+bool ÉÁtomo(const Expressão& e)
+{
+    return (e.nó == Nó::Número && e.número >= 0 && denominator(e.número) == 1) || e.nó == Nó::X ||
+           e.nó == Nó::Parâmetro;
+}
+
+// Whether the written form starts with a digit, so that a product before it
+// needs its sign: "2·3", "x·2^3".
+bool ComeçaPorAlgarismo(const Expressão& e)
+{
+    switch (e.nó) {
+    case Nó::Número:
+        return e.número >= 0;
+    case Nó::Produto:
+    case Nó::Potência:
+    case Nó::Quociente:
+        return ComeçaPorAlgarismo(e.filhos.front());
+    default:
+        return false;
+    }
+}
+
+class Escritor
+{
+public:
+    explicit Escritor(const Estilo& estilo)
+        : s(estilo)
+    {}
+
+    std::string Escrever(const Expressão& e) const;
+
+private:
+    std::string Parênteses(const std::string& t) const { return s.abre + t + s.fecha; }
+
+    std::string NúmeroPositivo(const Racional& r) const
+    {
+        if (denominator(r) == 1)
+            return numerator(r).str();
+        if (s.fracções)
+            return Fracção(numerator(r).str(), denominator(r).str());
+        return numerator(r).str() + s.sobre + denominator(r).str();
+    }
+
+    std::string Soma(const Expressão& e) const;
+    std::string Produto(const Expressão& e) const;
+    std::string Potência(const Expressão& e) const;
+    std::string Quociente(const Expressão& e) const;
+    std::string Raiz(const Expressão& e) const;
+
+    const Estilo& s;
+};
+
+std::string Escritor::Escrever(const Expressão& e) const
+{
+    switch (e.nó) {
+    case Nó::Número:
+        return e.número < 0 ? s.menos + NúmeroPositivo(-e.número) : NúmeroPositivo(e.número);
+    case Nó::X:
+        return "x";
+    case Nó::Parâmetro:
+        return std::string(1, e.letra);
+    case Nó::Soma:
+        return Soma(e);
+    case Nó::Produto:
+        return Produto(e);
+    case Nó::Potência:
+        return Potência(e);
+    case Nó::Quociente:
+        return Quociente(e);
+    case Nó::Simétrico: {
+        const Expressão& f = e.filhos[0];
+        const bool parênteses = f.nó == Nó::Soma || ComeçaPorMenos(f) || ÉRelação(f.nó);
+        return s.menos + (parênteses ? Parênteses(Escrever(f)) : Escrever(f));
+    }
+    case Nó::Raiz:
+        return Raiz(e);
+    default: // the relations
+        return Escrever(e.filhos[0]) +
+               s.relações[static_cast<std::size_t>(e.nó) - static_cast<std::size_t>(Nó::Igual)] +
+               Escrever(e.filhos[1]);
+    }
+}
+
+// A term after the first that starts with a minus takes its place: "x-3".
+std::string Escritor::Soma(const Expressão& e) const
+{
+    std::string t;
+    for (const Expressão& termo : e.filhos) {
+        if (!t.empty())
+            t += ComeçaPorMenos(termo) ? s.antesDoMenos : s.mais;
+        t += ÉRelação(termo.nó) ? Parênteses(Escrever(termo)) : Escrever(termo);
+    }
+    return t;
+}
+
+std::string Escritor::Produto(const Expressão& e) const
+{
+    std::string t;
+    for (std::size_t i = 0; i < e.filhos.size(); ++i) {
+        const Expressão& f = e.filhos[i];
+        const bool último = i + 1 == e.filhos.size();
+        // A quotient followed by a factor is bracketed, so that x/2·x is
+        // never taken for x/(2x); a sum always, a sign after the first.
+        const bool parênteses = f.nó == Nó::Soma || ÉRelação(f.nó) || (i > 0 && ComeçaPorMenos(f)) ||
+                                (f.nó == Nó::Quociente && !último && !s.fracções) ||
+                                (f.nó == Nó::Número && denominator(f.número) != 1 && i > 0 && !s.fracções);
+        if (i > 0) {
+            const Expressão& antes = e.filhos[i - 1];
+            // Two numbers side by side take the sign: "2·(-3)^2", "2·3".
+            const bool números = !TemX(f) && !TemParâmetros(f) && !TemX(antes) && !TemParâmetros(antes);
+            const bool junto =
+                s.juntar && !números && (parênteses || !ComeçaPorAlgarismo(f)) && antes.nó != Nó::Raiz;
+            if (!junto)
+                t += s.vezes;
+        }
+        t += parênteses ? Parênteses(Escrever(f)) : Escrever(f);
+    }
+    return t;
+}
+
+std::string Escritor::Potência(const Expressão& e) const
+{
+    const Expressão& base = e.filhos[0];
+    const std::string b = ÉÁtomo(base) ? Escrever(base) : Parênteses(Escrever(base));
+    return b + s.potênciaAntes + std::to_string(e.expoente) + s.potênciaDepois;
+}
+
+// Under the bar only a whole number or a power goes bare: (1+3)/(-2), x/(2·3).
+std::string Escritor::Quociente(const Expressão& e) const
+{
+    const Expressão &a = e.filhos[0], &b = e.filhos[1];
+    if (s.fracções)
+        return Fracção(Escrever(a), Escrever(b));
+    const bool parêntesesEmCima = a.nó == Nó::Soma || ÉRelação(a.nó);
+    const bool parêntesesEmBaixo = !(ÉÁtomo(b) || b.nó == Nó::Potência || b.nó == Nó::Raiz);
+    return (parêntesesEmCima ? Parênteses(Escrever(a)) : Escrever(a)) + s.sobre +
+           (parêntesesEmBaixo ? Parênteses(Escrever(b)) : Escrever(b));
+}
+
+std::string Escritor::Raiz(const Expressão& e) const
+{
+    const Expressão& r = e.filhos[0];
+    const bool parênteses = !s.fracções && !ÉÁtomo(r);
+    return s.raizAntes + (parênteses ? Parênteses(Escrever(r)) : Escrever(r)) + s.raizDepois;
+}
+
+} // namespace
+
+std::string EscreverExpressão(const Expressão& e)
+{
+    const Estilo estilo{"+", "-", "·", "/", "(", ")", "^", "", "√", "", {" = ", " < ", " ≤ ", " > ", " ≥ "}};
+    return Escritor(estilo).Escrever(e);
+}
+
+std::string ExpressãoEmHtml(const Expressão& e)
+{
+    const Estilo estilo{
+        "+", "−", "·", "/", "(", ")", "<sup>", "</sup>", "√", "", {" = ", " &lt; ", " ≤ ", " &gt; ", " ≥ "}};
+    return Escritor(estilo).Escrever(e);
+}
+
+std::string ExpressãoEmLaTeX(const Expressão& e)
+{
+    const Estilo estilo{"+",
+                        "-",
+                        " \\cdot ",
+                        "/",
+                        "\\left(",
+                        "\\right)",
+                        "^{",
+                        "}",
+                        "\\sqrt{",
+                        "}",
+                        {" = ", " < ", " \\leq ", " > ", " \\geq "},
+                        true};
+    return Escritor(estilo).Escrever(e);
+}
+
+std::string ExpressãoEmFala(const Expressão& e, const Vocabulário& v)
+{
+    const auto palavra = [](const std::string& p) { return " " + p + " "; };
+    const Estilo estilo{palavra(v.mais),
+                        v.menos + " ",
+                        palavra(v.vezes),
+                        palavra(v.sobre),
+                        v.abre + " ",
+                        " " + v.fecha,
+                        palavra(v.elevadoA),
+                        "",
+                        v.raizDe + " ",
+                        "",
+                        {palavra(v.igual),
+                         palavra(v.menor),
+                         palavra(v.menorOuIgual),
+                         palavra(v.maior),
+                         palavra(v.maiorOuIgual)},
+                        false,
+                        false,
+                        " "};
+    return Escritor(estilo).Escrever(e);
+}
+
+} // namespace vendrix::algebra
