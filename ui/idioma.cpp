@@ -32,12 +32,15 @@ namespace {
 
 // The toolkit's own texts (the buttons and labels of the file, print and
 // message dialogs) in Portuguese, from Qt's catalogue where it is
-// installed; without it they stay in English.
+// installed, or Brazil's, the only one Debian ships; without either they
+// stay in English.
 void InstalarQtEmPortuguês()
 {
     auto* tradutor = new QTranslator(QCoreApplication::instance());
-    if (!tradutor->load(QStringLiteral("qtbase_pt"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        !QCoreApplication::installTranslator(tradutor))
+    const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const bool lido = tradutor->load(QStringLiteral("qtbase_pt"), pasta) ||
+                      tradutor->load(QStringLiteral("qtbase_pt_BR"), pasta);
+    if (!lido || !QCoreApplication::installTranslator(tradutor))
         delete tradutor;
 }
 
