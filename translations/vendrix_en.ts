@@ -187,6 +187,14 @@
         <source>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Calculadora de polinómios de coeficientes inteiros: soma, diferença, produto e divisão pela regra de Ruffini, com as resoluções passo a passo.&lt;/p&gt;&lt;p&gt;Licença MIT.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A calculator for polynomials with whole-number coefficients: sum, difference, product and division by Ruffini&apos;s rule, with step-by-step worked solutions.&lt;/p&gt;&lt;p&gt;MIT licence.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>D&amp;esenvolver Polinómio1</source>
+        <translation>&amp;Expand Polynomial1</translation>
+    </message>
+    <message>
+        <source>Re&amp;solver a equação ou inequação de Polinómio1</source>
+        <translation>&amp;Solve the equation or inequality in Polynomial1</translation>
+    </message>
 </context>
 <context>
     <name>JanelaResolucao</name>
@@ -233,6 +241,18 @@
     <message>
         <source>Documentos PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Como escrever: os exercícios aceitam frações (1/2x), decimais com vírgula ou ponto (0,5x ou 0.5x), x², parênteses ((x-1)(x+2)) e as relações =, &lt; e ≤ (x^2-1 ≤ 0).</source>
+        <translation>How to write: the exercises take fractions (1/2x), decimals with a comma or a point (0,5x or 0.5x), x², brackets ((x-1)(x+2)) and the relations =, &lt; and ≤ (x^2-1 ≤ 0).</translation>
+    </message>
+    <message>
+        <source>A resolver…</source>
+        <translation>Working…</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -786,144 +806,6 @@
     <message>
         <source>Há raízes reais que não se conseguem isolar neste grau: não se dá o conjunto-solução.</source>
         <translation>Some real roots cannot be isolated at this degree: the solution set is not given.</translation>
-    </message>
-</context>
-<context>
-    <name>JanelaPrincipal</name>
-    <message>
-        <source>D&amp;esenvolver Polinómio1</source>
-        <translation>&amp;Expand Polynomial1</translation>
-    </message>
-    <message>
-        <source>Re&amp;solver a equação ou inequação de Polinómio1</source>
-        <translation>&amp;Solve the equation or inequality in Polynomial1</translation>
-    </message>
-    <message>
-        <source>E&amp;xercício</source>
-        <translation>E&amp;xercise</translation>
-    </message>
-    <message>
-        <source>&amp;Dividir Polinómio1 por Polinómio2</source>
-        <translation>&amp;Divide Polynomial1 by Polynomial2</translation>
-    </message>
-    <message>
-        <source>&amp;Factorizar Polinómio1</source>
-        <translation>&amp;Factorize Polynomial1</translation>
-    </message>
-    <message>
-        <source>&amp;Valor de Polinómio1 em x = …</source>
-        <translation>&amp;Value of Polynomial1 at x = …</translation>
-    </message>
-    <message>
-        <source>&amp;Gráfico de Polinómio1</source>
-        <translation>&amp;Graph of Polynomial1</translation>
-    </message>
-    <message>
-        <source>Explicar a regra de &amp;Ruffini</source>
-        <translation>Explain &amp;Ruffini&apos;s rule</translation>
-    </message>
-    <message>
-        <source>&amp;Editar</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>&amp;Polinómio1 simplificado</source>
-        <translation>Simplified &amp;Polynomial1</translation>
-    </message>
-    <message>
-        <source>P&amp;olinómio2 simplificado</source>
-        <translation>Simplified P&amp;olynomial2</translation>
-    </message>
-    <message>
-        <source>&amp;Resultado</source>
-        <translation>&amp;Result</translation>
-    </message>
-    <message>
-        <source>&amp;Tabela de Ruffini</source>
-        <translation>Ruffini &amp;table</translation>
-    </message>
-    <message>
-        <source>&amp;Quociente</source>
-        <translation>&amp;Quotient</translation>
-    </message>
-    <message>
-        <source>R&amp;esto</source>
-        <translation>R&amp;emainder</translation>
-    </message>
-    <message>
-        <source>&amp;Ajuda</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Sobre o Vendrix</source>
-        <translation>&amp;About Vendrix</translation>
-    </message>
-    <message>
-        <source>Sobre o Vendrix</source>
-        <translation>About Vendrix</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Calculadora de polinómios de coeficientes inteiros: soma, diferença, produto e divisão pela regra de Ruffini, com as resoluções passo a passo.&lt;/p&gt;&lt;p&gt;Licença MIT.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Vendrix&lt;/b&gt;&lt;/p&gt;&lt;p&gt;A calculator for polynomials with whole-number coefficients: sum, difference, product and division by Ruffini&apos;s rule, with step-by-step worked solutions.&lt;/p&gt;&lt;p&gt;MIT licence.&lt;/p&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>JanelaResolucao</name>
-    <message>
-        <source>Como escrever: os exercícios aceitam frações (1/2x), decimais com vírgula ou ponto (0,5x ou 0.5x), x², parênteses ((x-1)(x+2)) e as relações =, &lt; e ≤ (x^2-1 ≤ 0).</source>
-        <translation>How to write: the exercises take fractions (1/2x), decimals with a comma or a point (0,5x or 0.5x), x², brackets ((x-1)(x+2)) and the relations =, &lt; and ≤ (x^2-1 ≤ 0).</translation>
-    </message>
-    <message>
-        <source>A resolver…</source>
-        <translation>Working…</translation>
-    </message>
-    <message>
-        <source>Cancelar</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Resolução</source>
-        <translation>Worked solution</translation>
-    </message>
-    <message>
-        <source>&amp;Valor de x:</source>
-        <translation>&amp;Value of x:</translation>
-    </message>
-    <message>
-        <source>por exemplo 1/2 ou -3</source>
-        <translation>for example 1/2 or -3</translation>
-    </message>
-    <message>
-        <source>&amp;Calcular</source>
-        <translation>&amp;Calculate</translation>
-    </message>
-    <message>
-        <source>Copiar</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Copiar como LaTeX</source>
-        <translation>Copy as LaTeX</translation>
-    </message>
-    <message>
-        <source>Imprimir…</source>
-        <translation>Print…</translation>
-    </message>
-    <message>
-        <source>Exportar PDF…</source>
-        <translation>Export PDF…</translation>
-    </message>
-    <message>
-        <source>Exportar PDF</source>
-        <translation>Export PDF</translation>
-    </message>
-    <message>
-        <source>resolucao.pdf</source>
-        <translation>solution.pdf</translation>
-    </message>
-    <message>
-        <source>Documentos PDF (*.pdf)</source>
-        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>
