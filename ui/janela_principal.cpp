@@ -332,8 +332,8 @@ void JanelaPrincipal::DivisorRecusado(const QString& divisor)
     const runtime::Tradutor tradutor = TradutorQt();
     if (resolvedor(resolucao::Exercício::Dividir, "0", ParaUtf8(divisor), {}, tradutor).falha)
         return;
-    const std::string dica =
-        runtime::Preencher(tradutor(resolucao::FonteDe(resolucao::Texto::DicaDivisãoLonga)), {ParaUtf8(divisor)});
+    const std::string dica = runtime::Preencher(
+        tradutor(resolucao::FonteDe(resolucao::Texto::DicaDivisãoLonga)), {ParaUtf8(divisor)});
     statusBar()->showMessage(DeUtf8(dica));
 }
 
