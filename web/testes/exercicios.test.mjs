@@ -128,7 +128,7 @@ test("links read '+' as a plus, refuse what the core must not get, share the see
     ["p1=x^2+1&c=factorizar", [], "#factorizacao", "(x^2+1)"],
     ["p1=x%5E2-1%00%3Cb%3Ejunk&c=factorizar", [recusa("controlo", "polinomio1")], "#factorizacao", ""],
     [`p1=x&a=${"1".repeat(70000)}&c=valor`, [recusa("longo", "ponto")], "#valor-resultado", ""],
-    ["p1=x&c=resolver", [recusa("comando")], "#resultado", ""],
+    ["p1=x&c=integrar", [recusa("comando")], "#resultado", ""],
     ["p1=x^2%2B2x&p2=x&c=somar", [], "#resultado", nativa("somar", "x^2+2x", "x").resultado],
   ];
   for (const [fragmento, mensagens, saida, esperado] of casos) {

@@ -72,7 +72,7 @@ for (const lingua of ["pt", "en"]) {
 
 test("one door: the core lists its exercises, and words what the page refuses", () => {
   assert.deepEqual(nucleo.exercicios(), exercicios);
-  assert.deepEqual(exercicios.exercicios.map((e) => e.nome), ["dividir", "factorizar", "valor", "grafico", "explicar"]);
+  assert.deepEqual(exercicios.exercicios.map((e) => e.nome), ["dividir", "factorizar", "valor", "grafico", "explicar", "desenvolver", "resolver"]);
   assert.deepEqual(exercicios.exercicios.find((e) => e.nome === "valor").caixas, ["polinomio1", "ponto"]);
   for (const lingua of ["pt", "en"]) {
     nucleo.lingua(lingua);
