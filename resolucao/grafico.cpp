@@ -3,6 +3,7 @@
 
 #include "algebra/analise.h"
 #include "algebra/escrever.h"
+#include "algebra/orcamento.h"
 #include "algebra/raizes.h"
 #include "display/exportar.h"
 #include "resolucao/formula.h"
@@ -167,6 +168,15 @@ void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std:
     }
 }
 
+// The roots of P', where the curve may turn: they only frame the picture, so
+// they get a tenth of an exercise's budget, and a derivative built to defeat
+// the search leaves its turning points out rather than hold the answer up.
+algebra::Raízes PontosDeViragem(const Polinómio& p)
+{
+    algebra::Orçamento orçamento(algebra::Orçamento::Normal / 10);
+    return algebra::CalcularRaízes(algebra::Factorizar(algebra::Derivada(p), orçamento), orçamento);
+}
+
 // The roots of P come from its analysis, those of the second polynomial
 // and of the derivatives from their own.
 [[nodiscard]] Plano Planear(const Polinómio& p,
@@ -182,7 +192,7 @@ void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std:
         Pontos(*segundo, algebra::CalcularRaízes(*segundo), xs, plano.marcas, tradutor);
     for (const Polinómio* q : {&p, segundo ? &*segundo : nullptr})
         if (q != nullptr && algebra::Grau(*q) >= 2)
-            for (const algebra::RaizReal& r : algebra::CalcularRaízes(algebra::Derivada(*q)).reais)
+            for (const algebra::RaizReal& r : PontosDeViragem(*q).reais)
                 if (std::isfinite(Meio(r)))
                     xs.push_back(Meio(r));
     // x = 0 joins only when it lies among the points: far from them, the
