@@ -136,6 +136,7 @@ test("a link reopens an exercise, and Partilhar copies it", async () => {
     await aba2.waitForFunction(() => document.querySelector("#resolucao-documento").textContent.includes("Solution set"));
     assert.equal(await aba2.$eval("#resolver", (e) => e.textContent), "Solve");
     assert.equal(await aba2.$eval("#conjunto-solucao", (e) => e.dataset.conjunto), "∅");
+    await aba2.click("#lingua-pt"); // the choice is kept for the pages that follow
   } finally {
     await aba2.close();
   }
