@@ -20,6 +20,7 @@
 #include <array>
 #include <cmath>
 #include <utility>
+#include <variant>
 
 namespace vendrix::resolucao {
 
@@ -86,6 +87,10 @@ void Factorizar(const Entradas& e, const Tradutor& t, Resolução& r)
     for (const algebra::RaizReal& raiz : a.raízes.reais)
         r.raízes.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, raiz.valor});
     r.sinais = a.sinais.sinais;
+    // The same rows as Resolver's, from the table the steps draw.
+    for (const Bloco& bloco : r.documento.blocos)
+        if (const auto* quadro = std::get_if<TabelaDeSinais>(&bloco))
+            r.quadro = QuadroEmTexto(*quadro);
     if (!algebra::ÉZero(e.p1) && algebra::Grau(e.p1) > 0)
         r.documento.blocos.emplace_back(DesenharGráfico(e.p1, a.raízes, std::nullopt, t));
 }

@@ -106,6 +106,22 @@
         <translation>Factor Polynomial 1 (Alt+Shift+F)</translation>
     </message>
     <message>
+        <source>Desenvolver</source>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>Desenvolver Polinómio1 (Alt+Shift+E)</source>
+        <translation>Expand Polynomial 1 (Alt+Shift+E)</translation>
+    </message>
+    <message>
+        <source>Resolver</source>
+        <translation>Solve</translation>
+    </message>
+    <message>
+        <source>Resolver a equação ou inequação de Polinómio1 (Alt+Shift+R)</source>
+        <translation>Solve the equation or inequality in Polynomial 1 (Alt+Shift+R)</translation>
+    </message>
+    <message>
         <source>Valor</source>
         <translation>Value</translation>
     </message>
@@ -148,6 +164,22 @@
     <message>
         <source>Sinais</source>
         <translation>Signs</translation>
+    </message>
+    <message>
+        <source>Desenvolvimento</source>
+        <translation>Expansion</translation>
+    </message>
+    <message>
+        <source>Soluções</source>
+        <translation>Solutions</translation>
+    </message>
+    <message>
+        <source>Conjunto-solução</source>
+        <translation>Solution set</translation>
+    </message>
+    <message>
+        <source>Quadro de sinais</source>
+        <translation>Sign table</translation>
     </message>
     <message>
         <source>Copiar a resolução como texto e HTML.</source>

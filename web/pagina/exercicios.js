@@ -30,6 +30,7 @@ const CAMPOS = [
   ["factorizacao", "factorizacao"],
   ["factorizacao_real", "factorizacao-real"],
   ["valor", "valor-resultado"],
+  ["desenvolvimento", "desenvolvimento"],
 ];
 
 function mostrarCampo(saida, texto, html, atributo = "texto") {
@@ -39,8 +40,8 @@ function mostrarCampo(saida, texto, html, atributo = "texto") {
   saida.closest("div").hidden = texto === "";
 }
 
-function mostrarRaizes(raizes) {
-  $("raizes").replaceChildren(...raizes.map((r) => {
+function mostrarRaizes(raizes, id) {
+  $(id).replaceChildren(...raizes.map((r) => {
     const li = document.createElement("li");
     li.dataset.exacto = r.exacto;
     li.dataset.valor = String(r.valor);
@@ -48,15 +49,43 @@ function mostrarRaizes(raizes) {
     li.textContent = r.exacto || r.decimal;
     return li;
   }));
-  $("raizes").closest("div").hidden = raizes.length === 0;
+  $(id).closest("div").hidden = raizes.length === 0;
+}
+
+// The core's sign table, "factor:cell,cell,…|…|produto:…", as a row per
+// factor and the product's last, each cell "+", "−" or "0"; the product's
+// signs as the factorization gives them stay in data-sinais.
+const SINAL = { "+": "+", "-": "−", "0": "0" };
+
+function mostrarQuadro(quadro, sinais) {
+  const tabela = $("quadro-sinais");
+  tabela.dataset.sinais = sinais;
+  const linhas = quadro === "" ? [] : quadro.split("|").map((linha) => {
+    const separador = linha.lastIndexOf(":");
+    const tr = document.createElement("tr");
+    tr.dataset.fator = linha.slice(0, separador);
+    const th = document.createElement("th");
+    th.scope = "row";
+    th.textContent = tr.dataset.fator;
+    tr.append(th, ...linha.slice(separador + 1).split(",").map((celula) => {
+      const td = document.createElement("td");
+      td.textContent = SINAL[celula] ?? celula;
+      return td;
+    }));
+    return tr;
+  });
+  tabela.tBodies[0].replaceChildren(...linhas);
+  tabela.closest("div").hidden = linhas.length === 0;
 }
 
 // Everything the answer holds in its place, the core's HTML through the
 // page's one trusted door; a refused exercise empties the section.
 export function mostrarResolucao(r, guardarCopias) {
   for (const [campo, id] of CAMPOS) mostrarCampo($(id), r[campo], r[`${campo}_html`]);
-  mostrarCampo($("quadro-sinais"), r.sinais, r.sinais_html, "sinais");
-  mostrarRaizes(r.raizes);
+  mostrarCampo($("conjunto-solucao"), r.conjunto, "", "conjunto");
+  mostrarQuadro(r.quadro, r.sinais);
+  mostrarRaizes(r.raizes, "raizes");
+  mostrarRaizes(r.solucoes, "solucoes");
   const documento = $("resolucao-documento");
   if (r.resolucao_html === "") documento.replaceChildren();
   else documento.innerHTML = porta.createHTML(r.resolucao_html);

@@ -27,6 +27,10 @@ const EXERCICIOS = [
   ["valor", "x^3-6x^2+11x-6", "", "1/2", { "#valor-resultado": "-15/8" }],
   ["grafico", "x^3-6x^2+11x-6", "", "", {}],
   ["explicar", "2x^3+3x^2-1", "2x-1", "", { "#divisao-quociente": "x^2+2x+1", "#divisao-resto": "0" }],
+  ["desenvolver", "(x+1)(x-2)^2", "", "", { "#desenvolvimento": "x^3-3x^2+4" }],
+  ["resolver", "x^3 = 4x", "", "", { conjunto: "{-2,0,2}", solucoes: ["-2", "0", "2"] }],
+  ["resolver", "(x-1)^2(x+2) >= 0", "", "", { conjunto: "[-2,+∞[", fatores: ["x+2", "(x-1)^2", "produto"] }],
+  ["resolver", "x^2+1 < 0", "", "", { conjunto: "∅" }],
 ];
 
 async function exercicio(comando, p1, p2, a) {
@@ -45,6 +49,11 @@ async function vistaDosExercicios() {
       factorizacao: $("#factorizacao").dataset.texto, valor: $("#valor-resultado").dataset.texto,
       factorizacao_real: $("#factorizacao-real").dataset.texto,
       sinais: $("#quadro-sinais").dataset.sinais,
+      desenvolvimento: $("#desenvolvimento").dataset.texto, conjunto: $("#conjunto-solucao").dataset.conjunto,
+      // The table read back into the core's "factor:cell,…|…" text.
+      quadro: [...document.querySelectorAll("#quadro-sinais tr")].map((tr) =>
+        `${tr.dataset.fator}:${[...tr.cells].slice(1).map((td) => td.textContent.replace("−", "-")).join(",")}`).join("|"),
+      solucoes: [...document.querySelectorAll("#solucoes li")].map((li) => ({ ...li.dataset })),
       resolucao_html: $("#resolucao-documento").innerHTML.replace(/<\/?tbody>/g, ""), // the parser's own
       grafico: $("#grafico-area svg") !== null,
       raizes: [...document.querySelectorAll("#raizes li")].map((li) => ({ ...li.dataset })),
@@ -53,9 +62,12 @@ async function vistaDosExercicios() {
 }
 
 function vistaNativa(r) {
-  const { quociente, resto, factorizacao, factorizacao_real, valor, sinais, resolucao_html } = r;
-  return { quociente, resto, factorizacao, factorizacao_real, valor, sinais, resolucao_html, grafico: r.grafico_html !== "",
-    raizes: r.raizes.map((z) => ({ exacto: z.exacto, valor: String(z.valor), multiplicidade: String(z.multiplicidade) })) };
+  const { quociente, resto, factorizacao, factorizacao_real, valor, sinais, resolucao_html, desenvolvimento, conjunto,
+    quadro } = r;
+  const raizes = (lista) =>
+    lista.map((z) => ({ exacto: z.exacto, valor: String(z.valor), multiplicidade: String(z.multiplicidade) }));
+  return { quociente, resto, factorizacao, factorizacao_real, valor, sinais, resolucao_html, desenvolvimento, conjunto,
+    quadro, solucoes: raizes(r.solucoes), grafico: r.grafico_html !== "", raizes: raizes(r.raizes) };
 }
 
 test("the exercises show the core's worked examples, and the address keeps them", async () => {
@@ -69,9 +81,14 @@ test("the exercises show the core's worked examples, and the address keeps them"
     }
     assert.deepEqual(await exercicio(comando, p1, p2, a), []);
     assert.deepEqual(await vistaDosExercicios(), vistaNativa(nativa(comando, p1, p2, a)), comando);
-    const { raizes, ...saidas } = valores;
+    const { raizes, solucoes, conjunto, fatores, ...saidas } = valores;
     for (const [seletor, esperado] of Object.entries(saidas)) assert.equal(await dado(seletor), esperado, seletor);
     if (raizes) assert.deepEqual(await pagina.$$eval("#raizes li", (l) => l.map((e) => e.dataset.valor)), raizes);
+    if (solucoes) assert.deepEqual(await pagina.$$eval("#solucoes li", (l) => l.map((e) => e.textContent)), solucoes);
+    if (conjunto) assert.equal(await pagina.$eval("#conjunto-solucao", (e) => e.dataset.conjunto), conjunto);
+    if (fatores) assert.deepEqual(await pagina.$$eval("#quadro-sinais tr", (l) => l.map((e) => e.dataset.fator)), fatores);
+    const celulas = await pagina.$$eval("#quadro-sinais td", (l) => l.map((e) => e.textContent));
+    assert.ok(celulas.every((c) => ["+", "−", "0"].includes(c)), celulas.join());
     const campos = new URLSearchParams((await pagina.evaluate(() => location.hash)).slice(1));
     assert.deepEqual([campos.get("c"), campos.get("p1")], [comando, p1]);
   }
@@ -101,6 +118,27 @@ test("a link reopens an exercise, and Partilhar copies it", async () => {
     assert.ok(await aba.$eval("#resolucao-documento", (e) => e.textContent.includes("regra de Ruffini")));
   } finally {
     await aba.close();
+  }
+  // Desenvolver and Resolver, the relation escaped in p1; then the English of the last one.
+  const aba2 = await abrir(`${endereco}index.html`);
+  try {
+    for (const [i, [comando, p1, , , { conjunto, ...saidas }]] of EXERCICIOS.slice(-4).entries()) {
+      // Every other link by the other name of the page, so that each loads it anew.
+      await aba2.goto(`${endereco}${i % 2 ? "index.html" : ""}#p1=${encodeURIComponent(p1)}&c=${comando}`);
+      await aba2.waitForSelector("html[data-pronto]");
+      const lido = await aba2.waitForFunction(() => (document.querySelector("#resolucao").hidden ? null
+        : { conjunto: document.querySelector("#conjunto-solucao").dataset.conjunto,
+          desenvolvimento: document.querySelector("#desenvolvimento").dataset.texto }));
+      const { conjunto: c, desenvolvimento: d } = await lido.jsonValue();
+      assert.deepEqual([c, d], [conjunto ?? "", saidas["#desenvolvimento"] ?? ""], p1);
+    }
+    await aba2.click("#lingua-en");
+    await aba2.waitForFunction(() => document.querySelector("#resolucao-documento").textContent.includes("Solution set"));
+    assert.equal(await aba2.$eval("#resolver", (e) => e.textContent), "Solve");
+    assert.equal(await aba2.$eval("#conjunto-solucao", (e) => e.dataset.conjunto), "∅");
+    await aba2.click("#lingua-pt"); // the choice is kept for the pages that follow
+  } finally {
+    await aba2.close();
   }
   await pagina.bringToFront();
   await exercicio("valor", "x^2", "", "3");
@@ -177,7 +215,8 @@ test("the summary raises exponents and shows the signs as a table; the graph is 
   assert.equal(await pagina.$eval("#factorizacao", (e) => e.innerHTML), r.factorizacao_html);
   assert.match(r.factorizacao_html, /<sup>2<\/sup>/);
   assert.equal(await pagina.$eval("#quadro-sinais", (e) => e.dataset.sinais), r.sinais);
-  assert.equal(await pagina.$$eval("#quadro-sinais td", (l) => l.length), 2 * (r.sinais.length + 2));
+  assert.equal(await pagina.$$eval("#quadro-sinais tr:last-child td", (l) => l.length), r.sinais.length);
+  assert.equal(await pagina.$eval("#quadro-sinais tr:last-child", (e) => e.dataset.fator), "produto");
   assert.ok(await pagina.$eval("#grafico-area svg", (e) => e.getBoundingClientRect().width) >= 960);
 });
 
