@@ -3,6 +3,8 @@
 
 #include "algebra/analise.h"
 #include "algebra/escrever.h"
+#include "algebra/inteiros.h"
+#include "algebra/isolar.h"
 #include "algebra/orcamento.h"
 #include "algebra/raizes.h"
 #include "display/exportar.h"
@@ -168,13 +170,32 @@ void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std:
     }
 }
 
-// The roots of P', where the curve may turn: they only frame the picture, so
-// they get a tenth of an exercise's budget, and a derivative built to defeat
-// the search leaves its turning points out rather than hold the answer up.
-algebra::Raízes PontosDeViragem(const Polinómio& p)
+// Where the curve may turn: about the roots of P'. They only frame the
+// picture, so none is narrowed to its digits, and the search gets a tenth of
+// an exercise's budget: a derivative built to defeat it leaves its points
+// out, or rough, rather than hold the answer up.
+std::vector<double> PontosDeViragem(const Polinómio& p)
 {
     algebra::Orçamento orçamento(algebra::Orçamento::Normal / 10);
-    return algebra::CalcularRaízes(algebra::Factorizar(algebra::Derivada(p), orçamento), orçamento);
+    std::vector<double> xs;
+    for (const algebra::Factor& factor : algebra::Factorizar(algebra::Derivada(p), orçamento).factores) {
+        const Polinómio& g = factor.polinómio; // monic
+        if (algebra::Grau(g) == 1) {
+            xs.push_back((-g.coeficientes[0]).convert_to<double>());
+            continue;
+        }
+        if (algebra::Grau(g) > algebra::GrauMáximoIsolado)
+            continue;
+        const algebra::PolInteiro f = algebra::ParteInteira(g);
+        for (algebra::Intervalo i :
+             algebra::Isolar(f, orçamento).value_or(std::vector<algebra::Intervalo>{})) {
+            // Forty halvings put the point well within a pixel of the turn.
+            for (int k = 0; k < 40 && !orçamento.Esgotado(); ++k)
+                algebra::Bisseccionar(f, i, orçamento);
+            xs.push_back(((i.mínimo + i.máximo) / 2).convert_to<double>());
+        }
+    }
+    return xs;
 }
 
 // The roots of P come from its analysis, those of the second polynomial
@@ -192,9 +213,9 @@ algebra::Raízes PontosDeViragem(const Polinómio& p)
         Pontos(*segundo, algebra::CalcularRaízes(*segundo), xs, plano.marcas, tradutor);
     for (const Polinómio* q : {&p, segundo ? &*segundo : nullptr})
         if (q != nullptr && algebra::Grau(*q) >= 2)
-            for (const algebra::RaizReal& r : PontosDeViragem(*q).reais)
-                if (std::isfinite(Meio(r)))
-                    xs.push_back(Meio(r));
+            for (const double x : PontosDeViragem(*q))
+                if (std::isfinite(x))
+                    xs.push_back(x);
     // x = 0 joins only when it lies among the points: far from them, the
     // value P(0) would squeeze their shape flat.
     if (xs.empty() || (*std::ranges::min_element(xs) <= 0 && *std::ranges::max_element(xs) >= 0))
@@ -409,9 +430,10 @@ Gráfico DesenharGráfico(const Polinómio& p,
         return Decimal(tradutor, runtime::TextoDeDuplo(std::round(v / passo) * passo));
     };
     const std::size_t quantas = j.raízesMarcadas.size();
-    const Texto texto = quantas == 0   ? Texto::GráficoSemRaízes
-                        : quantas == 1 ? Texto::GráficoComUmaRaiz
-                                       : Texto::GráficoComRaízes;
+    const Texto texto = !raízesDeP.completas ? Texto::GráficoRaízesPorIsolar
+                        : quantas == 0       ? Texto::GráficoSemRaízes
+                        : quantas == 1       ? Texto::GráficoComUmaRaiz
+                                             : Texto::GráficoComRaízes;
     const double vãoX = j.xMáximo - j.xMínimo, vãoY = j.yMáximo - j.yMínimo;
     const Frase janela{tradutor(FonteDe(texto)),
                        {funções,

@@ -121,6 +121,7 @@ enum class Texto : int {
     ConjuntoSolução,
     ExtremosAproximados,
     RaízesPorIsolar,
+    GráficoRaízesPorIsolar,
     Contagem
 };
 
@@ -345,6 +346,10 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::RaízesPorIsolar,
      VENDRIX_TEXTO("Resolucao",
                    "Há raízes reais que não se conseguem isolar neste grau: não se dá o conjunto-solução.")},
+    {Texto::GráficoRaízesPorIsolar,
+     VENDRIX_TEXTO("Resolucao",
+                   "Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5; nem todas as raízes reais se "
+                   "conseguiram isolar.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

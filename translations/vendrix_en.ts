@@ -807,6 +807,10 @@
         <source>Há raízes reais que não se conseguem isolar neste grau: não se dá o conjunto-solução.</source>
         <translation>Some real roots cannot be isolated at this degree: the solution set is not given.</translation>
     </message>
+    <message>
+        <source>Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5; nem todas as raízes reais se conseguiram isolar.</source>
+        <translation>Graph of %1 for x between %2 and %3 and y between %4 and %5; not every real root could be isolated.</translation>
+    </message>
 </context>
 <context>
     <name>Resumo</name>

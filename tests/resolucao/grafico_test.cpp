@@ -3,6 +3,7 @@
 // real root and turning point, and marks every root and the y-intercept
 // when x = 0 is in it.
 #include "algebra/ler.h"
+#include "resolucao/exportar.h"
 #include "resolucao/grafico.h"
 
 #include <gtest/gtest.h>
@@ -148,6 +149,18 @@ TEST(Grafico, EscreveSoCoordenadasFinitasDentroDaFigura)
     }
     const Janela cubo = JanelaDoGráfico(algebra::LerPolinómio("x^3-1").Valor());
     EXPECT_LE(cubo.xMínimo, -1);
+}
+
+// Roots the budget could not isolate are not absent roots: the caption
+// says which it is.
+TEST(Grafico, RaizesPorIsolarNaoSaoRaizesAusentes)
+{
+    const Polinómio p = algebra::LerPolinómio("x^3-3x+1").Valor();
+    algebra::Raízes porIsolar;
+    porIsolar.completas = false;
+    const std::string legenda = EmTexto({{DesenharGráfico(p, porIsolar, std::nullopt, EmPortuguês)}});
+    EXPECT_EQ(legenda.find("sem raízes reais"), std::string::npos) << legenda;
+    EXPECT_NE(legenda.find("nem todas as raízes reais"), std::string::npos) << legenda;
 }
 
 } // namespace
