@@ -126,11 +126,9 @@ std::string QuadroEmTexto(const TabelaDeSinais& quadro)
         return c;
     };
     std::string texto;
-    for (const TabelaDeSinais::Linha& linha : quadro.factores) {
-        const std::string nome =
-            linha.expoente == 1 ? linha.factor : "(" + linha.factor + ")^" + std::to_string(linha.expoente);
-        texto += nome + ":" + células(linha.sinais) + "|";
-    }
+    for (const TabelaDeSinais::Linha& linha : quadro.factores)
+        texto +=
+            (linha.expoente == 1 ? linha.factor : RótuloDoFactor(linha)) + ":" + células(linha.sinais) + "|";
     return texto + "produto:" + células(quadro.sinais);
 }
 

@@ -167,6 +167,7 @@ const Condição Condições[] = {
     {"quadrado_vezes_linear", "(x-1)^2(x+2) > 0", "]-2,1[∪]1,+∞[", "",
      "x+2:-,0,+,+,+|(x-1)^2:+,+,+,0,+|produto:-,0,+,0,+"},
     {"quadrado_vezes_linear_ou_igual", "(x-1)^2(x+2) >= 0", "[-2,+∞[", "", nullptr},
+    {"x_ao_quadrado", "x^2(x-1) > 0", "]1,+∞[", "", "x^2:+,0,+,+,+|x-1:-,-,-,0,+|produto:-,0,-,0,+"},
     {"biquadrada", "x^4-5x^2+4 <= 0", "[-2,-1]∪[1,2]", "", nullptr},
     {"sempre_positivo", "x^2+1 > 0", "ℝ", "", nullptr},
     {"nunca_negativo", "x^2+1 < 0", "∅", "", nullptr},
