@@ -57,7 +57,7 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
         doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(qr.quociente)});
         doc.blocos.emplace_back(Fórmula{"R(x) = " + algebra::Escrever(qr.resto)});
         Dizer(doc, tradutor, Texto::Verificação);
-        doc.blocos.emplace_back(Fórmula{Verificação(divisor, qr.quociente, qr.resto)});
+        doc.blocos.emplace_back(Fórmula{ProvaDaDivisão(divisor, qr.quociente, qr.resto)});
         return DivisãoResolvida{std::move(doc), qr.quociente, qr.resto};
     }
     Dizer(doc, tradutor, Texto::DisposiçãoLonga);
@@ -97,7 +97,7 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
     doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(divisão.Valor().quociente)});
     doc.blocos.emplace_back(Fórmula{"R(x) = " + algebra::Escrever(resto)});
     Dizer(doc, tradutor, Texto::Verificação);
-    doc.blocos.emplace_back(Fórmula{Verificação(divisor, divisão.Valor().quociente, resto)});
+    doc.blocos.emplace_back(Fórmula{ProvaDaDivisão(divisor, divisão.Valor().quociente, resto)});
     return DivisãoResolvida{std::move(doc), divisão.Valor().quociente, std::move(resto)};
 }
 

@@ -65,7 +65,8 @@ namespace {
 
 } // namespace
 
-std::string Verificação(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r)
+std::string
+ProvaDaDivisão(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r)
 {
     const algebra::Polinómio produto = d * q;
     std::string f = Produto(d, q) + MaisResto(r) + " = ";

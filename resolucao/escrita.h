@@ -43,6 +43,6 @@ struct DivisãoResolvida
 // the middle step only when R is not 0. P is computed, never copied, so a
 // wrong quotient shows.
 [[nodiscard]] std::string
-Verificação(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r);
+ProvaDaDivisão(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r);
 
 } // namespace vendrix::resolucao

@@ -45,6 +45,7 @@ struct LinhaDeExercício
     std::string_view nome;
     bool lêPolinómio2, lêPonto;
     bool relação; // Polinómio 1 is an equation or an inequality
+    bool lêCondições;
     Resolver resolver;
 };
 
@@ -136,14 +137,18 @@ void ResolverRelação(const Entradas& e, const Tradutor& t, Resolução& r)
             r.soluções.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, raiz.valor});
 }
 
-constexpr std::array<LinhaDeExercício, 7> Exercícios{{
-    {Exercício::Dividir, "dividir", true, false, false, Dividir},
-    {Exercício::Factorizar, "factorizar", false, false, false, Factorizar},
-    {Exercício::Valor, "valor", false, true, false, Valor},
-    {Exercício::Gráfico, "grafico", false, false, false, Gráfico},
-    {Exercício::Explicar, "explicar", true, false, false, Explicar},
-    {Exercício::Desenvolver, "desenvolver", false, false, false, Desenvolver},
-    {Exercício::Resolver, "resolver", false, false, true, ResolverRelação},
+// Not solved yet: the exercise is listed so that both front ends can offer it.
+void ResolverParâmetros(const Entradas&, const Tradutor&, Resolução&) {}
+
+constexpr std::array<LinhaDeExercício, 8> Exercícios{{
+    {Exercício::Dividir, "dividir", true, false, false, false, Dividir},
+    {Exercício::Factorizar, "factorizar", false, false, false, false, Factorizar},
+    {Exercício::Valor, "valor", false, true, false, false, Valor},
+    {Exercício::Gráfico, "grafico", false, false, false, false, Gráfico},
+    {Exercício::Explicar, "explicar", true, false, false, false, Explicar},
+    {Exercício::Desenvolver, "desenvolver", false, false, false, false, Desenvolver},
+    {Exercício::Resolver, "resolver", false, false, true, false, ResolverRelação},
+    {Exercício::Parâmetros, "parametros", false, false, false, true, ResolverParâmetros},
 }};
 
 const LinhaDeExercício& Linha(Exercício exercício)
@@ -325,6 +330,8 @@ std::vector<Caixa> CaixasDoExercício(Exercício exercício)
         caixas.push_back(Caixa::Polinómio2);
     if (linha.lêPonto)
         caixas.push_back(Caixa::Ponto);
+    if (linha.lêCondições)
+        caixas.push_back(Caixa::Condições);
     return caixas;
 }
 
@@ -339,14 +346,20 @@ Resolução ResolverExercício(Exercício exercício,
                             std::string_view ponto,
                             const Tradutor& tradutor)
 {
+    return ResolverExercício(exercício, Pergunta{polinómio1, polinómio2, ponto, {}, {}}, tradutor);
+}
+
+Resolução ResolverExercício(Exercício exercício, const Pergunta& pergunta, const Tradutor& tradutor)
+{
     const LinhaDeExercício& linha = Linha(exercício);
     if (exercício == Exercício::Explicar)
-        return ExplicarDivisão(ruffini::Dividir(polinómio1, polinómio2, interpreter::SementesDoRelógio()),
-                               tradutor);
+        return ExplicarDivisão(
+            ruffini::Dividir(pergunta.polinómio1, pergunta.polinómio2, interpreter::SementesDoRelógio()),
+            tradutor);
     Resolução r;
     r.comando = linha.nome;
     Entradas e;
-    r.falha = Ler(linha, {polinómio1, polinómio2, ponto}, tradutor, e);
+    r.falha = Ler(linha, {pergunta.polinómio1, pergunta.polinómio2, pergunta.ponto}, tradutor, e);
     if (!r.falha)
         r.falha = GrandeDemais(exercício, e, tradutor);
     if (r.falha)

@@ -24,10 +24,11 @@ enum class Exercício {
     Explicar,    // the Ruffini table of P1 ÷ P2 explained, as the Ruffini command drew it
     Desenvolver, // P1 expanded, one product at a time
     Resolver,    // the equation or inequality typed in P1, to its solution set
+    Parâmetros,  // the parameters of P1 that meet the conditions typed in Condições
 };
 
 // "dividir", "factorizar", "valor", "grafico", "explicar", "desenvolver",
-// "resolver": the names in
+// "resolver", "parametros": the names in
 // the page's links and in the window's properties.
 [[nodiscard]] std::string_view NomeDoExercício(Exercício exercício) noexcept;
 [[nodiscard]] std::optional<Exercício> ExercícioDoNome(std::string_view nome) noexcept;
@@ -36,7 +37,7 @@ enum class Exercício {
 [[nodiscard]] std::vector<std::string_view> NomesDosExercícios();
 
 // The boxes of the front ends that the exercises read.
-enum class Caixa { Polinómio1, Polinómio2, Ponto };
+enum class Caixa { Polinómio1, Polinómio2, Ponto, Condições, Resposta };
 
 // The boxes the exercise reads, Polinómio1 first.
 [[nodiscard]] std::vector<Caixa> CaixasDoExercício(Exercício exercício);
@@ -64,6 +65,27 @@ struct RaizDoExercício
 // "exact|decimal|multiplicity", as the window's property lists a root.
 [[nodiscard]] std::string RaizEmTexto(const RaizDoExercício& raiz);
 
+// The texts of a question as the boxes hold them, and the student's own
+// answer to it, which is checked when it is not empty.
+struct Pergunta
+{
+    std::string_view polinómio1;
+    std::string_view polinómio2;
+    std::string_view ponto;
+    std::string_view condições; // Parâmetros: one condition per line or between ";"
+    std::string_view resposta;  // the student's answer; empty: nothing to check
+};
+
+// The check of a student's answer. Reading it may fail: then veredicto is
+// empty, explicação is the reader's message and posição where it stopped.
+struct Verificação
+{
+    std::string veredicto;   // "certo" or "errado"
+    std::string erro;        // the typical mistake's code, "sinal-de-a"; empty when none fits
+    std::string explicação;  // the sentence, in the user's language
+    std::size_t posição = 0; // the character where reading the answer stopped, from 1
+};
+
 // What an exercise gives; every field it does not apply to is empty.
 struct Resolução
 {
@@ -84,11 +106,18 @@ struct Resolução
     std::vector<RaizDoExercício> soluções; // Resolver, an equation: its real roots
     std::string conjunto;                  // Resolver: the canonical solution set, "]-∞,-2[∪]1,+∞["
     std::string quadro;                    // Resolver: the sign table, "factor:cell,cell,…|…"
+    // Parâmetros: each solution "a=2,b=3", "k≈0.3472963553", a family
+    // "a=a,b=2a-1"; the single "nenhum" when none exists.
+    std::vector<std::string> parâmetros;
+    std::optional<Verificação> verificação; // when the question held an answer
 };
 
 // Runs the exercise on the typed texts: polinómio2 is read only to divide
 // and ponto only for the value. The first text that cannot be read, or a
 // division the algebra refuses, gives falha.
+[[nodiscard]] Resolução
+ResolverExercício(Exercício exercício, const Pergunta& pergunta, const Tradutor& tradutor);
+
 [[nodiscard]] Resolução ResolverExercício(Exercício exercício,
                                           std::string_view polinómio1,
                                           std::string_view polinómio2,

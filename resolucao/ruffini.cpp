@@ -162,7 +162,7 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
     doc.blocos.emplace_back(Fórmula{"R = " + algebra::EscreverRacional(resto)});
 
     Dizer(doc, tradutor, Texto::Verificação);
-    doc.blocos.emplace_back(Fórmula{Verificação(divisor, q, algebra::DeCoeficientes({resto}))});
+    doc.blocos.emplace_back(Fórmula{ProvaDaDivisão(divisor, q, algebra::DeCoeficientes({resto}))});
     Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + algebra::EscreverRacional(raiz)});
     doc.blocos.emplace_back(Fórmula{Substituição(dividendo, raiz)});
     return DivisãoResolvida{std::move(doc), q, algebra::DeCoeficientes({resto})};

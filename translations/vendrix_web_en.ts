@@ -222,6 +222,14 @@
         <translation>Polynomial 2</translation>
     </message>
     <message>
+        <source>Condições</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>A minha resposta</source>
+        <translation>My answer</translation>
+    </message>
+    <message>
         <source>O texto de «%1» tem mais de %2 caracteres e não foi lido.</source>
         <translation>The text of “%1” has more than %2 characters and was not read.</translation>
     </message>

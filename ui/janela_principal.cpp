@@ -77,7 +77,13 @@ RespostaDoExercício Vazia(resolucao::Exercício exercício)
 } // namespace
 
 JanelaPrincipal::JanelaPrincipal(QWidget* parent)
-    : JanelaPrincipal(resolucao::ResolverExercício, parent)
+    : JanelaPrincipal(
+          [](resolucao::Exercício exercício,
+             const resolucao::Pergunta& pergunta,
+             const runtime::Tradutor& tradutor) {
+              return resolucao::ResolverExercício(exercício, pergunta, tradutor);
+          },
+          parent)
 {}
 
 JanelaPrincipal::JanelaPrincipal(Resolvedor resolvedorDado, QWidget* parent)
@@ -292,7 +298,7 @@ void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
     // The work gets its own copies: the boxes may change while it runs.
     emFundo->Começar(
         [r = resolvedor, exercício, a = ParaUtf8(polinómio1), b = ParaUtf8(polinómio2), c = ParaUtf8(ponto)] {
-            return r(exercício, a, b, c, TradutorQt());
+            return r(exercício, resolucao::Pergunta{a, b, c, {}, {}}, TradutorQt());
         });
 }
 
@@ -330,7 +336,9 @@ void JanelaPrincipal::Resolvido(const RespostaDoExercício& resposta)
 void JanelaPrincipal::DivisorRecusado(const QString& divisor)
 {
     const runtime::Tradutor tradutor = TradutorQt();
-    if (resolvedor(resolucao::Exercício::Dividir, "0", ParaUtf8(divisor), {}, tradutor).falha)
+    const std::string texto = ParaUtf8(divisor);
+    if (resolvedor(resolucao::Exercício::Dividir, resolucao::Pergunta{"0", texto, {}, {}, {}}, tradutor)
+            .falha)
         return;
     const std::string dica = runtime::Preencher(
         tradutor(resolucao::FonteDe(resolucao::Texto::DicaDivisãoLonga)), {ParaUtf8(divisor)});

@@ -19,6 +19,7 @@ struct Fonte;
 
 namespace vendrix::resolucao {
 enum class Exercício;
+struct Pergunta;
 struct Resolução;
 } // namespace vendrix::resolucao
 
@@ -33,9 +34,7 @@ class Resolucao;
 // a stand-in that takes its time.
 using Resolvedor =
     std::function<resolucao::Resolução(resolucao::Exercício,
-                                       std::string_view,
-                                       std::string_view,
-                                       std::string_view,
+                                       const resolucao::Pergunta&,
                                        const std::function<std::string(const runtime::Fonte&)>&)>;
 
 // The program's window with its menus: Form1, unchanged, in the middle,

@@ -14,13 +14,17 @@ namespace {
 
 using resolucao::Caixa;
 
-constexpr std::array<std::string_view, 3> NomesDasCaixas{"polinomio1", "polinomio2", "ponto"};
+// By resolucao::Caixa.
+constexpr std::array<std::string_view, 5> NomesDasCaixas{
+    "polinomio1", "polinomio2", "ponto", "condicoes", "resposta"};
 
 // The boxes as their labels name them on the page.
-constexpr std::array<runtime::Fonte, 3> RótulosDasCaixas{
+constexpr std::array<runtime::Fonte, 5> RótulosDasCaixas{
     VENDRIX_TEXTO("Pagina", "Polinómio 1"),
     VENDRIX_TEXTO("Pagina", "Polinómio 2"),
     VENDRIX_TEXTO("Pagina", "x ="),
+    VENDRIX_TEXTO("Pagina", "Condições"),
+    VENDRIX_TEXTO("Pagina", "A minha resposta"),
 };
 
 runtime::Fonte TextoDaRecusa(std::string_view motivo) noexcept

@@ -44,7 +44,10 @@ template <typename Fila = int>
 class Menus : public ::testing::TestWithParam<Fila>
 {
 protected:
-    explicit Menus(Resolvedor resolvedor = resolucao::ResolverExercício)
+    explicit Menus(Resolvedor resolvedor =
+                       [](resolucao::Exercício e, const resolucao::Pergunta& p, const runtime::Tradutor& t) {
+                           return resolucao::ResolverExercício(e, p, t);
+                       })
         : janela(std::move(resolvedor))
     {
         janela.show();
@@ -298,17 +301,13 @@ class Fundo : public Menus<>
 {
 protected:
     Fundo()
-        : Menus([this](resolucao::Exercício e,
-                       std::string_view a,
-                       std::string_view b,
-                       std::string_view c,
-                       const runtime::Tradutor& t) {
+        : Menus([this](resolucao::Exercício e, const resolucao::Pergunta& p, const runtime::Tradutor& t) {
             using namespace std::chrono_literals;
             if (e != resolucao::Exercício::Factorizar)
                 ++lentos;
             for (int i = 0; e != resolucao::Exercício::Factorizar && !solto && i < 10'000; ++i)
                 std::this_thread::sleep_for(1ms);
-            return resolucao::ResolverExercício(e, a, b, c, t);
+            return resolucao::ResolverExercício(e, p, t);
         })
     {}
 
