@@ -148,15 +148,25 @@ void EscreverRaízes(EscritorJson& json,
 }
 
 // The box the core could not read, where reading stopped, and the refusal
-// as the one message, whole already in the page's language.
-void EscreverFalha(EscritorJson& json, const std::optional<resolucao::FalhaDoExercício>& falha)
+// as the one message, whole already in the page's language. An answer that
+// cannot be read is no refusal of the question: its box and position come
+// without a message, the reader's words being the check's explanation.
+void EscreverFalha(EscritorJson& json,
+                   const std::optional<resolucao::FalhaDoExercício>& falha,
+                   const std::optional<resolucao::Verificação>& verificação)
 {
-    constexpr std::array<std::string_view, 3> focos{"polinomio1", "polinomio2", "ponto"};
     if (falha)
-        json.Texto("foco", focos[static_cast<std::size_t>(falha->caixa)]);
+        json.Texto("foco", NomeDaCaixa(falha->caixa));
+    else if (verificação && verificação->posição > 0)
+        json.Texto("foco", NomeDaCaixa(resolucao::Caixa::Resposta));
     else
         json.Nulo("foco");
-    json.Inteiro("posicao", falha ? static_cast<long long>(falha->posição) : 0);
+    std::size_t posição = 0;
+    if (falha)
+        posição = falha->posição;
+    else if (verificação)
+        posição = verificação->posição;
+    json.Inteiro("posicao", static_cast<long long>(posição));
     json.AbrirLista("mensagens");
     if (falha) {
         json.AbrirObjecto();
@@ -178,6 +188,23 @@ std::string DicaDeDivisão(std::string_view divisor)
 }
 
 } // namespace
+
+std::string_view NomeDaCaixa(resolucao::Caixa caixa) noexcept
+{
+    switch (caixa) {
+    case resolucao::Caixa::Polinómio1:
+        return "polinomio1";
+    case resolucao::Caixa::Polinómio2:
+        return "polinomio2";
+    case resolucao::Caixa::Ponto:
+        return "ponto";
+    case resolucao::Caixa::Condições:
+        return "condicoes";
+    case resolucao::Caixa::Resposta:
+        return "resposta";
+    }
+    return "polinomio1";
+}
 
 const runtime::Tradutor& TradutorDaPágina()
 {
@@ -224,17 +251,13 @@ std::string DefinirLínguaEmJson(std::string_view língua)
     return json.Resultado();
 }
 
-std::string ExercícioEmJson(resolucao::Exercício exercício,
-                            std::string_view polinómio1,
-                            std::string_view polinómio2,
-                            std::string_view ponto)
+std::string ExercícioEmJson(resolucao::Exercício exercício, const resolucao::Pergunta& pergunta)
 {
-    const resolucao::Resolução r =
-        resolucao::ResolverExercício(exercício, polinómio1, polinómio2, ponto, TradutorDaPágina());
+    const resolucao::Resolução r = resolucao::ResolverExercício(exercício, pergunta, TradutorDaPágina());
     EscritorJson json;
     json.AbrirObjecto();
     json.Texto("comando", r.comando);
-    EscreverFalha(json, r.falha);
+    EscreverFalha(json, r.falha, r.verificação);
     const bool vazio = r.documento.blocos.empty();
     json.Texto("resolucao_html", vazio ? "" : resolucao::EmHtml(r.corpo));
     json.Texto("resolucao_copia_html", vazio ? "" : resolucao::EmHtml(r.documento));
@@ -253,6 +276,15 @@ std::string ExercícioEmJson(resolucao::Exercício exercício,
     EscreverRaízes(json, r.soluções, "solucoes");
     json.Texto("conjunto", r.conjunto);
     json.Texto("quadro", r.quadro);
+    json.AbrirLista("parametros");
+    for (const std::string& solução : r.parâmetros)
+        json.Texto(solução);
+    json.FecharLista();
+    const resolucao::Verificação semVerificação;
+    const resolucao::Verificação& v = r.verificação ? *r.verificação : semVerificação;
+    json.Texto("veredicto", v.veredicto);
+    json.Texto("erro", v.erro);
+    json.Texto("explicacao", v.explicação);
     json.FecharObjecto();
     return json.Resultado();
 }

@@ -41,12 +41,14 @@
 // table after a divisor the rule refuses, pointing to long division, and
 // empty otherwise.
 //
-// An exercise answer (divide, factorize, value, graph, explain) has
-// "comando" ("dividir", "factorizar", "valor", "grafico", "explicar");
-// "foco" ("polinomio1", "polinomio2", "ponto" or null: the box the core
-// could not read or whose division it refused) and "posicao" (the
-// character, from 1, where reading stopped; 0 when it did not fail), with
-// the refusal as the one box of "mensagens"; the worked solution as
+// An exercise answer (divide, factorize, value, graph, explain, expand,
+// solve, parameters) has "comando", the exercise's name; "foco" (the box
+// the core could not read or whose division it refused: "polinomio1",
+// "polinomio2", "ponto", "condicoes", or "resposta" for a student's answer
+// it could not read; null when none) and "posicao" (the character, from
+// 1, where reading stopped; 0 when it did not fail), with a refusal of the
+// question as the one box of "mensagens" (an unreadable answer is no
+// refusal: it has no box); the worked solution as
 // "resolucao_html" (to show, without its graph), "resolucao_copia_html",
 // "resolucao_texto" and "resolucao_latex" (to copy, graph included);
 // "grafico_html", the graph's SVG element; "quociente", "resto",
@@ -55,7 +57,13 @@
 // (resumo_web.h); and "raizes",
 // the distinct real roots by increasing value, each {"exacto" (empty with
 // no exact form), "decimal" (ten significant digits), "valor" (the nearest
-// double, a JSON number the page writes with String()), "multiplicidade"}.
+// double, a JSON number the page writes with String()), "multiplicidade"};
+// "desenvolvimento"; "solucoes" (as "raizes"), "conjunto" and "quadro";
+// "parametros", the list of a parameter problem's solutions ("a=2,b=3",
+// the single "nenhum" when none); and the check of the student's answer:
+// "veredicto" ("certo", "errado", or empty when nothing was checked or the
+// answer could not be read), "erro" (the typical mistake's code) and
+// "explicacao" (the sentence, or the reader's message).
 // Whatever does not apply to the command, or follows a refusal, is empty.
 //
 // The spoken answer is {"fala": the drawn text in words}, with the given
@@ -85,11 +93,13 @@ inline constexpr std::string_view LínguaDeOrigem = "pt";
 [[nodiscard]] std::string SubtrairEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string MultiplicarEmJson(std::string_view polinómio1, std::string_view polinómio2);
 [[nodiscard]] std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor);
-// Every exercise is given the three boxes and reads those it needs.
+// Every exercise is given every box and reads those it needs; a question
+// with an answer has it checked.
 [[nodiscard]] std::string ExercícioEmJson(resolucao::Exercício exercício,
-                                          std::string_view polinómio1,
-                                          std::string_view polinómio2,
-                                          std::string_view ponto);
+                                          const resolucao::Pergunta& pergunta);
+// "polinomio1", "polinomio2", "ponto", "condicoes", "resposta": the boxes'
+// names in answers and links, and their ids on the page.
+[[nodiscard]] std::string_view NomeDaCaixa(resolucao::Caixa caixa) noexcept;
 [[nodiscard]] std::string FalarEmJson(std::string_view texto, std::string_view elevado);
 
 } // namespace vendrix::web

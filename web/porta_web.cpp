@@ -2,11 +2,14 @@
 #include "web/porta_web.h"
 
 #include "resolucao/exercicio.h"
+#include "resolucao/praticar.h"
 #include "runtime/relato.h"
 #include "web/comandos_web.h"
 #include "web/json.h"
+#include "web/pratica_web.h"
 
 #include <array>
+#include <optional>
 
 namespace vendrix::web {
 
@@ -14,9 +17,9 @@ namespace {
 
 using resolucao::Caixa;
 
-// By resolucao::Caixa.
-constexpr std::array<std::string_view, 5> NomesDasCaixas{
-    "polinomio1", "polinomio2", "ponto", "condicoes", "resposta"};
+// Every box, in the order of their labels below.
+constexpr std::array<Caixa, 5> Caixas{
+    Caixa::Polinómio1, Caixa::Polinómio2, Caixa::Ponto, Caixa::Condições, Caixa::Resposta};
 
 // The boxes as their labels name them on the page.
 constexpr std::array<runtime::Fonte, 5> RótulosDasCaixas{
@@ -50,11 +53,18 @@ std::string ExercíciosEmJson()
         json.Texto("nome", nome);
         json.AbrirLista("caixas");
         for (const Caixa caixa : resolucao::CaixasDoExercício(*resolucao::ExercícioDoNome(nome)))
-            json.Texto(NomesDasCaixas[static_cast<std::size_t>(caixa)]);
+            json.Texto(NomeDaCaixa(caixa));
         json.FecharLista();
         json.FecharObjecto();
     }
     json.FecharLista();
+    json.AbrirLista("tipos");
+    for (const std::string_view tipo : resolucao::NomesDosTipos())
+        json.Texto(tipo);
+    json.FecharLista();
+    json.Inteiro("nivel_minimo", resolucao::NívelMínimo);
+    json.Inteiro("nivel_maximo", resolucao::NívelMáximo);
+    json.Inteiro("por_tipo", MáximoPorTipo);
     json.Inteiro("limite", static_cast<long long>(LimiteDeTexto));
     json.FecharObjecto();
     return json.Resultado();
@@ -64,21 +74,25 @@ std::string ExercícioPeloNomeEmJson(std::string_view nome,
                                     std::string_view polinómio1,
                                     std::string_view polinómio2,
                                     std::string_view ponto,
-                                    [[maybe_unused]] std::string_view condições,
-                                    [[maybe_unused]] std::string_view resposta)
+                                    std::string_view condições,
+                                    std::string_view resposta)
 {
-    const auto exercício = resolucao::ExercícioDoNome(nome);
-    if (!exercício)
-        return RecusaEmJson("comando", "");
-    return ExercícioEmJson(*exercício, polinómio1, polinómio2, ponto);
+    std::optional<std::string> pedido;
+    if (nome == "praticar")
+        pedido = PraticarEmJson(polinómio1, polinómio2, ponto);
+    else if (nome == "ficha")
+        pedido = FichaEmJson(polinómio1, polinómio2, ponto);
+    else if (const auto exercício = resolucao::ExercícioDoNome(nome))
+        pedido = ExercícioEmJson(*exercício, {polinómio1, polinómio2, ponto, condições, resposta});
+    return pedido ? *std::move(pedido) : RecusaEmJson("comando", "");
 }
 
 std::string RecusaEmJson(std::string_view motivo, std::string_view caixa)
 {
     const runtime::Tradutor& t = TradutorDaPágina();
     std::string rótulo;
-    for (std::size_t i = 0; i < NomesDasCaixas.size(); ++i)
-        if (NomesDasCaixas[i] == caixa)
+    for (std::size_t i = 0; i < Caixas.size(); ++i)
+        if (NomeDaCaixa(Caixas[i]) == caixa)
             rótulo = t(RótulosDasCaixas[i]);
     const resolucao::Frase frase{t(TextoDaRecusa(motivo)), {rótulo, std::to_string(LimiteDeTexto)}};
     EscritorJson json;

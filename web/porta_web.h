@@ -15,14 +15,18 @@ namespace vendrix::web {
 // only be refused, after the page had copied it whole into the module.
 inline constexpr std::size_t LimiteDeTexto = 65536;
 
-// {"exercicios": [{"nome", "caixas": ["polinomio1", ...]}, ...], "limite"}:
-// the core's exercises in the order of its menus, the boxes each reads,
-// and LimiteDeTexto.
+// {"exercicios": [{"nome", "caixas": ["polinomio1", ...]}, ...], "limite",
+// "tipos", "nivel_minimo", "nivel_maximo", "por_tipo"}: the core's
+// exercises in the order of its menus, the boxes each reads, and
+// LimiteDeTexto; the kinds of exercise practice and worksheets make, their
+// levels, and the most of one kind a worksheet holds.
 [[nodiscard]] std::string ExercíciosEmJson();
 
-// An exercise by its name, as ExercícioEmJson answers it. The conditions
-// of a problem with parameters and the student's own answer are read by
-// none of today's exercises. An unknown name gets the refusal "comando".
+// An exercise by its name, as ExercícioEmJson answers it, the student's
+// answer checked when resposta is not empty. Two more names take their
+// request in the same texts (pratica_web.h): "praticar", an exercise made
+// for practice, and "ficha", a worksheet. An unknown name, or a request
+// that cannot be read, gets the refusal "comando".
 [[nodiscard]] std::string ExercícioPeloNomeEmJson(std::string_view nome,
                                                   std::string_view polinómio1,
                                                   std::string_view polinómio2,
@@ -35,7 +39,8 @@ inline constexpr std::size_t LimiteDeTexto = 65536;
 // would cut the text short; "comando", a link or a call asking for a
 // command the page does not have (any other motivo too). Answers
 // {"mensagens": [one box]} in the page's language, naming the box
-// ("polinomio1", "polinomio2" or "ponto") and, for "longo", the limit.
+// ("polinomio1", "polinomio2", "ponto", "condicoes" or "resposta") and,
+// for "longo", the limit.
 [[nodiscard]] std::string RecusaEmJson(std::string_view motivo, std::string_view caixa);
 
 } // namespace vendrix::web
