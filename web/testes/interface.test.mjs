@@ -72,8 +72,19 @@ for (const lingua of ["pt", "en"]) {
 
 test("one door: the core lists its exercises, and words what the page refuses", () => {
   assert.deepEqual(nucleo.exercicios(), exercicios);
-  assert.deepEqual(exercicios.exercicios.map((e) => e.nome), ["dividir", "factorizar", "valor", "grafico", "explicar", "desenvolver", "resolver"]);
+  assert.deepEqual(exercicios.exercicios.map((e) => e.nome),
+    ["dividir", "factorizar", "valor", "grafico", "explicar", "desenvolver", "resolver", "parametros"]);
   assert.deepEqual(exercicios.exercicios.find((e) => e.nome === "valor").caixas, ["polinomio1", "ponto"]);
+  assert.deepEqual(exercicios.exercicios.find((e) => e.nome === "parametros").caixas, ["polinomio1", "condicoes"]);
+  assert.deepEqual([exercicios.tipos.length, exercicios.nivel_minimo, exercicios.nivel_maximo], [8, 1, 3]);
+  // Every exercise answers its parameters and its check; practice, its
+  // question and its seed, whole past 2^53.
+  const r = nucleo.exercicio("dividir", "x^3-1", "x-1", "", "", "Q = x^2+x+1; R = 0");
+  assert.deepEqual(["parametros", "veredicto", "erro", "explicacao"].filter((c) => !(c in r)), []);
+  const p = nucleo.exercicio("praticar", "factorizar", "2", "18446744073709551615");
+  assert.equal(p.semente, "18446744073709551615");
+  assert.ok(exercicios.exercicios.some((e) => e.nome === p.exercicio), p.exercicio);
+  assert.deepEqual(["polinomio1", "polinomio2", "ponto", "condicoes", "enunciado_html"].filter((c) => !(c in p)), []);
   for (const lingua of ["pt", "en"]) {
     nucleo.lingua(lingua);
     const obtidas = RECUSAS.map(([motivo, caixa]) => nucleo.recusa(motivo, caixa).mensagens[0].texto);
