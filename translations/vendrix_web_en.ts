@@ -241,5 +241,105 @@
         <source>A página não tem o comando pedido.</source>
         <translation>The page has no such command.</translation>
     </message>
+    <message>
+        <source>Determinar os parâmetros de Polinómio1 que cumprem as condições</source>
+        <translation>Find the parameters of Polynomial 1 that meet the conditions</translation>
+    </message>
+    <message>
+        <source>Parâmetros</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Verificar a minha resposta ao exercício escolhido, sem mostrar a resolução</source>
+        <translation>Check my answer to the chosen exercise, without showing the solution</translation>
+    </message>
+    <message>
+        <source>Verificar</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Ver a resolução</source>
+        <translation>Show the solution</translation>
+    </message>
+    <message>
+        <source>Escolha o exercício a verificar.</source>
+        <translation>Choose the exercise to check.</translation>
+    </message>
+    <message>
+        <source>Praticar</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>Tipo de exercício</source>
+        <translation>Kind of exercise</translation>
+    </message>
+    <message>
+        <source>Divisão por x − a</source>
+        <translation>Division by x − a</translation>
+    </message>
+    <message>
+        <source>Divisão por ax + b</source>
+        <translation>Division by ax + b</translation>
+    </message>
+    <message>
+        <source>Divisão por um polinómio do 2.º grau</source>
+        <translation>Division by a polynomial of degree 2</translation>
+    </message>
+    <message>
+        <source>Teorema do resto</source>
+        <translation>Remainder theorem</translation>
+    </message>
+    <message>
+        <source>Equação</source>
+        <translation>Equation</translation>
+    </message>
+    <message>
+        <source>Inequação</source>
+        <translation>Inequality</translation>
+    </message>
+    <message>
+        <source>Nível</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Outro exercício deste tipo e nível</source>
+        <translation>Another exercise of this kind and level</translation>
+    </message>
+    <message>
+        <source>Outro</source>
+        <translation>Another</translation>
+    </message>
+    <message>
+        <source>Certas à primeira: %1 de %2</source>
+        <translation>Right at the first try: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ficha com as soluções</source>
+        <translation>Worksheet with its key</translation>
+    </message>
+    <message>
+        <source>Exercícios de cada tipo</source>
+        <translation>Exercises of each kind</translation>
+    </message>
+    <message>
+        <source>Semente</source>
+        <translation>Seed</translation>
+    </message>
+    <message>
+        <source>Outra semente: a variante B da mesma ficha</source>
+        <translation>Another seed: variant B of the same worksheet</translation>
+    </message>
+    <message>
+        <source>Outra semente</source>
+        <translation>Another seed</translation>
+    </message>
+    <message>
+        <source>Descarregar a ficha e as soluções em LaTeX</source>
+        <translation>Download the worksheet and its key as LaTeX</translation>
+    </message>
+    <message>
+        <source>Descarregar a ficha e as soluções numa página para imprimir</source>
+        <translation>Download the worksheet and its key as a page to print</translation>
+    </message>
 </context>
 </TS>

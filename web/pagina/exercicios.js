@@ -7,18 +7,21 @@ import { porta } from "./porta.js";
 
 const $ = (id) => document.getElementById(id);
 
-// The boxes a link fills, by their names in the link.
-const CAIXAS = [["p1", "polinomio1"], ["p2", "polinomio2"], ["a", "ponto"]];
+// The boxes a link fills, by their names in the link; the conditions go
+// one a line in their box and joined by ";" in the link.
+const CAIXAS = [["p1", "polinomio1"], ["p2", "polinomio2"], ["a", "ponto"], ["q", "condicoes"]];
 
-// A character no polynomial holds, at which a NUL would cut the text short.
+// A character no polynomial holds, at which a NUL would cut the text short;
+// the conditions' box also holds line breaks.
 const CONTROLO = /[\u0000-\u001f\u007f-\u009f]/;
+const CONTROLO_SALVO_LINHAS = /[\u0000-\u0009\u000b\u000c\u000e-\u001f\u007f-\u009f]/;
 
-// Why the core must not get this text: "longo" past the limit, "controlo"
-// with a control character; null when it may. Only the length of a longer
-// text is read, never the text.
-export function motivoDeRecusa(texto, limite) {
+// Why the core must not get the text of the box: "longo" past the limit,
+// "controlo" with a control character; null when it may. Only the length
+// of a longer text is read, never the text.
+export function motivoDeRecusa(texto, limite, caixa = "") {
   if (texto.length > limite) return "longo";
-  return CONTROLO.test(texto) ? "controlo" : null;
+  return (caixa === "condicoes" ? CONTROLO_SALVO_LINHAS : CONTROLO).test(texto) ? "controlo" : null;
 }
 
 // The fields of an answer, each shown in its output (from the core's HTML
@@ -57,6 +60,25 @@ function mostrarRaizes(raizes, id) {
 // signs as the factorization gives them stay in data-sinais.
 const SINAL = { "+": "+", "-": "−", "0": "0" };
 
+// A parameter problem's solutions, each as the core writes it.
+function mostrarParametros(parametros) {
+  $("parametros-solucoes").replaceChildren(...parametros.map((solucao) => {
+    const li = document.createElement("li");
+    li.dataset.solucao = solucao;
+    li.textContent = solucao;
+    return li;
+  }));
+  $("parametros-solucoes").closest("div").hidden = parametros.length === 0;
+}
+
+// The check of a student's answer: the verdict and the mistake's code in
+// data attributes, the core's sentence as the text, announced.
+export function mostrarVerificacao(saida, { veredicto, erro, explicacao }) {
+  saida.dataset.veredicto = veredicto;
+  saida.dataset.erro = erro;
+  saida.textContent = explicacao;
+}
+
 function mostrarQuadro(quadro, sinais) {
   const tabela = $("quadro-sinais");
   tabela.dataset.sinais = sinais;
@@ -79,8 +101,12 @@ function mostrarQuadro(quadro, sinais) {
 }
 
 // Everything the answer holds in its place, the core's HTML through the
-// page's one trusted door; a refused exercise empties the section.
-export function mostrarResolucao(r, guardarCopias) {
+// page's one trusted door; a refused exercise empties the section. A
+// student checking an answer sees only the verdict, the solution hidden
+// until asked for.
+export function mostrarResolucao(r, guardarCopias, escondida = false) {
+  mostrarParametros(r.parametros);
+  mostrarVerificacao($("verificacao"), r);
   for (const [campo, id] of CAMPOS) mostrarCampo($(id), r[campo], r[`${campo}_html`]);
   mostrarCampo($("conjunto-solucao"), r.conjunto, "", "conjunto");
   mostrarQuadro(r.quadro, r.sinais);
@@ -92,25 +118,28 @@ export function mostrarResolucao(r, guardarCopias) {
   const grafico = $("grafico-area");
   if (r.grafico_html === "") grafico.replaceChildren();
   else grafico.innerHTML = porta.createHTML(r.grafico_html);
-  $("resolucao").hidden = r.resolucao_html === "";
+  $("resolucao").hidden = r.resolucao_html === "" || escondida;
   if (r.resolucao_html === "") guardarCopias("resolucao", null);
   else guardarCopias("resolucao", r.resolucao_texto, r.resolucao_copia_html, r.resolucao_latex);
 }
 
 // The link to the boxes as they are now and the given command:
-// #p1=…&p2=…&a=…&c=…, every character but letters and digits escaped, so
-// that "+" and blanks come back as typed.
-export function ligacao(comando) {
-  const campos = CAIXAS.map(([chave, id]) => [chave, $(id).value]).filter(([chave, v]) => chave !== "a" || v !== "");
+// #p1=…&p2=…&a=…&q=…&c=…, every character but letters and digits escaped,
+// so that "+" and blanks come back as typed; v=1 opens it to check an
+// answer, the solution hidden.
+export function ligacao(comando, verificar = false) {
+  const campos = CAIXAS.map(([chave, id]) => [chave, $(id).value.split("\n").join(";")])
+    .filter(([chave, v]) => chave === "p1" || chave === "p2" || v !== "");
   if (comando) campos.push(["c", comando]);
+  if (verificar) campos.push(["v", "1"]);
   const fragmento = campos.map(([chave, v]) => `${chave}=${encodeURIComponent(v)}`).join("&");
   return `${location.origin}${location.pathname}#${fragmento}`;
 }
 
 // Keeps the link in the address, replacing the current entry so that the
 // back button leaves the page.
-export function guardarNoEndereco(comando) {
-  history.replaceState(null, "", ligacao(comando));
+export function guardarNoEndereco(comando, verificar = false) {
+  history.replaceState(null, "", ligacao(comando, verificar));
 }
 
 // The fragment's fields as typed by hand too: "+" is a plus sign, not a
@@ -132,19 +161,21 @@ function campos(fragmento) {
 
 // Reads the address: fills the boxes it names with the texts the core may
 // get, and gives the command to run (null when there is none, or when a
-// text or the command was refused) and the refusals, each [motivo, box].
+// text or the command was refused), whether to check an answer (v=1), the
+// refusals, each [motivo, box], and every field as read.
 export function lerDoEndereco(comandos, limite) {
   const lidos = campos(location.hash.slice(1));
   const recusas = [];
   for (const [chave, id] of CAIXAS) {
     if (!lidos.has(chave)) continue;
-    const motivo = motivoDeRecusa(lidos.get(chave), limite);
+    const texto = chave === "q" ? lidos.get(chave).split(";").join("\n") : lidos.get(chave);
+    const motivo = motivoDeRecusa(texto, limite, id);
     if (motivo) recusas.push([motivo, id]);
-    else $(id).value = lidos.get(chave);
+    else $(id).value = texto;
   }
   const comando = lidos.get("c") ?? null;
   if (comando !== null && !comandos.includes(comando)) recusas.push(["comando", ""]);
-  return { comando: recusas.length === 0 ? comando : null, recusas };
+  return { comando: recusas.length === 0 ? comando : null, verificar: lidos.get("v") === "1", recusas, lidos };
 }
 
 // The cursor where the core stopped reading, counted in characters.

@@ -5,8 +5,9 @@
 import { aceitar, porta } from "./porta.js";
 import { Cancelado, Trabalho } from "./trabalho.js";
 import { criarBotoesDeCopia, guardarCopias } from "./copias.js";
-import { apontar, guardarNoEndereco, lerDoEndereco, ligacao, motivoDeRecusa, mostrarResolucao }
+import { apontar, guardarNoEndereco, lerDoEndereco, ligacao, motivoDeRecusa, mostrarResolucao, mostrarVerificacao }
   from "./exercicios.js";
+import { abrirPratica, iniciarPratica } from "./pratica.js";
 import { aoMudarLingua, catalogoDaPagina, iniciarLingua, linguaDaPagina, preencher, t, traduzir }
   from "./lingua.js";
 
@@ -29,6 +30,9 @@ let ultimoExercicio = null; // what Enter runs in the exercise box
 let mostrado = null; // the exercise shown, with its texts, for a switch of language
 let pedido = null; // the exercise asked for last, with its texts
 let dividido = null; // the Ruffini division whose hint is shown
+// Checking the student's answer: the exercises run with it and keep their
+// solution hidden until Ver a resolução.
+let verificando = false;
 
 async function compilar() {
   try {
@@ -225,9 +229,13 @@ function cancelar() {
   progresso(false);
 }
 
-// An exercise on the three boxes, or on the texts it was shown with when
-// the language changes; the cursor goes where the core stopped reading.
-async function exercicio(nome, entradas = textos(["polinomio1", "polinomio2", "ponto"]), silencioso = false) {
+// The boxes an exercise is given: the answer only while checking it.
+const pergunta = () => [...textos(["polinomio1", "polinomio2", "ponto", "condicoes"]),
+  verificando ? $("resposta").value : ""];
+
+// An exercise on the boxes, or on the texts it was shown with when the
+// language changes; the cursor goes where the core stopped reading.
+async function exercicio(nome, entradas = pergunta(), silencioso = false) {
   if (longo.ocupado) cancelar(); // the newest question replaces the one still running
   pedido = { nome, entradas };
   const minha = ++vez;
@@ -247,7 +255,8 @@ async function exercicio(nome, entradas = textos(["polinomio1", "polinomio2", "p
   if (minha !== vez) return null;
   return async () => {
     if (!silencioso) await mostrarMensagens(r.mensagens);
-    mostrarResolucao(r, guardarCopias);
+    mostrarResolucao(r, guardarCopias, verificando);
+    $("ver-resolucao").disabled = !verificando || r.resolucao_html === "";
     mostrado = { nome, entradas };
     if (r.foco && !silencioso) apontar(r.foco, r.posicao);
   };
@@ -268,7 +277,7 @@ const COMANDOS = {
 // core words the refusal, naming the box.
 function recusa(caixas) {
   for (const id of caixas) {
-    const motivo = motivoDeRecusa($(id).value, limite);
+    const motivo = motivoDeRecusa($(id).value, limite, id);
     if (motivo) return pedir("recusa", motivo, id);
   }
   return null;
@@ -278,7 +287,8 @@ function recusa(caixas) {
 // in its worker, and what it shows waits for the boxes shown before it.
 async function correr(nome) {
   if (!rapido) return null;
-  const [caixas, comando] = COMANDOS[nome] ?? [caixasDe[nome], () => exercicio(nome)];
+  const [caixas, comando] = COMANDOS[nome]
+    ?? [verificando ? [...caixasDe[nome], "resposta"] : caixasDe[nome], () => exercicio(nome)];
   const recusada = recusa(caixas);
   if (recusada) {
     const r = await recusada;
@@ -288,7 +298,7 @@ async function correr(nome) {
   if (nome in COMANDOS) ultimoDaCalculadora = nome;
   else {
     ultimoExercicio = nome;
-    guardarNoEndereco(nome);
+    guardarNoEndereco(nome, verificando);
   }
   const mostrarResposta = await comando();
   return mostrarResposta ? mostrar(mostrarResposta) : null;
@@ -319,6 +329,31 @@ for (const [id, primeiro] of [["polinomio1", "simplificar1"], ["polinomio2", "si
 $("ponto").addEventListener("keydown", (e) => {
   if (e.key === "Enter") $(ultimoExercicio ?? "valor").click();
 });
+$("resposta").addEventListener("keydown", (e) => {
+  if (e.key === "Enter") $("verificar").click();
+});
+
+// Verificar checks the answer against the exercise chosen last, and from
+// then on the exercises keep their solution hidden; with none chosen yet
+// the next one chosen is checked.
+$("verificar").addEventListener("click", () => {
+  verificando = true;
+  $("resolucao").hidden = true;
+  $("ver-resolucao").disabled = true;
+  if (ultimoExercicio) {
+    ocupado(() => correr(ultimoExercicio)).catch((erro) => console.error(erro));
+    return;
+  }
+  guardarNoEndereco(null, true);
+  mostrarVerificacao($("verificacao"), { veredicto: "", erro: "", explicacao: t("Escolha o exercício a verificar.") });
+});
+$("ver-resolucao").addEventListener("click", () => {
+  verificando = false;
+  $("ver-resolucao").disabled = true;
+  $("resolucao").hidden = $("resolucao-documento").childElementCount === 0;
+  if (ultimoExercicio) guardarNoEndereco(ultimoExercicio);
+  $("resolucao").scrollIntoView({ block: "start" });
+});
 
 // Alt+Shift and the letter of the window's Ctrl shortcuts, which the
 // browser keeps for itself; the buttons' titles show them.
@@ -333,7 +368,7 @@ document.addEventListener("keydown", (e) => {
 // The link to the boxes as they are now and the last command, copied and
 // kept in the address.
 $("partilhar").addEventListener("click", async () => {
-  const endereco = ligacao(ultimo);
+  const endereco = ligacao(ultimo, verificando);
   history.replaceState(null, "", endereco);
   await navigator.clipboard?.writeText(endereco);
   anunciar(t("Ligação copiada"));
@@ -368,13 +403,15 @@ inicio = Promise.all([compilar(), iniciarLingua()]).then(([modulo]) => ({ modulo
 rapido = novoTrabalho();
 const lista = await rapido.pedir("exercicios");
 limite = lista.limite;
-for (const id of ["polinomio1", "polinomio2", "ponto"]) $(id).maxLength = limite;
+for (const id of ["polinomio1", "polinomio2", "ponto", "condicoes", "resposta"]) $(id).maxLength = limite;
 // The exercises the core has, each on the page's menu button of its name.
 for (const { nome, caixas } of lista.exercicios) {
   caixasDe[nome] = caixas;
   if ($(nome)) ligar(nome, nome);
 }
-const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)], limite);
+const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe), "praticar"], limite);
+verificando = ligada.verificar;
+iniciarPratica(lista, { pedir, mostrar, mostrarMensagens, ocupado });
 document.documentElement.dataset.pronto = "sim";
 // The exercises' worker starts once the calculator is ready; an exercise
 // asked for before it is up waits in its queue.
@@ -387,6 +424,12 @@ await ocupado(async () => {
     await mostrar(() => mostrarMensagens(r.mensagens));
   }
   if (ligada.comando === "explicar") await correr("ruffini");
+  if (ligada.comando === "praticar") {
+    await abrirPratica(ligada.lidos);
+    $("pratica").scrollIntoView({ block: "start" });
+    return;
+  }
+  await abrirPratica();
   if (!ligada.comando) return;
   await correr(ligada.comando);
   const ALVOS = { simplificar1: "frame1", simplificar2: "frame2", ruffini: "frame6" };

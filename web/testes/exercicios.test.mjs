@@ -8,7 +8,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { servir } from "./servidor.mjs";
 import { P1, P2, abrirNavegador, axe, capturas, clicarEFechar, dado, escrever, fecharCaixas, fecharNavegador, linguas,
-  nativa, site, texto } from "./navegador.mjs";
+  estado, nativa, nativaDe, site, texto } from "./navegador.mjs";
 
 let browser;
 let pagina;
@@ -238,7 +238,8 @@ test("Enter runs the last exercise, Alt+Shift+F factorizes, and the switch re-re
   const ingles = nativa("factorizar", "x^3-1", "", "", "en").resolucao_html;
   await pagina.waitForFunction((h) => document.querySelector("#resolucao-documento").innerHTML.replace(/<\/?tbody>/g, "") === h,
     {}, ingles);
-  assert.deepEqual(await pagina.$$eval("input[type=text]", (l) => l.map((e) => e.value)), ["x^5", "x-1", "3"]);
+  assert.deepEqual(await pagina.$$eval("#exercicios input[type=text], .moldura > .linha-entrada input", (l) => l.map((e) => e.value)),
+    ["x^5", "x-1", "3", ""]);
   await pagina.click("#lingua-pt");
   await pagina.waitForFunction(() => document.querySelector("#resolucao-documento").textContent.includes("Decomposição"));
 });
@@ -288,6 +289,115 @@ test("solutions and copies under the page's policy with no violation", async () 
   assert.equal(copiado.texto, esperada.resolucao_texto);
   assert.ok(copiado.html.includes("vx-grafico-svg"), "the HTML copy holds the graph");
   assert.deepEqual(await pagina.evaluate(() => violacoes), []);
+});
+
+// What the page shows of a check, as the core's answer words it.
+const verificacaoEm = (seletor) => pagina.$eval(seletor, (e) =>
+  ({ veredicto: e.dataset.veredicto, erro: e.dataset.erro, explicacao: e.textContent, vivo: e.getAttribute("aria-live") }));
+const verificacaoNativa = ({ veredicto, erro, explicacao }) => ({ veredicto, erro, explicacao, vivo: "polite" });
+const campos = async (aba = pagina) => new URLSearchParams((await aba.evaluate(() => location.hash)).slice(1));
+
+test("parameters: the conditions reach the core, their solutions show, and a link reopens them", async () => {
+  const condicoes = "divisível por x-1\nresto da divisão por x+1 é -8";
+  await escrever("#polinomio1", "x^3+ax^2+bx-6");
+  await pagina.$eval("#condicoes", (e, v) => { e.value = v; }, condicoes);
+  const esperada = nativaDe("parametros", ["x^3+ax^2+bx-6", "", "", condicoes.replace("\n", ";")]);
+  assert.deepEqual(await clicarEFechar("#parametros"), esperada.mensagens.map(({ titulo, texto }) => ({ titulo, texto })));
+  assert.deepEqual(await pagina.$$eval("#parametros-solucoes li", (l) => l.map((e) => e.dataset.solucao)),
+    esperada.parametros);
+  assert.deepEqual([(await campos()).get("q"), (await campos()).get("c")], [condicoes.replace("\n", ";"), "parametros"]);
+  const aba = await abrir(await pagina.evaluate(() => location.href));
+  try {
+    assert.equal(await aba.$eval("#condicoes", (e) => e.value), condicoes);
+  } finally {
+    await aba.close();
+  }
+  await pagina.$eval("#condicoes", (e) => { e.value = ""; });
+});
+
+test("checking an answer: the verdict is announced, the solution stays hidden until asked, a v=1 link opens so", async () => {
+  const pergunta = ["x^3-2x^2-5x+6", "x+2", ""];
+  const aba = await abrir(`${endereco}#p1=${encodeURIComponent(pergunta[0])}&p2=${encodeURIComponent(pergunta[1])}&c=dividir&v=1`);
+  const antes = pagina;
+  pagina = estado.pagina = aba;
+  try {
+    await aba.waitForFunction(() => document.querySelector("main").getAttribute("aria-busy") === "false");
+    assert.ok(await aba.$eval("#resolucao", (e) => e.hidden), "a check link hides the solution");
+    for (const resposta of ["Q = x^2+0x-5; R = -4", "Q = x^2-4x+3; R = 0"]) {
+      await escrever("#resposta", resposta);
+      assert.deepEqual(await clicarEFechar("#verificar"), []);
+      assert.deepEqual(await verificacaoEm("#verificacao"),
+        verificacaoNativa(nativaDe("dividir", [...pergunta, "", resposta])), resposta);
+      assert.ok(await aba.$eval("#resolucao", (e) => e.hidden), resposta);
+      assert.equal((await campos(aba)).get("v"), "1");
+    }
+    await aba.click("#ver-resolucao");
+    assert.equal(await aba.$eval("#resolucao", (e) => e.hidden), false);
+    assert.equal((await campos(aba)).get("v"), null);
+  } finally {
+    pagina = estado.pagina = antes;
+    await aba.close();
+  }
+});
+
+test("practice: a link opens its exercise, Outro draws another, the answer is checked and counted once", async () => {
+  const tipos = nativa("exercicios", "").tipos;
+  const aba = await abrir(`${endereco}#c=praticar&tipo=${tipos.at(-1)}&nivel=3&semente=18446744073709551615`);
+  const antes = pagina;
+  pagina = estado.pagina = aba;
+  try {
+    await aba.waitForFunction(() => document.querySelector("#pratica-enunciado").dataset.semente !== "");
+    assert.deepEqual(await aba.$$eval("#pratica-tipo option", (l) => l.map((e) => e.value)), tipos);
+    const enunciado = () => aba.$eval("#pratica-enunciado", (e) => ({ ...e.dataset }));
+    const gerado = nativaDe("praticar", [tipos.at(-1), "3", "18446744073709551615"]);
+    assert.deepEqual(await enunciado(), { p1: gerado.polinomio1, p2: gerado.polinomio2, a: gerado.ponto,
+      condicoes: gerado.condicoes, semente: gerado.semente, exercicio: gerado.exercicio });
+    assert.deepEqual([await aba.$eval("#pratica-tipo", (e) => e.value), await aba.$eval("#pratica-nivel", (e) => e.value)],
+      [tipos.at(-1), "3"]);
+    await clicarEFechar("#pratica-outro");
+    const outro = await enunciado();
+    assert.notEqual(outro.semente, gerado.semente);
+    assert.match(outro.semente, /^\d{1,20}$/);
+    assert.equal((await campos(aba)).get("semente"), outro.semente);
+    await escrever("#pratica-resposta", "Q = x^2; R = 1");
+    const esperada = nativaDe(outro.exercicio, [outro.p1, outro.p2, outro.a, outro.condicoes, "Q = x^2; R = 1"]);
+    for (let vez = 0; vez < 2; vez++) {
+      await clicarEFechar("#pratica-verificar");
+      assert.deepEqual(await verificacaoEm("#pratica-verificacao"), verificacaoNativa(esperada));
+      const contagem = await aba.$eval("#pratica-contagem", (e) => [e.dataset.certas, e.dataset.tentadas]);
+      const tentada = esperada.veredicto === "" ? 0 : 1;
+      assert.deepEqual(contagem, [String(esperada.veredicto === "certo" ? 1 : 0), String(tentada)], "counted once");
+    }
+    assert.ok(await aba.$eval("#pratica-resolucao", (e) => e.hidden));
+    await clicarEFechar("#pratica-ver-resolucao");
+    assert.equal(await aba.$eval("#pratica-resolucao", (e) => e.hidden), false);
+  } finally {
+    pagina = estado.pagina = antes;
+    await aba.close();
+  }
+});
+
+test("the worksheet downloads the core's LaTeX and HTML under its seed", async () => {
+  await pagina.evaluate(() => {
+    globalThis.descarregados = [];
+    const criar = URL.createObjectURL;
+    URL.createObjectURL = (blob) => { descarregados.push(blob.text()); return criar(blob); };
+    HTMLAnchorElement.prototype.click = function () { descarregados.push(this.download); };
+  });
+  await pagina.$eval("#ficha-semente", (e) => { e.value = "77"; });
+  await pagina.select("#ficha-nivel", "2");
+  const quantos = await pagina.$$eval("#ficha [data-tipo]", (l) => l.map((e) => `${e.dataset.tipo}=${e.value}`).join(";"));
+  const esperada = nativaDe("ficha", [quantos, "2", "77"]);
+  await clicarEFechar("#ficha-latex");
+  await clicarEFechar("#ficha-html");
+  const vistos = await pagina.evaluate(() => Promise.all(descarregados));
+  assert.deepEqual(vistos, [esperada.latex, "vendrix-ficha-77.tex", esperada.html, "vendrix-ficha-77.html"]);
+  await pagina.$eval("#ficha-semente", (e) => { e.value = "x"; });
+  await clicarEFechar("#ficha-latex");
+  assert.equal((await pagina.evaluate(() => descarregados.length)), 4, "an unreadable seed is not sent");
+  await pagina.evaluate(() => history.replaceState(null, "", location.pathname));
+  await pagina.reload();
+  await pagina.waitForSelector("html[data-pronto]");
 });
 
 test("screenshots of the exercises", async () => {

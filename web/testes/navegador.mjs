@@ -25,7 +25,12 @@ export const P2 = "x-2";
 
 // The native answer to one command, in the given language.
 export function nativa(comando, a, b = "", c = "", lingua = "pt") {
-  const input = `textos\t${site}/textos.json\nlingua\t${lingua}\n${comando}\t${a}\t${b}\t${c}\n`;
+  return nativaDe(comando, [a, b, c], lingua);
+}
+
+// The same with any number of inputs: an exercise's conditions and answer.
+export function nativaDe(comando, entradas, lingua = "pt") {
+  const input = `textos\t${site}/textos.json\nlingua\t${lingua}\n${[comando, ...entradas].join("\t")}\n`;
   const r = spawnSync(nativo, { input, encoding: "utf8" });
   assert.equal(r.status, 0, r.stderr);
   return JSON.parse(r.stdout.trimEnd().split("\n").at(-1));
