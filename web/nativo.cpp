@@ -4,7 +4,8 @@
 // separated by tabs; each line of the output is that command's JSON answer,
 // exactly as the module gives it. An exercise takes its name and then
 // p1, p2, a, the conditions and the answer, the trailing ones optional, as
-// the module's one door for exercises does. The command "textos" takes the
+// the module's one door for exercises does, "praticar" and "ficha" too
+// (pratica_web.h). The command "textos" takes the
 // path of a textos.json, which it reads as the page hands it over, and
 // "lingua" the language of the answers after it.
 #include "runtime/textos.h"
