@@ -146,6 +146,7 @@ std::optional<Tipo> TipoDoNome(std::string_view nome) noexcept
 std::vector<std::string_view> NomesDosTipos()
 {
     std::vector<std::string_view> nomes;
+    nomes.reserve(Tipos.size());
     for (const auto& linha : Tipos)
         nomes.push_back(linha.second);
     return nomes;

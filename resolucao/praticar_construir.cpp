@@ -363,8 +363,8 @@ Proposta ProporParâmetros(int nível, Sorteio& s, const Tradutor& t)
     p.polinómio1 = ComLetras(pr.p, letras);
     for (const auto& [grau, letra] : letras) {
         const std::string valor = EscreverRacional(pr.p.coeficientes[grau]);
-        p.canónico += (p.canónico.empty() ? "" : ",") + letra + "=" + valor;
-        p.chave += (p.chave.empty() ? "" : ", ") + letra + " = " + valor;
+        p.canónico.append(p.canónico.empty() ? "" : ",").append(letra).append("=").append(valor);
+        p.chave.append(p.chave.empty() ? "" : ", ").append(letra).append(" = ").append(valor);
     }
     const std::string px = "P(x) = " + p.polinómio1;
     const std::string divisor = algebra::Escrever(XMenos(pr.c));
