@@ -4,10 +4,12 @@
 #include "resolucao/documento.h"
 #include "resolucao/exercicio.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Exercises made from their answers, so that the answers come out nicely:
@@ -45,11 +47,19 @@ struct ExercícioGerado
     std::string polinómio1, polinómio2, ponto, condições;
     Documento enunciado;  // the statement in the lesson's words
     std::string resposta; // the answer key, as a student types it; the check accepts it
+    Documento resolução;  // the worked solution, which stays hidden until asked for
 };
 
 // A level outside NívelMínimo … NívelMáximo is taken as the nearest one.
+// Each exercise is built from its answer and kept only when the exercise's
+// own solution gives that answer; the same seed gives the same exercise.
 [[nodiscard]] ExercícioGerado
 GerarExercício(Tipo tipo, int nível, std::uint64_t semente, const Tradutor& tradutor);
+
+// The seed after this one, for "another exercise" and for a worksheet's
+// variant B. Seeds stay below 2^32, so that a link holds them exactly
+// where numbers are doubles.
+[[nodiscard]] std::uint64_t PróximaSemente(std::uint64_t semente) noexcept;
 
 struct PedidoDeFicha
 {
@@ -58,8 +68,13 @@ struct PedidoDeFicha
     std::uint64_t semente = 0;
 };
 
+// At most this many exercises in a worksheet, whatever the counts asked.
+inline constexpr std::size_t ExercíciosPorFichaMáximo = 100;
+
 // A numbered worksheet and its key with the worked solution of each
-// exercise; the seed is printed in the footer of both.
+// exercise; the seed is printed in the footer of both. Exercise n (from 0)
+// is GerarExercício with the n-th seed derived from the worksheet's, so it
+// can be made again alone.
 struct Ficha
 {
     std::vector<ExercícioGerado> exercícios;

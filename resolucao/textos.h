@@ -122,6 +122,25 @@ enum class Texto : int {
     ExtremosAproximados,
     RaízesPorIsolar,
     GráficoRaízesPorIsolar,
+    // Generated exercises, the conditions typed for them, and the worksheet.
+    EnunciadoRuffini,
+    EnunciadoDivisão,
+    EnunciadoResto,
+    EnunciadoFatorizar,
+    EnunciadoEquação,
+    EnunciadoInequação,
+    EnunciadoDivisível,
+    EnunciadoRestoIgual,
+    EnunciadoRaizDupla,
+    EnunciadoDivisívelEResto,
+    EnunciadoDoisRaizDupla,
+    CondiçãoDivisível,
+    CondiçãoResto,
+    CondiçãoRaizDupla,
+    TítuloFicha,
+    TítuloSoluçõesDaFicha,
+    RespostaDoExercício,
+    RodapéDaFicha,
     Contagem
 };
 
@@ -350,6 +369,37 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
      VENDRIX_TEXTO("Resolucao",
                    "Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5; nem todas as raízes reais se "
                    "conseguiram isolar.")},
+    // Generated exercises, the conditions typed for them, and the worksheet.
+    {Texto::EnunciadoRuffini,
+     VENDRIX_TEXTO("Resolucao",
+                   "Determine, pela regra de Ruffini, o quociente e o resto da divisão de %1 por %2.")},
+    {Texto::EnunciadoDivisão,
+     VENDRIX_TEXTO("Resolucao", "Determine o quociente e o resto da divisão de %1 por %2.")},
+    {Texto::EnunciadoResto,
+     VENDRIX_TEXTO("Resolucao", "Sem efetuar a divisão, determine o resto da divisão de %1 por %2.")},
+    {Texto::EnunciadoFatorizar, VENDRIX_TEXTO("Resolucao", "Decomponha %1 em fatores.")},
+    {Texto::EnunciadoEquação, VENDRIX_TEXTO("Resolucao", "Resolva, em ℝ, a equação %1.")},
+    {Texto::EnunciadoInequação, VENDRIX_TEXTO("Resolucao", "Resolva, em ℝ, a inequação %1.")},
+    {Texto::EnunciadoDivisível,
+     VENDRIX_TEXTO("Resolucao", "Determine %1 de modo que %2 seja divisível por %3.")},
+    {Texto::EnunciadoRestoIgual,
+     VENDRIX_TEXTO("Resolucao", "Determine %1 de modo que o resto da divisão de %2 por %3 seja %4.")},
+    {Texto::EnunciadoRaizDupla,
+     VENDRIX_TEXTO("Resolucao", "Determine %1 de modo que %2 seja raiz dupla de %3.")},
+    {Texto::EnunciadoDivisívelEResto,
+     VENDRIX_TEXTO(
+         "Resolucao",
+         "Determine %1 e %2 de modo que %3 seja divisível por %4 e o resto da sua divisão por %5 seja %6.")},
+    {Texto::EnunciadoDoisRaizDupla,
+     VENDRIX_TEXTO("Resolucao", "Determine %1 e %2 de modo que %3 seja raiz dupla de %4.")},
+    {Texto::CondiçãoDivisível, VENDRIX_TEXTO("Resolucao", "divisível por %1")},
+    {Texto::CondiçãoResto, VENDRIX_TEXTO("Resolucao", "resto da divisão por %1 é %2")},
+    {Texto::CondiçãoRaizDupla, VENDRIX_TEXTO("Resolucao", "%1 é raiz dupla")},
+    {Texto::TítuloFicha, VENDRIX_TEXTO("Resolucao", "Ficha de exercícios")},
+    {Texto::TítuloSoluçõesDaFicha, VENDRIX_TEXTO("Resolucao", "Soluções da ficha de exercícios")},
+    {Texto::RespostaDoExercício, VENDRIX_TEXTO("Resolucao", "Exercício %1. Resposta: %2")},
+    {Texto::RodapéDaFicha,
+     VENDRIX_TEXTO("Resolucao", "Nível %1, semente %2: a mesma semente dá a mesma ficha.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

@@ -811,6 +811,78 @@
         <source>Gráfico de %1 para x entre %2 e %3 e y entre %4 e %5; nem todas as raízes reais se conseguiram isolar.</source>
         <translation>Graph of %1 for x between %2 and %3 and y between %4 and %5; not every real root could be isolated.</translation>
     </message>
+    <message>
+        <source>Determine, pela regra de Ruffini, o quociente e o resto da divisão de %1 por %2.</source>
+        <translation>Using Ruffini&apos;s rule, find the quotient and the remainder of the division of %1 by %2.</translation>
+    </message>
+    <message>
+        <source>Determine o quociente e o resto da divisão de %1 por %2.</source>
+        <translation>Find the quotient and the remainder of the division of %1 by %2.</translation>
+    </message>
+    <message>
+        <source>Sem efetuar a divisão, determine o resto da divisão de %1 por %2.</source>
+        <translation>Without dividing, find the remainder of the division of %1 by %2.</translation>
+    </message>
+    <message>
+        <source>Decomponha %1 em fatores.</source>
+        <translation>Factor %1.</translation>
+    </message>
+    <message>
+        <source>Resolva, em ℝ, a equação %1.</source>
+        <translation>Solve the equation %1 in ℝ.</translation>
+    </message>
+    <message>
+        <source>Resolva, em ℝ, a inequação %1.</source>
+        <translation>Solve the inequality %1 in ℝ.</translation>
+    </message>
+    <message>
+        <source>Determine %1 de modo que %2 seja divisível por %3.</source>
+        <translation>Find %1 so that %2 is divisible by %3.</translation>
+    </message>
+    <message>
+        <source>Determine %1 de modo que o resto da divisão de %2 por %3 seja %4.</source>
+        <translation>Find %1 so that the remainder of the division of %2 by %3 is %4.</translation>
+    </message>
+    <message>
+        <source>Determine %1 de modo que %2 seja raiz dupla de %3.</source>
+        <translation>Find %1 so that %2 is a double root of %3.</translation>
+    </message>
+    <message>
+        <source>Determine %1 e %2 de modo que %3 seja divisível por %4 e o resto da sua divisão por %5 seja %6.</source>
+        <translation>Find %1 and %2 so that %3 is divisible by %4 and the remainder of its division by %5 is %6.</translation>
+    </message>
+    <message>
+        <source>Determine %1 e %2 de modo que %3 seja raiz dupla de %4.</source>
+        <translation>Find %1 and %2 so that %3 is a double root of %4.</translation>
+    </message>
+    <message>
+        <source>divisível por %1</source>
+        <translation>divisible by %1</translation>
+    </message>
+    <message>
+        <source>resto da divisão por %1 é %2</source>
+        <translation>remainder of the division by %1 is %2</translation>
+    </message>
+    <message>
+        <source>%1 é raiz dupla</source>
+        <translation>%1 is a double root</translation>
+    </message>
+    <message>
+        <source>Ficha de exercícios</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>Soluções da ficha de exercícios</source>
+        <translation>Worksheet answer key</translation>
+    </message>
+    <message>
+        <source>Exercício %1. Resposta: %2</source>
+        <translation>Exercise %1. Answer: %2</translation>
+    </message>
+    <message>
+        <source>Nível %1, semente %2: a mesma semente dá a mesma ficha.</source>
+        <translation>Level %1, seed %2: the same seed gives the same worksheet.</translation>
+    </message>
 </context>
 <context>
     <name>Resumo</name>

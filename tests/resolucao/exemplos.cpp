@@ -10,6 +10,7 @@
 #include "resolucao/exportar.h"
 #include "resolucao/factorizacao.h"
 #include "resolucao/grafico.h"
+#include "resolucao/praticar.h"
 #include "resolucao/ruffini.h"
 
 #include <fstream>
@@ -68,6 +69,15 @@ int main(int argc, char** argv)
         };
         for (const auto& [nome, exercício, p1, p2, a] : aulas)
             Escrever(b + nome, ResolverExercício(exercício, p1, p2, a, t).documento);
+        // A worksheet of every kind at the hardest level, and its key: the
+        // parts as fragments, then the whole article.
+        PedidoDeFicha pedido{{}, NívelMáximo, 2026};
+        for (const std::string_view tipo : NomesDosTipos())
+            pedido.quantos.emplace_back(*TipoDoNome(tipo), 2);
+        const Ficha ficha = FazerFicha(pedido, t);
+        Escrever(b + "ficha", ficha.enunciados);
+        Escrever(b + "ficha_chave", ficha.soluções);
+        std::ofstream(b + "ficha_completa.tex") << FichaEmLaTeX(ficha, t);
     }
     return 0;
 }
