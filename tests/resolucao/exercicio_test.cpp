@@ -114,6 +114,8 @@ const Recusa Refusals[] = {
      "No Polinómio 1, a leitura parou no carácter 6. O termo «2y» não se lê: escreva termos como 3x^2, -1/2x ou 0.25."},
     {"divisor_vazio", Exercício::Dividir, "x", "", "", runtime::Código::TextoVazio, Caixa::Polinómio2, 1, nullptr},
     {"ponto_com_zero", Exercício::Valor, "x", "", "1/0", runtime::Código::DenominadorZero, Caixa::Ponto, 3, nullptr},
+    {"divisor_de_resto_enorme", Exercício::Valor, "x^3000+x+1", "", "123456789012345678901234567890x-1",
+     runtime::Código::Transbordo, Caixa::Ponto, 0, nullptr},
     {"ponto_divisor_de_grau_2", Exercício::Valor, "x", "", "x^2+3", runtime::Código::DivisorInválido, Caixa::Ponto, 0,
      nullptr},
     {"divisor_nulo", Exercício::Dividir, "x^2", "0", "", runtime::Código::DivisorNulo, Caixa::Polinómio2, 0,
