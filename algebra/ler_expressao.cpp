@@ -2,7 +2,7 @@
 #include "algebra/ler_expressao.h"
 
 #include "algebra/expandir.h"
-#include "runtime/utf8.h"
+#include "algebra/ler_marcas.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -16,82 +16,7 @@ namespace vendrix::algebra {
 namespace {
 
 using runtime::Código;
-
-// The end of the text, which is no code point and so can never be typed.
-constexpr char32_t Fim = 0x110001;
-// "<=" and ">=" are read as one sign, as ≤ and ≥ are.
-constexpr char32_t MenorOuIgual = 0x2264, MaiorOuIgual = 0x2265, RaizQuadrada = 0x221A;
-
-// One character of the text with its place, blanks already left out. The
-// typographic signs are folded into their ASCII forms here, so that the
-// reading below knows one minus sign and one product sign.
-struct Marca
-{
-    char32_t c;
-    std::size_t posição;     // 1-based, in characters
-    std::size_t início, fim; // its bytes in the text
-};
-
-bool ÉBranco(char32_t c) { return c == ' ' || c == '\t' || c == 0xA0 || c == 0x2009 || c == 0x202F; }
-
-char32_t Dobrar(char32_t c)
-{
-    switch (c) {
-    case 0x2212: // minus sign
-    case 0x2013: // en dash
-        return '-';
-    case 0xB7: // middle dot
-    case 0xD7: // multiplication sign
-        return '*';
-    case 'X':
-        return 'x';
-    default:
-        return c;
-    }
-}
-
-// The digit a superscript stands for, or -1.
-int Sobrescrito(char32_t c)
-{
-    switch (c) {
-    case 0x2070:
-        return 0;
-    case 0xB9:
-        return 1;
-    case 0xB2:
-        return 2;
-    case 0xB3:
-        return 3;
-    default:
-        return c >= 0x2074 && c <= 0x2079 ? static_cast<int>(c - 0x2070) : -1;
-    }
-}
-
-bool ÉSinal(char32_t c) { return c == '+' || c == '-'; }
-
-bool ÉAlgarismo(char32_t c) { return c >= '0' && c <= '9'; }
-
-bool ÉLetra(char32_t c) { return c >= 'a' && c <= 'z'; }
-
-bool ÉRelaçãoSimples(char32_t c)
-{
-    return c == '=' || c == '<' || c == '>' || c == MenorOuIgual || c == MaiorOuIgual;
-}
-
-// Digits as one integer, nine at a time.
-Inteiro DeAlgarismos(std::string_view algarismos)
-{
-    Inteiro valor = 0;
-    for (std::size_t i = 0; i < algarismos.size(); i += 9) {
-        std::uint32_t parte = 0, escala = 1;
-        for (const char a : algarismos.substr(i, 9)) {
-            parte = parte * 10 + static_cast<std::uint32_t>(a - '0');
-            escala *= 10;
-        }
-        valor = valor * escala + parte;
-    }
-    return valor;
-}
+using namespace leitura;
 
 // A term with a minus before it: the minus goes into its leading number,
 // "-2x" being the product of -2 and x, as the writer writes it.
@@ -112,22 +37,19 @@ class Leitor
 {
 public:
     Leitor(std::string_view texto, OpçõesDeLeitura opções)
-        : texto(texto)
-        , opções(opções)
-    {
-        std::size_t posição = 1;
-        for (std::size_t i = 0; i < texto.size(); ++posição) {
-            const runtime::Carácter d = runtime::Descodificar(texto, i);
-            if (!ÉBranco(d.c))
-                marcas.push_back({Dobrar(d.c), posição, i, i + d.bytes});
-            i += d.bytes;
-        }
-        depoisDoFim = posição;
-    }
+        : Leitor(texto, opções, Marcar(texto))
+    {}
 
     runtime::Resultado<Expressão> LerTudo();
 
 private:
+    Leitor(std::string_view texto, OpçõesDeLeitura opções, Marcas lidas)
+        : texto(texto)
+        , opções(opções)
+        , marcas(std::move(lidas.marcas))
+        , depoisDoFim(lidas.depoisDoFim)
+    {}
+
     char32_t Em(std::size_t k) const { return k < marcas.size() ? marcas[k].c : Fim; }
 
     char32_t Actual() const { return Em(i); }
@@ -181,9 +103,9 @@ private:
     std::string_view texto;
     OpçõesDeLeitura opções;
     std::vector<Marca> marcas;
-    std::size_t depoisDoFim = 1; // the position just after the last character
-    std::size_t i = 0;           // the next mark to read
-    std::size_t termo = 0;       // the mark where the term being read starts
+    std::size_t depoisDoFim; // the position just after the last character
+    std::size_t i = 0;       // the next mark to read
+    std::size_t termo = 0;   // the mark where the term being read starts
     std::size_t profundidade = 0;
     std::optional<runtime::Erro> falha;
 };

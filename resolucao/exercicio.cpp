@@ -34,6 +34,9 @@ struct Entradas
     algebra::Expressão e1; // Polinómio 1 as typed
     Polinómio p1, p2;      // p1 is e1 expanded, but for Resolver
     Racional a;
+    // Valor: the point typed as a divisor, "x+3": the question is then the
+    // remainder of the division by it, and a is its root.
+    std::optional<Polinómio> divisor;
 };
 
 using Resolver = void (*)(const Entradas&, const Tradutor&, Resolução&);
@@ -98,7 +101,7 @@ void Factorizar(const Entradas& e, const Tradutor& t, Resolução& r)
 
 void Valor(const Entradas& e, const Tradutor& t, Resolução& r)
 {
-    r.documento = ResolverValor(e.p1, e.a, t);
+    r.documento = e.divisor ? ResolverResto(e.p1, *e.divisor, t) : ResolverValor(e.p1, e.a, t);
     r.valor = algebra::EscreverRacional(algebra::Avaliar(e.p1, e.a));
 }
 
@@ -194,6 +197,30 @@ LerPolinómio1(const LinhaDeExercício& linha, std::string_view texto, const Tra
     return std::nullopt;
 }
 
+// The point a, or a divisor of the first degree whose root it is: "x+3"
+// asks for the remainder of the division by x + 3, which is P(-3). A text
+// that is neither keeps the number reader's refusal, but a polynomial of
+// another degree, which is refused as a divisor.
+std::optional<FalhaDoExercício> LerPonto(std::string_view texto, const Tradutor& t, Entradas& e)
+{
+    const auto lido = algebra::LerRacional(texto);
+    if (lido.Ok()) {
+        e.a = lido.Valor();
+        return std::nullopt;
+    }
+    const auto divisor = algebra::LerPolinómio(texto);
+    if (!divisor.Ok() || algebra::ÉZero(divisor.Valor()) || algebra::Grau(divisor.Valor()) == 0)
+        return FalhaDeLeitura(lido.Falha(), Caixa::Ponto, t);
+    const Polinómio& d = divisor.Valor();
+    if (algebra::Grau(d) != 1) {
+        const runtime::Erro erro = runtime::Falhar(runtime::Código::DivisorInválido);
+        return FalhaDoExercício{erro, Caixa::Ponto, 0, erro.Descrição(t)};
+    }
+    e.a = -d.coeficientes[0] / d.coeficientes[1];
+    e.divisor = d;
+    return std::nullopt;
+}
+
 // Reads the boxes the exercise needs, or says why one could not be read.
 std::optional<FalhaDoExercício>
 Ler(const LinhaDeExercício& linha, std::array<std::string_view, 3> textos, const Tradutor& t, Entradas& e)
@@ -206,12 +233,8 @@ Ler(const LinhaDeExercício& linha, std::array<std::string_view, 3> textos, cons
             return FalhaDeLeitura(lido.Falha(), Caixa::Polinómio2, t);
         e.p2 = lido.Valor();
     }
-    if (linha.lêPonto) {
-        const auto lido = algebra::LerRacional(textos[2]);
-        if (!lido.Ok())
-            return FalhaDeLeitura(lido.Falha(), Caixa::Ponto, t);
-        e.a = lido.Valor();
-    }
+    if (linha.lêPonto)
+        return LerPonto(textos[2], t, e);
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 #include "algebra/isolar.h"
 #include "algebra/orcamento.h"
 #include "algebra/raizes.h"
+#include "algebra/raizes_racionais.h"
 #include "display/exportar.h"
 #include "resolucao/formula.h"
 #include "resolucao/grafico_plano.h"
@@ -173,26 +174,30 @@ void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std:
 // Where the curve may turn: about the roots of P'. They only frame the
 // picture, so none is narrowed to its digits, and the search gets a tenth of
 // an exercise's budget: a derivative built to defeat it leaves its points
-// out, or rough, rather than hold the answer up.
+// out, or rough, rather than hold the answer up. P' is not factored: its
+// rational roots, then the real roots of the square-free parts left, are
+// all a frame needs, at a fraction of a factorization's cost.
 std::vector<double> PontosDeViragem(const Polinómio& p)
 {
     algebra::Orçamento orçamento(algebra::Orçamento::Normal / 10);
     std::vector<double> xs;
-    for (const algebra::Factor& factor : algebra::Factorizar(algebra::Derivada(p), orçamento).factores) {
-        const Polinómio& g = factor.polinómio; // monic
-        if (algebra::Grau(g) == 1) {
-            xs.push_back((-g.coeficientes[0]).convert_to<double>());
+    const algebra::RaízesRacionais racionais =
+        algebra::ProcurarRaízesRacionais(algebra::ParteInteira(algebra::Derivada(p)), orçamento);
+    for (const auto& [raiz, multiplicidade] : racionais.raízes)
+        xs.push_back(algebra::ParaDouble(raiz));
+    // A part may still hold a rational root when the search stopped short,
+    // and isolation needs a part without one.
+    if (!racionais.completas)
+        return xs;
+    for (const auto& [f, multiplicidade] : racionais.partes) {
+        if (algebra::Grau(f) > algebra::GrauMáximoIsolado)
             continue;
-        }
-        if (algebra::Grau(g) > algebra::GrauMáximoIsolado)
-            continue;
-        const algebra::PolInteiro f = algebra::ParteInteira(g);
         for (algebra::Intervalo i :
              algebra::Isolar(f, orçamento).value_or(std::vector<algebra::Intervalo>{})) {
             // Forty halvings put the point well within a pixel of the turn.
             for (int k = 0; k < 40 && !orçamento.Esgotado(); ++k)
                 algebra::Bisseccionar(f, i, orçamento);
-            xs.push_back(((i.mínimo + i.máximo) / 2).convert_to<double>());
+            xs.push_back(algebra::ParaDouble((i.mínimo + i.máximo) / 2));
         }
     }
     return xs;

@@ -4,6 +4,7 @@
 #include "resolucao/escrita.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace vendrix::resolucao {
@@ -168,25 +169,62 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
     return DivisãoResolvida{std::move(doc), q, algebra::DeCoeficientes({resto})};
 }
 
-Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
+namespace {
+
+// P(a) by substitution, then by Ruffini's table; the question and the
+// answer are said as the remainder of the division by divisor when there
+// is one.
+Documento ValorPorDoisMétodos(const Polinómio& p,
+                              const Racional& a,
+                              const std::optional<std::string>& divisor,
+                              const Tradutor& tradutor)
 {
     Documento doc;
     const std::string texto = algebra::Escrever(p), valor = algebra::EscreverRacional(a);
     const std::string resultado = "P(" + valor + ") = " + algebra::EscreverRacional(algebra::Avaliar(p, a));
-    Intitular(doc, tradutor, Texto::TítuloValorNumérico, {"P(x) = " + texto, "x = " + valor});
+    if (divisor)
+        Intitular(doc, tradutor, Texto::TítuloResto, {"P(x) = " + texto, *divisor});
+    else
+        Intitular(doc, tradutor, Texto::TítuloValorNumérico, {"P(x) = " + texto, "x = " + valor});
+    const auto concluir = [&] {
+        if (divisor)
+            Dizer(doc, tradutor, Texto::RestoConclusão, {*divisor, resultado});
+        else
+            Dizer(doc, tradutor, Texto::ValorConclusão, {resultado});
+    };
     if (algebra::Grau(p) > GrauMáximoComPassos) {
         Dizer(doc, tradutor, Texto::ValorSemPassos, {std::to_string(algebra::Grau(p))});
         doc.blocos.emplace_back(Fórmula{resultado});
+        if (divisor)
+            concluir();
         return doc;
     }
-    Dizer(doc, tradutor, Texto::ValorSubstituição, {valor});
+    if (divisor)
+        Dizer(doc, tradutor, Texto::RestoSubstituição, {*divisor, valor});
+    else
+        Dizer(doc, tradutor, Texto::ValorSubstituição, {valor});
     doc.blocos.emplace_back(Fórmula{Substituição(p, a)});
     Dizer(doc, tradutor, Texto::ValorRuffini, {valor, XMenos(a)});
     Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
     Polinómio quociente;
     doc.blocos.emplace_back(TabelaDeRuffini(p, a, quociente));
-    Dizer(doc, tradutor, Texto::ValorConclusão, {resultado});
+    concluir();
     return doc;
+}
+
+} // namespace
+
+Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
+{
+    return ValorPorDoisMétodos(p, a, std::nullopt, tradutor);
+}
+
+Documento ResolverResto(const Polinómio& p, const Polinómio& divisor, const Tradutor& tradutor)
+{
+    if (algebra::ÉZero(divisor) || algebra::Grau(divisor) != 1)
+        return {};
+    const Racional raiz = -divisor.coeficientes[0] / divisor.coeficientes[1];
+    return ValorPorDoisMétodos(p, raiz, algebra::Escrever(divisor), tradutor);
 }
 
 } // namespace vendrix::resolucao

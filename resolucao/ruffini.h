@@ -25,6 +25,13 @@ namespace vendrix::resolucao {
 [[nodiscard]] Documento
 ResolverValor(const algebra::Polinómio& p, const algebra::Racional& a, const Tradutor& tradutor);
 
+// The remainder of P ÷ D, D of the first degree, without dividing: by the
+// remainder theorem it is P at D's root, worked as ResolverValor works it,
+// the question and the answer said as the remainder of the division by D.
+// Empty when D is not of the first degree.
+[[nodiscard]] Documento
+ResolverResto(const algebra::Polinómio& p, const algebra::Polinómio& divisor, const Tradutor& tradutor);
+
 // The table of P by x - raiz alone, its quotient into quociente.
 [[nodiscard]] TabelaRuffini
 TabelaDeRuffini(const algebra::Polinómio& p, const algebra::Racional& raiz, algebra::Polinómio& quociente);

@@ -141,6 +141,14 @@ enum class Texto : int {
     TítuloSoluçõesDaFicha,
     RespostaDoExercício,
     RodapéDaFicha,
+    ResumoFatorização,
+    ResumoFatorizaçãoEmR,
+    ResumoDesenvolvimento,
+    ComoEscrever,
+    ACalcular,
+    TítuloResto,
+    RestoSubstituição,
+    RestoConclusão,
     Contagem
 };
 
@@ -400,6 +408,21 @@ inline constexpr std::array<LinhaDeTexto, std::size_t(Texto::Contagem)> Textos{{
     {Texto::RespostaDoExercício, VENDRIX_TEXTO("Resolucao", "Exercício %1. Resposta: %2")},
     {Texto::RodapéDaFicha,
      VENDRIX_TEXTO("Resolucao", "Nível %1, semente %2: a mesma semente dá a mesma ficha.")},
+    {Texto::ResumoFatorização, VENDRIX_TEXTO("Resolucao", "Fatorização: P(x) = %1")},
+    {Texto::ResumoFatorizaçãoEmR, VENDRIX_TEXTO("Resolucao", "Fatorização em ℝ: P(x) = %1")},
+    {Texto::ResumoDesenvolvimento, VENDRIX_TEXTO("Resolucao", "Desenvolvimento: P(x) = %1")},
+    {Texto::ComoEscrever,
+     VENDRIX_TEXTO("Resolucao",
+                   "Como escrever: frações 1/2, decimais 0,5 ou 0.5, potências x^2 ou x², parênteses "
+                   "(x+1)(x-2), e as relações =, <, <=, ≤, >=, ≥.")},
+    {Texto::ACalcular, VENDRIX_TEXTO("Resolucao", "A calcular…")},
+    {Texto::TítuloResto, VENDRIX_TEXTO("Resolucao", "Resto da divisão de %1 por %2")},
+    {Texto::RestoSubstituição,
+     VENDRIX_TEXTO("Resolucao",
+                   "Pelo teorema do resto, o resto da divisão de P(x) por %1 é P(%2), o valor do polinómio "
+                   "em x = %2, sem efetuar a divisão. Substitui-se x por %2:")},
+    {Texto::RestoConclusão,
+     VENDRIX_TEXTO("Resolucao", "Pelos dois métodos, o resto da divisão de P(x) por %1 é %2.")},
 }};
 
 // The row of each text is the text's own number, which the lookup relies on.

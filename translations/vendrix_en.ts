@@ -243,14 +243,6 @@
         <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
-        <source>Como escrever: os exercícios aceitam frações (1/2x), decimais com vírgula ou ponto (0,5x ou 0.5x), x², parênteses ((x-1)(x+2)) e as relações =, &lt; e ≤ (x^2-1 ≤ 0).</source>
-        <translation>How to write: the exercises take fractions (1/2x), decimals with a comma or a point (0,5x or 0.5x), x², brackets ((x-1)(x+2)) and the relations =, &lt; and ≤ (x^2-1 ≤ 0).</translation>
-    </message>
-    <message>
-        <source>A resolver…</source>
-        <translation>Working…</translation>
-    </message>
-    <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
     </message>
@@ -899,8 +891,24 @@
         <translation>Expansion: P(x) = %1</translation>
     </message>
     <message>
-        <source>C.S. = %1</source>
-        <translation>Solution set: %1</translation>
+        <source>Como escrever: frações 1/2, decimais 0,5 ou 0.5, potências x^2 ou x², parênteses (x+1)(x-2), e as relações =, &lt;, &lt;=, ≤, &gt;=, ≥.</source>
+        <translation>How to write: fractions 1/2, decimals 0.5 or 0,5, powers x^2 or x², brackets (x+1)(x-2), and the relations =, &lt;, &lt;=, ≤, &gt;=, ≥.</translation>
+    </message>
+    <message>
+        <source>A calcular…</source>
+        <translation>Working…</translation>
+    </message>
+    <message>
+        <source>Resto da divisão de %1 por %2</source>
+        <translation>Remainder of %1 divided by %2</translation>
+    </message>
+    <message>
+        <source>Pelo teorema do resto, o resto da divisão de P(x) por %1 é P(%2), o valor do polinómio em x = %2, sem efetuar a divisão. Substitui-se x por %2:</source>
+        <translation>By the remainder theorem, the remainder of P(x) divided by %1 is P(%2), the value of the polynomial at x = %2, with no division done. Replace x by %2:</translation>
+    </message>
+    <message>
+        <source>Pelos dois métodos, o resto da divisão de P(x) por %1 é %2.</source>
+        <translation>By both methods, the remainder of P(x) divided by %1 is %2.</translation>
     </message>
 </context>
 </TS>

@@ -194,14 +194,6 @@
         <translation>Skip to the exercises</translation>
     </message>
     <message>
-        <source>Como escrever: frações 1/2, decimais 0,5 ou 0.5, potências x^2 ou x², parênteses (x+1)(x-2), e as relações =, &lt;, &lt;=, ≤, &gt;=, ≥.</source>
-        <translation>How to write: fractions 1/2, decimals 0.5 or 0,5, powers x^2 or x², brackets (x+1)(x-2), and the relations =, &lt;, &lt;=, ≤, &gt;=, ≥.</translation>
-    </message>
-    <message>
-        <source>A calcular…</source>
-        <translation>Working…</translation>
-    </message>
-    <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
     </message>

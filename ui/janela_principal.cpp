@@ -2,11 +2,11 @@
 #include "ui/janela_principal.h"
 
 #include "resolucao/exercicio.h"
+#include "resolucao/resumo.h"
 #include "resolucao/textos.h"
 #include "ui/em_fundo.h"
 #include "ui/form1.h"
 #include "ui/resolucao.h"
-#include "ui/resumo.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
 
@@ -44,7 +44,7 @@ void Mostrar(Resolucao& janela, const RespostaDoExercício& resposta)
     const resolucao::Resolução& r = resposta.resolução;
     const std::string& texto = resposta.texto;
     const std::string& latex = resposta.latex;
-    janela.Mostrar(r.documento, Resumo(r), texto, latex);
+    janela.Mostrar(r.documento, resolucao::EmDocumento(resolucao::Resumir(r, TradutorQt())), texto, latex);
     janela.setProperty("comando", DeUtf8(r.comando));
     janela.setProperty("quociente", DeUtf8(r.quociente));
     janela.setProperty("resto", DeUtf8(r.resto));

@@ -4,7 +4,9 @@
 #include "resolucao/documento.h"
 #include "resolucao/exportar.h"
 #include "resolucao/formula.h"
+#include "resolucao/textos.h"
 #include "ui/texto_qt.h"
+#include "ui/tradutor_qt.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -58,6 +60,9 @@ p.vx-legenda { margin-top: 2px; margin-bottom: 6px; }
 // on paper.
 constexpr int Nitidez = 2;
 
+// A line the core words for both front ends, in the window's language.
+QString Texto(resolucao::Texto texto) { return DeUtf8(TradutorQt()(resolucao::FonteDe(texto))); }
+
 QImage Desenhar(const std::string& svg)
 {
     QSvgRenderer desenho(QByteArray::fromStdString(svg));
@@ -102,10 +107,7 @@ Resolucao::Resolucao(QWidget* parent)
 
     // What the exercises read, which is more than the help of the main
     // window says of its own buttons.
-    auto* comoEscrever = new QLabel(QCoreApplication::translate(
-        "JanelaResolucao",
-        "Como escrever: os exercícios aceitam frações (1/2x), decimais com vírgula ou ponto (0,5x ou "
-        "0.5x), x², parênteses ((x-1)(x+2)) e as relações =, < e ≤ (x^2-1 ≤ 0)."));
+    auto* comoEscrever = new QLabel(Texto(resolucao::Texto::ComoEscrever));
     comoEscrever->setObjectName(QStringLiteral("ComoEscrever"));
     comoEscrever->setWordWrap(true);
     comoEscrever->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -114,7 +116,7 @@ Resolucao::Resolucao(QWidget* parent)
     Progresso->setObjectName(QStringLiteral("Progresso"));
     auto* filaDoProgresso = new QHBoxLayout(Progresso);
     filaDoProgresso->setContentsMargins(0, 0, 0, 0);
-    filaDoProgresso->addWidget(new QLabel(QCoreApplication::translate("JanelaResolucao", "A resolver…")));
+    filaDoProgresso->addWidget(new QLabel(Texto(resolucao::Texto::ACalcular)));
     auto* ocupado = new QProgressBar;
     ocupado->setRange(0, 0); // no measure of the work: only that it goes on
     ocupado->setTextVisible(false);

@@ -5,6 +5,7 @@
 #include "display/fala.h"
 #include "engine/comandos.h"
 #include "resolucao/exportar.h"
+#include "resolucao/resumo.h"
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
 #include "web/json.h"
@@ -131,13 +132,17 @@ void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
     json.Texto("quadro_latex", vista.latex);
 }
 
+// Each root with its text as the summary shows it.
 void EscreverRaízes(EscritorJson& json,
                     const std::vector<resolucao::RaizDoExercício>& raízes,
-                    std::string_view nome = "raizes")
+                    const std::vector<std::string>& mostradas,
+                    std::string_view nome)
 {
     json.AbrirLista(nome);
-    for (const resolucao::RaizDoExercício& raiz : raízes) {
+    for (std::size_t i = 0; i < raízes.size(); ++i) {
+        const resolucao::RaizDoExercício& raiz = raízes[i];
         json.AbrirObjecto();
+        json.Texto("texto", i < mostradas.size() ? mostradas[i] : raiz.exacta);
         json.Texto("exacto", raiz.exacta);
         json.Texto("decimal", raiz.decimal);
         json.Número("valor", raiz.valor);
@@ -270,10 +275,11 @@ std::string ExercícioEmJson(resolucao::Exercício exercício, const resolucao::
     json.Texto("factorizacao_real", r.factorizaçãoReal);
     json.Texto("valor", r.valor);
     json.Texto("sinais", r.sinais);
-    EscreverRaízes(json, r.raízes);
-    EscreverResumo(json, r);
+    const resolucao::Resumo resumo = resolucao::Resumir(r, TradutorDaPágina());
+    EscreverRaízes(json, r.raízes, resumo.raízes, "raizes");
+    EscreverResumo(json, resumo);
     json.Texto("desenvolvimento", r.desenvolvimento);
-    EscreverRaízes(json, r.soluções, "solucoes");
+    EscreverRaízes(json, r.soluções, resumo.soluções, "solucoes");
     json.Texto("conjunto", r.conjunto);
     json.Texto("quadro", r.quadro);
     json.AbrirLista("parametros");

@@ -55,7 +55,9 @@
 // "factorizacao", "factorizacao_real" (in ℝ, surds as "(x-√2)"), "valor"
 // and "sinais" (⟨-0+0-⟩) as texts; the summary's HTML of these
 // (resumo_web.h); and "raizes",
-// the distinct real roots by increasing value, each {"exacto" (empty with
+// the distinct real roots by increasing value, each {"texto" (as the
+// summary shows it: exact, else "≈" and the decimal in the page's
+// language), "exacto" (empty with
 // no exact form), "decimal" (ten significant digits), "valor" (the nearest
 // double, a JSON number the page writes with String()), "multiplicidade"};
 // "desenvolvimento"; "solucoes" (as "raizes"), "conjunto" and "quadro";

@@ -6,6 +6,7 @@
 #include "catalogo.h"
 #include "resolucao/exercicio.h"
 #include "resolucao/exportar.h"
+#include "resolucao/resumo.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,8 @@ const Caso Casos[] = {
     {"factorizar_x_primeiro", "factorizar", "6x^3+x^2-x", "", "", "", "", "6x(x+1/2)(x-1/3)", "", "-0+0-0+",
      "-1/2|-0.5|1;0|0|1;1/3|0.3333333333|1", true},
     {"valor_em_meio", "valor", "x^3-6x^2+11x-6", "", "1/2", "", "", "", "-15/8", "", "", false},
+    {"resto_por_x_mais_3", "valor", "x^3+2x^2-5x+7", "", "x + 3", "", "", "", "13", "", "", false},
+    {"resto_por_2x_menos_1", "valor", "x^3-6x^2+11x-6", "", "2x-1", "", "", "", "-15/8", "", "", false},
     {"grafico", "grafico", "x^3-6x^2+11x-6", "", "", "", "", "", "", "", "", true},
 };
 
@@ -111,6 +114,10 @@ const Recusa Refusals[] = {
      "No Polinómio 1, a leitura parou no carácter 6. O termo «2y» não se lê: escreva termos como 3x^2, -1/2x ou 0.25."},
     {"divisor_vazio", Exercício::Dividir, "x", "", "", runtime::Código::TextoVazio, Caixa::Polinómio2, 1, nullptr},
     {"ponto_com_zero", Exercício::Valor, "x", "", "1/0", runtime::Código::DenominadorZero, Caixa::Ponto, 3, nullptr},
+    {"divisor_de_resto_enorme", Exercício::Valor, "x^3000+x+1", "", "123456789012345678901234567890x-1",
+     runtime::Código::Transbordo, Caixa::Ponto, 0, nullptr},
+    {"ponto_divisor_de_grau_2", Exercício::Valor, "x", "", "x^2+3", runtime::Código::DivisorInválido, Caixa::Ponto, 0,
+     nullptr},
     {"divisor_nulo", Exercício::Dividir, "x^2", "0", "", runtime::Código::DivisorNulo, Caixa::Polinómio2, 0,
      "O divisor é o polinómio nulo: não se divide por 0."},
     {"ruffini_de_grau_2", Exercício::Explicar, "x^3", "x^2+1", "", runtime::Código::DivisorInválido, Caixa::Polinómio2,
@@ -351,6 +358,74 @@ private:
     Número dentro{};
     std::size_t i = 0;
 };
+
+struct Resumido
+{
+    const char* nome;
+    Exercício exercício;
+    const char *p1, *p2;
+    bool inglês;
+    const char* linhas; // each line with its formula, joined by " | "
+    const char* raízes; // as the lists and the sign table show them, joined by " "
+    bool sinais;
+};
+
+// clang-format off
+const Resumido Resumos[] = {
+    {"decimais_com_virgula", Exercício::Factorizar, "x^3-3x+1", "", false, "Fatorização: P(x) = (x^3-3x+1)",
+     "≈-1,879385242 ≈0,3472963553 ≈1,532088886", true},
+    {"decimais_com_ponto_en", Exercício::Factorizar, "x^3-3x+1", "", true, "Factorization: P(x) = (x^3-3x+1)",
+     "≈-1.879385242 ≈0.3472963553 ≈1.532088886", true},
+    {"factorizacao_em_r_a_parte", Exercício::Factorizar, "x^3-2x", "", false,
+     "Fatorização: P(x) = x(x^2-2) | Fatorização em ℝ: P(x) = x(x+√2)(x-√2)", "-√2 0 √2", true},
+    {"em_r_igual_uma_vez", Exercício::Factorizar, "x^2-1", "", false, "Fatorização: P(x) = (x+1)(x-1)", "-1 1", true},
+    {"quociente_e_resto", Exercício::Dividir, "x^3+1", "x^2", false, "Q(x) = x | R(x) = 1", "", false},
+    {"quociente_longo_sem_resto_solto", Exercício::Dividir, "x^400+1", "x-1", false, "", "", false},
+    {"conjunto_en", Exercício::Resolver, "x^2-2 < 0", "", true, "Solution set: ]−√2, √2[", "", false},
+    {"solucoes_com_virgula", Exercício::Resolver, "x^3-3x+1 = 0", "", false,
+     "C.S. = {≈−1,879385242; ≈0,3472963553; ≈1,532088886}", "≈-1,879385242 ≈0,3472963553 ≈1,532088886", false},
+};
+
+// clang-format on
+
+class ResumoTeste : public testing::TestWithParam<Resumido>
+{};
+
+std::string Literal(std::string_view texto) { return std::string(texto); }
+
+std::string Juntar(const std::vector<std::string>& partes, std::string_view entre)
+{
+    std::string junto;
+    for (const std::string& parte : partes)
+        junto.append(junto.empty() ? "" : entre).append(parte);
+    return junto;
+}
+
+TEST_P(ResumoTeste, ShowsEachResultOnceInTheUsersLanguage)
+{
+    const Resumido& c = GetParam();
+    const Tradutor t = c.inglês ? teste::EmInglês(VENDRIX_CATALOGO_EN) : Tradutor(EmPortuguês);
+    const Resolução r = ResolverExercício(c.exercício, c.p1, c.p2, "", t);
+    ASSERT_FALSE(r.falha) << r.falha->mensagem;
+    const Resumo resumo = Resumir(r, t);
+    std::vector<std::string> linhas;
+    for (const LinhaDoResumo& linha : resumo.linhas)
+        linhas.push_back(Substituir(Frase{linha.modelo, {linha.fórmula}}, Literal, Literal));
+    EXPECT_EQ(Juntar(linhas, " | "), c.linhas);
+    std::vector<std::string> raízes = resumo.raízes;
+    raízes.insert(raízes.end(), resumo.soluções.begin(), resumo.soluções.end());
+    EXPECT_EQ(Juntar(raízes, " "), c.raízes);
+    ASSERT_EQ(resumo.sinais.has_value(), c.sinais);
+    if (c.sinais) {
+        EXPECT_EQ(resumo.sinais->raízes, resumo.raízes);
+    }
+    // The window shows the lines, then the table.
+    EXPECT_EQ(EmDocumento(resumo).blocos.size(), linhas.size() + (c.sinais ? 1 : 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Resolucao, ResumoTeste, testing::ValuesIn(Resumos), [](const auto& info) {
+    return std::string(info.param.nome);
+});
 
 // Every factorization in ℝ multiplies back to P: exactly, at more points
 // than its degree, when it holds no surd; to 1e-9 relative otherwise.

@@ -24,9 +24,9 @@ export function motivoDeRecusa(texto, limite, caixa = "") {
   return (caixa === "condicoes" ? CONTROLO_SALVO_LINHAS : CONTROLO).test(texto) ? "controlo" : null;
 }
 
-// The fields of an answer, each shown in its output (from the core's HTML
-// where it has one) and kept as the core's text in its data attribute; a
-// row whose field is empty is hidden.
+// The fields of an answer, each shown in its output as the core's summary
+// gives it (its HTML) and kept as the core's text in its data attribute; a
+// row the summary leaves out is hidden.
 const CAMPOS = [
   ["quociente", "divisao-quociente"],
   ["resto", "divisao-resto"],
@@ -39,8 +39,8 @@ const CAMPOS = [
 function mostrarCampo(saida, texto, html, atributo = "texto") {
   saida.dataset[atributo] = texto;
   if (html) saida.innerHTML = porta.createHTML(html);
-  else saida.textContent = texto;
-  saida.closest("div").hidden = texto === "";
+  else saida.replaceChildren();
+  saida.closest("div").hidden = !html;
 }
 
 function mostrarRaizes(raizes, id) {
@@ -49,7 +49,7 @@ function mostrarRaizes(raizes, id) {
     li.dataset.exacto = r.exacto;
     li.dataset.valor = String(r.valor);
     li.dataset.multiplicidade = String(r.multiplicidade);
-    li.textContent = r.exacto || r.decimal;
+    li.textContent = r.texto;
     return li;
   }));
   $(id).closest("div").hidden = raizes.length === 0;
@@ -108,7 +108,7 @@ export function mostrarResolucao(r, guardarCopias, escondida = false) {
   mostrarParametros(r.parametros);
   mostrarVerificacao($("verificacao"), r);
   for (const [campo, id] of CAMPOS) mostrarCampo($(id), r[campo], r[`${campo}_html`]);
-  mostrarCampo($("conjunto-solucao"), r.conjunto, "", "conjunto");
+  mostrarCampo($("conjunto-solucao"), r.conjunto, r.conjunto_html, "conjunto");
   mostrarQuadro(r.quadro, r.sinais);
   mostrarRaizes(r.raizes, "raizes");
   mostrarRaizes(r.solucoes, "solucoes");
