@@ -61,8 +61,8 @@ private:
     void Outro_Click();
     void Verificar_Click();
     void VerResolucao_Click();
-    void Correr(const std::string& resposta);
-    void Respondido(const RespostaDoExercício& resposta);
+    void Correr(const std::string& texto);
+    void Respondido(const RespostaDoExercício& respondido);
     void MostrarVerificação(const resolucao::Verificação& v);
     void MarcarResposta(std::size_t posição);
     // Counts the first verdict on the exercise on show, if one is given,
