@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrinter>
@@ -84,7 +85,9 @@ Ficha::Ficha(QWidget* parent)
         "JanelaFicha", "Outra semente: os mesmos tipos e nível, outros exercícios."));
     connect(outra, &QPushButton::clicked, this, &Ficha::OutraSemente_Click);
     connect(semente, &QLineEdit::textChanged, this, &Ficha::Actualizar);
-    formulário->addRow(QCoreApplication::translate("JanelaFicha", "&Semente:"), filaDaSemente);
+    auto* rótuloDaSemente = new QLabel(QCoreApplication::translate("JanelaFicha", "&Semente:"));
+    rótuloDaSemente->setBuddy(semente);
+    formulário->addRow(rótuloDaSemente, filaDaSemente);
 
     auto* exportar = new QHBoxLayout;
     ExportarLatex =
