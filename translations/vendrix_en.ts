@@ -118,6 +118,168 @@
     </message>
 </context>
 <context>
+    <name>JanelaFicha</name>
+    <message>
+        <source>Ficha de exercícios</source>
+        <translation>Worksheet</translation>
+    </message>
+    <message>
+        <source>&amp;Nível:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>A mesma semente refaz a mesma ficha; vem no rodapé de cada página.</source>
+        <translation>The same seed makes the same worksheet again; it is printed in the footer of each page.</translation>
+    </message>
+    <message>
+        <source>&amp;Variante</source>
+        <translation>&amp;Variant</translation>
+    </message>
+    <message>
+        <source>Outra semente: os mesmos tipos e nível, outros exercícios.</source>
+        <translation>Another seed: the same kinds and level, other exercises.</translation>
+    </message>
+    <message>
+        <source>&amp;Semente:</source>
+        <translation>&amp;Seed:</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;LaTeX…</source>
+        <translation>Export &amp;LaTeX…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;HTML…</source>
+        <translation>Export &amp;HTML…</translation>
+    </message>
+    <message>
+        <source>Exportar &amp;PDF…</source>
+        <translation>Export &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Exportar LaTeX</source>
+        <translation>Export LaTeX</translation>
+    </message>
+    <message>
+        <source>ficha.tex</source>
+        <translation>worksheet.tex</translation>
+    </message>
+    <message>
+        <source>Documentos LaTeX (*.tex)</source>
+        <translation>LaTeX documents (*.tex)</translation>
+    </message>
+    <message>
+        <source>Exportar HTML</source>
+        <translation>Export HTML</translation>
+    </message>
+    <message>
+        <source>ficha.html</source>
+        <translation>worksheet.html</translation>
+    </message>
+    <message>
+        <source>Páginas HTML (*.html *.htm)</source>
+        <translation>HTML pages (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Exportar PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>ficha.pdf</source>
+        <translation>worksheet.pdf</translation>
+    </message>
+    <message>
+        <source>Documentos PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Não foi possível gravar %1.</source>
+        <translation>Could not write %1.</translation>
+    </message>
+</context>
+<context>
+    <name>JanelaPratica</name>
+    <message>
+        <source>Divisão por x − a (regra de Ruffini)</source>
+        <translation>Division by x − a (Ruffini&apos;s rule)</translation>
+    </message>
+    <message>
+        <source>Divisão por ax + b (regra de Ruffini)</source>
+        <translation>Division by ax + b (Ruffini&apos;s rule)</translation>
+    </message>
+    <message>
+        <source>Divisão longa por um polinómio do 2.º grau</source>
+        <translation>Long division by a quadratic</translation>
+    </message>
+    <message>
+        <source>Teorema do resto</source>
+        <translation>The remainder theorem</translation>
+    </message>
+    <message>
+        <source>Fatorização</source>
+        <translation>Factorization</translation>
+    </message>
+    <message>
+        <source>Equação</source>
+        <translation>Equation</translation>
+    </message>
+    <message>
+        <source>Inequação</source>
+        <translation>Inequality</translation>
+    </message>
+    <message>
+        <source>Problema com parâmetros</source>
+        <translation>Problem with parameters</translation>
+    </message>
+    <message>
+        <source>1 — raízes inteiras</source>
+        <translation>1 — whole-number roots</translation>
+    </message>
+    <message>
+        <source>2 — também frações e raízes duplas</source>
+        <translation>2 — also fractions and double roots</translation>
+    </message>
+    <message>
+        <source>3 — também fatores do 2.º grau irredutíveis</source>
+        <translation>3 — also irreducible quadratic factors</translation>
+    </message>
+    <message>
+        <source>Praticar</source>
+        <translation>Practice</translation>
+    </message>
+    <message>
+        <source>&amp;Tipo:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>&amp;Nível:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>A minha r&amp;esposta:</source>
+        <translation>My &amp;answer:</translation>
+    </message>
+    <message>
+        <source>Veri&amp;ficar</source>
+        <translation>Chec&amp;k</translation>
+    </message>
+    <message>
+        <source>Ver a re&amp;solução</source>
+        <translation>Show the solutio&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Outro</source>
+        <translation>An&amp;other</translation>
+    </message>
+    <message>
+        <source>Resolução</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>Certas à primeira: %1 de %2</source>
+        <translation>Right at the first try: %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>JanelaPrincipal</name>
     <message>
         <source>E&amp;xercício</source>
@@ -195,6 +357,22 @@
         <source>Re&amp;solver a equação ou inequação de Polinómio1</source>
         <translation>&amp;Solve the equation or inequality in Polynomial1</translation>
     </message>
+    <message>
+        <source>Determinar os &amp;parâmetros de Polinómio1</source>
+        <translation>Find the &amp;parameters of Polynomial1</translation>
+    </message>
+    <message>
+        <source>Verificar a &amp;minha resposta…</source>
+        <translation>Check &amp;my answer…</translation>
+    </message>
+    <message>
+        <source>Pra&amp;ticar…</source>
+        <translation>Prac&amp;tise…</translation>
+    </message>
+    <message>
+        <source>Fic&amp;ha de exercícios…</source>
+        <translation>Works&amp;heet…</translation>
+    </message>
 </context>
 <context>
     <name>JanelaResolucao</name>
@@ -245,6 +423,30 @@
     <message>
         <source>Cancelar</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>C&amp;ondições:</source>
+        <translation>C&amp;onditions:</translation>
+    </message>
+    <message>
+        <source>uma por linha: divisível por x-2; P(1) = 5; 2 é raiz dupla</source>
+        <translation>one per line: divisible by x-2; P(1) = 5; 2 is a double root</translation>
+    </message>
+    <message>
+        <source>&amp;Resolver</source>
+        <translation>&amp;Solve</translation>
+    </message>
+    <message>
+        <source>A minha r&amp;esposta:</source>
+        <translation>My &amp;answer:</translation>
+    </message>
+    <message>
+        <source>Veri&amp;ficar</source>
+        <translation>Chec&amp;k</translation>
+    </message>
+    <message>
+        <source>Ver a re&amp;solução</source>
+        <translation>Show the solutio&amp;n</translation>
     </message>
 </context>
 <context>

@@ -5,22 +5,20 @@
 #include "resolucao/resumo.h"
 #include "resolucao/textos.h"
 #include "ui/em_fundo.h"
+#include "ui/ficha.h"
 #include "ui/form1.h"
+#include "ui/pratica.h"
 #include "ui/resolucao.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QStringList>
 
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,6 +40,10 @@ QStringList Raízes(const std::vector<resolucao::RaizDoExercício>& raízes)
 void Mostrar(Resolucao& janela, const RespostaDoExercício& resposta)
 {
     const resolucao::Resolução& r = resposta.resolução;
+    const resolucao::Verificação verificação = r.verificação.value_or(resolucao::Verificação{});
+    QStringList parâmetros;
+    for (const std::string& solução : r.parâmetros)
+        parâmetros << DeUtf8(solução);
     const std::string& texto = resposta.texto;
     const std::string& latex = resposta.latex;
     janela.Mostrar(r.documento, resolucao::EmDocumento(resolucao::Resumir(r, TradutorQt())), texto, latex);
@@ -57,9 +59,14 @@ void Mostrar(Resolucao& janela, const RespostaDoExercício& resposta)
     janela.setProperty("solucoes", Raízes(r.soluções));
     janela.setProperty("conjunto", DeUtf8(r.conjunto));
     janela.setProperty("quadro", DeUtf8(r.quadro));
+    janela.setProperty("parametros", parâmetros.join(u'|'));
+    janela.setProperty("veredicto", DeUtf8(verificação.veredicto));
+    janela.setProperty("erro", DeUtf8(verificação.erro));
+    janela.setProperty("explicacao", DeUtf8(verificação.explicação));
     janela.setProperty("texto", DeUtf8(texto));
     janela.setProperty("latex", DeUtf8(latex));
     janela.PedirPonto(r.comando == resolucao::NomeDoExercício(resolucao::Exercício::Valor));
+    janela.PedirCondições(r.comando == resolucao::NomeDoExercício(resolucao::Exercício::Parâmetros));
     janela.show();
     janela.raise();
     janela.activateWindow();
@@ -117,127 +124,6 @@ JanelaPrincipal::JanelaPrincipal(Resolvedor resolvedorDado, QWidget* parent)
 
 JanelaPrincipal::~JanelaPrincipal() = default;
 
-QAction*
-JanelaPrincipal::NovaAcção(QMenu* menu, const char* nome, const QString& texto, const QKeySequence& atalho)
-{
-    QAction* acção = menu->addAction(texto);
-    acção->setObjectName(QString::fromUtf8(nome));
-    acção->setShortcut(atalho);
-    return acção;
-}
-
-// An exercise found by its name in the core's table: until the core has
-// it, its command stays in the menu, disabled.
-void JanelaPrincipal::NovoExercício(QMenu* menu,
-                                    const char* nome,
-                                    std::string_view exercício,
-                                    const QString& texto,
-                                    const QKeySequence& atalho)
-{
-    QAction* acção = NovaAcção(menu, nome, texto, atalho);
-    const std::optional<resolucao::Exercício> qual = resolucao::ExercícioDoNome(exercício);
-    acção->setEnabled(qual.has_value());
-    if (qual)
-        connect(acção, &QAction::triggered, this, [this, e = *qual] { Resolver(e); });
-}
-
-void JanelaPrincipal::CriarMenuExercício()
-{
-    QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("JanelaPrincipal", "E&xercício"));
-    menu->setObjectName(QStringLiteral("MenuExercicio"));
-    connect(NovaAcção(menu,
-                      "Dividir",
-                      QCoreApplication::translate("JanelaPrincipal", "&Dividir Polinómio1 por Polinómio2"),
-                      QKeySequence(Qt::CTRL | Qt::Key_D)),
-            &QAction::triggered,
-            this,
-            &JanelaPrincipal::Dividir_Triggered);
-    connect(NovaAcção(menu,
-                      "Factorizar",
-                      QCoreApplication::translate("JanelaPrincipal", "&Factorizar Polinómio1"),
-                      QKeySequence(Qt::CTRL | Qt::Key_F)),
-            &QAction::triggered,
-            this,
-            &JanelaPrincipal::Factorizar_Triggered);
-    connect(NovaAcção(menu,
-                      "ValorNumerico",
-                      QCoreApplication::translate("JanelaPrincipal", "&Valor de Polinómio1 em x = …"),
-                      {}),
-            &QAction::triggered,
-            this,
-            &JanelaPrincipal::ValorNumerico_Triggered);
-    connect(NovaAcção(menu,
-                      "Grafico",
-                      QCoreApplication::translate("JanelaPrincipal", "&Gráfico de Polinómio1"),
-                      QKeySequence(Qt::CTRL | Qt::Key_G)),
-            &QAction::triggered,
-            this,
-            &JanelaPrincipal::Grafico_Triggered);
-    NovoExercício(menu,
-                  "Desenvolver",
-                  "desenvolver",
-                  QCoreApplication::translate("JanelaPrincipal", "D&esenvolver Polinómio1"),
-                  QKeySequence(Qt::CTRL | Qt::Key_E));
-    NovoExercício(
-        menu,
-        "Resolver",
-        "resolver",
-        QCoreApplication::translate("JanelaPrincipal", "Re&solver a equação ou inequação de Polinómio1"),
-        QKeySequence(Qt::CTRL | Qt::Key_R));
-    menu->addSeparator();
-    ExplicarRuffini =
-        NovaAcção(menu,
-                  "ExplicarRuffini",
-                  QCoreApplication::translate("JanelaPrincipal", "Explicar a regra de &Ruffini"),
-                  {});
-    ExplicarRuffini->setEnabled(false); // no table at start
-    connect(ExplicarRuffini, &QAction::triggered, this, &JanelaPrincipal::ExplicarRuffini_Triggered);
-}
-
-// The copy commands of Form1's results, the very actions of their context
-// menus, so they are enabled, disabled and translated in one place. Each
-// area has two of them with the same texts, hence one submenu per area.
-void JanelaPrincipal::CriarMenuEditar()
-{
-    QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("JanelaPrincipal", "&Editar"));
-    menu->setObjectName(QStringLiteral("MenuEditar"));
-    const std::pair<const char*, QString> áreas[] = {
-        {"Picture3", QCoreApplication::translate("JanelaPrincipal", "&Polinómio1 simplificado")},
-        {"Picture4", QCoreApplication::translate("JanelaPrincipal", "P&olinómio2 simplificado")},
-        {"Picture1", QCoreApplication::translate("JanelaPrincipal", "&Resultado")},
-        {"Frame6", QCoreApplication::translate("JanelaPrincipal", "&Tabela de Ruffini")},
-        {"Picture5", QCoreApplication::translate("JanelaPrincipal", "&Quociente")},
-        {"Label16", QCoreApplication::translate("JanelaPrincipal", "R&esto")},
-    };
-    for (const auto& [nome, título] : áreas) {
-        auto* área = form1->findChild<QWidget*>(QString::fromUtf8(nome));
-        QMenu* submenu = menu->addMenu(título);
-        submenu->setObjectName(QStringLiteral("MenuEditar") + QString::fromUtf8(nome));
-        submenu->addActions(área->actions());
-    }
-}
-
-void JanelaPrincipal::CriarMenuAjuda()
-{
-    QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("JanelaPrincipal", "&Ajuda"));
-    menu->setObjectName(QStringLiteral("MenuAjuda"));
-    connect(NovaAcção(menu, "Sobre", QCoreApplication::translate("JanelaPrincipal", "&Sobre o Vendrix"), {}),
-            &QAction::triggered,
-            this,
-            &JanelaPrincipal::Sobre_Triggered);
-}
-
-void JanelaPrincipal::Sobre_Triggered()
-{
-    QMessageBox::about(this,
-                       QCoreApplication::translate("JanelaPrincipal", "Sobre o Vendrix"),
-                       QCoreApplication::translate(
-                           "JanelaPrincipal",
-                           "<p><b>Vendrix</b></p><p>Calculadora de polinómios de coeficientes inteiros: "
-                           "soma, diferença, produto e divisão pela regra de Ruffini, com as resoluções "
-                           "passo a passo.</p><p>Licença MIT.</p>"));
-}
-
 void JanelaPrincipal::TabelaMudou(bool mostrada)
 {
     statusBar()->clearMessage();
@@ -284,6 +170,70 @@ void JanelaPrincipal::CalcularValor(const QString& ponto)
     Resolver(resolucao::Exercício::Valor, Texto("Polinómio1"), Texto("Polinómio2"), ponto);
 }
 
+// The conditions are asked for in the solution window; conditions typed
+// before are used again at once.
+void JanelaPrincipal::Parametros_Triggered()
+{
+    Resolucao* janela = JanelaDeResolução();
+    if (!janela->Condições().trimmed().isEmpty()) {
+        ResolverParâmetros();
+        return;
+    }
+    emFundo->Cancelar();
+    Mostrar(*janela, Vazia(resolucao::Exercício::Parâmetros));
+}
+
+void JanelaPrincipal::ResolverParâmetros() { Resolver(resolucao::Exercício::Parâmetros); }
+
+// The answer is checked against the exercise the window shows; before any,
+// the division, which the boxes hold at start.
+void JanelaPrincipal::VerificarResposta_Triggered()
+{
+    Resolucao* janela = JanelaDeResolução();
+    if (janela->property("comando").toString().isEmpty()) {
+        emFundo->Cancelar();
+        Mostrar(*janela, Vazia(resolucao::Exercício::Dividir));
+    }
+    janela->PedirResposta();
+}
+
+// The same question again, with the answer: an empty answer asks nothing,
+// which would give the solution away.
+void JanelaPrincipal::Verificar()
+{
+    Resolucao* janela = JanelaDeResolução();
+    const QString resposta = janela->Resposta();
+    if (resposta.trimmed().isEmpty()) {
+        janela->Marcar(QStringLiteral("Resposta"), 0);
+        return;
+    }
+    const resolucao::Exercício exercício =
+        resolucao::ExercícioDoNome(ParaUtf8(janela->property("comando").toString()))
+            .value_or(resolucao::Exercício::Dividir);
+    if (exercício == resolucao::Exercício::Explicar)
+        Resolver(exercício, dividendoDaTabela, divisorDaTabela, {}, resposta);
+    else
+        Resolver(exercício, Texto("Polinómio1"), Texto("Polinómio2"), janela->Ponto(), resposta);
+}
+
+void JanelaPrincipal::Praticar_Triggered()
+{
+    if (prática == nullptr)
+        prática = new Pratica(resolvedor, this);
+    prática->show();
+    prática->raise();
+    prática->activateWindow();
+}
+
+void JanelaPrincipal::Ficha_Triggered()
+{
+    if (ficha == nullptr)
+        ficha = new Ficha(this);
+    ficha->show();
+    ficha->raise();
+    ficha->activateWindow();
+}
+
 void JanelaPrincipal::Resolver(resolucao::Exercício exercício)
 {
     Resolver(exercício, Texto("Polinómio1"), Texto("Polinómio2"), {});
@@ -292,14 +242,25 @@ void JanelaPrincipal::Resolver(resolucao::Exercício exercício)
 void JanelaPrincipal::Resolver(resolucao::Exercício exercício,
                                const QString& polinómio1,
                                const QString& polinómio2,
-                               const QString& ponto)
+                               const QString& ponto,
+                               const QString& resposta)
 {
     valorEmCurso = exercício == resolucao::Exercício::Valor;
+    verificaçãoEmCurso = !resposta.isEmpty();
+    // Only the exercise with parameters reads the conditions.
+    const QString condições = exercício == resolucao::Exercício::Parâmetros && resolução != nullptr
+                                  ? resolução->Condições()
+                                  : QString();
     // The work gets its own copies: the boxes may change while it runs.
-    emFundo->Começar(
-        [r = resolvedor, exercício, a = ParaUtf8(polinómio1), b = ParaUtf8(polinómio2), c = ParaUtf8(ponto)] {
-            return r(exercício, resolucao::Pergunta{a, b, c, {}, {}}, TradutorQt());
-        });
+    emFundo->Começar([r = resolvedor,
+                      exercício,
+                      a = ParaUtf8(polinómio1),
+                      b = ParaUtf8(polinómio2),
+                      c = ParaUtf8(ponto),
+                      d = ParaUtf8(condições),
+                      e = ParaUtf8(resposta)] {
+        return r(exercício, resolucao::Pergunta{a, b, c, d, e}, TradutorQt());
+    });
 }
 
 // A cancelled value leaves its point in the box: the answer to the point
@@ -310,24 +271,59 @@ void JanelaPrincipal::Cancelar_Click()
         Mostrar(*JanelaDeResolução(), Vazia(resolucao::Exercício::Valor));
 }
 
+// A check shows only its verdict: the solution that came with it stays
+// hidden until asked for.
 void JanelaPrincipal::Resolvido(const RespostaDoExercício& resposta)
 {
     const resolucao::Resolução& r = resposta.resolução;
     if (r.falha) {
-        // Over the window the text was typed in. A refused point clears
-        // the answer to the point before; otherwise the last solution stays.
-        const bool noPonto = r.falha->caixa == resolucao::Caixa::Ponto;
-        if (noPonto)
-            Mostrar(*JanelaDeResolução(), Vazia(resolucao::Exercício::Valor));
-        QMessageBox caixa(QMessageBox::Information,
-                          QStringLiteral("Vendrix"),
-                          DeUtf8(r.falha->mensagem),
-                          QMessageBox::Ok,
-                          noPonto ? static_cast<QWidget*>(resolução) : this);
-        caixa.exec();
+        Recusado(r);
         return;
     }
-    Mostrar(*JanelaDeResolução(), resposta);
+    Resolucao& janela = *JanelaDeResolução();
+    Mostrar(janela, resposta);
+    if (verificaçãoEmCurso)
+        janela.MostrarVerificação(r.verificação.value_or(resolucao::Verificação{}));
+}
+
+// Over the window the text was typed in, then back in its box where reading
+// stopped. A refused point clears the answer to the point before;
+// otherwise the last solution stays.
+void JanelaPrincipal::Recusado(const resolucao::Resolução& r)
+{
+    const resolucao::FalhaDoExercício& falha = *r.falha;
+    const bool naJanela = falha.caixa == resolucao::Caixa::Ponto ||
+                          falha.caixa == resolucao::Caixa::Condições ||
+                          falha.caixa == resolucao::Caixa::Resposta;
+    if (falha.caixa == resolucao::Caixa::Ponto)
+        Mostrar(*JanelaDeResolução(), Vazia(resolucao::Exercício::Valor));
+    QMessageBox caixa(QMessageBox::Information,
+                      QStringLiteral("Vendrix"),
+                      DeUtf8(falha.mensagem),
+                      QMessageBox::Ok,
+                      naJanela ? static_cast<QWidget*>(JanelaDeResolução()) : this);
+    caixa.exec();
+    switch (falha.caixa) {
+    case resolucao::Caixa::Polinómio1:
+    case resolucao::Caixa::Polinómio2: {
+        auto* linha = form1->findChild<QLineEdit*>(falha.caixa == resolucao::Caixa::Polinómio1
+                                                       ? QStringLiteral("Polinómio1")
+                                                       : QStringLiteral("Polinómio2"));
+        activateWindow();
+        linha->setFocus();
+        linha->setCursorPosition(static_cast<int>(ÍndiceDoCarácter(linha->text(), falha.posição)));
+        break;
+    }
+    case resolucao::Caixa::Ponto:
+        resolução->Marcar(QStringLiteral("Ponto"), falha.posição);
+        break;
+    case resolucao::Caixa::Condições:
+        resolução->Marcar(QStringLiteral("Condicoes"), falha.posição);
+        break;
+    case resolucao::Caixa::Resposta:
+        resolução->Marcar(QStringLiteral("Resposta"), falha.posição);
+        break;
+    }
 }
 
 // After Ruffini's own message, the way to divide by what it refused, when
@@ -350,6 +346,8 @@ Resolucao* JanelaPrincipal::JanelaDeResolução()
     if (resolução == nullptr) {
         resolução = new Resolucao(this);
         connect(resolução, &Resolucao::pointEntered, this, &JanelaPrincipal::CalcularValor);
+        connect(resolução, &Resolucao::solveRequested, this, &JanelaPrincipal::ResolverParâmetros);
+        connect(resolução, &Resolucao::checkRequested, this, &JanelaPrincipal::Verificar);
         connect(resolução, &Resolucao::cancelRequested, this, &JanelaPrincipal::Cancelar_Click);
         // Closing the window cancels what it waits for, which would open it again.
         connect(resolução, &Resolucao::closed, this, [this] { emFundo->Cancelar(); });

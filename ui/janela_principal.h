@@ -1,47 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/resolvedor.h"
+
 #include <QMainWindow>
 #include <QString>
 
-#include <functional>
 #include <memory>
-#include <string>
 #include <string_view>
 
 class QAction;
 class QLineEdit;
 class QMenu;
 
-namespace vendrix::runtime {
-struct Fonte;
-}
-
-namespace vendrix::resolucao {
-enum class Exercício;
-struct Pergunta;
-struct Resolução;
-} // namespace vendrix::resolucao
-
 namespace vendrix::ui {
 
 class ExercícioEmFundo;
 struct RespostaDoExercício;
 class Form1;
+class Ficha;
+class Pratica;
 class Resolucao;
-
-// How an exercise is worked out: resolucao::ResolverExercício, or in tests
-// a stand-in that takes its time.
-using Resolvedor =
-    std::function<resolucao::Resolução(resolucao::Exercício,
-                                       const resolucao::Pergunta&,
-                                       const std::function<std::string(const runtime::Fonte&)>&)>;
 
 // The program's window with its menus: Form1, unchanged, in the middle,
 // and above it the exercises, the copy commands of its results and the
 // about box. The worked solutions open in one window of their own, which
-// is made on first use and then reused; the exercises run off the window's
-// thread, while Form1's own commands run on it, as they always did.
+// is made on first use and then reused, and so do practice and the
+// worksheet; the exercises run off the window's thread, while Form1's own
+// commands run on it, as they always did.
 class JanelaPrincipal : public QMainWindow
 {
     Q_OBJECT
@@ -71,12 +57,20 @@ private:
     void Grafico_Triggered();
     void ExplicarRuffini_Triggered();
     void CalcularValor(const QString& ponto);
+    void Parametros_Triggered();
+    void ResolverParâmetros();
+    void VerificarResposta_Triggered();
+    void Verificar();
+    void Praticar_Triggered();
+    void Ficha_Triggered();
     void Resolver(resolucao::Exercício exercício);
     void Resolver(resolucao::Exercício exercício,
                   const QString& polinómio1,
                   const QString& polinómio2,
-                  const QString& ponto);
+                  const QString& ponto,
+                  const QString& resposta = {});
     void Resolvido(const RespostaDoExercício& resposta);
+    void Recusado(const resolucao::Resolução& r);
     void Cancelar_Click();
     void Sobre_Triggered();
     void TabelaMudou(bool mostrada);
@@ -89,8 +83,11 @@ private:
     std::unique_ptr<ExercícioEmFundo> emFundo;
     Form1* form1 = nullptr;
     Resolucao* resolução = nullptr;
+    Pratica* prática = nullptr;
+    Ficha* ficha = nullptr;
     QAction* ExplicarRuffini = nullptr;
-    bool valorEmCurso = false; // the request running, if any, asks for P(a)
+    bool valorEmCurso = false;       // the request running, if any, asks for P(a)
+    bool verificaçãoEmCurso = false; // the request running, if any, checks an answer
     // The texts that made the table on show: the boxes may have changed since.
     QString dividendoDaTabela;
     QString divisorDaTabela;

@@ -2,9 +2,11 @@
 #include "ui/resolucao.h"
 
 #include "resolucao/documento.h"
+#include "resolucao/exercicio.h"
 #include "resolucao/exportar.h"
 #include "resolucao/formula.h"
 #include "resolucao/textos.h"
+#include "ui/acessibilidade.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
 
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
@@ -26,6 +29,7 @@
 #include <QScrollArea>
 #include <QSvgRenderer>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -105,6 +109,47 @@ Resolucao::Resolucao(QWidget* parent)
     CalcularValor = Botão(fila, "CalcularValor", QCoreApplication::translate("JanelaResolucao", "&Calcular"));
     linhaDoPonto->hide();
 
+    linhaDasCondições = new QWidget;
+    auto* filaDasCondições = new QHBoxLayout(linhaDasCondições);
+    filaDasCondições->setContentsMargins(0, 0, 0, 0);
+    auto* rótuloDasCondições = new QLabel(QCoreApplication::translate("JanelaResolucao", "C&ondições:"));
+    condições = new QPlainTextEdit;
+    condições->setObjectName(QStringLiteral("Condicoes"));
+    condições->setTabChangesFocus(true);
+    condições->setPlaceholderText(QCoreApplication::translate(
+        "JanelaResolucao", "uma por linha: divisível por x-2; P(1) = 5; 2 é raiz dupla"));
+    condições->setFixedHeight(condições->fontMetrics().lineSpacing() * 4);
+    rótuloDasCondições->setBuddy(condições);
+    filaDasCondições->addWidget(rótuloDasCondições, 0, Qt::AlignTop);
+    filaDasCondições->addWidget(condições, 1);
+    connect(Botão(filaDasCondições, "Resolver", QCoreApplication::translate("JanelaResolucao", "&Resolver")),
+            &QPushButton::clicked,
+            this,
+            &Resolucao::solveRequested);
+    linhaDasCondições->hide();
+
+    auto* filaDaResposta = new QHBoxLayout;
+    auto* rótuloDaResposta = new QLabel(QCoreApplication::translate("JanelaResolucao", "A minha r&esposta:"));
+    resposta = new QLineEdit;
+    resposta->setObjectName(QStringLiteral("Resposta"));
+    rótuloDaResposta->setBuddy(resposta);
+    filaDaResposta->addWidget(rótuloDaResposta);
+    filaDaResposta->addWidget(resposta, 1);
+    connect(Botão(filaDaResposta, "Verificar", QCoreApplication::translate("JanelaResolucao", "Veri&ficar")),
+            &QPushButton::clicked,
+            this,
+            &Resolucao::checkRequested);
+    connect(resposta, &QLineEdit::returnPressed, this, &Resolucao::checkRequested);
+    VerResolucao = Botão(
+        filaDaResposta, "VerResolucao", QCoreApplication::translate("JanelaResolucao", "Ver a re&solução"));
+    VerResolucao->setEnabled(false);
+    connect(VerResolucao, &QPushButton::clicked, this, [this] { OcultarResolução(false); });
+    Veredicto = new QLabel;
+    Veredicto->setObjectName(QStringLiteral("Veredicto"));
+    Veredicto->setWordWrap(true);
+    Veredicto->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Veredicto->hide();
+
     // What the exercises read, which is more than the help of the main
     // window says of its own buttons.
     auto* comoEscrever = new QLabel(Texto(resolucao::Texto::ComoEscrever));
@@ -171,8 +216,11 @@ Resolucao::Resolucao(QWidget* parent)
 
     auto* coluna = new QVBoxLayout(this);
     coluna->addWidget(linhaDoPonto);
+    coluna->addWidget(linhaDasCondições);
     coluna->addWidget(comoEscrever);
     coluna->addWidget(Progresso);
+    coluna->addLayout(filaDaResposta);
+    coluna->addWidget(Veredicto);
     coluna->addWidget(áreaDoResumo);
     coluna->addWidget(documento, 1);
     coluna->addLayout(botões);
@@ -225,7 +273,65 @@ void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
                         ? QString()
                         : QStringLiteral("<style>") + QString::fromUtf8(Estilo) + QStringLiteral("</style>") +
                               DeUtf8(resolucao::EmHtml(resumo)));
-    áreaDoResumo->setVisible(!resumo.blocos.empty());
+    temResumo = !resumo.blocos.empty();
+    // A new solution comes with no verdict; it shows unless a check hides it.
+    Veredicto->clear();
+    Veredicto->hide();
+    OcultarResolução(false);
+}
+
+void Resolucao::OcultarResolução(bool ocultar)
+{
+    áreaDoResumo->setVisible(temResumo && !ocultar);
+    documento->setVisible(!ocultar);
+    VerResolucao->setEnabled(ocultar);
+}
+
+void Resolucao::PedirCondições(bool pedir)
+{
+    linhaDasCondições->setVisible(pedir);
+    if (pedir)
+        condições->setFocus();
+}
+
+QString Resolucao::Condições() const { return condições->toPlainText(); }
+
+void Resolucao::PedirResposta()
+{
+    OcultarResolução(true);
+    show();
+    raise();
+    activateWindow();
+    resposta->setFocus();
+    resposta->selectAll();
+}
+
+QString Resolucao::Resposta() const { return resposta->text(); }
+
+void Resolucao::MostrarVerificação(const resolucao::Verificação& verificação)
+{
+    OcultarResolução(true);
+    Veredicto->setText(DeUtf8(verificação.explicação));
+    Veredicto->setVisible(!verificação.explicação.empty());
+    Veredicto->setAccessibleDescription(Veredicto->text());
+    AnunciarDescrição(Veredicto);
+    if (verificação.veredicto.empty()) // not read: back to where reading stopped
+        Marcar(QStringLiteral("Resposta"), verificação.posição);
+}
+
+void Resolucao::Marcar(const QString& caixa, std::size_t posição)
+{
+    activateWindow();
+    if (caixa == QLatin1String("Condicoes")) {
+        condições->setFocus();
+        QTextCursor cursor = condições->textCursor();
+        cursor.setPosition(static_cast<int>(ÍndiceDoCarácter(condições->toPlainText(), posição)));
+        condições->setTextCursor(cursor);
+        return;
+    }
+    QLineEdit* linha = caixa == QLatin1String("Ponto") ? ponto : resposta;
+    linha->setFocus();
+    linha->setCursorPosition(static_cast<int>(ÍndiceDoCarácter(linha->text(), posição)));
 }
 
 void Resolucao::MostrarProgresso(bool mostrar) { Progresso->setVisible(mostrar); }
@@ -280,6 +386,18 @@ void Resolucao::ExportarPdf_Click()
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(caminho);
     Imprimir(impressora);
+}
+
+QString EstiloDosDocumentos() { return QString::fromUtf8(Estilo); }
+
+qsizetype ÍndiceDoCarácter(const QString& texto, std::size_t posição)
+{
+    if (posição == 0)
+        return texto.size();
+    qsizetype índice = 0;
+    for (std::size_t carácter = 1; carácter < posição && índice < texto.size(); ++carácter)
+        índice += texto.at(índice).isHighSurrogate() && índice + 1 < texto.size() ? 2 : 1;
+    return índice;
 }
 
 } // namespace vendrix::ui

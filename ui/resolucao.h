@@ -3,11 +3,13 @@
 
 #include <QWidget>
 
+#include <cstddef>
 #include <string>
 
 class QCloseEvent;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
@@ -16,7 +18,8 @@ class QTextBrowser;
 // Only declared: moc reads this header, and the core's names are not ASCII.
 namespace vendrix::resolucao {
 struct Documento;
-}
+struct Verificação;
+} // namespace vendrix::resolucao
 
 namespace vendrix::ui {
 
@@ -24,8 +27,9 @@ namespace vendrix::ui {
 // document as it exports it to HTML, its graphs drawn by the SVG module,
 // and the ways it leaves the program (clipboard, printer, PDF). It shows
 // what it is given and decides nothing; the point of P(a) it reads is
-// handed back through pointEntered, and its Cancelar through
-// cancelRequested.
+// handed back through pointEntered, the conditions of an exercise with
+// parameters through solveRequested, the student's own answer through
+// checkRequested, and its Cancelar through cancelRequested.
 class Resolucao : public QWidget
 {
     Q_OBJECT
@@ -49,11 +53,32 @@ public:
     void PedirPonto(bool pedir);
     [[nodiscard]] QString Ponto() const;
 
+    // Shows or hides the box of the conditions that the parameters must
+    // meet, with its Resolver.
+    void PedirCondições(bool pedir);
+    [[nodiscard]] QString Condições() const;
+
+    // The student's answer to check: the box is focused and the worked
+    // solution hidden, so that nothing gives the answer away.
+    void PedirResposta();
+    [[nodiscard]] QString Resposta() const;
+
+    // A check's verdict, only its sentence: the worked solution stays
+    // hidden until VerResolucao. An answer that could not be read gets the
+    // cursor where reading stopped.
+    void MostrarVerificação(const resolucao::Verificação& verificação);
+
+    // Puts the cursor in a box of this window (Ponto, Condicoes or
+    // Resposta) at a character counted from 1, or at its end for 0.
+    void Marcar(const QString& caixa, std::size_t posição);
+
     // Prints the document on a printer set up by the caller.
     void Imprimir(QPrinter& impressora) const;
 
 Q_SIGNALS:
     void pointEntered(const QString& ponto);
+    void solveRequested();
+    void checkRequested();
     void cancelRequested();
     // The window was closed: whatever it was waiting for is not wanted.
     void closed();
@@ -66,8 +91,15 @@ private:
     void CopiarLaTeX_Click();
     void Imprimir_Click();
     void ExportarPdf_Click();
+    void OcultarResolução(bool ocultar);
 
     QWidget* linhaDoPonto = nullptr;
+    QWidget* linhaDasCondições = nullptr;
+    QPlainTextEdit* condições = nullptr;
+    QLineEdit* resposta = nullptr;
+    QPushButton* VerResolucao = nullptr;
+    QLabel* Veredicto = nullptr;
+    bool temResumo = false;
     QWidget* Progresso = nullptr;
     QLabel* Resumo = nullptr;
     QScrollArea* áreaDoResumo = nullptr;
@@ -78,5 +110,13 @@ private:
     std::string texto;
     std::string latex;
 };
+
+// The rules the worked solutions are shown with, for any rich text that
+// shows one of the core's documents.
+[[nodiscard]] QString EstiloDosDocumentos();
+
+// The index in a QString of a character counted from 1, as the core counts
+// the place where reading stopped; 0, or a place past the end, is the end.
+[[nodiscard]] qsizetype ÍndiceDoCarácter(const QString& texto, std::size_t posição);
 
 } // namespace vendrix::ui

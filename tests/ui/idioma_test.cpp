@@ -3,10 +3,12 @@
 // desktop language (LANGUAGE=en; LANG=C with LANGUAGE=pt; LANG=C alone),
 // and each run checks the language it was given.
 #include "gravador_mensagens.h"
+#include "resolucao/exercicio.h"
 #include "runtime/mensagens.h"
 #include "ui/caixa_desenho.h"
 #include "ui/form1.h"
 #include "ui/idioma.h"
+#include "ui/janela_principal.h"
 #include "ui/tradutor_qt.h"
 
 #include <QAbstractButton>
@@ -177,6 +179,28 @@ TEST_F(Idioma, NenhumTextoFicaNoOutroIdioma)
             EXPECT_FALSE(PareceSerPortuguês(t));
         }
     }
+}
+
+// The windows the exercises open speak the main window's language too.
+TEST(JanelasDosExercicios, NenhumTextoEmPortuguesEmIngles)
+{
+    JanelaPrincipal principal([](resolucao::Exercício, const resolucao::Pergunta&, const runtime::Tradutor&) {
+        return resolucao::Resolução{};
+    });
+    for (const char* menu : {"ValorNumerico", "Parametros", "Praticar", "Ficha"})
+        principal.findChild<QAction*>(QString::fromUtf8(menu))->trigger();
+    std::size_t vistos = 0;
+    for (const char* nome : {"Resolucao", "Pratica", "Ficha"}) {
+        auto* janela = principal.findChild<QWidget*>(QString::fromUtf8(nome));
+        ASSERT_NE(janela, nullptr) << nome;
+        for (const auto& [chave, texto] : TextosDe(*janela)) {
+            ++vistos;
+            if (EmInglês()) {
+                EXPECT_FALSE(PareceSerPortuguês(QString::fromStdString(texto))) << chave << ": " << texto;
+            }
+        }
+    }
+    EXPECT_GE(vistos, 20U);
 }
 
 // The layout is fixed: every caption fits its control in either language.

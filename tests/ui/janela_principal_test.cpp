@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "menus.h"
 #include "resolucao/exercicio.h"
 #include "ui/janela_principal.h"
 
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <QThreadPool>
@@ -29,84 +31,6 @@
 
 namespace vendrix::ui {
 namespace {
-
-using Cadeia = const char*;
-
-template <typename Fila>
-std::string Nome(const ::testing::TestParamInfo<Fila>& linha)
-{
-    return linha.param.nome;
-}
-
-// The window with its menus, driven as a user would; the modal boxes it
-// opens are read and closed by a timer, since each runs its own loop.
-template <typename Fila = int>
-class Menus : public ::testing::TestWithParam<Fila>
-{
-protected:
-    explicit Menus(Resolvedor resolvedor =
-                       [](resolucao::Exercício e, const resolucao::Pergunta& p, const runtime::Tradutor& t) {
-                           return resolucao::ResolverExercício(e, p, t);
-                       })
-        : janela(std::move(resolvedor))
-    {
-        janela.show();
-        QObject::connect(&vigia, &QTimer::timeout, &janela, [this] {
-            if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                caixas << caixa->windowTitle() + u'|' + QString::number(caixa->icon()) + u'|' + caixa->text();
-                QTest::mouseClick(caixa->button(QMessageBox::Ok), Qt::LeftButton);
-            }
-        });
-        vigia.start(10);
-    }
-
-    template <typename T = QWidget>
-    T* C(Cadeia nome)
-    {
-        T* c = janela.findChild<T*>(QString::fromUtf8(nome));
-        EXPECT_NE(c, nullptr) << nome;
-        return c;
-    }
-
-    void Escrever(Cadeia polinómio1, Cadeia polinómio2)
-    {
-        C<QLineEdit>("Polinómio1")->setText(QString::fromUtf8(polinómio1));
-        C<QLineEdit>("Polinómio2")->setText(QString::fromUtf8(polinómio2));
-    }
-
-    // The exercises run off the window's thread: their answers come in
-    // once the work is done and its posted events are handled.
-    static void Esperar()
-    {
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::sendPostedEvents();
-    }
-
-    // The point is typed into the solution window and sent with Enter.
-    void Correr(Cadeia acção, Cadeia ponto)
-    {
-        C<QAction>(acção)->trigger();
-        Esperar();
-        if (*ponto != '\0') {
-            auto* caixa = C<QLineEdit>("Ponto");
-            caixa->clear();
-            QTest::keyClicks(caixa, QString::fromUtf8(ponto));
-            QTest::keyClick(caixa, Qt::Key_Return);
-            Esperar();
-        }
-    }
-
-    std::string Propriedade(const char* nome)
-    {
-        const QVariant v = C("Resolucao")->property(nome);
-        return (v.typeId() == QMetaType::QStringList ? v.toStringList().join(u';') : v.toString())
-            .toStdString();
-    }
-
-    JanelaPrincipal janela;
-    QTimer vigia;
-    QStringList caixas; // "title|icon|text", 1 being the information icon
-};
 
 using MenusJanela = Menus<>;
 
@@ -125,7 +49,7 @@ TEST_F(MenusJanela, MenusAtalhosEForm1QueSoCrescePelaBarra)
     EXPECT_EQ(
         Conteúdo(C<QMenu>("MenuExercicio")),
         "Dividir=Ctrl+D Factorizar=Ctrl+F ValorNumerico= Grafico=Ctrl+G Desenvolver=Ctrl+E Resolver=Ctrl+R "
-        "ExplicarRuffini=");
+        "Parametros= ExplicarRuffini= VerificarResposta= Praticar= Ficha=");
     // The newer exercises are offered as soon as the core knows them.
     for (const auto& [acção, nome] :
          {std::pair{"Desenvolver", "desenvolver"}, std::pair{"Resolver", "resolver"}})
