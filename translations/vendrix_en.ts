@@ -1077,9 +1077,6 @@
         <source>Nível %1, semente %2: a mesma semente dá a mesma ficha.</source>
         <translation>Level %1, seed %2: the same seed gives the same worksheet.</translation>
     </message>
-</context>
-<context>
-    <name>Resumo</name>
     <message>
         <source>Fatorização: P(x) = %1</source>
         <translation>Factorization: P(x) = %1</translation>
