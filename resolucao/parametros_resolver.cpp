@@ -154,8 +154,16 @@ Resolvedor::Isolar(const std::vector<Pp>& equações, std::size_t qual, char let
         for (const auto& [l, valorDeL] : c.valores)
             v = algebra::SubstituirLetra(v, l, valorDeL);
         if (c.irracional != 0 && algebra::GrauEm(v, c.irracional) > 0) {
-            Recusar(Texto::RecusaDependeIrracional, {nome, std::string(1, c.irracional)});
-            return std::nullopt;
+            // The value at a root of the equation is the remainder's: a
+            // number when the remainder is one.
+            const auto u = algebra::EmUmaLetra(v, c.irracional);
+            const auto resto =
+                u ? algebra::Dividir(*u, c.equação) : algebra::Dividir(Polinómio{}, Polinómio{});
+            if (!resto.Ok() || algebra::Grau(resto.Valor().resto) > 0) {
+                Recusar(Texto::RecusaDependeIrracional, {nome, std::string(1, c.irracional)});
+                return std::nullopt;
+            }
+            v = algebra::ConstanteP(algebra::CoeficienteDominante(resto.Valor().resto));
         }
         c.valores.emplace_back(letra, std::move(v));
         std::ranges::sort(c.valores, {}, &std::pair<char, Pp>::first);
@@ -239,12 +247,17 @@ std::optional<std::vector<Candidata>> Resolvedor::PorResultante(const std::vecto
     char eliminada = letras[1], outra = letras[0];
     if (algebra::GrauEm(equações[0], eliminada) == 0 || algebra::GrauEm(equações[1], eliminada) == 0)
         std::swap(eliminada, outra);
-    for (const Pp& e : {equações[0], equações[1]})
-        if (algebra::GrauEm(e, eliminada) > GrauMáximoDoParâmetro ||
-            algebra::GrauEm(e, outra) > GrauMáximoDoParâmetro) {
-            Recusar(Texto::RecusaMétodo);
-            return std::nullopt;
-        }
+    // Sylvester's matrix grows with both degrees, and its entries with the
+    // degree in the other letter: past these the system is no
+    // school exercise, and the work would grow fast.
+    const unsigned grauA = algebra::GrauEm(equações[0], eliminada),
+                   grauB = algebra::GrauEm(equações[1], eliminada);
+    if (grauA + grauB > GrauMáximoDoParâmetro ||
+        algebra::GrauEm(equações[0], outra) > GrauMáximoDoParâmetro ||
+        algebra::GrauEm(equações[1], outra) > GrauMáximoDoParâmetro) {
+        Recusar(Texto::RecusaMétodo);
+        return std::nullopt;
+    }
     const auto r = algebra::Resultante(equações[0], equações[1], eliminada, outra, orçamento);
     if (!r || algebra::ÉZero(*r)) {
         Recusar(Texto::RecusaMétodo);

@@ -192,5 +192,35 @@ TEST(Parametros, RefusesASystemNoMethodSolves)
     }
 }
 
+// Inputs built to make the solver work hard end in an answer or a refusal,
+// within the work budget: "" is a refusal in the steps, "falha" one of the
+// boxes.
+TEST(Parametros, HostileInputsEndInAnAnswerOrARefusal)
+{
+    const std::string repetidas = [] {
+        std::string r;
+        for (int i = 0; i < 100; ++i)
+            r += "2 é raiz dupla;";
+        return r;
+    }();
+    const std::array<std::array<std::string, 3>, 10> casos{{
+        {"k^12(x^12+x^11+1)", "P(1) = 0", "k=0"},
+        {"x^3-3x^2+m", repetidas, "m=4"},
+        {"x^2+ax+b", "P(1) = 0; P(1) = 1", "nenhum"},
+        {"x^2+ax+b^12+a", "P(0) = 5; P(1) = 0", "a=-6,b"},
+        {"x^2+ax+b^2+a", "P(0) = 5; P(1) = 0; P(2) = 1", "nenhum"},
+        {"(x+k)^12", "divisível por x^2+1", "nenhum"},
+        {"a^12x^2+b^12x+a^6b^6", "P(1) = 1; P(-1) = 2", ""},
+        {"(x+a+b)^12", "P(1) = 0; P(2) = 0", ""},
+        {"x^40+k^12x", "3 é raiz de multiplicidade 30", "nenhum"},
+        {"x^2+1234567890123456789012345678901234567890^99kx", "P(1) = 0", "k=-1/1"},
+    }};
+    for (const auto& [p1, condições, esperado] : casos) {
+        const Resolução r =
+            ResolverExercício(Exercício::Parâmetros, {p1, {}, {}, condições, {}}, EmPortuguês);
+        EXPECT_EQ(r.falha ? "falha" : Juntas(r.parâmetros).substr(0, 6), esperado) << p1;
+    }
+}
+
 } // namespace
 } // namespace vendrix::resolucao
