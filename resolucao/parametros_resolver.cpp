@@ -276,6 +276,7 @@ std::optional<std::vector<Candidata>> Resolvedor::PorResultante(const std::vecto
         const Pp& valor = v.valores.front().second;
         Dizer(doc, t, Texto::ComOValor, {std::string(1, outra) + " = " + EscreverP(valor)});
         std::vector<Pp> substituídas;
+        substituídas.reserve(equações.size());
         for (const Pp& e : equações)
             substituídas.push_back(algebra::SubstituirLetra(e, outra, valor));
         const auto resto = Resolver(std::move(substituídas), {eliminada});
