@@ -133,7 +133,8 @@ void Raiz(const ProblemaDeParâmetros& problema,
             }
             return;
         }
-        doc.blocos.emplace_back(Fórmula{Derivada(ordem) + "(x) = " + EscreverP(derivada)});
+        if (derivada.coeficientes.size() <= GrauMáximoComPassos)
+            doc.blocos.emplace_back(Fórmula{Derivada(ordem) + "(x) = " + EscreverP(derivada)});
         doc.blocos.emplace_back(Fórmula{nome + " = " + EscreverP(v)});
         if (!v.empty())
             doc.blocos.emplace_back(Fórmula{Igualdade(v, {})});
