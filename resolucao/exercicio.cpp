@@ -11,6 +11,7 @@
 #include "resolucao/factores.h"
 #include "resolucao/factorizacao.h"
 #include "resolucao/grafico.h"
+#include "resolucao/parametros_sistema.h"
 #include "resolucao/resolver.h"
 #include "resolucao/ruffini.h"
 #include "ruffini/divisao.h"
@@ -32,11 +33,13 @@ using algebra::Racional;
 struct Entradas
 {
     algebra::Expressão e1; // Polinómio 1 as typed
-    Polinómio p1, p2;      // p1 is e1 expanded, but for Resolver
+    Polinómio p1, p2;      // p1 is e1 expanded, but for Resolver and Parâmetros
     Racional a;
     // Valor: the point typed as a divisor, "x+3": the question is then the
     // remainder of the division by it, and a is its root.
     std::optional<Polinómio> divisor;
+    algebra::PolinómioComParâmetros pp; // Parâmetros: e1 expanded
+    std::vector<Condição> condições;
 };
 
 using Resolver = void (*)(const Entradas&, const Tradutor&, Resolução&);
@@ -140,8 +143,10 @@ void ResolverRelação(const Entradas& e, const Tradutor& t, Resolução& r)
             r.soluções.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, raiz.valor});
 }
 
-// Not solved yet: the exercise is listed so that both front ends can offer it.
-void ResolverParâmetros(const Entradas&, const Tradutor&, Resolução&) {}
+void ResolverParâmetros(const Entradas& e, const Tradutor& t, Resolução& r)
+{
+    static_cast<void>(ResolverParâmetrosDoExercício({e.e1, e.pp, {}, e.condições}, t, r));
+}
 
 constexpr std::array<LinhaDeExercício, 8> Exercícios{{
     {Exercício::Dividir, "dividir", true, false, false, false, Dividir},
@@ -179,7 +184,10 @@ std::optional<FalhaDoExercício>
 LerPolinómio1(const LinhaDeExercício& linha, std::string_view texto, const Tradutor& t, Entradas& e)
 {
     runtime::Resultado<algebra::Expressão> lida =
-        algebra::LerExpressão(texto, {.parâmetros = {}, .relação = linha.relação, .x = true});
+        algebra::LerExpressão(texto,
+                              {.parâmetros = linha.lêCondições ? LetrasDosParâmetros : std::string_view{},
+                               .relação = linha.relação,
+                               .x = true});
     if (!lida.Ok())
         return FalhaDeLeitura(lida.Falha(), Caixa::Polinómio1, t);
     e.e1 = std::move(lida).Valor();
@@ -188,6 +196,14 @@ LerPolinómio1(const LinhaDeExercício& linha, std::string_view texto, const Tra
             return std::nullopt;
         const runtime::Erro erro = runtime::Falhar(runtime::Código::FaltaRelação);
         return FalhaDoExercício{erro, Caixa::Polinómio1, 0, erro.Descrição(t)};
+    }
+    if (linha.lêCondições) {
+        auto pp = algebra::ExpandirComParâmetros(e.e1);
+        if (!pp.Ok())
+            return FalhaDeLeitura(
+                runtime::FalharEm(pp.Falha().código, 1, std::string(texto)), Caixa::Polinómio1, t);
+        e.pp = std::move(pp).Valor();
+        return std::nullopt;
     }
     runtime::Resultado<Polinómio> p = algebra::Expandir(e.e1);
     if (!p.Ok())
@@ -223,7 +239,7 @@ std::optional<FalhaDoExercício> LerPonto(std::string_view texto, const Tradutor
 
 // Reads the boxes the exercise needs, or says why one could not be read.
 std::optional<FalhaDoExercício>
-Ler(const LinhaDeExercício& linha, std::array<std::string_view, 3> textos, const Tradutor& t, Entradas& e)
+Ler(const LinhaDeExercício& linha, std::array<std::string_view, 4> textos, const Tradutor& t, Entradas& e)
 {
     if (auto falha = LerPolinómio1(linha, textos[0], t, e))
         return falha;
@@ -235,6 +251,8 @@ Ler(const LinhaDeExercício& linha, std::array<std::string_view, 3> textos, cons
     }
     if (linha.lêPonto)
         return LerPonto(textos[2], t, e);
+    if (linha.lêCondições)
+        return LerCondiçõesDoExercício(textos[3], t, e.condições);
     return std::nullopt;
 }
 
@@ -276,6 +294,8 @@ std::optional<FalhaDoExercício> GrandeDemais(Exercício exercício, const Entra
             caixa = Caixa::Ponto;
     } else if (exercício == Exercício::Factorizar)
         tamanho = algebra::TamanhoDaFactorização(e.p1);
+    else if (exercício == Exercício::Parâmetros)
+        tamanho = TamanhoDosParâmetros(e.pp, e.condições);
     if (tamanho.Total() <= algebra::AlgarismosMáximos)
         return std::nullopt;
     const Frase frase{t(FonteDe(Texto::ResultadoGrandeDemais)), {Algarismos(tamanho.Total(), t)}};
@@ -382,7 +402,8 @@ Resolução ResolverExercício(Exercício exercício, const Pergunta& pergunta, 
     Resolução r;
     r.comando = linha.nome;
     Entradas e;
-    r.falha = Ler(linha, {pergunta.polinómio1, pergunta.polinómio2, pergunta.ponto}, tradutor, e);
+    r.falha = Ler(
+        linha, {pergunta.polinómio1, pergunta.polinómio2, pergunta.ponto, pergunta.condições}, tradutor, e);
     if (!r.falha)
         r.falha = GrandeDemais(exercício, e, tradutor);
     if (r.falha)

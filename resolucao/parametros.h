@@ -24,3 +24,17 @@ struct ValorDoParâmetro
 using Atribuição = std::vector<ValorDoParâmetro>;
 
 } // namespace vendrix::resolucao
+
+#include <optional>
+#include <string_view>
+
+namespace vendrix::resolucao {
+
+// The solutions for the parameters of the polynomial typed in Polinómio 1
+// under the conditions typed in Condições, exactly as the exercise gives
+// them; an empty list when no value meets the conditions, nothing when a
+// text cannot be read or the system is refused.
+[[nodiscard]] std::optional<std::vector<Atribuição>> SoluçõesDosParâmetros(std::string_view polinómio1,
+                                                                           std::string_view condições);
+
+} // namespace vendrix::resolucao

@@ -1078,6 +1078,146 @@
         <translation>Level %1, seed %2: the same seed gives the same worksheet.</translation>
     </message>
     <message>
+        <source>Determinação de %1 em P(x) = %2</source>
+        <translation>Finding %1 in P(x) = %2</translation>
+    </message>
+    <message>
+        <source>Pelo teorema do fator, P(x) é divisível por %1 se e só se P(%2) = 0:</source>
+        <translation>By the factor theorem, P(x) is divisible by %1 if and only if P(%2) = 0:</translation>
+    </message>
+    <message>
+        <source>Pelo teorema do resto, o resto da divisão de P(x) por %1 é P(%2), que deve ser %3:</source>
+        <translation>By the remainder theorem, the remainder of the division of P(x) by %1 is P(%2), which must be %3:</translation>
+    </message>
+    <message>
+        <source>Substitui-se x por %1 em P(x), que deve valer %2:</source>
+        <translation>x is replaced by %1 in P(x), whose value must be %2:</translation>
+    </message>
+    <message>
+        <source>%1 é raiz de P(x) se e só se P(%1) = 0:</source>
+        <translation>%1 is a root of P(x) if and only if P(%1) = 0:</translation>
+    </message>
+    <message>
+        <source>%1 é raiz de multiplicidade pelo menos %2 se e só se P(x) e as suas derivadas até à ordem %3 se anulam em x = %1:</source>
+        <translation>%1 is a root of multiplicity at least %2 if and only if P(x) and its derivatives up to order %3 vanish at x = %1:</translation>
+    </message>
+    <message>
+        <source>Para a multiplicidade ser exatamente %1, a derivada de ordem %1 não se pode anular em x = %2: %3 ≠ 0.</source>
+        <translation>For the multiplicity to be exactly %1, the derivative of order %1 must not vanish at x = %2: %3 ≠ 0.</translation>
+    </message>
+    <message>
+        <source>Divide-se P(x) por %1, com os parâmetros nos coeficientes:</source>
+        <translation>P(x) is divided by %1, with the parameters in the coefficients:</translation>
+    </message>
+    <message>
+        <source>O resto é %1; para ser %2, os coeficientes de cada grau são iguais:</source>
+        <translation>The remainder is %1; for it to be %2, the coefficients of each degree must be equal:</translation>
+    </message>
+    <message>
+        <source>Juntam-se as equações:</source>
+        <translation>The equations together:</translation>
+    </message>
+    <message>
+        <source>%1 é verdadeira para quaisquer valores dos parâmetros.</source>
+        <translation>%1 holds for any values of the parameters.</translation>
+    </message>
+    <message>
+        <source>%1 é impossível: nenhum valor dos parâmetros a satisfaz.</source>
+        <translation>%1 is impossible: no value of the parameters satisfies it.</translation>
+    </message>
+    <message>
+        <source>Da equação %1, %2.</source>
+        <translation>From %1, %2.</translation>
+    </message>
+    <message>
+        <source>Substitui-se %1 nas outras equações:</source>
+        <translation>%1 is substituted into the other equations:</translation>
+    </message>
+    <message>
+        <source>As soluções comuns são as raízes do máximo divisor comum das equações, %1:</source>
+        <translation>The common solutions are the roots of the greatest common divisor of the equations, %1:</translation>
+    </message>
+    <message>
+        <source>Resolve-se %1:</source>
+        <translation>Solving %1:</translation>
+    </message>
+    <message>
+        <source>%1 não tem soluções reais.</source>
+        <translation>%1 has no real solutions.</translation>
+    </message>
+    <message>
+        <source>Elimina-se %1 com a resultante de %2 e %3 em ordem a %1:</source>
+        <translation>%1 is eliminated with the resultant of %2 and %3 with respect to %1:</translation>
+    </message>
+    <message>
+        <source>Com %1:</source>
+        <translation>With %1:</translation>
+    </message>
+    <message>
+        <source>%1 é rejeitada: com este valor, a raiz tem multiplicidade maior do que %2.</source>
+        <translation>%1 is rejected: with this value, the root has a multiplicity greater than %2.</translation>
+    </message>
+    <message>
+        <source>Resposta: %1.</source>
+        <translation>Answer: %1.</translation>
+    </message>
+    <message>
+        <source>Resposta: não há nenhum valor de %1 que satisfaça as condições.</source>
+        <translation>Answer: there is no value of %1 that satisfies the conditions.</translation>
+    </message>
+    <message>
+        <source>Resposta: %1, com %2 ∈ ℝ.</source>
+        <translation>Answer: %1, with %2 ∈ ℝ.</translation>
+    </message>
+    <message>
+        <source>Verificação com %1: P(x) = %2.</source>
+        <translation>Check with %1: P(x) = %2.</translation>
+    </message>
+    <message>
+        <source>O resto da divisão por %1 é %2.</source>
+        <translation>The remainder of the division by %1 is %2.</translation>
+    </message>
+    <message>
+        <source>Os valores irracionais são raízes exatas da equação resolvida; a verificação faz-se com os valores racionais.</source>
+        <translation>The irrational values are exact roots of the equation solved; the check is made with the rational values.</translation>
+    </message>
+    <message>
+        <source>%1 tem grau %2 em %3, acima de 12: não se resolve.</source>
+        <translation>%1 has degree %2 in %3, above 12: it is not solved.</translation>
+    </message>
+    <message>
+        <source>Nenhum método exato se aplica: nenhuma equação é do primeiro grau num parâmetro, e a resultante não dá valores racionais. Não se dá uma solução aproximada.</source>
+        <translation>No exact method applies: no equation is of the first degree in a parameter, and the resultant gives no rational values. No approximate solution is given.</translation>
+    </message>
+    <message>
+        <source>Não se conseguiram isolar todas as raízes reais de %1: não se resolve.</source>
+        <translation>Not every real root of %1 could be isolated: it is not solved.</translation>
+    </message>
+    <message>
+        <source>%1 depende de %2, que é irracional: não se dá %1 exatamente.</source>
+        <translation>%1 depends on %2, which is irrational: %1 is not given exactly.</translation>
+    </message>
+    <message>
+        <source>O polinómio tem %1 parâmetros (%2): só se resolvem um ou dois.</source>
+        <translation>The polynomial has %1 parameters (%2): only one or two are solved.</translation>
+    </message>
+    <message>
+        <source>O polinómio não tem parâmetros: escreva uma letra como k.</source>
+        <translation>The polynomial has no parameters: type a letter such as k.</translation>
+    </message>
+    <message>
+        <source>Nas Condições, linha %1, a leitura parou em «%2». %3</source>
+        <translation>In the Conditions, line %1, reading stopped at “%2”. %3</translation>
+    </message>
+    <message>
+        <source>A condição «%1» não tem uma destas formas: divisível por D; resto da divisão por D é R; P(c) = v; c é raiz (dupla, tripla, de multiplicidade m).</source>
+        <translation>The condition “%1” has none of these forms: divisible by D; remainder of the division by D is R; P(c) = v; c is a root (a double, triple root, a root of multiplicity m).</translation>
+    </message>
+    <message>
+        <source>Resposta: as condições verificam-se para qualquer valor de %1.</source>
+        <translation>Answer: the conditions hold for any value of %1.</translation>
+    </message>
+    <message>
         <source>Fatorização: P(x) = %1</source>
         <translation>Factorization: P(x) = %1</translation>
     </message>
