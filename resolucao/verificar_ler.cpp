@@ -208,7 +208,7 @@ Intervalo LerIntervalo(Leitor& l, Peça p)
     std::vector<Peça> extremos = Lista(dentro);
     // "]0,5, 1,5[" with decimal commas: the middle comma parts the ends.
     if (extremos.size() == 4 && dentro.texto.find(';') == std::string_view::npos) {
-        const std::size_t meio = extremos[2].início - 1 - dentro.início;
+        const std::size_t meio = dentro.texto.rfind(',', extremos[2].início - dentro.início);
         extremos = {{dentro.texto.substr(0, meio), dentro.início},
                     {dentro.texto.substr(meio + 1), dentro.início + meio + 1}};
     }
@@ -416,7 +416,10 @@ Resultado<std::vector<std::vector<Racional>>> LerLinhas(std::string_view respost
 Resultado<algebra::Expressão> LerNúmero(std::string_view resposta)
 {
     Leitor l{resposta, std::nullopt};
-    algebra::Expressão e = LerValor(l, {resposta, 0});
+    // "P(-3) = 13": the value after the last "=".
+    const std::size_t igual = resposta.rfind('=');
+    const std::size_t início = igual == std::string_view::npos ? 0 : igual + 1;
+    algebra::Expressão e = LerValor(l, {resposta.substr(início), início});
     return Lido(l, std::move(e));
 }
 

@@ -41,7 +41,8 @@ struct QuocienteEResto
 [[nodiscard]] runtime::Resultado<std::vector<std::vector<algebra::Racional>>>
 LerLinhas(std::string_view resposta);
 
-// A number, exact, with square roots: "13", "-1/2", "(1+√5)/2".
+// A number, exact, with square roots: "13", "-1/2", "(1+√5)/2", or the
+// value after the last "=" of "P(-3) = 13".
 [[nodiscard]] runtime::Resultado<algebra::Expressão> LerNúmero(std::string_view resposta);
 
 // An end of an interval: -∞, +∞ or a number.

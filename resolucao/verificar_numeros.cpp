@@ -285,7 +285,7 @@ bool Iguais(const Quadrático& v, const Inteiro& dv, const Quadrático& w, const
 
 Quadrático Mónico(PolinómioQ& p)
 {
-    const Quadrático dominante = p.c.back();
+    Quadrático dominante = p.c.back();
     const Quadrático inverso = Inverso(dominante, p.d);
     for (Quadrático& c : p.c)
         c = {c.a * inverso.a + c.b * inverso.b * p.d, c.a * inverso.b + c.b * inverso.a};

@@ -73,6 +73,7 @@ const Caso Casos[] = {
     {"factorizar_potencia_enorme", "factorizar", "x^2-1", "", "(x+3)^10000", "errado", "produto-diferente"},
     {"factorizar_expoente_errado", "factorizar", "x^2-1", "", "(x+1)^10000(x-1)", "errado", "multiplicidade"},
     {"valor_sinal_de_a", "valor", "x^3+2x^2-5x+7", "-3", "37", "errado", "sinal-de-a"},
+    {"valor_com_nome", "valor", "x^3+2x^2-5x+7", "-3", "P(-3) = 26/2", "certo", ""},
     {"valor_termo", "valor", "x^3+2x^2-5x+7", "-3", "-23", "errado", "aritmetica"},
     {"equacao_certa", "resolver", "x^2+x = 2", "", "x = -2 ∨ x = 1", "certo", ""},
     {"equacao_chavetas", "resolver", "x^2+x = 2", "", "{1; -2}", "certo", ""},
@@ -84,6 +85,8 @@ const Caso Casos[] = {
     {"inequacao_diferente", "resolver", "x^2-x-2 > 0", "", "]-1,2[ U ]2,+inf[", "errado", "conjunto-diferente"},
     {"inequacao_nao_raiz", "resolver", "x^2-x-2 > 0", "", "]-inf,-1[ U ]3,+inf[", "errado", "conjunto-diferente"},
     {"inequacao_ponto_em_falta", "resolver", "(x-1)^2(x+2) <= 0", "", "]-inf,-2]", "errado", "ponto-isolado"},
+    {"inequacao_virgulas_decimais", "resolver", "4x^2-1 < 0", "", "]-0,5, 0,5[", "certo", ""},
+    {"inequacao_ponto_e_virgula", "resolver", "4x^2-1 <= 0", "", "[-0,5; 1/2]", "certo", ""},
     {"inequacao_r_menos_ponto", "resolver", "(x-1)^2 > 0", "", "ℝ\\{1}", "certo", ""},
 };
 
@@ -282,10 +285,10 @@ TEST(VerificarGerados, RightInAnotherFormAndEachPlantedSlip)
             q +=
                 "+(" + algebra::EscreverRacional(certa.quociente.coeficientes[k]) + ")x^" + std::to_string(k);
         const std::string r = algebra::Escrever(certa.resto);
-        EXPECT_EQ(Checar(Exercício::Dividir, expandido, divisor, "R = " + r + "; Q = " + q).veredicto,
-                  "certo");
-        EXPECT_EQ(Checar(Exercício::Dividir, expandido, divisor, "Q = " + q + "; R = " + r + "+1").erro,
-                  "resto-errado");
+        const std::string invertida = std::string("R = ").append(r).append("; Q = ").append(q);
+        const std::string restoMaisUm = std::string("Q = ").append(q).append("; R = ").append(r).append("+1");
+        EXPECT_EQ(Checar(Exercício::Dividir, expandido, divisor, invertida).veredicto, "certo");
+        EXPECT_EQ(Checar(Exercício::Dividir, expandido, divisor, restoMaisUm).erro, "resto-errado");
         const auto porMais = algebra::Dividir(pp, algebra::DeCoeficientes({a, 1})).Valor();
         if (porMais != certa) {
             EXPECT_EQ(Checar(Exercício::Dividir,
