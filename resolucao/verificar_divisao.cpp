@@ -23,6 +23,9 @@ std::string Escrito(const Polinómio& p) { return algebra::Escrever(p); }
 
 std::string Escrito(const Racional& r) { return algebra::EscreverRacional(r); }
 
+// A number after an operator: "(-4)" in "1 + (-4)".
+std::string Parcela(const Racional& r) { return r < 0 ? "(" + Escrito(r) + ")" : Escrito(r); }
+
 // A typed polynomial, when it has rational coefficients and a degree the
 // question could call for.
 std::optional<Polinómio> PolinómioRacional(const algebra::Expressão& e, std::size_t grauMáximo)
@@ -120,13 +123,13 @@ VerificarTabela(const Polinómio& p, const Polinómio& d, std::string_view respo
             ? Errado(t,
                      "celula",
                      Texto::CélulaProduto,
-                     {std::to_string(i + 1), Escrito(raiz), Escrito(baixo[i - 1]), Escrito(*meio[i])})
+                     {std::to_string(i + 1), Escrito(raiz), Parcela(baixo[i - 1]), Escrito(*meio[i])})
             : Errado(t,
                      "celula",
                      Texto::CélulaSoma,
                      {std::to_string(i + 1),
                       Escrito(topo[i]),
-                      Escrito(meio[i].value_or(produto)),
+                      Parcela(meio[i].value_or(produto)),
                       Escrito(baixo[i])});
     if (outra)
         v.explicação += " " + verificar::Dizer(t, Texto::CélulaOutroErro, {std::to_string(*outra + 1)});
