@@ -14,6 +14,7 @@
 #include "resolucao/parametros_sistema.h"
 #include "resolucao/resolver.h"
 #include "resolucao/ruffini.h"
+#include "resolucao/verificar.h"
 #include "ruffini/divisao.h"
 #include "runtime/numeros.h"
 
@@ -40,6 +41,7 @@ struct Entradas
     std::optional<Polinómio> divisor;
     algebra::PolinómioComParâmetros pp; // Parâmetros: e1 expanded
     std::vector<Condição> condições;
+    std::string_view resposta; // the student's answer, checked when not empty
 };
 
 using Resolver = void (*)(const Entradas&, const Tradutor&, Resolução&);
@@ -75,9 +77,18 @@ void Dividido(runtime::Resultado<DivisãoResolvida> divisão, const Tradutor& t,
     r.resto = algebra::Escrever(d.resto);
 }
 
+// The check of a quotient and remainder, or for Explicar of the table's
+// rows too, once the division itself went through.
+void VerificarQuocienteEResto(const Entradas& e, bool tabela, const Tradutor& t, Resolução& r)
+{
+    if (!r.falha && !e.resposta.empty())
+        r.verificação = resolucao::VerificarDivisão(e.p1, e.p2, tabela, e.resposta, t);
+}
+
 void Dividir(const Entradas& e, const Tradutor& t, Resolução& r)
 {
     Dividido(ResolverDivisãoLonga(e.p1, e.p2, t), t, r);
+    VerificarQuocienteEResto(e, false, t, r);
 }
 
 // Explicar reads the boxes as the Ruffini command does (see
@@ -100,12 +111,16 @@ void Factorizar(const Entradas& e, const Tradutor& t, Resolução& r)
             r.quadro = QuadroEmTexto(*quadro);
     if (!algebra::ÉZero(e.p1) && algebra::Grau(e.p1) > 0)
         r.documento.blocos.emplace_back(DesenharGráfico(e.p1, a.raízes, std::nullopt, t));
+    if (!e.resposta.empty())
+        r.verificação = VerificarFactorização(a, e.resposta, t);
 }
 
 void Valor(const Entradas& e, const Tradutor& t, Resolução& r)
 {
     r.documento = e.divisor ? ResolverResto(e.p1, *e.divisor, t) : ResolverValor(e.p1, e.a, t);
     r.valor = algebra::EscreverRacional(algebra::Avaliar(e.p1, e.a));
+    if (!e.resposta.empty())
+        r.verificação = VerificarValor(e.p1, e.a, e.resposta, t);
 }
 
 void Gráfico(const Entradas& e, const Tradutor& t, Resolução& r)
@@ -141,11 +156,15 @@ void ResolverRelação(const Entradas& e, const Tradutor& t, Resolução& r)
     if (solução.equação)
         for (const algebra::RaizReal& raiz : solução.análise.raízes.reais)
             r.soluções.push_back({raiz.exacta, raiz.decimal, raiz.multiplicidade, raiz.valor});
+    if (!e.resposta.empty())
+        r.verificação = VerificarConjunto(e.e1, solução.análise, e.resposta, t);
 }
 
 void ResolverParâmetros(const Entradas& e, const Tradutor& t, Resolução& r)
 {
-    static_cast<void>(ResolverParâmetrosDoExercício({e.e1, e.pp, {}, e.condições}, t, r));
+    const auto soluções = ResolverParâmetrosDoExercício({e.e1, e.pp, {}, e.condições}, t, r);
+    if (soluções && !e.resposta.empty())
+        r.verificação = VerificarParâmetros(*soluções, e.resposta, t);
 }
 
 constexpr std::array<LinhaDeExercício, 8> Exercícios{{
@@ -166,6 +185,8 @@ const LinhaDeExercício& Linha(Exercício exercício)
             return linha;
     return Exercícios[0];
 }
+
+Resolução Explicado(const ruffini::Divisão& divisão, std::string_view resposta, const Tradutor& tradutor);
 
 std::string Literal(std::string_view s) { return std::string(s); }
 
@@ -396,12 +417,14 @@ Resolução ResolverExercício(Exercício exercício, const Pergunta& pergunta, 
 {
     const LinhaDeExercício& linha = Linha(exercício);
     if (exercício == Exercício::Explicar)
-        return ExplicarDivisão(
+        return Explicado(
             ruffini::Dividir(pergunta.polinómio1, pergunta.polinómio2, interpreter::SementesDoRelógio()),
+            pergunta.resposta,
             tradutor);
     Resolução r;
     r.comando = linha.nome;
     Entradas e;
+    e.resposta = pergunta.resposta;
     r.falha = Ler(
         linha, {pergunta.polinómio1, pergunta.polinómio2, pergunta.ponto, pergunta.condições}, tradutor, e);
     if (!r.falha)
@@ -413,6 +436,13 @@ Resolução ResolverExercício(Exercício exercício, const Pergunta& pergunta, 
 }
 
 Resolução ExplicarDivisão(const ruffini::Divisão& divisão, const Tradutor& tradutor)
+{
+    return Explicado(divisão, {}, tradutor);
+}
+
+namespace {
+
+Resolução Explicado(const ruffini::Divisão& divisão, std::string_view resposta, const Tradutor& tradutor)
 {
     Resolução r;
     r.comando = NomeDoExercício(Exercício::Explicar);
@@ -433,10 +463,15 @@ Resolução ExplicarDivisão(const ruffini::Divisão& divisão, const Tradutor& 
     Entradas e;
     e.p1 = *dividendo;
     e.p2 = algebra::DeCoeficientes({-a * raiz.Valor(), a});
+    e.resposta = resposta;
     r.falha = GrandeDemais(Exercício::Explicar, e, tradutor);
-    if (!r.falha)
+    if (!r.falha) {
         Dividido(ResolverRuffini(e.p1, e.p2, tradutor), tradutor, r);
+        VerificarQuocienteEResto(e, true, tradutor, r);
+    }
     return Concluir(std::move(r));
 }
+
+} // namespace
 
 } // namespace vendrix::resolucao

@@ -1218,6 +1218,154 @@
         <translation>Answer: the conditions hold for any value of %1.</translation>
     </message>
     <message>
+        <source>Certo: a resposta está correta.</source>
+        <translation>Right: the answer is correct.</translation>
+    </message>
+    <message>
+        <source>Na resposta, a leitura parou no carácter %1. %2</source>
+        <translation>In the answer, reading stopped at character %1. %2</translation>
+    </message>
+    <message>
+        <source>Esta resposta não se consegue verificar exatamente.</source>
+        <translation>This answer cannot be checked exactly.</translation>
+    </message>
+    <message>
+        <source>A resposta tem grau ou números grandes demais para ser a desta pergunta.</source>
+        <translation>The answer&apos;s degree or numbers are too large for it to answer this question.</translation>
+    </message>
+    <message>
+        <source>O resto %1 não tem grau menor do que o divisor %2: a divisão ainda não acabou.</source>
+        <translation>The remainder %1 is not of lower degree than the divisor %2: the division is not finished.</translation>
+    </message>
+    <message>
+        <source>Essa é a divisão por %1, não por %2: o sinal de a trocou-se.</source>
+        <translation>That is the division by %1, not by %2: the sign of a was changed.</translation>
+    </message>
+    <message>
+        <source>Essa é a divisão de %1: em %2 escreve-se um 0 no lugar de cada potência de x que falta.</source>
+        <translation>That is the division of %1: %2 needs a 0 in place of each missing power of x.</translation>
+    </message>
+    <message>
+        <source>O quociente ficou multiplicado por %1: pela regra de Ruffini com o divisor %2, o quociente divide-se no fim por %1.</source>
+        <translation>The quotient is %1 times too large: with Ruffini&apos;s rule by the divisor %2, the quotient is divided by %1 at the end.</translation>
+    </message>
+    <message>
+        <source>O quociente está certo, mas o resto não.</source>
+        <translation>The quotient is right, but the remainder is not.</translation>
+    </message>
+    <message>
+        <source>O resto está certo, mas o quociente não.</source>
+        <translation>The remainder is right, but the quotient is not.</translation>
+    </message>
+    <message>
+        <source>O quociente e o resto estão errados: D·Q + R dá %1, e não %2.</source>
+        <translation>Both the quotient and the remainder are wrong: D·Q + R gives %1, not %2.</translation>
+    </message>
+    <message>
+        <source>A linha de baixo da tabela tem %1 números, um por coluna; a resposta tem %2.</source>
+        <translation>The bottom row of the table has %1 numbers, one per column; the answer has %2.</translation>
+    </message>
+    <message>
+        <source>A primeira célula errada é a da linha do meio na coluna %1: o produto %2·%3 não é %4.</source>
+        <translation>The first wrong cell is in the middle row, column %1: the product %2·%3 is not %4.</translation>
+    </message>
+    <message>
+        <source>A primeira célula errada é a da linha de baixo na coluna %1: a soma %2 + %3 não é %4.</source>
+        <translation>The first wrong cell is in the bottom row, column %1: the sum %2 + %3 is not %4.</translation>
+    </message>
+    <message>
+        <source>As células seguintes só arrastam este erro.</source>
+        <translation>The cells after it only carry this mistake.</translation>
+    </message>
+    <message>
+        <source>Outro erro começa na coluna %1.</source>
+        <translation>Another mistake starts in column %1.</translation>
+    </message>
+    <message>
+        <source>O produto desenvolvido dá %1, e não %2.</source>
+        <translation>The product expands to %1, not %2.</translation>
+    </message>
+    <message>
+        <source>O produto tem grau %1, mas %2 tem grau %3.</source>
+        <translation>The product has degree %1, but %2 has degree %3.</translation>
+    </message>
+    <message>
+        <source>O produto desenvolvido tem coeficientes irracionais, por isso não é %1.</source>
+        <translation>The product expands with irrational coefficients, so it is not %1.</translation>
+    </message>
+    <message>
+        <source>O produto dá %1, que é %2 a dividir por %3: falta o fator constante %3.</source>
+        <translation>The product gives %1, which is %2 divided by %3: the constant factor %3 is missing.</translation>
+    </message>
+    <message>
+        <source>O fator %1 não divide %2: a raiz que lhe corresponde tem o sinal trocado.</source>
+        <translation>The factor %1 does not divide %2: the root it stands for has the wrong sign.</translation>
+    </message>
+    <message>
+        <source>O fator %1 ainda se decompõe: anula-se em %2.</source>
+        <translation>The factor %1 still splits: it is zero at %2.</translation>
+    </message>
+    <message>
+        <source>O fator %1 ainda se decompõe em ℚ, em %2.</source>
+        <translation>The factor %1 still splits over ℚ, into %2.</translation>
+    </message>
+    <message>
+        <source>O fator %1 ainda se decompõe em ℝ: só os fatores de grau 1 e os de grau 2 sem raízes reais não se decompõem, e este tem grau %2.</source>
+        <translation>The factor %1 still splits over ℝ: only factors of degree 1, and of degree 2 without real roots, do not, and this one has degree %2.</translation>
+    </message>
+    <message>
+        <source>O fator %1 tem o expoente %2, mas divide %3 exatamente %4 vezes.</source>
+        <translation>The factor %1 has the exponent %2, but it divides %3 exactly %4 times.</translation>
+    </message>
+    <message>
+        <source>Esse não é o valor de %1: reveja as contas.</source>
+        <translation>That is not the value of %1: check the arithmetic.</translation>
+    </message>
+    <message>
+        <source>Esse é o valor em x = %1, não em x = %2: o sinal de a trocou-se.</source>
+        <translation>That is the value at x = %1, not at x = %2: the sign of a was changed.</translation>
+    </message>
+    <message>
+        <source>Reveja as contas em %1: o erro está no termo %2.</source>
+        <translation>Check the arithmetic in %1: the mistake is in the term %2.</translation>
+    </message>
+    <message>
+        <source>Falta a solução %1.</source>
+        <translation>The solution %1 is missing.</translation>
+    </message>
+    <message>
+        <source>%1 não é solução.</source>
+        <translation>%1 is not a solution.</translation>
+    </message>
+    <message>
+        <source>Esse não é o conjunto-solução.</source>
+        <translation>That is not the solution set.</translation>
+    </message>
+    <message>
+        <source>Esse é o conjunto-solução de %1: o sentido da desigualdade trocou-se.</source>
+        <translation>That is the solution set of %1: the inequality was turned around.</translation>
+    </message>
+    <message>
+        <source>Falta o ponto isolado %1: nessa raiz de multiplicidade par o polinómio anula-se sem mudar de sinal.</source>
+        <translation>The isolated point %1 is missing: at that root of even multiplicity the polynomial is zero without changing sign.</translation>
+    </message>
+    <message>
+        <source>%1 não pertence ao conjunto-solução: nessa raiz de multiplicidade par o polinómio anula-se sem mudar de sinal.</source>
+        <translation>%1 is not in the solution set: at that root of even multiplicity the polynomial is zero without changing sign.</translation>
+    </message>
+    <message>
+        <source>Os intervalos estão certos, mas %1 pertence ao conjunto-solução: esse extremo é fechado.</source>
+        <translation>The intervals are right, but %1 is in the solution set: that end is closed.</translation>
+    </message>
+    <message>
+        <source>Os intervalos estão certos, mas %1 não pertence ao conjunto-solução: esse extremo é aberto.</source>
+        <translation>The intervals are right, but %1 is not in the solution set: that end is open.</translation>
+    </message>
+    <message>
+        <source>%1 não é raiz de %2, por isso não pode ser extremo de um intervalo do conjunto-solução.</source>
+        <translation>%1 is not a root of %2, so it cannot be an end of an interval of the solution set.</translation>
+    </message>
+    <message>
         <source>Fatorização: P(x) = %1</source>
         <translation>Factorization: P(x) = %1</translation>
     </message>
