@@ -13,7 +13,11 @@ set(CMAKE_RANLIB llvm-ranlib-19)
 # and the module stays small. A reactor has no main: the page calls exports.
 set(CMAKE_CXX_FLAGS_INIT "-stdlib=libc++ -fno-exceptions -fno-rtti")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -mexec-model=reactor")
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-Wl,--strip-all")
+# Linked as one unit, so that what no export reaches is left out and the
+# algebra's templates are instantiated once: the module stays within what a
+# page may ask a phone to download.
+set(CMAKE_CXX_FLAGS_RELEASE_INIT "-O3 -DNDEBUG -flto")
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-Wl,--strip-all -flto")
 
 # Boost's headers (Debian's libboost-dev) are the same for every target; a
 # Generic system has no prefixes of its own to find them in.

@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Teorema do resto</source>
-        <translation>The remainder theorem</translation>
+        <translation>Remainder theorem</translation>
     </message>
     <message>
         <source>Fatorização</source>
