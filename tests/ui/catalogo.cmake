@@ -14,7 +14,7 @@ foreach(catalogo IN LISTS catalogos)
     file(COPY_FILE "${catalogo}" "${copia}")
     if(NOT nome MATCHES "^vendrix_web_")
         execute_process(
-            COMMAND "${LUPDATE}" "${FONTE}/ui" "${FONTE}/runtime/mensagens.cpp" "${FONTE}/resolucao/textos.h" -extensions cpp,h -locations none -no-ui-lines
+            COMMAND "${LUPDATE}" "${FONTE}/ui" "${FONTE}/runtime/mensagens.cpp" "${FONTE}/resolucao/textos.h" "${FONTE}/resolucao/textos_tutor.h" -extensions cpp,h -locations none -no-ui-lines
                     -tr-function-alias QT_TRANSLATE_NOOP+=VENDRIX_TEXTO -ts "${copia}"
             RESULT_VARIABLE estado OUTPUT_VARIABLE saida ERROR_VARIABLE erros)
         if(NOT estado EQUAL 0)
