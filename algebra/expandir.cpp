@@ -87,30 +87,12 @@ Esparso operator-(Esparso a)
     return a;
 }
 
-Letras Juntar(const Letras& a, const Letras& b)
-{
-    Letras m;
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        if (j == b.size() || (i < a.size() && a[i].first < b[j].first))
-            m.push_back(a[i++]);
-        else if (i == a.size() || b[j].first < a[i].first)
-            m.push_back(b[j++]);
-        else {
-            m.emplace_back(a[i].first, a[i].second + b[j].second);
-            ++i;
-            ++j;
-        }
-    }
-    return m;
-}
-
 Esparso Vezes(const Esparso& a, const Esparso& b)
 {
     Esparso p;
     for (const auto& [ma, ca] : a)
         for (const auto& [mb, cb] : b) {
-            const Letras m = Juntar(ma, mb);
+            const Letras m = VezesMonómio(ma, mb);
             Racional& soma = p[m];
             soma += ca * cb;
             if (soma == 0)
@@ -350,6 +332,24 @@ runtime::Resultado<Racional> ValorConstante(const Expressão& e)
     if (!c)
         return runtime::Falhar(Código::NãoÉPolinómio);
     return *c;
+}
+
+MonómioDeParâmetros VezesMonómio(const MonómioDeParâmetros& a, const MonómioDeParâmetros& b)
+{
+    MonómioDeParâmetros m;
+    std::size_t i = 0, j = 0;
+    while (i < a.size() || j < b.size()) {
+        if (j == b.size() || (i < a.size() && a[i].first < b[j].first))
+            m.push_back(a[i++]);
+        else if (i == a.size() || b[j].first < a[i].first)
+            m.push_back(b[j++]);
+        else {
+            m.emplace_back(a[i].first, a[i].second + b[j].second);
+            ++i;
+            ++j;
+        }
+    }
+    return m;
 }
 
 } // namespace vendrix::algebra

@@ -30,6 +30,10 @@ inline constexpr std::size_t PalavrasMáximas = 1'000;
 // is a²k; the empty one is 1.
 using MonómioDeParâmetros = std::vector<std::pair<char, unsigned>>;
 
+// The product of two monomials in the parameters: their exponents added,
+// letter by letter.
+[[nodiscard]] MonómioDeParâmetros VezesMonómio(const MonómioDeParâmetros& a, const MonómioDeParâmetros& b);
+
 // A polynomial in the parameters, no coefficient zero.
 using PolinómioDeParâmetros = std::map<MonómioDeParâmetros, Racional>;
 

@@ -10,24 +10,6 @@ namespace vendrix::algebra {
 
 namespace {
 
-MonómioDeParâmetros Vezes(const MonómioDeParâmetros& a, const MonómioDeParâmetros& b)
-{
-    MonómioDeParâmetros m;
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        if (j == b.size() || (i < a.size() && a[i].first < b[j].first))
-            m.push_back(a[i++]);
-        else if (i == a.size() || b[j].first < a[i].first)
-            m.push_back(b[j++]);
-        else {
-            m.emplace_back(a[i].first, a[i].second + b[j].second);
-            ++i;
-            ++j;
-        }
-    }
-    return m;
-}
-
 void Acrescentar(Pp& a, const MonómioDeParâmetros& m, const Racional& c)
 {
     if (c == 0)
@@ -108,7 +90,7 @@ Pp operator*(const Pp& a, const Pp& b)
     Pp p;
     for (const auto& [ma, ca] : a)
         for (const auto& [mb, cb] : b)
-            Acrescentar(p, Vezes(ma, mb), ca * cb);
+            Acrescentar(p, VezesMonómio(ma, mb), ca * cb);
     return p;
 }
 
