@@ -323,6 +323,25 @@ runtime::Resultado<PolinómioComParâmetros> ExpandirComParâmetros(const Expres
     return resultado;
 }
 
+Expressão ComoExpressão(const Polinómio& p)
+{
+    std::vector<Expressão> termos;
+    for (std::size_t g = p.coeficientes.size(); g-- > 0;) {
+        const Racional& c = p.coeficientes[g];
+        if (c == 0)
+            continue;
+        if (g == 0) {
+            termos.push_back(Número(c));
+            continue;
+        }
+        Expressão potência = g == 1 ? X() : Potência(X(), static_cast<unsigned>(g));
+        termos.push_back(c == 1    ? std::move(potência)
+                         : c == -1 ? Simétrico(std::move(potência))
+                                   : Produto({Número(c), std::move(potência)}));
+    }
+    return Soma(std::move(termos));
+}
+
 runtime::Resultado<Racional> ValorConstante(const Expressão& e)
 {
     const runtime::Resultado<Polinómio> p = Expandir(e);

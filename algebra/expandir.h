@@ -53,6 +53,10 @@ struct PolinómioComParâmetros
 // The same with parameters.
 [[nodiscard]] runtime::Resultado<PolinómioComParâmetros> ExpandirComParâmetros(const Expressão& e);
 
+// A polynomial as the sum of its terms, by falling degree, which the writer
+// puts as Escrever does: "1/2x^2-x+3".
+[[nodiscard]] Expressão ComoExpressão(const Polinómio& p);
+
 // The value of an expression without x or parameters.
 [[nodiscard]] runtime::Resultado<Racional> ValorConstante(const Expressão& e);
 

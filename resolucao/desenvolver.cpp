@@ -76,7 +76,10 @@ Polinómio Passos::Multiplicar(const Polinómio& a, const Polinómio& b)
     Polinómio p = a * b;
     if (Termos(a) < 2 && Termos(b) < 2)
         return p;
-    const std::string produto = Factor(a) + Factor(b);
+    // Written as an expression, so that a factor such as -3 or 1/2 after a
+    // bracket keeps its own: "(x+1)(-3)", never "(x+1)-3".
+    const std::string produto =
+        algebra::EscreverExpressão(algebra::Produto({algebra::ComoExpressão(a), algebra::ComoExpressão(b)}));
     const std::string fórmula = produto + " = " + algebra::Escrever(p);
     if (Termos(a) == 2 && Termos(b) == 2) {
         const auto [ma, na] = Binómio(a);

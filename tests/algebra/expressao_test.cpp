@@ -42,6 +42,7 @@ constexpr Forma Formas[] = {
     {"soma_de_menos", "x+-3", "x-3", "x−3", "x-3"},
     {"numero_depois_de_x", "x*3", "x·3", "x·3", "x \\cdot 3"},
     {"parametro", "k(x+1)^2", "k(x+1)^2", "k(x+1)<sup>2</sup>", "k\\left(x+1\\right)^{2}"},
+    {"numero_entre_parenteses_depois_de_x", "x(-1)", "x·(-1)", "x·(−1)", "x \\cdot \\left(-1\\right)"},
 };
 
 // clang-format on

@@ -249,6 +249,8 @@ const Desenvolvido Desenvolvidos[] = {
     {"diferenca_de_quadrados", "(2x-3)(2x+3)", "4x^2-9", "diferença de quadrados"},
     {"quadrado_da_soma", "(x+3)^2", "x^2+6x+9", "quadrado de uma soma"},
     {"ja_reduzido", "x^2-1", "x^2-1", "x^2-1"},
+    {"factor_negativo_depois_de_parenteses", "(x+1)(-3)", "-3x-3", "(x+1)·(-3) = -3x-3"},
+    {"fraccao_depois_de_parenteses", "(x+1)/2", "1/2x+1/2", "(x+1)·(1/2) = 1/2x+1/2"},
 };
 
 TEST(Desenvolver, ExpandsOneProductAtATime)
