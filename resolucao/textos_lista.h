@@ -218,6 +218,7 @@ enum class Texto : int {
     ExtremoFechado,
     ExtremoAberto,
     ExtremoQueNãoÉRaiz,
+    QuocienteERestoEmFalta,
     Contagem
 };
 

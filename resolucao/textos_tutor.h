@@ -207,6 +207,8 @@ inline constexpr auto TextosDoTutor = std::to_array<LinhaDeTexto>({
      VENDRIX_TEXTO(
          "Resolucao",
          "%1 não é raiz de %2, por isso não pode ser extremo de um intervalo do conjunto-solução.")},
+    {Texto::QuocienteERestoEmFalta,
+     VENDRIX_TEXTO("Resolucao", "Escreva o quociente e o resto, por exemplo «Q = x^2+1; R = 3».")},
 });
 
 } // namespace vendrix::resolucao

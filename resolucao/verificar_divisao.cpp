@@ -146,8 +146,23 @@ Verificação VerificarDivisão(
     if (tabela && !verificar::TemLetras(resposta))
         return VerificarTabela(p, d, resposta, t);
     const auto lida = verificar::LerQuocienteEResto(resposta);
-    if (!lida.Ok())
-        return verificar::Ilegível(lida.Falha(), t);
+    if (!lida.Ok()) {
+        // An answer without its two parts: how to write them, not which term
+        // failed, since "x^2+x+1" alone reads well.
+        const runtime::Erro& erro = lida.Falha();
+        if (erro.código == runtime::Código::TextoVazio ||
+            (erro.código == runtime::Código::TermoIlegível && erro.símbolo == resposta)) {
+            const std::size_t posição = std::max<std::size_t>(erro.posição, 1);
+            return {"",
+                    "",
+                    verificar::Dizer(
+                        t,
+                        Texto::LeituraResposta,
+                        {std::to_string(posição), verificar::Dizer(t, Texto::QuocienteERestoEmFalta)}),
+                    posição};
+        }
+        return verificar::Ilegível(erro, t);
+    }
     const std::size_t grauMáximo = algebra::Grau(p) + 1;
     const auto q = PolinómioRacional(lida.Valor().quociente, grauMáximo);
     const auto r = PolinómioRacional(lida.Valor().resto, grauMáximo);

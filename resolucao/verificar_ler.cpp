@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <span>
+#include <utility>
 
 namespace vendrix::resolucao::verificar {
 
@@ -272,6 +273,27 @@ Intervalo LerCondição(Leitor& l, Peça p)
     return {};
 }
 
+// "x > -2 e x < 1", "x ≥ 0 ∧ x < 3": a lower and an upper bound make one
+// interval; a single condition is itself.
+Intervalo LerConjunção(Leitor& l, Peça p)
+{
+    constexpr std::array<std::string_view, 3> e{"∧", "e", "and"};
+    const std::vector<Peça> condições = Separar(p, e);
+    if (condições.size() == 1)
+        return LerCondição(l, p);
+    if (condições.size() == 2) {
+        Intervalo a = LerCondição(l, condições[0]);
+        Intervalo b = LerCondição(l, condições[1]);
+        if (a.esquerdo.infinito < 0 && b.direito.infinito > 0)
+            std::swap(a, b);
+        if (a.direito.infinito > 0 && a.esquerdo.infinito == 0 && b.esquerdo.infinito < 0 &&
+            b.direito.infinito == 0)
+            return {std::move(a.esquerdo), std::move(b.direito), a.fechadoÀEsquerda, b.fechadoÀDireita};
+    }
+    Recusar(l, Código::TermoIlegível, p);
+    return {};
+}
+
 bool ÉTudo(std::string_view t) noexcept { return t == "ℝ" || t == "R" || t == "IR"; }
 
 bool ÉVazio(std::string_view t) noexcept
@@ -310,7 +332,7 @@ void LerParte(Leitor& l, Peça p, ConjuntoLido& c)
         return;
     }
     if (p.texto.find_first_of("xX") != std::string_view::npos) {
-        c.partes.push_back(LerCondição(l, p));
+        c.partes.push_back(LerConjunção(l, p));
         return;
     }
     if (p.texto.size() >= 2 && Abre(p.texto.front()) && Fecha(p.texto.back()) &&

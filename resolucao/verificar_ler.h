@@ -61,7 +61,7 @@ struct Intervalo
 };
 
 // A set of real numbers as typed: "]-inf,-2[ U ]1,+inf[", "x<-2 ou x>1",
-// "-2 ≤ x ≤ 2", "x = -2 ∨ x = 1", "{-2, 1}", "-2, 1", "ℝ", "∅",
+// "-2 ≤ x ≤ 2", "x > -2 e x < 2", "x = -2 ∨ x = 1", "{-2, 1}", "-2, 1", "ℝ", "∅",
 // "ℝ\{1}". A list parts with ";" when it has one, or else with ",", so
 // "{0,5}" is two points and "{0,5; 1}" two decimals.
 struct ConjuntoLido

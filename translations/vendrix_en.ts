@@ -1397,5 +1397,9 @@
         <source>Pelos dois métodos, o resto da divisão de P(x) por %1 é %2.</source>
         <translation>By both methods, the remainder of P(x) divided by %1 is %2.</translation>
     </message>
+    <message>
+        <source>Escreva o quociente e o resto, por exemplo «Q = x^2+1; R = 3».</source>
+        <translation>Write the quotient and the remainder, for example “Q = x^2+1; R = 3”.</translation>
+    </message>
 </context>
 </TS>

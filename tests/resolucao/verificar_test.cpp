@@ -85,6 +85,8 @@ const Caso Casos[] = {
     {"equacao_surdo", "resolver", "x^2-x-1 = 0", "", "x = (1-√5)/2 ou x = (1+√5)/2", "certo", ""},
     {"inequacao_condicao", "resolver", "x^2-x-2 > 0", "", "x<-1 ou x>2", "certo", ""},
     {"inequacao_dupla", "resolver", "x^2-x-2 <= 0", "", "-1 ≤ x ≤ 2", "certo", ""},
+    {"inequacao_conjuncao", "resolver", "x^2-x-2 <= 0", "", "x <= 2 e x >= -1", "certo", ""},
+    {"inequacao_conjuncao_aberta", "resolver", "x^2-x-2 <= 0", "", "x > -1 ∧ x < 2", "errado", "extremos"},
     {"inequacao_diferente", "resolver", "x^2-x-2 > 0", "", "]-1,2[ U ]2,+inf[", "errado", "conjunto-diferente"},
     {"inequacao_nao_raiz", "resolver", "x^2-x-2 > 0", "", "]-inf,-1[ U ]3,+inf[", "errado", "conjunto-diferente"},
     {"inequacao_ponto_em_falta", "resolver", "(x-1)^2(x+2) <= 0", "", "]-inf,-2]", "errado", "ponto-isolado"},
@@ -153,6 +155,7 @@ const Ilegível Ilegíveis[] = {
     {"resolver_extremo", "resolver", "x^2 < 1", "", "]-1,1+[", 6},
     {"resolver_depois_de_acento", "resolver", "x^2 < 1", "", "]−1,1] ∪ ]2,3y[", 14},
     {"resolver_intervalo", "resolver", "x^2 < 1", "", "]-1,0,1[", 1},
+    {"resolver_conjuncao_de_minorantes", "resolver", "x^2 < 1", "", "x > -1 e x > 0", 1},
 };
 
 // clang-format on
@@ -177,6 +180,18 @@ TEST_P(Ilegiveis, GiveTheReadersMessageAndPosition)
 INSTANTIATE_TEST_SUITE_P(Resolucao, Ilegiveis, testing::ValuesIn(Ilegíveis), [](const auto& info) {
     return std::string(info.param.nome);
 });
+
+// "x^2+x+1" alone reads well: the message says how to give both parts.
+TEST(VerificarDivisao, AnswerWithoutBothPartsSaysHowToWriteThem)
+{
+    for (const char* resposta : {"x^2+x+1", "Q = x^2+x+1"}) {
+        const Resolução r =
+            ResolverExercício(Exercício::Dividir, {"x^3-1", "x-1", "", "", resposta}, EmPortuguês);
+        ASSERT_TRUE(r.verificação);
+        EXPECT_NE(r.verificação->explicação.find("Escreva o quociente e o resto"), std::string::npos)
+            << resposta;
+    }
+}
 
 TEST(VerificarParametros, MissingExtraAndNone)
 {
