@@ -30,9 +30,14 @@ algebra::Expressão ComX(const algebra::Expressão& e, const Racional& c)
 
 std::string Derivada(std::size_t ordem) { return "P" + std::string(ordem, '\''); }
 
+// "2k+9 = 5 ⇔ 2k+4 = 0": with a right side other than 0, the equation the
+// system takes is shown too, so that no step is left to guess.
 std::string Igualdade(const Pp& esquerda, const Pp& direita)
 {
-    return EscreverP(esquerda) + " = " + EscreverP(direita);
+    std::string igualdade = EscreverP(esquerda) + " = " + EscreverP(direita);
+    if (!direita.empty())
+        igualdade += " ⇔ " + EscreverP(esquerda - direita) + " = 0";
+    return igualdade;
 }
 
 // "P(2) = 2^3+k·2^2-4 = 4k+4", then the equation it gives.
