@@ -149,13 +149,12 @@ std::string Escritor::Produto(const Expressão& e) const
                                 (f.nó == Nó::Número && denominator(f.número) != 1 && i > 0 && !s.fracções);
         if (i > 0) {
             const Expressão& antes = e.filhos[i - 1];
-            // Two numbers side by side take the sign: "2·(-3)^2", "2·3"; so
-            // does a number in brackets, which bare after a letter would read
-            // as an argument: "a·(-1)", "(x+1)·(1/2)".
+            // A number after the first factor takes the sign: "2·(-3)^2",
+            // "x·3"; bare after a letter it would read as an argument, as in
+            // "a(-1)" or "k(-1)^2".
             const bool número = !TemX(f) && !TemParâmetros(f);
-            const bool números = número && !TemX(antes) && !TemParâmetros(antes);
-            const bool junto = s.juntar && !números && !(número && parênteses) &&
-                               (parênteses || !ComeçaPorAlgarismo(f)) && antes.nó != Nó::Raiz;
+            const bool junto =
+                s.juntar && !número && (parênteses || !ComeçaPorAlgarismo(f)) && antes.nó != Nó::Raiz;
             if (!junto)
                 t += s.vezes;
         }
