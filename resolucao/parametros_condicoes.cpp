@@ -58,19 +58,21 @@ std::vector<std::pair<std::size_t, Compacta>> Separar(std::string_view texto)
         actual = {};
     };
     for (std::size_t i = 0; i < texto.size(); ++carácter) {
-        std::size_t n = runtime::Descodificar(texto, i).bytes;
+        const runtime::Carácter lido = runtime::Descodificar(texto, i);
+        std::size_t n = lido.bytes;
         if (texto[i] == '\n' || texto[i] == ';') {
             fechar(i);
             if (texto[i] == '\n')
                 ++linha;
             início = i + 1;
         } else if (!ÉBranco(texto, i, n)) {
-            std::string c(texto.substr(i, n));
+            // An invalid byte stands as U+FFFD: two of them that a blank kept
+            // apart must not join into a letter once the blank is gone.
+            std::string c(lido.c == runtime::CarácterInválido ? "\xEF\xBF\xBD" : texto.substr(i, n));
             if (c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z')
                 c[0] = static_cast<char>(c[0] - 'A' + 'a');
             // Latin capitals with accents, "É", "Í", "Ã", lie 0x20 below their small letters.
-            if (c.size() == 2 && c[0] == '\xC3' && static_cast<unsigned char>(c[1]) >= 0x80 &&
-                static_cast<unsigned char>(c[1]) <= 0x9E && c[1] != '\x97')
+            if (lido.c >= 0xC0 && lido.c <= 0xDE && lido.c != 0xD7)
                 c[1] = static_cast<char>(c[1] + 0x20);
             actual.texto += c;
             actual.origem.insert(actual.origem.end(), c.size(), carácter);
