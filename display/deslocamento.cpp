@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "display/deslocamento.h"
 
+#include "runtime/utf8.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -22,7 +24,7 @@ constexpr float SemLimite = std::numeric_limits<float>::infinity();
         const auto c = static_cast<unsigned char>(texto[i]);
         if (contados >= CaracteresPorMarco && Repõe(c))
             return i;
-        i += std::min(BytesDoCaractere(c), texto.size() - i);
+        i += runtime::Descodificar(texto, i).bytes;
     }
     return i;
 }

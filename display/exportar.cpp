@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "display/exportar.h"
 
+#include "runtime/utf8.h"
+
 #include <algorithm>
 
 namespace vendrix::display {
@@ -11,19 +13,6 @@ namespace {
 [[nodiscard]] bool Repõe(std::string_view c) noexcept { return c == "x" || c == "+" || c == "-" || c == "/"; }
 
 [[nodiscard]] bool Algarismo(char c) noexcept { return c >= '0' && c <= '9'; }
-
-// The UTF-8 character that starts at i, cut short by the end of the text;
-// a stray byte is a character of its own. Kept here, apart from the
-// drawing, so that these exports build with the standard library alone.
-[[nodiscard]] std::string_view CaractereEm(std::string_view texto, std::size_t i) noexcept
-{
-    const auto b = static_cast<unsigned char>(texto[i]);
-    const std::size_t n = b >= 0xF0 && b <= 0xF4   ? 4
-                          : b >= 0xE0 && b <= 0xEF ? 3
-                          : b >= 0xC2 && b < 0xE0  ? 2
-                                                   : 1;
-    return texto.substr(i, std::min(n, texto.size() - i));
-}
 
 // The raises of the drawing, as nested groups: Abrir when a character is
 // to stand higher than the groups already open, Fechar when the line comes
@@ -60,7 +49,7 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
     std::string html;
     Elevações e;
     for (std::size_t i = 0; i < texto.size();) {
-        const std::string_view c = CaractereEm(texto, i);
+        const std::string_view c = runtime::CarácterEm(texto, i);
         i += c.size();
         if (c == "^") {
             ++e.nível;
@@ -137,7 +126,7 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
     std::string tex;
     Elevações e;
     for (std::size_t i = 0; i < texto.size();) {
-        const std::string_view c = CaractereEm(texto, i);
+        const std::string_view c = runtime::CarácterEm(texto, i);
         if (c == "^") {
             ++e.nível;
             ++i;

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "display/fala.h"
 
-#include "display/tracado.h"
+#include "runtime/utf8.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace vendrix::display {
@@ -41,10 +40,8 @@ std::string FalarPolinómio(std::string_view texto, std::string_view elevado)
     fala.reserve(texto.size());
     std::size_t i = 0;
     while (i < texto.size()) {
-        const std::size_t n =
-            std::min(BytesDoCaractere(static_cast<unsigned char>(texto[i])), texto.size() - i);
-        const std::string_view c = texto.substr(i, n);
-        i += n;
+        const std::string_view c = runtime::CarácterEm(texto, i);
+        i += c.size();
         if (c == "^") {
             ++elevações;
             continue;

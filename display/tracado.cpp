@@ -2,8 +2,7 @@
 #include "display/tracado.h"
 
 #include "runtime/numeros.h"
-
-#include <algorithm>
+#include "runtime/utf8.h"
 
 namespace vendrix::display {
 
@@ -18,17 +17,6 @@ constexpr double Elevação = 0.6;
 
 } // namespace
 
-std::size_t BytesDoCaractere(unsigned char primeiro) noexcept
-{
-    if (primeiro >= 0xF0 && primeiro <= 0xF4)
-        return 4;
-    if (primeiro >= 0xE0)
-        return primeiro <= 0xEF ? 3 : 1;
-    if (primeiro >= 0xC2)
-        return 2;
-    return 1;
-}
-
 Traçado
 TraçarPolinómio(std::string_view texto, float xInicial, float baseY, float xLimite, const Largura& largura)
 {
@@ -39,10 +27,8 @@ TraçarPolinómio(std::string_view texto, float xInicial, float baseY, float xLi
             t.cortado = true;
             break;
         }
-        const std::size_t n =
-            std::min(BytesDoCaractere(static_cast<unsigned char>(texto[i])), texto.size() - i);
-        const std::string_view c = texto.substr(i, n);
-        i += n;
+        const std::string_view c = runtime::CarácterEm(texto, i);
+        i += c.size();
         if (c == "^") {
             // Raises only ever add up to a few hundred thousand units, far
             // inside the single range; the check keeps the rule visible.

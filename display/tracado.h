@@ -41,8 +41,4 @@ struct Traçado
 [[nodiscard]] Traçado
 TraçarPolinómio(std::string_view texto, float xInicial, float baseY, float xLimite, const Largura& largura);
 
-// The number of bytes of the UTF-8 sequence that starts with this byte; a
-// stray continuation byte or an invalid lead counts as one character.
-[[nodiscard]] std::size_t BytesDoCaractere(unsigned char primeiro) noexcept;
-
 } // namespace vendrix::display

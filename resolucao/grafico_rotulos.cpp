@@ -2,6 +2,7 @@
 // Where the labels of a graph stand, so that none covers another.
 #include "resolucao/grafico_plano.h"
 #include "runtime/numeros.h"
+#include "runtime/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -14,8 +15,8 @@ namespace {
 [[nodiscard]] double Caracteres(std::string_view texto)
 {
     // A raise is drawn, not written: its caret takes no room.
-    return static_cast<double>(
-        std::ranges::count_if(texto, [](char c) { return (c & 0xC0) != 0x80 && c != '^'; }));
+    const auto circunflexos = static_cast<std::size_t>(std::ranges::count(texto, '^'));
+    return static_cast<double>(runtime::ContarCaracteres(texto) - circunflexos);
 }
 
 // The places a mark's label may take, tried in turn after its own.

@@ -4,6 +4,7 @@
 #include "algebra/expandir.h"
 #include "algebra/ler_expressao.h"
 #include "resolucao/parametros_sistema.h"
+#include "runtime/utf8.h"
 
 #include <array>
 #include <utility>
@@ -38,11 +39,6 @@ bool ÉBranco(std::string_view s, std::size_t i, std::size_t& n)
     return false;
 }
 
-std::size_t Comprimento(unsigned char c)
-{
-    return c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-}
-
 // Splits the text at new lines and ";", dropping empty conditions.
 std::vector<std::pair<std::size_t, Compacta>> Separar(std::string_view texto)
 {
@@ -62,19 +58,21 @@ std::vector<std::pair<std::size_t, Compacta>> Separar(std::string_view texto)
         actual = {};
     };
     for (std::size_t i = 0; i < texto.size(); ++carácter) {
-        std::size_t n = Comprimento(static_cast<unsigned char>(texto[i]));
+        const runtime::Carácter lido = runtime::Descodificar(texto, i);
+        std::size_t n = lido.bytes;
         if (texto[i] == '\n' || texto[i] == ';') {
             fechar(i);
             if (texto[i] == '\n')
                 ++linha;
             início = i + 1;
         } else if (!ÉBranco(texto, i, n)) {
-            std::string c(texto.substr(i, std::min(n, texto.size() - i)));
+            // An invalid byte stands as U+FFFD: two of them that a blank kept
+            // apart must not join into a letter once the blank is gone.
+            std::string c(lido.c == runtime::CarácterInválido ? "\xEF\xBF\xBD" : texto.substr(i, n));
             if (c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z')
                 c[0] = static_cast<char>(c[0] - 'A' + 'a');
             // Latin capitals with accents, "É", "Í", "Ã", lie 0x20 below their small letters.
-            if (c.size() == 2 && c[0] == '\xC3' && static_cast<unsigned char>(c[1]) >= 0x80 &&
-                static_cast<unsigned char>(c[1]) <= 0x9E && c[1] != '\x97')
+            if (lido.c >= 0xC0 && lido.c <= 0xDE && lido.c != 0xD7)
                 c[1] = static_cast<char>(c[1] + 0x20);
             actual.texto += c;
             actual.origem.insert(actual.origem.end(), c.size(), carácter);
@@ -96,7 +94,7 @@ struct Leitor
     {
         std::size_t i = início;
         for (std::size_t n = 1; n < k && i < c.texto.size(); ++n)
-            i += Comprimento(static_cast<unsigned char>(c.texto[i]));
+            i += runtime::Descodificar(c.texto, i).bytes;
         return i < c.origem.size() ? c.origem[i] : (c.origem.empty() ? 1 : c.origem.back() + 1);
     }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The checks of a solution set, of an equation or an inequality, and of
 // the values of a polynomial's parameters.
+#include "algebra/conjunto.h"
 #include "algebra/escrever.h"
 #include "algebra/expandir.h"
 #include "resolucao/verificar.h"
@@ -17,6 +18,7 @@ namespace {
 
 using algebra::Expressão;
 using algebra::Nó;
+using algebra::TextoDaRaiz;
 using verificar::Errado;
 using verificar::Quadrático;
 
@@ -78,8 +80,6 @@ Células DaRelação(const std::string& sinais, Nó relação)
     return c;
 }
 
-std::string TextoDaRaiz(const algebra::RaizReal& r) { return r.exacta.empty() ? "≈" + r.decimal : r.exacta; }
-
 // The student's set as cells, or the typed end that is no root of P.
 std::variant<Células, std::string> DoAluno(const verificar::ConjuntoLido& lido,
                                            const algebra::Análise& análise)
@@ -116,37 +116,28 @@ std::variant<Células, std::string> DoAluno(const verificar::ConjuntoLido& lido,
     return c;
 }
 
-Nó Contrária(Nó relação) noexcept
-{
-    switch (relação) {
-    case Nó::Menor:
-        return Nó::Maior;
-    case Nó::MenorOuIgual:
-        return Nó::MaiorOuIgual;
-    case Nó::Maior:
-        return Nó::Menor;
-    case Nó::MaiorOuIgual:
-        return Nó::MenorOuIgual;
-    default:
-        return relação;
-    }
-}
+// What a student who misread the relation may have solved instead: the
+// relation read the other way ("<" as ">"), or with its equality added or
+// dropped ("<" as "≤"). "=" has neither.
+enum class Troca { Sentido, Igualdade };
 
-// With or without the equality.
-Nó TrocarIgualdade(Nó relação) noexcept
+Nó Trocar(Nó relação, Troca troca) noexcept
 {
-    switch (relação) {
-    case Nó::Menor:
-        return Nó::MenorOuIgual;
-    case Nó::MenorOuIgual:
-        return Nó::Menor;
-    case Nó::Maior:
-        return Nó::MaiorOuIgual;
-    case Nó::MaiorOuIgual:
-        return Nó::Maior;
-    default:
-        return relação;
-    }
+    struct Linha
+    {
+        Nó nó, sentido, igualdade;
+    };
+
+    constexpr Linha Linhas[] = {
+        {Nó::Menor, Nó::Maior, Nó::MenorOuIgual},
+        {Nó::MenorOuIgual, Nó::MaiorOuIgual, Nó::Menor},
+        {Nó::Maior, Nó::Menor, Nó::MaiorOuIgual},
+        {Nó::MaiorOuIgual, Nó::MenorOuIgual, Nó::Maior},
+    };
+    for (const Linha& l : Linhas)
+        if (l.nó == relação)
+            return troca == Troca::Sentido ? l.sentido : l.igualdade;
+    return relação;
 }
 
 Verificação
@@ -172,7 +163,8 @@ Verificação Inequação(const Expressão& relação,
 {
     if (certas == aluno)
         return verificar::Certo(t);
-    for (const Nó trocada : {Contrária(relação.nó), TrocarIgualdade(Contrária(relação.nó))})
+    const Nó contrária = Trocar(relação.nó, Troca::Sentido);
+    for (const Nó trocada : {contrária, Trocar(contrária, Troca::Igualdade)})
         if (aluno == DaRelação(análise.sinais.sinais, trocada)) {
             const Expressão escrita = algebra::Relação(trocada, relação.filhos[0], relação.filhos[1]);
             return Errado(t, "sinal-trocado", Texto::SinalTrocado, {algebra::EscreverExpressão(escrita)});

@@ -2,6 +2,7 @@
 #include "resolucao/verificar_ler.h"
 
 #include "algebra/expandir.h"
+#include "runtime/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -35,11 +36,7 @@ char Minúscula(char c) noexcept { return c >= 'A' && c <= 'Z' ? static_cast<cha
 // The character at byte i of the answer, counted from 1.
 std::size_t Carácter(std::string_view resposta, std::size_t i)
 {
-    std::size_t n = 1;
-    for (std::size_t k = 0; k < i && k < resposta.size(); ++k)
-        if ((static_cast<unsigned char>(resposta[k]) & 0xC0U) != 0x80U)
-            ++n;
-    return n;
+    return runtime::ContarCaracteres(resposta.substr(0, i)) + 1;
 }
 
 Peça Aparar(Peça p)

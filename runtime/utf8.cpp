@@ -24,4 +24,17 @@ Carácter Descodificar(std::string_view t, std::size_t i) noexcept
     return {c, n};
 }
 
+std::string_view CarácterEm(std::string_view texto, std::size_t i) noexcept
+{
+    return i < texto.size() ? texto.substr(i, Descodificar(texto, i).bytes) : std::string_view();
+}
+
+std::size_t ContarCaracteres(std::string_view texto) noexcept
+{
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < texto.size(); i += Descodificar(texto, i).bytes)
+        ++n;
+    return n;
+}
+
 } // namespace vendrix::runtime

@@ -22,4 +22,11 @@ struct Carácter
 // The character that starts at byte i, for i < texto.size().
 [[nodiscard]] Carácter Descodificar(std::string_view texto, std::size_t i) noexcept;
 
+// The bytes of the character that starts at byte i, as a view into texto;
+// empty at or past the end.
+[[nodiscard]] std::string_view CarácterEm(std::string_view texto, std::size_t i) noexcept;
+
+// How many characters the text holds, an invalid byte counting as one.
+[[nodiscard]] std::size_t ContarCaracteres(std::string_view texto) noexcept;
+
 } // namespace vendrix::runtime

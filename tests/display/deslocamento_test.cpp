@@ -40,6 +40,7 @@ const Texto Textos[] = {
     {"expoentes_longos_cruzam_marcos", Termos(40, "x^") + Termos(600, "7") + "+x^2^3-1/2x"},
     {"sem_nada_que_reponha", Termos(1000, "7")},
     {"utf8", Termos(200, "\xC3\xB3x^\xE2\x82\xAC+")},
+    {"utf8_invalido", Termos(200, "\xE2x^\x80\xC3+\xED\xA0\x80-\xF0\x9F")},
 };
 
 using VistaTeste = ::testing::TestWithParam<Texto>;

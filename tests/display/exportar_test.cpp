@@ -51,6 +51,12 @@ constexpr Polinomio Polinómios[] = {
      "a&lt;b&amp;&quot;c&quot;_{%}#$\\~",
      "a<b\\&\"c\"\\_\\{\\%\\}\\#\\$\\backslash \\sim "},
     {"utf8_intacto", "\xC3\xB3^2", "\xC3\xB3^2", "\xC3\xB3<sup>2</sup>", "\xC3\xB3^{2}"},
+    // An invalid byte is one character: it takes neither the caret nor the sign after it.
+    {"utf8_invalido_byte_a_byte",
+     "\xE2^2-\xC0\xAD\xC3_",
+     "\xE2^2-\xC0\xAD\xC3_",
+     "\xE2<sup>2</sup>-\xC0\xAD\xC3_",
+     "\xE2^{2}-\xC0\xAD\xC3\\_"},
 };
 
 using PolinomioTeste = ::testing::TestWithParam<Polinomio>;

@@ -46,6 +46,20 @@ constexpr Caso Casos[] = {
     {"corta_na_margem", "x^2+3x+1", "x elevado a 2 + 3x + 1", "x2+", "010", 4, true},
     {"margem_antes_do_primeiro", "x+1", "x + 1", "", "", 1, true},
     {"margem_exacta_ao_fim", "x+1", "x + 1", "x+1", "000", 4},
+    // Malformed UTF-8 is drawn and said one byte at a time: a lone continuation byte, a lead cut short by
+    // "x" or by the end, an invalid lead before a caret, an overlong "-", half a surrogate pair, 0xF5..0xFF.
+    {"utf8_partido", "\x80\xC3x\xE2\x82", "\x80\xC3x\xE2\x82", "\x80\xC3x\xE2\x82", "00000"},
+    {"utf8_invalido_nao_come_o_expoente",
+     "x\xE2^2-\xF5",
+     "x\xE2 elevado a 2 - \xF5",
+     "x\xE2"
+     "2-\xF5",
+     "00100"},
+    {"utf8_longo_e_surrogado",
+     "\xC0\xAD\xED\xA0\x80\xFF",
+     "\xC0\xAD\xED\xA0\x80\xFF",
+     "\xC0\xAD\xED\xA0\x80\xFF",
+     "000000"},
 };
 
 using TracoTeste = ::testing::TestWithParam<Caso>;
@@ -78,11 +92,11 @@ TEST(TracarPolinomio, AvancaPelaLarguraDeCadaCaractereEUtf8EUmCaractere)
     EXPECT_FLOAT_EQ(t.glifos[2].y, 3.6F);
     EXPECT_FLOAT_EQ(t.x, 4.5F);
     EXPECT_FLOAT_EQ(t.y, 3.0F); // the "+" brought the line back
-    // A sequence cut short by the end of the text stays inside it.
+    // A sequence cut short by the end of the text is one character a byte.
     t = TraçarPolinómio("x\u00B2\u20AC\xF0\x9F\x98\x80\xFF\xE2\x82", 0, 0, 50, Um);
-    ASSERT_EQ(t.glifos.size(), 6U);
-    EXPECT_EQ(t.glifos[4].caractere, "\xFF");
-    EXPECT_EQ(t.glifos[5].caractere, "\xE2\x82");
+    ASSERT_EQ(t.glifos.size(), 7U);
+    EXPECT_EQ(t.glifos[3].caractere, "\xF0\x9F\x98\x80");
+    EXPECT_EQ(t.glifos[6].caractere, "\x82");
     EXPECT_EQ(FalarPolinómio("\xC3\xB3^2"), "\xC3\xB3 elevado a 2");
     // The window's words in another language take the place of the Portuguese ones.
     EXPECT_EQ(FalarPolinómio("^2x^3^4-1", "to the power of"),

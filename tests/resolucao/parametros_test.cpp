@@ -157,6 +157,7 @@ const Recusa Recusas[] = {
     {"x^3+kx^2-4", "P(1)=0; 2 é raiz de multiplicidade 99", Caixa::Condições, 0, "«99»"},
     {"x^3+kx^2-4", "", Caixa::Condições, 0, ""},
     {"x^3+kx^2-4", "divisível por 0", Caixa::Condições, 0, ""},
+    {"x^3+kx^2-4", "2 \xC3 \xA9 raiz", Caixa::Condições, 0, "linha 1"},
     {"ax^2+bx+c", "P(1) = 0", Caixa::Polinómio1, 0, "3 parâmetros (a, b, c)"},
     {"x^2+3", "P(1) = 4", Caixa::Polinómio1, 0, "não tem parâmetros"},
     {"x^1000+k", "P(10^500) = 0", Caixa::Polinómio1, 0, ""},
