@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The plain-text form of a worked solution.
 #include "resolucao/exportar.h"
+#include "runtime/utf8.h"
 
 #include <algorithm>
 
@@ -13,8 +14,7 @@ constexpr std::string_view Margem = "    ";
 // Characters, not bytes: a column holding "−∞" must not come out wider.
 [[nodiscard]] std::size_t Largura(std::string_view texto) noexcept
 {
-    return static_cast<std::size_t>(
-        std::ranges::count_if(texto, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return runtime::ContarCaracteres(texto);
 }
 
 [[nodiscard]] std::string ÀDireita(std::string_view texto, std::size_t largura)

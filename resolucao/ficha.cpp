@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "display/exportar.h"
 #include "resolucao/exportar.h"
 #include "resolucao/praticar.h"
 #include "resolucao/praticar_sorteio.h"
@@ -23,22 +24,6 @@ void Numerar(Documento& documento, std::size_t número)
             frase->modelo.insert(0, std::to_string(número) + ". ");
             return;
         }
-}
-
-std::string Escapado(std::string_view texto)
-{
-    std::string html;
-    for (const char c : texto) {
-        if (c == '&')
-            html += "&amp;";
-        else if (c == '<')
-            html += "&lt;";
-        else if (c == '>')
-            html += "&gt;";
-        else
-            html += c;
-    }
-    return html;
 }
 
 } // namespace
@@ -74,7 +59,7 @@ Ficha FazerFicha(const PedidoDeFicha& pedido, const Tradutor& tradutor)
 std::string FichaEmHtml(const Ficha& ficha, const Tradutor& tradutor)
 {
     std::string html = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>";
-    html += Escapado(tradutor(FonteDe(Texto::TítuloFicha)));
+    html += display::EscaparHtml(tradutor(FonteDe(Texto::TítuloFicha)));
     html += "</title>\n<style>\n"
             "body { font-family: serif; max-width: 50em; margin: 1em auto; }\n"
             ".vx-chave { break-before: page; page-break-before: always; }\n"

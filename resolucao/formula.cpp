@@ -2,6 +2,7 @@
 #include "resolucao/formula.h"
 
 #include "display/exportar.h"
+#include "runtime/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -44,13 +45,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 23> Símbolo
            static_cast<unsigned char>(c) >= 0x80;
 }
 
-// The length of the UTF-8 character that starts with byte b.
-[[nodiscard]] std::size_t Comprimento(char b) noexcept
-{
-    const auto u = static_cast<unsigned char>(b);
-    return u >= 0xF0 ? 4 : u >= 0xE0 ? 3 : u >= 0xC0 ? 2 : 1;
-}
-
 // Walks the formula: each polynomial piece goes through peça, each other
 // character through símbolo, which may take the piece after it (√ does).
 template <typename Peça, typename Símbolo>
@@ -66,7 +60,7 @@ std::string Percorrer(std::string_view f, Peça peça, Símbolo símbolo)
             i = fim;
             continue;
         }
-        const std::string_view c = f.substr(i, std::min(Comprimento(f[i]), f.size() - i));
+        const std::string_view c = runtime::CarácterEm(f, i);
         i += c.size();
         saída += símbolo(c, f, i);
     }
@@ -80,7 +74,7 @@ std::string TextoEmLaTeX(std::string_view texto)
     std::string tex;
     for (std::size_t i = 0; i < texto.size(); ++i) {
         const char c = texto[i];
-        const std::string_view letra = texto.substr(i, std::min(Comprimento(c), texto.size() - i));
+        const std::string_view letra = runtime::CarácterEm(texto, i);
         // A sentence may name a symbol ("Δ < 0"), which only maths mode has.
         const auto símbolo = std::ranges::find_if(
             Símbolos, [&](const auto& s) { return letra.size() > 1 && s.first == letra; });
