@@ -51,7 +51,7 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
     Documento doc;
     const std::string d = algebra::Escrever(divisor);
     Intitular(doc, tradutor, Texto::TítuloDivisãoLonga, {algebra::Escrever(dividendo), d});
-    if (grau > GrauMáximoComPassos) {
+    if (!ComPassos(grau, algebra::TamanhoDaDivisão(dividendo, divisor))) {
         const algebra::Divisão& qr = divisão.Valor();
         Dizer(doc, tradutor, Texto::DivisãoSemPassos, {std::to_string(grau)});
         doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(qr.quociente)});

@@ -5,6 +5,11 @@
 
 namespace vendrix::resolucao {
 
+bool ComPassos(std::size_t grau, const algebra::Tamanho& tamanho) noexcept
+{
+    return grau <= GrauMáximoComPassos && tamanho.Total() <= algebra::AlgarismosMáximos;
+}
+
 std::string Coeficiente(const algebra::Racional& c)
 {
     if (c == 1)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "algebra/escrever.h"
+#include "algebra/tamanho.h"
 #include "resolucao/documento.h"
 
 #include <span>
@@ -16,6 +17,12 @@ namespace vendrix::resolucao {
 // Horner's scheme of degree 2,000 writes gigabytes and keeps the user
 // waiting for minutes.
 inline constexpr std::size_t GrauMáximoComPassos = 30;
+
+// Whether a worked solution shows its steps: up to that degree, and while
+// the steps keep within the digits an exercise may write. Past either, the
+// result is given without them, rather than refused: thirty Ruffini tables
+// of 40-digit numbers are too long to read, the factors they lead to are not.
+[[nodiscard]] bool ComPassos(std::size_t grau, const algebra::Tamanho& tamanho) noexcept;
 
 // The coefficient before a power of x: "" for 1, "-" for -1, "3", "-1/2".
 [[nodiscard]] std::string Coeficiente(const algebra::Racional& c);

@@ -297,29 +297,34 @@ std::string Algarismos(double algarismos, const Tradutor& t)
 }
 
 // Refuses, before any work, an answer too long to read: the estimate is an
-// upper bound of its digits. The box to blame is the one whose change alone
-// would bring it within the budget.
+// upper bound of its digits. Where the steps can be left out (ComPassos),
+// only the answer counts; Ruffini's explanation is all steps. The box to
+// blame is the one whose change alone would bring it within the budget.
 std::optional<FalhaDoExercício> GrandeDemais(Exercício exercício, const Entradas& e, const Tradutor& t)
 {
+    const bool sóAResposta = exercício != Exercício::Explicar && exercício != Exercício::Parâmetros;
+    const auto algarismos = [&](const algebra::Tamanho& tamanho) {
+        return sóAResposta ? tamanho.resposta : tamanho.Total();
+    };
     algebra::Tamanho tamanho;
     Caixa caixa = Caixa::Polinómio1;
     if (exercício == Exercício::Dividir || exercício == Exercício::Explicar) {
         tamanho = algebra::TamanhoDaDivisão(e.p1, e.p2);
         const Polinómio pequeno = algebra::Monómio(1, algebra::Grau(e.p2)) - algebra::Monómio(1, 0);
         if (!algebra::ÉZero(e.p2) &&
-            algebra::TamanhoDaDivisão(e.p1, pequeno).Total() <= algebra::AlgarismosMáximos)
+            algarismos(algebra::TamanhoDaDivisão(e.p1, pequeno)) <= algebra::AlgarismosMáximos)
             caixa = Caixa::Polinómio2;
     } else if (exercício == Exercício::Valor) {
         tamanho = algebra::TamanhoDoValor(e.p1, e.a);
-        if (algebra::TamanhoDoValor(e.p1, 2).Total() <= algebra::AlgarismosMáximos)
+        if (algarismos(algebra::TamanhoDoValor(e.p1, 2)) <= algebra::AlgarismosMáximos)
             caixa = Caixa::Ponto;
     } else if (exercício == Exercício::Factorizar)
         tamanho = algebra::TamanhoDaFactorização(e.p1);
     else if (exercício == Exercício::Parâmetros)
         tamanho = TamanhoDosParâmetros(e.pp, e.condições);
-    if (tamanho.Total() <= algebra::AlgarismosMáximos)
+    if (algarismos(tamanho) <= algebra::AlgarismosMáximos)
         return std::nullopt;
-    const Frase frase{t(FonteDe(Texto::ResultadoGrandeDemais)), {Algarismos(tamanho.Total(), t)}};
+    const Frase frase{t(FonteDe(Texto::ResultadoGrandeDemais)), {Algarismos(algarismos(tamanho), t)}};
     return FalhaDoExercício{
         runtime::Falhar(runtime::Código::Transbordo), caixa, 0, Substituir(frase, Literal, Literal)};
 }

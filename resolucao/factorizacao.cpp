@@ -380,7 +380,7 @@ Documento ResolverFactorização(const algebra::Análise& a, const Tradutor& tra
         Dizer(doc, tradutor, Texto::Constante);
         return doc;
     }
-    if (algebra::Grau(p) > GrauMáximoComPassos) {
+    if (!ComPassos(algebra::Grau(p), algebra::TamanhoDaFactorização(p))) {
         Dizer(doc, tradutor, Texto::FactorizaçãoSemPassos, {std::to_string(algebra::Grau(p))});
         Conclusão(doc, tradutor, a);
         return doc;

@@ -192,7 +192,7 @@ Documento ValorPorDoisMétodos(const Polinómio& p,
         else
             Dizer(doc, tradutor, Texto::ValorConclusão, {resultado});
     };
-    if (algebra::Grau(p) > GrauMáximoComPassos) {
+    if (!ComPassos(algebra::Grau(p), algebra::TamanhoDoValor(p, a))) {
         Dizer(doc, tradutor, Texto::ValorSemPassos, {std::to_string(algebra::Grau(p))});
         doc.blocos.emplace_back(Fórmula{resultado});
         if (divisor)
