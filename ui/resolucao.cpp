@@ -91,6 +91,7 @@ QPushButton* Botão(QLayout* fila, const char* nome, const QString& texto)
 
 Resolucao::Resolucao(QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , mostrado(std::make_shared<const resolucao::Documento>())
 {
     setObjectName(QStringLiteral("Resolucao"));
     setWindowTitle(QCoreApplication::translate("JanelaResolucao", "Resolução"));
@@ -236,14 +237,9 @@ Resolucao::Resolucao(QWidget* parent)
     connect(CalcularValor, &QPushButton::clicked, this, pedir);
 }
 
-void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
-                        const resolucao::Documento& resumo,
-                        const std::string& textoNovo,
-                        const std::string& latexNovo)
+void Resolucao::Mostrar(const resolucao::Documento& documentoNovo, const resolucao::Documento& resumo)
 {
-    html = resolucao::EmHtml(documentoNovo);
-    texto = textoNovo;
-    latex = latexNovo;
+    mostrado = std::make_shared<const resolucao::Documento>(documentoNovo);
     // The rich text cannot hold an inline SVG image: each graph goes in as
     // a picture drawn by the SVG module, in the same place, its caption
     // with raised exponents. The pictures are added once the text is in,
@@ -355,15 +351,30 @@ QString Resolucao::Ponto() const { return ponto->text(); }
 
 void Resolucao::Imprimir(QPrinter& impressora) const { documento->document()->print(&impressora); }
 
+QString Resolucao::Exportar(Formato formato) const
+{
+    if (mostrado->blocos.empty())
+        return {};
+    switch (formato) {
+    case Formato::Texto:
+        return DeUtf8(resolucao::EmTexto(*mostrado));
+    case Formato::Html:
+        return DeUtf8(resolucao::EmHtml(*mostrado));
+    case Formato::LaTeX:
+        return DeUtf8(resolucao::EmLaTeX(*mostrado));
+    }
+    return {};
+}
+
 void Resolucao::Copiar_Click()
 {
     auto* dados = new QMimeData;
-    dados->setText(DeUtf8(texto));
-    dados->setHtml(DeUtf8(html));
+    dados->setText(Exportar(Formato::Texto));
+    dados->setHtml(Exportar(Formato::Html));
     QGuiApplication::clipboard()->setMimeData(dados);
 }
 
-void Resolucao::CopiarLaTeX_Click() { QGuiApplication::clipboard()->setText(DeUtf8(latex)); }
+void Resolucao::CopiarLaTeX_Click() { QGuiApplication::clipboard()->setText(Exportar(Formato::LaTeX)); }
 
 void Resolucao::Imprimir_Click()
 {

@@ -81,7 +81,7 @@ std::string ExercícioPeloNomeEmJson(std::string_view nome,
     if (nome == "praticar")
         pedido = PraticarEmJson(polinómio1, polinómio2, ponto);
     else if (nome == "ficha")
-        pedido = FichaEmJson(polinómio1, polinómio2, ponto);
+        pedido = FichaEmJson(polinómio1, polinómio2, ponto, condições);
     else if (const auto exercício = resolucao::ExercícioDoNome(nome))
         pedido = ExercícioEmJson(*exercício, {polinómio1, polinómio2, ponto, condições, resposta});
     return pedido ? *std::move(pedido) : RecusaEmJson("comando", "");

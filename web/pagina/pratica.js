@@ -104,7 +104,8 @@ async function verResolucao() {
   };
 }
 
-// The worksheet in the format asked for, downloaded under its seed.
+// The worksheet in the format asked for, which the core alone writes,
+// downloaded under its seed.
 async function ficha(formato) {
   const entradas = [...document.querySelectorAll("#ficha input")];
   const invalida = entradas.find((e) => !e.checkValidity());
@@ -113,7 +114,7 @@ async function ficha(formato) {
     return null;
   }
   const quantos = entradas.filter((e) => e.dataset.tipo).map((e) => `${e.dataset.tipo}=${e.value}`).join(";");
-  const r = await pagina.pedir("exercicio", "ficha", quantos, $("ficha-nivel").value, $("ficha-semente").value, "", "");
+  const r = await pagina.pedir("exercicio", "ficha", quantos, $("ficha-nivel").value, $("ficha-semente").value, formato, "");
   return () => {
     if (r.mensagens.length > 0) return pagina.mostrarMensagens(r.mensagens);
     const [tipo, extensao] = formato === "latex" ? ["application/x-tex", "tex"] : ["text/html", "html"];
