@@ -385,8 +385,8 @@
         <translation>&amp;Value of x:</translation>
     </message>
     <message>
-        <source>por exemplo 1/2 ou -3</source>
-        <translation>for example 1/2 or -3</translation>
+        <source>por exemplo 1/2, -3 ou o divisor x+3</source>
+        <translation>for example 1/2, -3 or the divisor x+3</translation>
     </message>
     <message>
         <source>&amp;Calcular</source>

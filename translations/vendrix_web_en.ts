@@ -333,5 +333,9 @@
         <source>Descarregar a ficha e as soluções numa página para imprimir</source>
         <translation>Download the worksheet and its key as a page to print</translation>
     </message>
+    <message>
+        <source>x ou divisor</source>
+        <translation>x or divisor</translation>
+    </message>
 </context>
 </TS>

@@ -103,7 +103,8 @@ Resolucao::Resolucao(QWidget* parent)
     auto* rótulo = new QLabel(QCoreApplication::translate("JanelaResolucao", "&Valor de x:"));
     ponto = new QLineEdit;
     ponto->setObjectName(QStringLiteral("Ponto"));
-    ponto->setPlaceholderText(QCoreApplication::translate("JanelaResolucao", "por exemplo 1/2 ou -3"));
+    ponto->setPlaceholderText(
+        QCoreApplication::translate("JanelaResolucao", "por exemplo 1/2, -3 ou o divisor x+3"));
     rótulo->setBuddy(ponto);
     fila->addWidget(rótulo);
     fila->addWidget(ponto, 1);

@@ -25,7 +25,7 @@ constexpr std::array<Caixa, 5> Caixas{
 constexpr std::array<runtime::Fonte, 5> RótulosDasCaixas{
     VENDRIX_TEXTO("Pagina", "Polinómio 1"),
     VENDRIX_TEXTO("Pagina", "Polinómio 2"),
-    VENDRIX_TEXTO("Pagina", "x ="),
+    VENDRIX_TEXTO("Pagina", "x ou divisor"),
     VENDRIX_TEXTO("Pagina", "Condições"),
     VENDRIX_TEXTO("Pagina", "A minha resposta"),
 };
