@@ -218,6 +218,15 @@ enum class Texto : int {
     ExtremoFechado,
     ExtremoAberto,
     ExtremoQueNãoÉRaiz,
+    // The kinds of exercise practice and worksheets make, as menus name them.
+    TipoDividirPorXMenosA,
+    TipoDividirPorAXMaisB,
+    TipoDividirPorQuadrática,
+    TipoTeoremaDoResto,
+    TipoFatorizar,
+    TipoEquação,
+    TipoInequação,
+    TipoParâmetros,
     Contagem
 };
 

@@ -199,38 +199,6 @@
 <context>
     <name>JanelaPratica</name>
     <message>
-        <source>Divisão por x − a (regra de Ruffini)</source>
-        <translation>Division by x − a (Ruffini&apos;s rule)</translation>
-    </message>
-    <message>
-        <source>Divisão por ax + b (regra de Ruffini)</source>
-        <translation>Division by ax + b (Ruffini&apos;s rule)</translation>
-    </message>
-    <message>
-        <source>Divisão longa por um polinómio do 2.º grau</source>
-        <translation>Long division by a quadratic</translation>
-    </message>
-    <message>
-        <source>Teorema do resto</source>
-        <translation>Remainder theorem</translation>
-    </message>
-    <message>
-        <source>Fatorização</source>
-        <translation>Factorization</translation>
-    </message>
-    <message>
-        <source>Equação</source>
-        <translation>Equation</translation>
-    </message>
-    <message>
-        <source>Inequação</source>
-        <translation>Inequality</translation>
-    </message>
-    <message>
-        <source>Problema com parâmetros</source>
-        <translation>Problem with parameters</translation>
-    </message>
-    <message>
         <source>1 — raízes inteiras</source>
         <translation>1 — whole-number roots</translation>
     </message>
@@ -1396,6 +1364,38 @@
     <message>
         <source>Pelos dois métodos, o resto da divisão de P(x) por %1 é %2.</source>
         <translation>By both methods, the remainder of P(x) divided by %1 is %2.</translation>
+    </message>
+    <message>
+        <source>Divisão por x − a (regra de Ruffini)</source>
+        <translation>Division by x − a (Ruffini&apos;s rule)</translation>
+    </message>
+    <message>
+        <source>Divisão por ax + b (regra de Ruffini)</source>
+        <translation>Division by ax + b (Ruffini&apos;s rule)</translation>
+    </message>
+    <message>
+        <source>Divisão longa por um polinómio do 2.º grau</source>
+        <translation>Long division by a quadratic</translation>
+    </message>
+    <message>
+        <source>Teorema do resto</source>
+        <translation>Remainder theorem</translation>
+    </message>
+    <message>
+        <source>Fatorização</source>
+        <translation>Factorization</translation>
+    </message>
+    <message>
+        <source>Equação</source>
+        <translation>Equation</translation>
+    </message>
+    <message>
+        <source>Inequação</source>
+        <translation>Inequality</translation>
+    </message>
+    <message>
+        <source>Problema com parâmetros</source>
+        <translation>Problem with parameters</translation>
     </message>
 </context>
 </TS>

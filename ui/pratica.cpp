@@ -27,17 +27,6 @@ namespace vendrix::ui {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, const char*>, 8> RótulosDosTipos{{
-    {"ruffini", QT_TRANSLATE_NOOP("JanelaPratica", "Divisão por x − a (regra de Ruffini)")},
-    {"ruffini-ax-b", QT_TRANSLATE_NOOP("JanelaPratica", "Divisão por ax + b (regra de Ruffini)")},
-    {"divisao-longa", QT_TRANSLATE_NOOP("JanelaPratica", "Divisão longa por um polinómio do 2.º grau")},
-    {"resto", QT_TRANSLATE_NOOP("JanelaPratica", "Teorema do resto")},
-    {"factorizar", QT_TRANSLATE_NOOP("JanelaPratica", "Fatorização")},
-    {"equacao", QT_TRANSLATE_NOOP("JanelaPratica", "Equação")},
-    {"inequacao", QT_TRANSLATE_NOOP("JanelaPratica", "Inequação")},
-    {"parametros", QT_TRANSLATE_NOOP("JanelaPratica", "Problema com parâmetros")},
-}};
-
 constexpr std::array RótulosDosNíveis{
     QT_TRANSLATE_NOOP("JanelaPratica", "1 — raízes inteiras"),
     QT_TRANSLATE_NOOP("JanelaPratica", "2 — também frações e raízes duplas"),
@@ -65,10 +54,8 @@ QString Rico(const resolucao::Documento& documento)
 
 QString RótuloDoTipo(std::string_view nome)
 {
-    for (const auto& [n, rótulo] : RótulosDosTipos)
-        if (n == nome)
-            return QCoreApplication::translate("JanelaPratica", rótulo);
-    return DeUtf8(nome);
+    const auto tipo = resolucao::TipoDoNome(nome);
+    return tipo ? DeUtf8(TradutorQt()(resolucao::RótuloDoTipo(*tipo))) : DeUtf8(nome);
 }
 
 void PreencherTipos(QComboBox* caixa)

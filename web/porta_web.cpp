@@ -58,9 +58,15 @@ std::string ExercíciosEmJson()
         json.FecharObjecto();
     }
     json.FecharLista();
+    // Each kind's label goes as the catalogue's source, which the page shows
+    // in the language the user picks, then and at every later switch.
     json.AbrirLista("tipos");
-    for (const std::string_view tipo : resolucao::NomesDosTipos())
-        json.Texto(tipo);
+    for (const std::string_view nome : resolucao::NomesDosTipos()) {
+        json.AbrirObjecto();
+        json.Texto("nome", nome);
+        json.Texto("rotulo", resolucao::RótuloDoTipo(*resolucao::TipoDoNome(nome)).texto);
+        json.FecharObjecto();
+    }
     json.FecharLista();
     json.Inteiro("nivel_minimo", resolucao::NívelMínimo);
     json.Inteiro("nivel_maximo", resolucao::NívelMáximo);

@@ -343,7 +343,7 @@ test("checking an answer: the verdict is announced, the solution stays hidden un
 });
 
 test("practice: a link opens its exercise, Outro draws another, the answer is checked and counted once", async () => {
-  const tipos = nativa("exercicios", "").tipos;
+  const tipos = nativa("exercicios", "").tipos.map((tipo) => tipo.nome);
   const aba = await abrir(`${endereco}#c=praticar&tipo=${tipos.at(-1)}&nivel=3&semente=18446744073709551615`);
   const antes = pagina;
   pagina = estado.pagina = aba;
