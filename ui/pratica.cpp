@@ -5,6 +5,7 @@
 #include "resolucao/praticar.h"
 #include "ui/acessibilidade.h"
 #include "ui/em_fundo.h"
+#include "ui/filas.h"
 #include "ui/resolucao.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
@@ -32,15 +33,6 @@ constexpr std::array RótulosDosNíveis{
     QT_TRANSLATE_NOOP("JanelaPratica", "2 — também frações e raízes duplas"),
     QT_TRANSLATE_NOOP("JanelaPratica", "3 — também fatores do 2.º grau irredutíveis"),
 };
-
-QPushButton* Botão(QLayout* fila, const char* nome, const QString& texto)
-{
-    auto* botão = new QPushButton(texto);
-    botão->setObjectName(QString::fromUtf8(nome));
-    botão->setAutoDefault(false);
-    fila->addWidget(botão);
-    return botão;
-}
 
 QString Rico(const resolucao::Documento& documento)
 {
@@ -108,18 +100,12 @@ Pratica::Pratica(Resolvedor resolvedorDado, QWidget* parent)
     Enunciado->setWordWrap(true);
     Enunciado->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* filaDaResposta = new QHBoxLayout;
-    auto* rótuloDaResposta = new QLabel(QCoreApplication::translate("JanelaPratica", "A minha r&esposta:"));
-    resposta = new QLineEdit;
-    resposta->setObjectName(QStringLiteral("Resposta"));
-    rótuloDaResposta->setBuddy(resposta);
-    filaDaResposta->addWidget(rótuloDaResposta);
-    filaDaResposta->addWidget(resposta, 1);
-    connect(Botão(filaDaResposta, "Verificar", QCoreApplication::translate("JanelaPratica", "Veri&ficar")),
-            &QPushButton::clicked,
-            this,
-            &Pratica::Verificar_Click);
-    connect(resposta, &QLineEdit::returnPressed, this, &Pratica::Verificar_Click);
+    const LinhaDeResposta linhaDaResposta =
+        CriarLinhaDeResposta(QCoreApplication::translate("JanelaPratica", "A minha r&esposta:"),
+                             QCoreApplication::translate("JanelaPratica", "Veri&ficar"),
+                             this,
+                             [this] { Verificar_Click(); });
+    resposta = linhaDaResposta.resposta;
 
     Veredicto = new QLabel;
     Veredicto->setObjectName(QStringLiteral("Veredicto"));
@@ -148,7 +134,7 @@ Pratica::Pratica(Resolvedor resolvedorDado, QWidget* parent)
     auto* coluna = new QVBoxLayout(this);
     coluna->addLayout(escolha);
     coluna->addWidget(Enunciado);
-    coluna->addLayout(filaDaResposta);
+    coluna->addLayout(linhaDaResposta.fila);
     coluna->addWidget(Veredicto);
     coluna->addLayout(botões);
     coluna->addWidget(documento, 1);

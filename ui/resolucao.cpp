@@ -7,6 +7,7 @@
 #include "resolucao/formula.h"
 #include "resolucao/textos.h"
 #include "ui/acessibilidade.h"
+#include "ui/filas.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
 
@@ -78,15 +79,6 @@ QImage Desenhar(const std::string& svg)
     return imagem;
 }
 
-QPushButton* Botão(QLayout* fila, const char* nome, const QString& texto)
-{
-    auto* botão = new QPushButton(texto);
-    botão->setObjectName(QString::fromUtf8(nome));
-    botão->setAutoDefault(false);
-    fila->addWidget(botão);
-    return botão;
-}
-
 } // namespace
 
 Resolucao::Resolucao(QWidget* parent)
@@ -130,18 +122,13 @@ Resolucao::Resolucao(QWidget* parent)
             &Resolucao::solveRequested);
     linhaDasCondições->hide();
 
-    auto* filaDaResposta = new QHBoxLayout;
-    auto* rótuloDaResposta = new QLabel(QCoreApplication::translate("JanelaResolucao", "A minha r&esposta:"));
-    resposta = new QLineEdit;
-    resposta->setObjectName(QStringLiteral("Resposta"));
-    rótuloDaResposta->setBuddy(resposta);
-    filaDaResposta->addWidget(rótuloDaResposta);
-    filaDaResposta->addWidget(resposta, 1);
-    connect(Botão(filaDaResposta, "Verificar", QCoreApplication::translate("JanelaResolucao", "Veri&ficar")),
-            &QPushButton::clicked,
-            this,
-            &Resolucao::checkRequested);
-    connect(resposta, &QLineEdit::returnPressed, this, &Resolucao::checkRequested);
+    const LinhaDeResposta linhaDaResposta =
+        CriarLinhaDeResposta(QCoreApplication::translate("JanelaResolucao", "A minha r&esposta:"),
+                             QCoreApplication::translate("JanelaResolucao", "Veri&ficar"),
+                             this,
+                             [this] { Q_EMIT checkRequested(); });
+    QHBoxLayout* filaDaResposta = linhaDaResposta.fila;
+    resposta = linhaDaResposta.resposta;
     VerResolucao = Botão(
         filaDaResposta, "VerResolucao", QCoreApplication::translate("JanelaResolucao", "Ver a re&solução"));
     VerResolucao->setEnabled(false);
