@@ -354,7 +354,7 @@ QString Resolucao::Exportar(Formato formato) const
     return {};
 }
 
-void Resolucao::Copiar_Click()
+void Resolucao::Copiar_Click() const
 {
     auto* dados = new QMimeData;
     dados->setText(Exportar(Formato::Texto));
@@ -362,7 +362,7 @@ void Resolucao::Copiar_Click()
     QGuiApplication::clipboard()->setMimeData(dados);
 }
 
-void Resolucao::CopiarLaTeX_Click() { QGuiApplication::clipboard()->setText(Exportar(Formato::LaTeX)); }
+void Resolucao::CopiarLaTeX_Click() const { QGuiApplication::clipboard()->setText(Exportar(Formato::LaTeX)); }
 
 void Resolucao::Imprimir_Click()
 {

@@ -89,8 +89,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Copiar_Click();
-    void CopiarLaTeX_Click();
+    void Copiar_Click() const;
+    void CopiarLaTeX_Click() const;
     void Imprimir_Click();
     void ExportarPdf_Click();
     void OcultarResolução(bool ocultar);

@@ -13,7 +13,6 @@
 #include "web/resumo_web.h"
 #include "web/textos_web.h"
 
-#include <algorithm>
 #include <array>
 #include <optional>
 #include <span>
@@ -312,17 +311,18 @@ std::string CópiaEmJson(std::string_view formato)
         {"latex", [](const resolucao::Documento& d) { return resolucao::EmLaTeX(d); }},
         {"html", [](const resolucao::Documento& d) { return resolucao::EmHtml(d); }},
     }};
-    const auto* pedido =
-        std::ranges::find(formatos, formato, &std::pair<std::string_view, Exportação>::first);
-    if (pedido == formatos.end())
-        return RecusaEmJson("comando", "");
-    const resolucao::Documento& documento = ÚltimoDocumento();
-    EscritorJson json;
-    json.AbrirObjecto();
-    json.Texto("formato", formato);
-    json.Texto("copia", documento.blocos.empty() ? std::string() : pedido->second(documento));
-    json.FecharObjecto();
-    return json.Resultado();
+    for (const auto& [nome, exportar] : formatos) {
+        if (nome != formato)
+            continue;
+        const resolucao::Documento& documento = ÚltimoDocumento();
+        EscritorJson json;
+        json.AbrirObjecto();
+        json.Texto("formato", formato);
+        json.Texto("copia", documento.blocos.empty() ? std::string() : exportar(documento));
+        json.FecharObjecto();
+        return json.Resultado();
+    }
+    return RecusaEmJson("comando", "");
 }
 
 std::string SimplificarEmJson(std::string_view polinómio)
