@@ -2,8 +2,8 @@
 // it, as plain text and HTML together, or as LaTeX.
 import { traduzir } from "./lingua.js";
 
-// Each shown result's copies, by area: a function of the format ("texto",
-// "html" or "latex") that gives its text or promises it.
+// Each shown result's copies, by area: a function of a list of formats
+// ("texto", "html", "latex") that gives their texts, or promises them.
 const copias = {};
 
 // Keeps the area's copies and shows its buttons; pedir null forgets them
@@ -19,7 +19,7 @@ export function guardarCopiasPedidas(area, pedir) {
 // The copy texts of a result the core gave with it; texto null forgets them.
 export function guardarCopias(area, texto, html, latex) {
   const dados = { texto, html, latex };
-  guardarCopiasPedidas(area, texto === null ? null : (formato) => dados[formato]);
+  guardarCopiasPedidas(area, texto === null ? null : (formatos) => formatos.map((f) => dados[f]));
 }
 
 // Text and HTML go through a copy event, whose data the browser keeps as
@@ -43,10 +43,11 @@ async function copiar(area, emLatex) {
   const pedir = copias[area];
   if (!pedir) return;
   if (emLatex) {
-    await navigator.clipboard?.writeText(await pedir("latex"));
+    const [latex] = await pedir(["latex"]);
+    await navigator.clipboard?.writeText(latex);
     return;
   }
-  const [texto, html] = await Promise.all([pedir("texto"), pedir("html")]);
+  const [texto, html] = await pedir(["texto", "html"]);
   if (!copiarPorEvento({ "text/plain": texto, "text/html": html })) await navigator.clipboard?.writeText(texto);
 }
 

@@ -104,8 +104,8 @@ function mostrarQuadro(quadro, sinais) {
 // Everything the answer holds in its place, the core's HTML through the
 // page's one trusted door; a refused exercise empties the section. A
 // student checking an answer sees only the verdict, the solution hidden
-// until asked for. copiaPedida(formato) promises the solution's copy in
-// that format, which the core renders when the user copies.
+// until asked for. copiaPedida(formatos) promises the solution's copies
+// in those formats, which the core renders when the user copies.
 export function mostrarResolucao(r, copiaPedida, escondida = false) {
   mostrarParametros(r.parametros);
   mostrarVerificacao($("verificacao"), r);

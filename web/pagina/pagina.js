@@ -265,15 +265,18 @@ async function exercicio(nome, entradas = pergunta(), silencioso = false) {
   };
 }
 
-// The shown solution's copy in the format asked for, which the core renders
-// from the solution its worker kept. When that worker has been replaced, or
-// runs a newer exercise, the quick worker runs the shown one again and
-// renders it: the two requests go together, so nothing comes between them.
-async function copiaDaResolucao(formato) {
+// The shown solution's copies in the formats asked for, which the core
+// renders from the solution its worker kept. When that worker has been
+// replaced, or runs a newer exercise, the quick worker runs the shown one
+// again, once, and renders it: the requests go together, so nothing comes
+// between them.
+async function copiaDaResolucao(formatos) {
   const { nome, entradas, trabalho } = mostrado;
-  if (trabalho === longo && !trabalho.ocupado) return (await trabalho.pedir("copia", formato)).copia;
-  const [, r] = await Promise.all([pedir("exercicio", nome, ...entradas), pedir("copia", formato)]);
-  return r.copia;
+  const guardada = trabalho === longo && !trabalho.ocupado;
+  const refazer = guardada ? [] : [pedir("exercicio", nome, ...entradas)];
+  const copias = formatos.map((f) => (guardada ? trabalho.pedir("copia", f) : pedir("copia", f)));
+  const respostas = await Promise.all([...refazer, ...copias]);
+  return respostas.slice(refazer.length).map((r) => r.copia);
 }
 
 // The page's own commands, by their names in links, with the boxes each

@@ -284,12 +284,12 @@ test("solutions and copies under the page's policy with no violation", async () 
   // The copies the core renders when asked, from the solution it kept;
   // and again once the worker that kept it has been replaced.
   const copia = (formato) => nativaDe("factorizar", [P1], "pt", ["copia", formato]).copia;
+  await copiado("#copiar-latex-resolucao", "text/plain", copia("latex"));
+  await pagina.$eval("#cancelar", (b) => b.click()); // the exercises' worker replaced, with no solution kept
   const esperado = copia("texto");
   assert.match(esperado, /Decomposição/);
   const lidos = await copiado("#copiar-resolucao", "text/plain", esperado);
   assert.ok(lidos["text/html"].includes("vx-grafico-svg"), "the HTML copy holds the graph");
-  await pagina.$eval("#cancelar", (b) => b.click()); // the exercises' worker replaced, with no solution kept
-  await copiado("#copiar-latex-resolucao", "text/plain", copia("latex"));
   assert.deepEqual(await pagina.evaluate(() => violacoes), []);
 });
 
