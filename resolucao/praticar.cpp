@@ -4,6 +4,7 @@
 #include "algebra/escrever.h"
 #include "resolucao/praticar_construir.h"
 #include "resolucao/praticar_sorteio.h"
+#include "resolucao/textos.h"
 
 #include <algorithm>
 #include <array>
@@ -150,6 +151,29 @@ std::vector<std::string_view> NomesDosTipos()
     for (const auto& linha : Tipos)
         nomes.push_back(linha.second);
     return nomes;
+}
+
+const Fonte& RótuloDoTipo(Tipo tipo) noexcept
+{
+    switch (tipo) {
+    case Tipo::DividirPorXMenosA:
+        return FonteDe(Texto::TipoDividirPorXMenosA);
+    case Tipo::DividirPorAXMaisB:
+        return FonteDe(Texto::TipoDividirPorAXMaisB);
+    case Tipo::DividirPorQuadrática:
+        return FonteDe(Texto::TipoDividirPorQuadrática);
+    case Tipo::TeoremaDoResto:
+        return FonteDe(Texto::TipoTeoremaDoResto);
+    case Tipo::Factorizar:
+        return FonteDe(Texto::TipoFatorizar);
+    case Tipo::Equação:
+        return FonteDe(Texto::TipoEquação);
+    case Tipo::Inequação:
+        return FonteDe(Texto::TipoInequação);
+    case Tipo::Parâmetros:
+        return FonteDe(Texto::TipoParâmetros);
+    }
+    return FonteDe(Texto::TipoDividirPorXMenosA);
 }
 
 std::uint64_t PróximaSemente(std::uint64_t semente) noexcept { return Misturar(semente) & 0xFFFFFFFFU; }

@@ -3,6 +3,7 @@
 
 #include "resolucao/documento.h"
 #include "resolucao/exercicio.h"
+#include "resolucao/textos_lista.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +34,8 @@ enum class Tipo {
 [[nodiscard]] std::string_view NomeDoTipo(Tipo tipo) noexcept;
 [[nodiscard]] std::optional<Tipo> TipoDoNome(std::string_view nome) noexcept;
 [[nodiscard]] std::vector<std::string_view> NomesDosTipos();
+// The kind as the front ends' menus name it, for their translator.
+[[nodiscard]] const Fonte& RótuloDoTipo(Tipo tipo) noexcept;
 
 inline constexpr int NívelMínimo = 1;
 inline constexpr int NívelMáximo = 3;

@@ -219,6 +219,15 @@ enum class Texto : int {
     ExtremoAberto,
     ExtremoQueNãoÉRaiz,
     QuocienteERestoEmFalta,
+    // The kinds of exercise practice and worksheets make, as menus name them.
+    TipoDividirPorXMenosA,
+    TipoDividirPorAXMaisB,
+    TipoDividirPorQuadrática,
+    TipoTeoremaDoResto,
+    TipoFatorizar,
+    TipoEquação,
+    TipoInequação,
+    TipoParâmetros,
     Contagem
 };
 

@@ -209,6 +209,16 @@ inline constexpr auto TextosDoTutor = std::to_array<LinhaDeTexto>({
          "%1 não é raiz de %2, por isso não pode ser extremo de um intervalo do conjunto-solução.")},
     {Texto::QuocienteERestoEmFalta,
      VENDRIX_TEXTO("Resolucao", "Escreva o quociente e o resto, por exemplo «Q = x^2+1; R = 3».")},
+    // The kinds of exercise practice and worksheets make, as menus name them.
+    {Texto::TipoDividirPorXMenosA, VENDRIX_TEXTO("Resolucao", "Divisão por x − a (regra de Ruffini)")},
+    {Texto::TipoDividirPorAXMaisB, VENDRIX_TEXTO("Resolucao", "Divisão por ax + b (regra de Ruffini)")},
+    {Texto::TipoDividirPorQuadrática,
+     VENDRIX_TEXTO("Resolucao", "Divisão longa por um polinómio do 2.º grau")},
+    {Texto::TipoTeoremaDoResto, VENDRIX_TEXTO("Resolucao", "Teorema do resto")},
+    {Texto::TipoFatorizar, VENDRIX_TEXTO("Resolucao", "Fatorização")},
+    {Texto::TipoEquação, VENDRIX_TEXTO("Resolucao", "Equação")},
+    {Texto::TipoInequação, VENDRIX_TEXTO("Resolucao", "Inequação")},
+    {Texto::TipoParâmetros, VENDRIX_TEXTO("Resolucao", "Problema com parâmetros")},
 });
 
 } // namespace vendrix::resolucao

@@ -199,38 +199,6 @@
 <context>
     <name>JanelaPratica</name>
     <message>
-        <source>Divisão por x − a (regra de Ruffini)</source>
-        <translation>Division by x − a (Ruffini&apos;s rule)</translation>
-    </message>
-    <message>
-        <source>Divisão por ax + b (regra de Ruffini)</source>
-        <translation>Division by ax + b (Ruffini&apos;s rule)</translation>
-    </message>
-    <message>
-        <source>Divisão longa por um polinómio do 2.º grau</source>
-        <translation>Long division by a quadratic</translation>
-    </message>
-    <message>
-        <source>Teorema do resto</source>
-        <translation>Remainder theorem</translation>
-    </message>
-    <message>
-        <source>Fatorização</source>
-        <translation>Factorization</translation>
-    </message>
-    <message>
-        <source>Equação</source>
-        <translation>Equation</translation>
-    </message>
-    <message>
-        <source>Inequação</source>
-        <translation>Inequality</translation>
-    </message>
-    <message>
-        <source>Problema com parâmetros</source>
-        <translation>Problem with parameters</translation>
-    </message>
-    <message>
         <source>1 — raízes inteiras</source>
         <translation>1 — whole-number roots</translation>
     </message>
@@ -385,8 +353,8 @@
         <translation>&amp;Value of x:</translation>
     </message>
     <message>
-        <source>por exemplo 1/2 ou -3</source>
-        <translation>for example 1/2 or -3</translation>
+        <source>por exemplo 1/2, -3 ou o divisor x+3</source>
+        <translation>for example 1/2, -3 or the divisor x+3</translation>
     </message>
     <message>
         <source>&amp;Calcular</source>
@@ -1400,6 +1368,38 @@
     <message>
         <source>Escreva o quociente e o resto, por exemplo «Q = x^2+1; R = 3».</source>
         <translation>Write the quotient and the remainder, for example “Q = x^2+1; R = 3”.</translation>
+    </message>
+    <message>
+        <source>Divisão por x − a (regra de Ruffini)</source>
+        <translation>Division by x − a (Ruffini&apos;s rule)</translation>
+    </message>
+    <message>
+        <source>Divisão por ax + b (regra de Ruffini)</source>
+        <translation>Division by ax + b (Ruffini&apos;s rule)</translation>
+    </message>
+    <message>
+        <source>Divisão longa por um polinómio do 2.º grau</source>
+        <translation>Long division by a quadratic</translation>
+    </message>
+    <message>
+        <source>Teorema do resto</source>
+        <translation>Remainder theorem</translation>
+    </message>
+    <message>
+        <source>Fatorização</source>
+        <translation>Factorization</translation>
+    </message>
+    <message>
+        <source>Equação</source>
+        <translation>Equation</translation>
+    </message>
+    <message>
+        <source>Inequação</source>
+        <translation>Inequality</translation>
+    </message>
+    <message>
+        <source>Problema com parâmetros</source>
+        <translation>Problem with parameters</translation>
     </message>
 </context>
 </TS>

@@ -266,30 +266,6 @@
         <translation>Kind of exercise</translation>
     </message>
     <message>
-        <source>Divisão por x − a</source>
-        <translation>Division by x − a</translation>
-    </message>
-    <message>
-        <source>Divisão por ax + b</source>
-        <translation>Division by ax + b</translation>
-    </message>
-    <message>
-        <source>Divisão por um polinómio do 2.º grau</source>
-        <translation>Division by a polynomial of degree 2</translation>
-    </message>
-    <message>
-        <source>Teorema do resto</source>
-        <translation>Remainder theorem</translation>
-    </message>
-    <message>
-        <source>Equação</source>
-        <translation>Equation</translation>
-    </message>
-    <message>
-        <source>Inequação</source>
-        <translation>Inequality</translation>
-    </message>
-    <message>
         <source>Nível</source>
         <translation>Level</translation>
     </message>
@@ -332,6 +308,10 @@
     <message>
         <source>Descarregar a ficha e as soluções numa página para imprimir</source>
         <translation>Download the worksheet and its key as a page to print</translation>
+    </message>
+    <message>
+        <source>x ou divisor</source>
+        <translation>x or divisor</translation>
     </message>
 </context>
 </TS>

@@ -1,29 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/em_fundo.h"
 
-#include "resolucao/exportar.h"
-
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
 namespace vendrix::ui {
-
-namespace {
-
-RespostaDoExercício Responder(const ExercícioEmFundo::Trabalho& trabalho)
-{
-    RespostaDoExercício resposta{trabalho(), {}, {}};
-    const resolucao::Documento& documento = resposta.resolução.documento;
-    if (!documento.blocos.empty()) {
-        resposta.texto = resolucao::EmTexto(documento);
-        resposta.latex = resolucao::EmLaTeX(documento);
-    }
-    return resposta;
-}
-
-} // namespace
 
 ExercícioEmFundo::ExercícioEmFundo(AoDemorar demoradoNovo, AoTerminar prontoNovo)
     : demorado(std::move(demoradoNovo))
@@ -50,7 +33,7 @@ void ExercícioEmFundo::Começar(Trabalho trabalho)
         Terminar();
         pronto(vigia->result());
     });
-    corrente = QtConcurrent::run([t = std::move(trabalho)] { return Responder(t); });
+    corrente = QtConcurrent::run([t = std::move(trabalho)] { return RespostaDoExercício{t()}; });
     vigia->setFuture(corrente);
     if (!lento)
         relógio.start();

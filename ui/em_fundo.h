@@ -10,17 +10,14 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <string>
 
 namespace vendrix::ui {
 
-// An exercise's answer with its worked solution already exported as plain
-// text and LaTeX, which for a long solution is work of its own.
+// An exercise's answer as the worker hands it back; its worked solution is
+// exported to a format only when the user copies it.
 struct RespostaDoExercício
 {
     resolucao::Resolução resolução;
-    std::string texto;
-    std::string latex;
 };
 
 // Runs the exercises off the window's thread, one request at a time, so the

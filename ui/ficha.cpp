@@ -2,6 +2,7 @@
 #include "ui/ficha.h"
 
 #include "resolucao/praticar.h"
+#include "ui/filas.h"
 #include "ui/pratica.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
@@ -36,15 +37,6 @@ namespace {
 // Enough for a test of any length; each exercise comes with its worked
 // solution in the key.
 constexpr int MáximoPorTipo = 20;
-
-QPushButton* Botão(QLayout* fila, const char* nome, const QString& texto)
-{
-    auto* botão = new QPushButton(texto);
-    botão->setObjectName(QString::fromUtf8(nome));
-    botão->setAutoDefault(false);
-    fila->addWidget(botão);
-    return botão;
-}
 
 } // namespace
 

@@ -44,9 +44,7 @@ void Mostrar(Resolucao& janela, const RespostaDoExercício& resposta)
     QStringList parâmetros;
     for (const std::string& solução : r.parâmetros)
         parâmetros << DeUtf8(solução);
-    const std::string& texto = resposta.texto;
-    const std::string& latex = resposta.latex;
-    janela.Mostrar(r.documento, resolucao::EmDocumento(resolucao::Resumir(r, TradutorQt())), texto, latex);
+    janela.Mostrar(r.documento, resolucao::EmDocumento(resolucao::Resumir(r, TradutorQt())));
     janela.setProperty("comando", DeUtf8(r.comando));
     janela.setProperty("quociente", DeUtf8(r.quociente));
     janela.setProperty("resto", DeUtf8(r.resto));
@@ -63,8 +61,6 @@ void Mostrar(Resolucao& janela, const RespostaDoExercício& resposta)
     janela.setProperty("veredicto", DeUtf8(verificação.veredicto));
     janela.setProperty("erro", DeUtf8(verificação.erro));
     janela.setProperty("explicacao", DeUtf8(verificação.explicação));
-    janela.setProperty("texto", DeUtf8(texto));
-    janela.setProperty("latex", DeUtf8(latex));
     janela.PedirPonto(r.comando == resolucao::NomeDoExercício(resolucao::Exercício::Valor));
     janela.PedirCondições(r.comando == resolucao::NomeDoExercício(resolucao::Exercício::Parâmetros));
     janela.show();

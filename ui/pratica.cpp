@@ -5,6 +5,7 @@
 #include "resolucao/praticar.h"
 #include "ui/acessibilidade.h"
 #include "ui/em_fundo.h"
+#include "ui/filas.h"
 #include "ui/resolucao.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
@@ -27,31 +28,11 @@ namespace vendrix::ui {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, const char*>, 8> RótulosDosTipos{{
-    {"ruffini", QT_TRANSLATE_NOOP("JanelaPratica", "Divisão por x − a (regra de Ruffini)")},
-    {"ruffini-ax-b", QT_TRANSLATE_NOOP("JanelaPratica", "Divisão por ax + b (regra de Ruffini)")},
-    {"divisao-longa", QT_TRANSLATE_NOOP("JanelaPratica", "Divisão longa por um polinómio do 2.º grau")},
-    {"resto", QT_TRANSLATE_NOOP("JanelaPratica", "Teorema do resto")},
-    {"factorizar", QT_TRANSLATE_NOOP("JanelaPratica", "Fatorização")},
-    {"equacao", QT_TRANSLATE_NOOP("JanelaPratica", "Equação")},
-    {"inequacao", QT_TRANSLATE_NOOP("JanelaPratica", "Inequação")},
-    {"parametros", QT_TRANSLATE_NOOP("JanelaPratica", "Problema com parâmetros")},
-}};
-
 constexpr std::array RótulosDosNíveis{
     QT_TRANSLATE_NOOP("JanelaPratica", "1 — raízes inteiras"),
     QT_TRANSLATE_NOOP("JanelaPratica", "2 — também frações e raízes duplas"),
     QT_TRANSLATE_NOOP("JanelaPratica", "3 — também fatores do 2.º grau irredutíveis"),
 };
-
-QPushButton* Botão(QLayout* fila, const char* nome, const QString& texto)
-{
-    auto* botão = new QPushButton(texto);
-    botão->setObjectName(QString::fromUtf8(nome));
-    botão->setAutoDefault(false);
-    fila->addWidget(botão);
-    return botão;
-}
 
 QString Rico(const resolucao::Documento& documento)
 {
@@ -65,10 +46,8 @@ QString Rico(const resolucao::Documento& documento)
 
 QString RótuloDoTipo(std::string_view nome)
 {
-    for (const auto& [n, rótulo] : RótulosDosTipos)
-        if (n == nome)
-            return QCoreApplication::translate("JanelaPratica", rótulo);
-    return DeUtf8(nome);
+    const auto tipo = resolucao::TipoDoNome(nome);
+    return tipo ? DeUtf8(TradutorQt()(resolucao::RótuloDoTipo(*tipo))) : DeUtf8(nome);
 }
 
 void PreencherTipos(QComboBox* caixa)
@@ -121,18 +100,12 @@ Pratica::Pratica(Resolvedor resolvedorDado, QWidget* parent)
     Enunciado->setWordWrap(true);
     Enunciado->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* filaDaResposta = new QHBoxLayout;
-    auto* rótuloDaResposta = new QLabel(QCoreApplication::translate("JanelaPratica", "A minha r&esposta:"));
-    resposta = new QLineEdit;
-    resposta->setObjectName(QStringLiteral("Resposta"));
-    rótuloDaResposta->setBuddy(resposta);
-    filaDaResposta->addWidget(rótuloDaResposta);
-    filaDaResposta->addWidget(resposta, 1);
-    connect(Botão(filaDaResposta, "Verificar", QCoreApplication::translate("JanelaPratica", "Veri&ficar")),
-            &QPushButton::clicked,
-            this,
-            &Pratica::Verificar_Click);
-    connect(resposta, &QLineEdit::returnPressed, this, &Pratica::Verificar_Click);
+    const LinhaDeResposta linhaDaResposta =
+        CriarLinhaDeResposta(QCoreApplication::translate("JanelaPratica", "A minha r&esposta:"),
+                             QCoreApplication::translate("JanelaPratica", "Veri&ficar"),
+                             this,
+                             [this] { Verificar_Click(); });
+    resposta = linhaDaResposta.resposta;
 
     Veredicto = new QLabel;
     Veredicto->setObjectName(QStringLiteral("Veredicto"));
@@ -161,7 +134,7 @@ Pratica::Pratica(Resolvedor resolvedorDado, QWidget* parent)
     auto* coluna = new QVBoxLayout(this);
     coluna->addLayout(escolha);
     coluna->addWidget(Enunciado);
-    coluna->addLayout(filaDaResposta);
+    coluna->addLayout(linhaDaResposta.fila);
     coluna->addWidget(Veredicto);
     coluna->addLayout(botões);
     coluna->addWidget(documento, 1);

@@ -29,7 +29,7 @@ class ExercícioEmFundo;
 struct RespostaDoExercício;
 
 // A kind of exercise the core makes, by the name it lists it under, in
-// the user's language; a name this window does not know shows as it is.
+// the user's language; a name the core does not know shows as it is.
 [[nodiscard]] QString RótuloDoTipo(std::string_view nome);
 // Every kind the core lists, its name as the item's data; and the levels,
 // the level as the item's data.

@@ -7,6 +7,7 @@
 #include "resolucao/formula.h"
 #include "resolucao/textos.h"
 #include "ui/acessibilidade.h"
+#include "ui/filas.h"
 #include "ui/texto_qt.h"
 #include "ui/tradutor_qt.h"
 
@@ -78,19 +79,11 @@ QImage Desenhar(const std::string& svg)
     return imagem;
 }
 
-QPushButton* Botão(QLayout* fila, const char* nome, const QString& texto)
-{
-    auto* botão = new QPushButton(texto);
-    botão->setObjectName(QString::fromUtf8(nome));
-    botão->setAutoDefault(false);
-    fila->addWidget(botão);
-    return botão;
-}
-
 } // namespace
 
 Resolucao::Resolucao(QWidget* parent)
     : QWidget(parent, Qt::Window)
+    , mostrado(std::make_shared<const resolucao::Documento>())
 {
     setObjectName(QStringLiteral("Resolucao"));
     setWindowTitle(QCoreApplication::translate("JanelaResolucao", "Resolução"));
@@ -102,7 +95,8 @@ Resolucao::Resolucao(QWidget* parent)
     auto* rótulo = new QLabel(QCoreApplication::translate("JanelaResolucao", "&Valor de x:"));
     ponto = new QLineEdit;
     ponto->setObjectName(QStringLiteral("Ponto"));
-    ponto->setPlaceholderText(QCoreApplication::translate("JanelaResolucao", "por exemplo 1/2 ou -3"));
+    ponto->setPlaceholderText(
+        QCoreApplication::translate("JanelaResolucao", "por exemplo 1/2, -3 ou o divisor x+3"));
     rótulo->setBuddy(ponto);
     fila->addWidget(rótulo);
     fila->addWidget(ponto, 1);
@@ -128,18 +122,13 @@ Resolucao::Resolucao(QWidget* parent)
             &Resolucao::solveRequested);
     linhaDasCondições->hide();
 
-    auto* filaDaResposta = new QHBoxLayout;
-    auto* rótuloDaResposta = new QLabel(QCoreApplication::translate("JanelaResolucao", "A minha r&esposta:"));
-    resposta = new QLineEdit;
-    resposta->setObjectName(QStringLiteral("Resposta"));
-    rótuloDaResposta->setBuddy(resposta);
-    filaDaResposta->addWidget(rótuloDaResposta);
-    filaDaResposta->addWidget(resposta, 1);
-    connect(Botão(filaDaResposta, "Verificar", QCoreApplication::translate("JanelaResolucao", "Veri&ficar")),
-            &QPushButton::clicked,
-            this,
-            &Resolucao::checkRequested);
-    connect(resposta, &QLineEdit::returnPressed, this, &Resolucao::checkRequested);
+    const LinhaDeResposta linhaDaResposta =
+        CriarLinhaDeResposta(QCoreApplication::translate("JanelaResolucao", "A minha r&esposta:"),
+                             QCoreApplication::translate("JanelaResolucao", "Veri&ficar"),
+                             this,
+                             [this] { Q_EMIT checkRequested(); });
+    QHBoxLayout* filaDaResposta = linhaDaResposta.fila;
+    resposta = linhaDaResposta.resposta;
     VerResolucao = Botão(
         filaDaResposta, "VerResolucao", QCoreApplication::translate("JanelaResolucao", "Ver a re&solução"));
     VerResolucao->setEnabled(false);
@@ -236,14 +225,9 @@ Resolucao::Resolucao(QWidget* parent)
     connect(CalcularValor, &QPushButton::clicked, this, pedir);
 }
 
-void Resolucao::Mostrar(const resolucao::Documento& documentoNovo,
-                        const resolucao::Documento& resumo,
-                        const std::string& textoNovo,
-                        const std::string& latexNovo)
+void Resolucao::Mostrar(const resolucao::Documento& documentoNovo, const resolucao::Documento& resumo)
 {
-    html = resolucao::EmHtml(documentoNovo);
-    texto = textoNovo;
-    latex = latexNovo;
+    mostrado = std::make_shared<const resolucao::Documento>(documentoNovo);
     // The rich text cannot hold an inline SVG image: each graph goes in as
     // a picture drawn by the SVG module, in the same place, its caption
     // with raised exponents. The pictures are added once the text is in,
@@ -355,15 +339,30 @@ QString Resolucao::Ponto() const { return ponto->text(); }
 
 void Resolucao::Imprimir(QPrinter& impressora) const { documento->document()->print(&impressora); }
 
-void Resolucao::Copiar_Click()
+QString Resolucao::Exportar(Formato formato) const
+{
+    if (mostrado->blocos.empty())
+        return {};
+    switch (formato) {
+    case Formato::Texto:
+        return DeUtf8(resolucao::EmTexto(*mostrado));
+    case Formato::Html:
+        return DeUtf8(resolucao::EmHtml(*mostrado));
+    case Formato::LaTeX:
+        return DeUtf8(resolucao::EmLaTeX(*mostrado));
+    }
+    return {};
+}
+
+void Resolucao::Copiar_Click() const
 {
     auto* dados = new QMimeData;
-    dados->setText(DeUtf8(texto));
-    dados->setHtml(DeUtf8(html));
+    dados->setText(Exportar(Formato::Texto));
+    dados->setHtml(Exportar(Formato::Html));
     QGuiApplication::clipboard()->setMimeData(dados);
 }
 
-void Resolucao::CopiarLaTeX_Click() { QGuiApplication::clipboard()->setText(DeUtf8(latex)); }
+void Resolucao::CopiarLaTeX_Click() const { QGuiApplication::clipboard()->setText(Exportar(Formato::LaTeX)); }
 
 void Resolucao::Imprimir_Click()
 {

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include <cstddef>
-#include <string>
+#include <memory>
 
 class QCloseEvent;
 class QLabel;
@@ -37,13 +37,15 @@ class Resolucao : public QWidget
 public:
     explicit Resolucao(QWidget* parent = nullptr);
 
-    // Shows a document and the summary of its results, with the document's
-    // plain-text and LaTeX forms, which are what the copy buttons put on the
-    // clipboard.
-    void Mostrar(const resolucao::Documento& documento,
-                 const resolucao::Documento& resumo,
-                 const std::string& texto,
-                 const std::string& latex);
+    // Shows a document and the summary of its results, and keeps the
+    // document for the copy buttons.
+    void Mostrar(const resolucao::Documento& documento, const resolucao::Documento& resumo);
+
+    // The forms the document on show leaves the window in.
+    enum class Formato { Texto, Html, LaTeX };
+    // The document on show in that form, rendered when asked, as the copy
+    // buttons put it on the clipboard; empty with no document.
+    [[nodiscard]] QString Exportar(Formato formato) const;
 
     // Shows or hides the line that says an exercise is being worked out,
     // with its Cancelar.
@@ -87,8 +89,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Copiar_Click();
-    void CopiarLaTeX_Click();
+    void Copiar_Click() const;
+    void CopiarLaTeX_Click() const;
     void Imprimir_Click();
     void ExportarPdf_Click();
     void OcultarResolução(bool ocultar);
@@ -106,9 +108,7 @@ private:
     QLineEdit* ponto = nullptr;
     QPushButton* CalcularValor = nullptr;
     QTextBrowser* documento = nullptr;
-    std::string html;
-    std::string texto;
-    std::string latex;
+    std::shared_ptr<const resolucao::Documento> mostrado; // never null
 };
 
 // The rules the worked solutions are shown with, for any rich text that

@@ -9,11 +9,14 @@
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
 #include "web/json.h"
+#include "web/porta_web.h"
 #include "web/resumo_web.h"
 #include "web/textos_web.h"
 
+#include <array>
 #include <optional>
 #include <span>
+#include <utility>
 
 namespace vendrix::web {
 
@@ -30,6 +33,14 @@ Catálogo& CatálogoDaPágina()
 {
     static Catálogo catálogo;
     return catálogo;
+}
+
+// The worked solution of the last exercise, graph included, kept for the
+// copies the page asks for when the user copies; empty after a refusal.
+resolucao::Documento& ÚltimoDocumento()
+{
+    static resolucao::Documento documento;
+    return documento;
 }
 
 // The reports a command made, in order, for the page to show one box at a
@@ -258,16 +269,12 @@ std::string DefinirLínguaEmJson(std::string_view língua)
 
 std::string ExercícioEmJson(resolucao::Exercício exercício, const resolucao::Pergunta& pergunta)
 {
-    const resolucao::Resolução r = resolucao::ResolverExercício(exercício, pergunta, TradutorDaPágina());
+    resolucao::Resolução r = resolucao::ResolverExercício(exercício, pergunta, TradutorDaPágina());
     EscritorJson json;
     json.AbrirObjecto();
     json.Texto("comando", r.comando);
     EscreverFalha(json, r.falha, r.verificação);
-    const bool vazio = r.documento.blocos.empty();
-    json.Texto("resolucao_html", vazio ? "" : resolucao::EmHtml(r.corpo));
-    json.Texto("resolucao_copia_html", vazio ? "" : resolucao::EmHtml(r.documento));
-    json.Texto("resolucao_texto", vazio ? "" : resolucao::EmTexto(r.documento));
-    json.Texto("resolucao_latex", vazio ? "" : resolucao::EmLaTeX(r.documento));
+    json.Texto("resolucao_html", r.documento.blocos.empty() ? "" : resolucao::EmHtml(r.corpo));
     json.Texto("grafico_html", r.svg);
     json.Texto("quociente", r.quociente);
     json.Texto("resto", r.resto);
@@ -292,7 +299,30 @@ std::string ExercícioEmJson(resolucao::Exercício exercício, const resolucao::
     json.Texto("erro", v.erro);
     json.Texto("explicacao", v.explicação);
     json.FecharObjecto();
+    ÚltimoDocumento() = std::move(r.documento);
     return json.Resultado();
+}
+
+std::string CópiaEmJson(std::string_view formato)
+{
+    using Exportação = std::string (*)(const resolucao::Documento&);
+    constexpr std::array<std::pair<std::string_view, Exportação>, 3> formatos{{
+        {"texto", [](const resolucao::Documento& d) { return resolucao::EmTexto(d); }},
+        {"latex", [](const resolucao::Documento& d) { return resolucao::EmLaTeX(d); }},
+        {"html", [](const resolucao::Documento& d) { return resolucao::EmHtml(d); }},
+    }};
+    for (const auto& [nome, exportar] : formatos) {
+        if (nome != formato)
+            continue;
+        const resolucao::Documento& documento = ÚltimoDocumento();
+        EscritorJson json;
+        json.AbrirObjecto();
+        json.Texto("formato", formato);
+        json.Texto("copia", documento.blocos.empty() ? std::string() : exportar(documento));
+        json.FecharObjecto();
+        return json.Resultado();
+    }
+    return RecusaEmJson("comando", "");
 }
 
 std::string SimplificarEmJson(std::string_view polinómio)

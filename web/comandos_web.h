@@ -49,8 +49,8 @@
 // 1, where reading stopped; 0 when it did not fail), with a refusal of the
 // question as the one box of "mensagens" (an unreadable answer is no
 // refusal: it has no box); the worked solution as
-// "resolucao_html" (to show, without its graph), "resolucao_copia_html",
-// "resolucao_texto" and "resolucao_latex" (to copy, graph included);
+// "resolucao_html" (to show, without its graph; the copies, graph
+// included, come from CópiaEmJson when the user copies);
 // "grafico_html", the graph's SVG element; "quociente", "resto",
 // "factorizacao", "factorizacao_real" (in ℝ, surds as "(x-√2)"), "valor"
 // and "sinais" (⟨-0+0-⟩) as texts; the summary's HTML of these
@@ -99,6 +99,12 @@ inline constexpr std::string_view LínguaDeOrigem = "pt";
 // with an answer has it checked.
 [[nodiscard]] std::string ExercícioEmJson(resolucao::Exercício exercício,
                                           const resolucao::Pergunta& pergunta);
+// The worked solution of the last exercise run, graph included, in the
+// asked format: "texto", "latex", or "html" (the copy, which the page puts
+// on the clipboard with the text). Answers {"formato", "copia"}, the copy
+// empty when that exercise was refused or gave no solution; another format
+// is refused as an unknown command is (RecusaEmJson).
+[[nodiscard]] std::string CópiaEmJson(std::string_view formato);
 // "polinomio1", "polinomio2", "ponto", "condicoes", "resposta": the boxes'
 // names in answers and links, and their ids on the page.
 [[nodiscard]] std::string_view NomeDaCaixa(resolucao::Caixa caixa) noexcept;

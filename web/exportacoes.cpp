@@ -89,6 +89,12 @@ extern "C" {
     return Responder(vendrix::web::ExercícioPeloNomeEmJson(nome, p1, p2, a, condicoes, resposta));
 }
 
+// The last exercise's worked solution in the format the user copies it in.
+[[clang::export_name("vendrix_copia")]] const char* vendrix_copia(const char* formato)
+{
+    return Responder(vendrix::web::CópiaEmJson(formato));
+}
+
 // What the page refuses before the core reads it, and the box it was in.
 [[clang::export_name("vendrix_recusa")]] const char* vendrix_recusa(const char* motivo, const char* caixa)
 {

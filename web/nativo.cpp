@@ -5,7 +5,8 @@
 // exactly as the module gives it. An exercise takes its name and then
 // p1, p2, a, the conditions and the answer, the trailing ones optional, as
 // the module's one door for exercises does, "praticar" and "ficha" too
-// (pratica_web.h). The command "textos" takes the
+// (pratica_web.h); "copia" takes the format of the last exercise's copy
+// (CópiaEmJson). The command "textos" takes the
 // path of a textos.json, which it reads as the page hands it over, and
 // "lingua" the language of the answers after it.
 #include "runtime/textos.h"
@@ -58,6 +59,8 @@ int main()
             std::cout << FalarEmJson(e[0], e[1]) << '\n';
         else if (comando == "exercicios")
             std::cout << ExercíciosEmJson() << '\n';
+        else if (comando == "copia")
+            std::cout << CópiaEmJson(e[0]) << '\n';
         else if (comando == "recusa")
             std::cout << RecusaEmJson(e[0], e[1]) << '\n';
         else

@@ -25,7 +25,7 @@ constexpr std::array<Caixa, 5> Caixas{
 constexpr std::array<runtime::Fonte, 5> RótulosDasCaixas{
     VENDRIX_TEXTO("Pagina", "Polinómio 1"),
     VENDRIX_TEXTO("Pagina", "Polinómio 2"),
-    VENDRIX_TEXTO("Pagina", "x ="),
+    VENDRIX_TEXTO("Pagina", "x ou divisor"),
     VENDRIX_TEXTO("Pagina", "Condições"),
     VENDRIX_TEXTO("Pagina", "A minha resposta"),
 };
@@ -58,9 +58,15 @@ std::string ExercíciosEmJson()
         json.FecharObjecto();
     }
     json.FecharLista();
+    // Each kind's label goes as the catalogue's source, which the page shows
+    // in the language the user picks, then and at every later switch.
     json.AbrirLista("tipos");
-    for (const std::string_view tipo : resolucao::NomesDosTipos())
-        json.Texto(tipo);
+    for (const std::string_view nome : resolucao::NomesDosTipos()) {
+        json.AbrirObjecto();
+        json.Texto("nome", nome);
+        json.Texto("rotulo", resolucao::RótuloDoTipo(*resolucao::TipoDoNome(nome)).texto);
+        json.FecharObjecto();
+    }
     json.FecharLista();
     json.Inteiro("nivel_minimo", resolucao::NívelMínimo);
     json.Inteiro("nivel_maximo", resolucao::NívelMáximo);
@@ -81,7 +87,7 @@ std::string ExercícioPeloNomeEmJson(std::string_view nome,
     if (nome == "praticar")
         pedido = PraticarEmJson(polinómio1, polinómio2, ponto);
     else if (nome == "ficha")
-        pedido = FichaEmJson(polinómio1, polinómio2, ponto);
+        pedido = FichaEmJson(polinómio1, polinómio2, ponto, condições);
     else if (const auto exercício = resolucao::ExercícioDoNome(nome))
         pedido = ExercícioEmJson(*exercício, {polinómio1, polinómio2, ponto, condições, resposta});
     return pedido ? *std::move(pedido) : RecusaEmJson("comando", "");

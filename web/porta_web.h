@@ -16,10 +16,11 @@ namespace vendrix::web {
 inline constexpr std::size_t LimiteDeTexto = 65536;
 
 // {"exercicios": [{"nome", "caixas": ["polinomio1", ...]}, ...], "limite",
-// "tipos", "nivel_minimo", "nivel_maximo", "por_tipo"}: the core's
-// exercises in the order of its menus, the boxes each reads, and
-// LimiteDeTexto; the kinds of exercise practice and worksheets make, their
-// levels, and the most of one kind a worksheet holds.
+// "tipos": [{"nome", "rotulo"}, ...], "nivel_minimo", "nivel_maximo",
+// "por_tipo"}: the core's exercises in the order of its menus, the boxes
+// each reads, and LimiteDeTexto; the kinds of exercise practice and
+// worksheets make, each with its label in Portuguese, the catalogue's
+// source; their levels, and the most of one kind a worksheet holds.
 [[nodiscard]] std::string ExercíciosEmJson();
 
 // An exercise by its name, as ExercícioEmJson answers it, the student's

@@ -70,18 +70,18 @@ PraticarEmJson(std::string_view tipo, std::string_view nível, std::string_view 
     json.Texto("polinomio2", g.polinómio2);
     json.Texto("ponto", g.ponto);
     json.Texto("condicoes", g.condições);
-    const bool vazio = g.enunciado.blocos.empty();
-    json.Texto("enunciado_html", vazio ? "" : resolucao::EmHtml(g.enunciado));
-    json.Texto("enunciado_texto", vazio ? "" : resolucao::EmTexto(g.enunciado));
+    json.Texto("enunciado_html", g.enunciado.blocos.empty() ? "" : resolucao::EmHtml(g.enunciado));
     json.FecharObjecto();
     return json.Resultado();
 }
 
-std::optional<std::string>
-FichaEmJson(std::string_view quantos, std::string_view nível, std::string_view semente)
+std::optional<std::string> FichaEmJson(std::string_view quantos,
+                                       std::string_view nível,
+                                       std::string_view semente,
+                                       std::string_view formato)
 {
     const auto pedido = LerPedido(nível, semente);
-    if (!pedido)
+    if (!pedido || (formato != "latex" && formato != "html"))
         return std::nullopt;
     resolucao::PedidoDeFicha ficha{{}, pedido->nível, pedido->semente};
     std::vector<resolucao::Tipo> pedidos; // each kind once, even with none of it
@@ -106,8 +106,9 @@ FichaEmJson(std::string_view quantos, std::string_view nível, std::string_view 
     json.AbrirLista("mensagens");
     json.FecharLista();
     json.Texto("semente", std::to_string(pedido->semente));
-    json.Texto("latex", resolucao::FichaEmLaTeX(feita, TradutorDaPágina()));
-    json.Texto("html", resolucao::FichaEmHtml(feita, TradutorDaPágina()));
+    json.Texto(formato,
+               formato == "latex" ? resolucao::FichaEmLaTeX(feita, TradutorDaPágina())
+                                  : resolucao::FichaEmHtml(feita, TradutorDaPágina()));
     json.FecharObjecto();
     return json.Resultado();
 }

@@ -95,7 +95,7 @@ constexpr Exemplo Exemplos[] = {
 using MenusExemplos = Menus<Exemplo>;
 
 // What the core found, as the properties say it; Copiar and Copiar como
-// LaTeX put the document's forms on the clipboard.
+// LaTeX put the document's forms, rendered when asked, on the clipboard.
 TEST_P(MenusExemplos, ResolveNaJanelaDeResolucaoECopia)
 {
     const Exemplo& e = GetParam();
@@ -111,12 +111,13 @@ TEST_P(MenusExemplos, ResolveNaJanelaDeResolucaoECopia)
     const QString resumo = C<QLabel>("Resumo")->text();
     EXPECT_FALSE(resumo.contains(u'^')) << resumo.toStdString();
     EXPECT_EQ(resumo.contains(QStringLiteral("class=\"vx-sinais\"")), !Propriedade("sinais").empty());
-    ASSERT_FALSE(Propriedade("texto").empty());
+    ASSERT_FALSE(Exportado(Resolucao::Formato::Texto).empty());
     QTest::mouseClick(C<QAbstractButton>("Copiar"), Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Propriedade("texto"));
-    EXPECT_TRUE(QGuiApplication::clipboard()->mimeData()->hasHtml());
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Exportado(Resolucao::Formato::Texto));
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->html().toStdString(),
+              Exportado(Resolucao::Formato::Html));
     QTest::mouseClick(C<QAbstractButton>("CopiarLaTeX"), Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Propriedade("latex"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Exportado(Resolucao::Formato::LaTeX));
     EXPECT_TRUE(caixas.isEmpty());
     EXPECT_EQ(janela.findChildren<QWidget*>(QStringLiteral("Resolucao")).size(), 1);
 }
@@ -187,7 +188,7 @@ TEST_P(MenusIlegiveis, UmaCaixaENadaMais)
     ASSERT_EQ(caixas.size(), 1);
     EXPECT_TRUE(caixas.front().startsWith(QString::fromUtf8(e.caixa))) << caixas.front().toStdString();
     if (janela.findChild<QWidget*>(QStringLiteral("Resolucao")) != nullptr) { // asked for the point
-        EXPECT_EQ(Propriedade("comando") + Propriedade("texto"), "valor");
+        EXPECT_EQ(Propriedade("comando") + Exportado(Resolucao::Formato::Texto), "valor");
     }
 }
 
@@ -202,7 +203,9 @@ TEST_F(MenusJanela, ValorRecusadoApagaARespostaAnterior)
     ASSERT_EQ(Propriedade("valor"), "8");
     Correr("ValorNumerico", "1/0");
     ASSERT_EQ(caixas.size(), 1);
-    EXPECT_EQ(Propriedade("comando") + "|" + Propriedade("valor") + "|" + Propriedade("texto"), "valor||");
+    EXPECT_EQ(Propriedade("comando") + "|" + Propriedade("valor") + "|" +
+                  Exportado(Resolucao::Formato::Texto),
+              "valor||");
     EXPECT_TRUE(C<QTextBrowser>("Documento")->toPlainText().isEmpty());
     EXPECT_EQ(C<QLineEdit>("Ponto")->text(), QStringLiteral("1/0"));
 }

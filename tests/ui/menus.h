@@ -3,6 +3,7 @@
 
 #include "resolucao/exercicio.h"
 #include "ui/janela_principal.h"
+#include "ui/resolucao.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -90,6 +91,12 @@ protected:
         const QVariant v = C("Resolucao")->property(nome);
         return (v.typeId() == QMetaType::QStringList ? v.toStringList().join(u';') : v.toString())
             .toStdString();
+    }
+
+    // The solution on show in a form its copy buttons give, rendered now.
+    std::string Exportado(Resolucao::Formato formato)
+    {
+        return C<Resolucao>("Resolucao")->Exportar(formato).toStdString();
     }
 
     JanelaPrincipal janela;

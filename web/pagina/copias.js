@@ -1,20 +1,25 @@
-// The copy buttons under each shown result: the texts the core gave for
+// The copy buttons under each shown result: the texts the core gives for
 // it, as plain text and HTML together, or as LaTeX.
 import { traduzir } from "./lingua.js";
 
-const copias = {}; // the copy texts of each shown result, by area
+// Each shown result's copies, by area: a function of a list of formats
+// ("texto", "html", "latex") that gives their texts, or promises them.
+const copias = {};
 
-// Keeps the copy texts of the area's result and shows its buttons; texto
-// null forgets them and hides the buttons.
-export function guardarCopias(area, texto, html, latex) {
+// Keeps the area's copies and shows its buttons; pedir null forgets them
+// and hides the buttons. The core renders a worked solution's copies only
+// when the user copies, so pedir may ask it then.
+export function guardarCopiasPedidas(area, pedir) {
   const botoes = document.querySelector(`.copias[data-de="${area}"]`);
-  if (texto === null) {
-    delete copias[area];
-    botoes.hidden = true;
-    return;
-  }
-  copias[area] = { texto, html, latex };
-  botoes.hidden = false;
+  if (pedir === null) delete copias[area];
+  else copias[area] = pedir;
+  botoes.hidden = pedir === null;
+}
+
+// The copy texts of a result the core gave with it; texto null forgets them.
+export function guardarCopias(area, texto, html, latex) {
+  const dados = { texto, html, latex };
+  guardarCopiasPedidas(area, texto === null ? null : (formatos) => formatos.map((f) => dados[f]));
 }
 
 // Text and HTML go through a copy event, whose data the browser keeps as
@@ -35,10 +40,15 @@ function copiarPorEvento(dados) {
 }
 
 async function copiar(area, emLatex) {
-  const c = copias[area];
-  if (!c) return;
-  if (emLatex) await navigator.clipboard?.writeText(c.latex);
-  else if (!copiarPorEvento({ "text/plain": c.texto, "text/html": c.html })) await navigator.clipboard?.writeText(c.texto);
+  const pedir = copias[area];
+  if (!pedir) return;
+  if (emLatex) {
+    const [latex] = await pedir(["latex"]);
+    await navigator.clipboard?.writeText(latex);
+    return;
+  }
+  const [texto, html] = await pedir(["texto", "html"]);
+  if (!copiarPorEvento({ "text/plain": texto, "text/html": html })) await navigator.clipboard?.writeText(texto);
 }
 
 // What each pair of copy buttons copies: the words of its tool tips, and

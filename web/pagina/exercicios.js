@@ -4,6 +4,7 @@
 // so that a link opens them again. Nothing here reads, divides or words
 // anything.
 import { porta } from "./porta.js";
+import { guardarCopiasPedidas } from "./copias.js";
 
 const $ = (id) => document.getElementById(id);
 
@@ -103,8 +104,9 @@ function mostrarQuadro(quadro, sinais) {
 // Everything the answer holds in its place, the core's HTML through the
 // page's one trusted door; a refused exercise empties the section. A
 // student checking an answer sees only the verdict, the solution hidden
-// until asked for.
-export function mostrarResolucao(r, guardarCopias, escondida = false) {
+// until asked for. copiaPedida(formatos) promises the solution's copies
+// in those formats, which the core renders when the user copies.
+export function mostrarResolucao(r, copiaPedida, escondida = false) {
   mostrarParametros(r.parametros);
   mostrarVerificacao($("verificacao"), r);
   for (const [campo, id] of CAMPOS) mostrarCampo($(id), r[campo], r[`${campo}_html`]);
@@ -119,8 +121,7 @@ export function mostrarResolucao(r, guardarCopias, escondida = false) {
   if (r.grafico_html === "") grafico.replaceChildren();
   else grafico.innerHTML = porta.createHTML(r.grafico_html);
   $("resolucao").hidden = r.resolucao_html === "" || escondida;
-  if (r.resolucao_html === "") guardarCopias("resolucao", null);
-  else guardarCopias("resolucao", r.resolucao_texto, r.resolucao_copia_html, r.resolucao_latex);
+  guardarCopiasPedidas("resolucao", r.resolucao_html === "" ? null : copiaPedida);
 }
 
 // The link to the boxes as they are now and the given command:

@@ -61,6 +61,9 @@ export class Nucleo {
   exercicio(nome, p1, p2, a, condicoes = "", resposta = "") {
     return this.#correr(this.exp.vendrix_exercicio, nome, p1, p2, a, condicoes, resposta);
   }
+  // The last exercise's worked solution to copy: formato "texto", "latex"
+  // or "html"; the core renders it only when asked.
+  copia(formato) { return this.#correr(this.exp.vendrix_copia, formato); }
   // The message for a text the page keeps from the core: motivo "longo" or
   // "controlo" with the box, or "comando".
   recusa(motivo, caixa = "") { return this.#correr(this.exp.vendrix_recusa, motivo, caixa); }

@@ -27,7 +27,9 @@ const caixasDe = {}; // the boxes each command reads
 let ultimo = null; // the last command run, for Partilhar
 let ultimoDaCalculadora = null; // what Enter runs in P1 and P2
 let ultimoExercicio = null; // what Enter runs in the exercise box
-let mostrado = null; // the exercise shown, with its texts, for a switch of language
+// The exercise shown, with its texts, for a switch of language, and the
+// worker that ran it, which keeps its solution for the copies.
+let mostrado = null;
 let pedido = null; // the exercise asked for last, with its texts
 let dividido = null; // the Ruffini division whose hint is shown
 // Checking the student's answer: the exercises run with it and keep their
@@ -240,9 +242,10 @@ async function exercicio(nome, entradas = pergunta(), silencioso = false) {
   pedido = { nome, entradas };
   const minha = ++vez;
   progresso(true);
+  const trabalho = longo;
   let r;
   try {
-    r = aceitar("exercicio", await longo.pedir("exercicio", nome, ...entradas));
+    r = aceitar("exercicio", await trabalho.pedir("exercicio", nome, ...entradas));
   } catch (erro) {
     if (erro instanceof Cancelado) return null;
     // A trapped module's memory cannot be trusted: a fresh one takes over.
@@ -255,11 +258,25 @@ async function exercicio(nome, entradas = pergunta(), silencioso = false) {
   if (minha !== vez) return null;
   return async () => {
     if (!silencioso) await mostrarMensagens(r.mensagens);
-    mostrarResolucao(r, guardarCopias, verificando);
+    mostrado = { nome, entradas, trabalho };
+    mostrarResolucao(r, copiaDaResolucao, verificando);
     $("ver-resolucao").disabled = !verificando || r.resolucao_html === "";
-    mostrado = { nome, entradas };
     if (r.foco && !silencioso) apontar(r.foco, r.posicao);
   };
+}
+
+// The shown solution's copies in the formats asked for, which the core
+// renders from the solution its worker kept. When that worker has been
+// replaced, or runs a newer exercise, the quick worker runs the shown one
+// again, once, and renders it: the requests go together, so nothing comes
+// between them.
+async function copiaDaResolucao(formatos) {
+  const { nome, entradas, trabalho } = mostrado;
+  const guardada = trabalho === longo && !trabalho.ocupado;
+  const refazer = guardada ? [] : [pedir("exercicio", nome, ...entradas)];
+  const copias = formatos.map((f) => (guardada ? trabalho.pedir("copia", f) : pedir("copia", f)));
+  const respostas = await Promise.all([...refazer, ...copias]);
+  return respostas.slice(refazer.length).map((r) => r.copia);
 }
 
 // The page's own commands, by their names in links, with the boxes each

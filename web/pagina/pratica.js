@@ -4,7 +4,7 @@
 // keeps only the count of answers right at the first try, for the session.
 import { aceitar, porta } from "./porta.js";
 import { apontar, motivoDeRecusa, mostrarVerificacao } from "./exercicios.js";
-import { aoMudarLingua, preencher, t } from "./lingua.js";
+import { aoMudarLingua, preencher, t, traduzir } from "./lingua.js";
 
 const $ = (id) => document.getElementById(id);
 
@@ -13,6 +13,8 @@ let limite = 0;
 let atual = null; // the exercise shown, as the core made it
 let verificado = null; // the core's check of it, with the answer checked
 const contagem = { certas: 0, tentadas: 0 };
+// How many of each kind a new worksheet asks for; the rest start at none.
+const FICHA_INICIAL = { ruffini: 5, factorizar: 5 };
 
 // A seed from the browser's generator, as the decimal text of a 64-bit number.
 export const novaSemente = () => crypto.getRandomValues(new BigUint64Array(1))[0].toString();
@@ -104,7 +106,8 @@ async function verResolucao() {
   };
 }
 
-// The worksheet in the format asked for, downloaded under its seed.
+// The worksheet in the format asked for, which the core alone writes,
+// downloaded under its seed.
 async function ficha(formato) {
   const entradas = [...document.querySelectorAll("#ficha input")];
   const invalida = entradas.find((e) => !e.checkValidity());
@@ -113,7 +116,7 @@ async function ficha(formato) {
     return null;
   }
   const quantos = entradas.filter((e) => e.dataset.tipo).map((e) => `${e.dataset.tipo}=${e.value}`).join(";");
-  const r = await pagina.pedir("exercicio", "ficha", quantos, $("ficha-nivel").value, $("ficha-semente").value, "", "");
+  const r = await pagina.pedir("exercicio", "ficha", quantos, $("ficha-nivel").value, $("ficha-semente").value, formato, "");
   return () => {
     if (r.mensagens.length > 0) return pagina.mostrarMensagens(r.mensagens);
     const [tipo, extensao] = formato === "latex" ? ["application/x-tex", "tex"] : ["text/html", "html"];
@@ -126,15 +129,28 @@ async function ficha(formato) {
   };
 }
 
-// Binds the sections to the core's kinds and levels (its list of
-// exercises) and to the page's worker and queue; draws a first exercise.
+// Binds the sections to the core's kinds, with their labels, and levels
+// (its list of exercises) and to the page's worker and queue; draws a
+// first exercise.
 export function iniciarPratica(lista, helpers) {
   pagina = helpers;
   limite = lista.limite;
   for (const seletor of document.querySelectorAll("select.niveis")) {
     for (let n = lista.nivel_minimo; n <= lista.nivel_maximo; n++) seletor.add(new Option(String(n)));
   }
-  for (const entrada of document.querySelectorAll("#ficha [data-tipo]")) entrada.max = String(lista.por_tipo);
+  for (const { nome, rotulo } of lista.tipos) {
+    const opcao = new Option("", nome);
+    traduzir(opcao, "texto", rotulo);
+    $("pratica-tipo").add(opcao);
+    const quantos = Object.assign(document.createElement("input"), { type: "number", min: "0",
+      max: String(lista.por_tipo), required: true, value: String(FICHA_INICIAL[nome] ?? 0) });
+    quantos.dataset.tipo = nome;
+    const legenda = document.createElement("span");
+    traduzir(legenda, "texto", rotulo);
+    const linha = document.createElement("label");
+    linha.append(quantos, " ", legenda);
+    document.querySelector("#ficha fieldset").append(linha);
+  }
   $("pratica-resposta").maxLength = limite;
   $("ficha-semente").value = novaSemente();
   $("pratica-outro").addEventListener("click", quando(outro));

@@ -50,7 +50,8 @@ const porLingua = 1 + casos.length + RECUSAS.length;
 assert.equal(linhas.length, 2 + 2 * porLingua);
 const [, exercicios] = linhas;
 const esperadas = { pt: linhas.slice(3, 2 + porLingua), en: linhas.slice(3 + porLingua) };
-const SEMENTES = ["simplificar", "somar", "subtrair", "multiplicar", "ruffini", "falar"];
+// The commands called by their own names; copia renders the exercise before it.
+const SEMENTES = ["simplificar", "somar", "subtrair", "multiplicar", "ruffini", "falar", "copia"];
 
 const { nucleo, memoria } = await carregar();
 assert.deepEqual(nucleo.textos(readFileSync(textos, "utf8")), linhas[0]);

@@ -28,9 +28,11 @@ export function nativa(comando, a, b = "", c = "", lingua = "pt") {
   return nativaDe(comando, [a, b, c], lingua);
 }
 
-// The same with any number of inputs: an exercise's conditions and answer.
-export function nativaDe(comando, entradas, lingua = "pt") {
-  const input = `textos\t${site}/textos.json\nlingua\t${lingua}\n${[comando, ...entradas].join("\t")}\n`;
+// The same with any number of inputs: an exercise's conditions and answer;
+// with depois, a command run after it, such as a copy, which answers.
+export function nativaDe(comando, entradas, lingua = "pt", depois = []) {
+  const pedidos = [[comando, ...entradas], depois].filter((l) => l.length > 0).map((l) => `${l.join("\t")}\n`);
+  const input = `textos\t${site}/textos.json\nlingua\t${lingua}\n${pedidos.join("")}`;
   const r = spawnSync(nativo, { input, encoding: "utf8" });
   assert.equal(r.status, 0, r.stderr);
   return JSON.parse(r.stdout.trimEnd().split("\n").at(-1));
@@ -105,4 +107,25 @@ export async function fecharCaixas(fecharComEscape = false, pagina = estado.pagi
 export async function clicarEFechar(id, fecharComEscape = false) {
   await estado.pagina.click(id);
   return fecharCaixas(fecharComEscape);
+}
+
+const lerCopia = () => estado.pagina.evaluate(async () => {
+  const [item] = await navigator.clipboard.read();
+  const lidos = {};
+  for (const tipo of item.types) lidos[tipo] = await (await item.getType(tipo)).text();
+  return lidos;
+});
+
+// Clicks a copy button and reads the clipboard, which is written
+// asynchronously, until the given text of the type is there; answers every
+// type it holds.
+export async function copiado(id, tipo, esperado) {
+  await estado.pagina.click(id);
+  let lidos = {};
+  for (let i = 0; i < 40 && lidos[tipo] !== esperado; i++) {
+    lidos = await lerCopia().catch(() => ({})); // "Clipboard data has changed" while it is written
+    if (lidos[tipo] !== esperado) await new Promise((r) => setTimeout(r, 50));
+  }
+  assert.equal(lidos[tipo], esperado, id);
+  return lidos;
 }

@@ -8,8 +8,8 @@ import { appendFileSync, cpSync, mkdirSync, mkdtempSync, readdirSync, rmSync, ut
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { servir } from "./servidor.mjs";
-import { P1, P2, abrirNavegador, capturas, clicarEFechar, dado, escrever, estado, fecharCaixas, fecharNavegador,
-  linguas, nativa, raiz, site, texto } from "./navegador.mjs";
+import { P1, P2, abrirNavegador, capturas, clicarEFechar, copiado, dado, escrever, estado, fecharCaixas,
+  fecharNavegador, linguas, nativa, raiz, site, texto } from "./navegador.mjs";
 
 let browser;
 let pagina;
@@ -101,23 +101,6 @@ test("the copy buttons give the texts of the core", async () => {
   await clicarEFechar("#ruffini");
   const soma = nativa("somar", P1, P2);
   const divisao = nativa("ruffini", P1, P2);
-  const ler = () => pagina.evaluate(async () => {
-    const [item] = await navigator.clipboard.read();
-    const lidos = {};
-    for (const tipo of item.types) lidos[tipo] = await (await item.getType(tipo)).text();
-    return lidos;
-  });
-  // The clipboard is written asynchronously: read until the click's text is there.
-  const copiado = async (id, tipo, esperado) => {
-    await pagina.click(id);
-    let lidos = {};
-    for (let i = 0; i < 40 && lidos[tipo] !== esperado; i++) {
-      lidos = await ler().catch(() => ({})); // "Clipboard data has changed" while it is written
-      if (lidos[tipo] !== esperado) await new Promise((r) => setTimeout(r, 50));
-    }
-    assert.equal(lidos[tipo], esperado, id);
-    return lidos;
-  };
   const lidos = await copiado("#copiar-resultado", "text/plain", soma.resultado_texto);
   assert.ok(lidos["text/html"].includes(soma.resultado_html), lidos["text/html"]);
   await copiado("#copiar-latex-resultado", "text/plain", soma.resultado_latex);
