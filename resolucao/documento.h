@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "algebra/racional.h"
 #include "resolucao/textos.h"
 
 #include <cstddef>
@@ -42,15 +43,16 @@ struct Fórmula
     bool operator==(const Fórmula&) const = default;
 };
 
-// Ruffini's table: the root at the left, the coefficients on top, the
-// products under coeficientes[1 …], the sums at the bottom, the last of
-// which, the remainder, is boxed.
+// Ruffini's table, as numbers that each export writes its own way: the
+// root at the left, the coefficients on top, the products under
+// coeficientes[1 …], the sums at the bottom, the last of which, the
+// remainder, is boxed.
 struct TabelaRuffini
 {
-    std::string raiz;
-    std::vector<std::string> coeficientes;
-    std::vector<std::string> produtos; // one fewer than the coefficients
-    std::vector<std::string> somas;
+    algebra::Racional raiz;
+    std::vector<algebra::Racional> coeficientes;
+    std::vector<algebra::Racional> produtos; // one fewer than the coefficients
+    std::vector<algebra::Racional> somas;
 
     bool operator==(const TabelaRuffini&) const = default;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The HTML form of a worked solution.
+#include "algebra/expressao.h"
 #include "display/exportar.h"
 #include "resolucao/exportar.h"
 #include "resolucao/formula.h"
@@ -17,28 +18,39 @@ namespace {
 
 [[nodiscard]] std::string Escapar(std::string_view texto) { return display::EscaparHtml(texto); }
 
-void CélulaHtml(std::string& html, std::string_view classe, std::string_view fórmula)
+// A cell holding the given HTML.
+void Célula(std::string& html, std::string_view classe, std::string_view conteúdo)
 {
     html.append("<td");
     if (!classe.empty())
         html.append(" class=\"").append(classe).append("\"");
-    html.append(">").append(FórmulaEmHtml(fórmula)).append("</td>");
+    html.append(">").append(conteúdo).append("</td>");
+}
+
+void CélulaHtml(std::string& html, std::string_view classe, std::string_view fórmula)
+{
+    Célula(html, classe, FórmulaEmHtml(fórmula));
+}
+
+void CélulaHtml(std::string& html, std::string_view classe, const algebra::Racional& número)
+{
+    Célula(html, classe, algebra::ExpressãoEmHtml(algebra::Número(número)));
 }
 
 void RuffiniHtml(std::string& html, const TabelaRuffini& t)
 {
     const std::size_t n = t.coeficientes.size();
     html.append("<table class=\"vx-ruffini\">\n<tr>");
-    CélulaHtml(html, "vx-raiz", "");
-    for (const std::string& c : t.coeficientes)
+    Célula(html, "vx-raiz", "");
+    for (const algebra::Racional& c : t.coeficientes)
         CélulaHtml(html, "", c);
     html.append("</tr>\n<tr>");
     CélulaHtml(html, "vx-raiz", t.raiz);
-    CélulaHtml(html, "", "");
-    for (const std::string& c : t.produtos)
+    Célula(html, "", "");
+    for (const algebra::Racional& c : t.produtos)
         CélulaHtml(html, "", c);
     html.append("</tr>\n<tr class=\"vx-somas\">");
-    CélulaHtml(html, "vx-raiz", "");
+    Célula(html, "vx-raiz", "");
     for (std::size_t i = 0; i < t.somas.size(); ++i)
         CélulaHtml(html, i + 1 == n ? "vx-resto" : "", t.somas[i]);
     html.append("</tr>\n</table>\n");

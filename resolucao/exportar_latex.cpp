@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The LaTeX form of a worked solution.
+#include "algebra/expressao.h"
 #include "resolucao/exportar.h"
 #include "resolucao/formula.h"
 
@@ -11,19 +12,25 @@ namespace {
 
 [[nodiscard]] std::string FórmulaEmLinhaLaTeX(std::string_view f) { return "$" + FórmulaEmLaTeX(f) + "$"; }
 
+// A number as maths: "-\frac{1}{2}".
+[[nodiscard]] std::string NúmeroEmLaTeX(const algebra::Racional& r)
+{
+    return algebra::ExpressãoEmLaTeX(algebra::Número(r));
+}
+
 void RuffiniLaTeX(std::string& tex, const TabelaRuffini& t)
 {
     const std::size_t n = t.coeficientes.size();
     tex.append("\\[\n\\begin{array}{r|").append(n > 1 ? n - 1 : 0, 'r').append(n > 1 ? "|r" : "r");
     tex.append("}\n");
-    for (const std::string& c : t.coeficientes)
-        tex.append(" & ").append(FórmulaEmLaTeX(c));
-    tex.append(" \\\\\n").append(FórmulaEmLaTeX(t.raiz)).append(" & ");
-    for (const std::string& c : t.produtos)
-        tex.append(" & ").append(FórmulaEmLaTeX(c));
+    for (const algebra::Racional& c : t.coeficientes)
+        tex.append(" & ").append(NúmeroEmLaTeX(c));
+    tex.append(" \\\\\n").append(NúmeroEmLaTeX(t.raiz)).append(" & ");
+    for (const algebra::Racional& c : t.produtos)
+        tex.append(" & ").append(NúmeroEmLaTeX(c));
     tex.append(" \\\\\n\\cline{2-").append(std::to_string(n + 1)).append("}\n");
     for (std::size_t i = 0; i < t.somas.size(); ++i) {
-        const std::string c = FórmulaEmLaTeX(t.somas[i]);
+        const std::string c = NúmeroEmLaTeX(t.somas[i]);
         tex.append(" & ").append(i + 1 == n ? "\\boxed{" + c + "}" : c);
     }
     tex.append("\n\\end{array}\n\\]\n");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The plain-text form of a worked solution.
+#include "algebra/escrever.h"
 #include "resolucao/exportar.h"
 #include "runtime/utf8.h"
 
@@ -45,12 +46,13 @@ using Grelha = std::vector<std::vector<std::string>>;
 // Root | coefficients | last column, with a rule above the sums.
 void Ruffini(std::string& saída, const TabelaRuffini& t)
 {
-    std::vector<std::string> produtos{"", ""};
-    produtos.insert(produtos.end(), t.produtos.begin(), t.produtos.end());
-    std::vector<std::string> cima{""}, baixo{""};
-    cima.insert(cima.end(), t.coeficientes.begin(), t.coeficientes.end());
-    baixo.insert(baixo.end(), t.somas.begin(), t.somas.end());
-    produtos[0] = t.raiz;
+    const auto linha = [](std::vector<std::string> início, const std::vector<algebra::Racional>& números) {
+        for (const algebra::Racional& r : números)
+            início.push_back(algebra::EscreverRacional(r));
+        return início;
+    };
+    const std::vector<std::string> cima = linha({""}, t.coeficientes), baixo = linha({""}, t.somas);
+    const std::vector<std::string> produtos = linha({algebra::EscreverRacional(t.raiz), ""}, t.produtos);
     const Grelha linhas{cima, produtos, baixo};
     const std::vector<std::size_t> l = Larguras(linhas);
     const std::size_t último = l.size() - 1;

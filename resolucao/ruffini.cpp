@@ -14,30 +14,18 @@ namespace {
 using algebra::Polinómio;
 using algebra::Racional;
 
-// The table and its bottom row as numbers: the quotient's coefficients by
-// x - raiz, then the remainder.
-struct Tabela
-{
-    TabelaRuffini quadro;
-    std::vector<Racional> somas;
-};
-
 // Fills the table column by column and, given a document, says each
 // column in a sentence.
-Tabela Preencher(Documento* doc, const Tradutor& tradutor, const Polinómio& p, const Racional& raiz)
+TabelaRuffini Preencher(Documento* doc, const Tradutor& tradutor, const Polinómio& p, const Racional& raiz)
 {
     const std::vector<Racional> coeficientes = Descendentes(p);
-    Tabela t;
-    t.quadro.raiz = algebra::EscreverRacional(raiz);
-    for (const Racional& c : coeficientes)
-        t.quadro.coeficientes.push_back(algebra::EscreverRacional(c));
-    t.somas.push_back(coeficientes[0]);
+    TabelaRuffini t{raiz, coeficientes, {}, {coeficientes[0]}};
     if (doc != nullptr)
         Dizer(*doc, tradutor, Texto::BaixarPrimeiro, {algebra::EscreverRacional(coeficientes[0])});
     for (std::size_t i = 1; i < coeficientes.size(); ++i) {
         const Racional produto = t.somas.back() * raiz;
         const Racional soma = coeficientes[i] + produto;
-        t.quadro.produtos.push_back(algebra::EscreverRacional(produto));
+        t.produtos.push_back(produto);
         const Texto frase =
             i + 1 == coeficientes.size() ? Texto::MultiplicarESomarÚltima : Texto::MultiplicarESomar;
         if (doc != nullptr)
@@ -51,8 +39,6 @@ Tabela Preencher(Documento* doc, const Tradutor& tradutor, const Polinómio& p, 
                    algebra::EscreverRacional(soma)});
         t.somas.push_back(soma);
     }
-    for (const Racional& s : t.somas)
-        t.quadro.somas.push_back(algebra::EscreverRacional(s));
     return t;
 }
 
@@ -83,11 +69,11 @@ public:
 
 TabelaRuffini TabelaDeRuffini(const Polinómio& p, const Racional& raiz, Polinómio& quociente)
 {
-    Tabela t = Preencher(nullptr, EmPortuguês, p, raiz);
-    t.somas.pop_back();
-    std::ranges::reverse(t.somas);
-    quociente = algebra::DeCoeficientes(std::move(t.somas));
-    return std::move(t.quadro);
+    TabelaRuffini t = Preencher(nullptr, EmPortuguês, p, raiz);
+    std::vector<Racional> q(t.somas.begin(), t.somas.end() - 1);
+    std::ranges::reverse(q);
+    quociente = algebra::DeCoeficientes(std::move(q));
+    return t;
 }
 
 std::string Substituição(const Polinómio& p, const Racional& a, std::string_view nome)
@@ -137,12 +123,12 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
     Intitular(doc, tradutor, Texto::TítuloRuffini, {p, d});
     Dizer(doc, tradutor, Texto::CoeficientesDoDividendo, {Lista(Descendentes(dividendo))});
     Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, "x = " + algebra::EscreverRacional(raiz)});
-    Tabela t = Preencher(&doc, tradutor, dividendo, raiz);
-    doc.blocos.emplace_back(std::move(t.quadro));
+    const TabelaRuffini t = Preencher(&doc, tradutor, dividendo, raiz);
+    doc.blocos.emplace_back(t);
 
     const Racional resto = t.somas.back();
-    t.somas.pop_back();
-    std::vector<Racional> quociente = t.somas;
+    const std::vector<Racional> somas(t.somas.begin(), t.somas.end() - 1);
+    std::vector<Racional> quociente = somas;
     if (a == 1) {
         Dizer(doc, tradutor, Texto::QuocienteEResto, {std::to_string(algebra::Grau(dividendo) - 1)});
     } else {
@@ -154,7 +140,7 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
               {algebra::EscreverRacional(a),
                d + " = " + algebra::EscreverRacional(a) + "(" + XMenos(raiz) + ")",
                XMenos(raiz),
-               Lista(t.somas),
+               Lista(somas),
                Lista(quociente)});
     }
     std::ranges::reverse(quociente);

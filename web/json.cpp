@@ -2,6 +2,7 @@
 #include "web/json.h"
 
 #include "runtime/numeros.h"
+#include "runtime/utf8.h"
 
 #include <array>
 #include <cassert>
@@ -26,16 +27,22 @@ void EscritorJson::Chave(std::string_view chave)
     }
 }
 
-// UTF-8 passes through as it is; quotes, backslashes and control
+// UTF-8 passes through as it is, and a byte that starts no character
+// becomes U+FFFD, so that a piece of a malformed input quoted in a message
+// never makes the whole answer unreadable; quotes, backslashes and control
 // characters are escaped, so any text the core gives is a valid string.
 void EscritorJson::Aspas(std::string_view texto)
 {
     static constexpr std::array<char, 16> Hex{
         '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
     saída += '"';
-    for (const char c : texto) {
+    for (std::size_t i = 0; i < texto.size();) {
+        const runtime::Carácter carácter = runtime::Descodificar(texto, i);
+        const char c = texto[i];
         const auto b = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
+        if (carácter.c == runtime::CarácterInválido) {
+            saída += "\ufffd";
+        } else if (c == '"' || c == '\\') {
             saída += '\\';
             saída += c;
         } else if (c == '\n') {
@@ -45,8 +52,9 @@ void EscritorJson::Aspas(std::string_view texto)
             saída += Hex[b >> 4U];
             saída += Hex[b & 0xFU];
         } else {
-            saída += c;
+            saída.append(texto.substr(i, carácter.bytes));
         }
+        i += carácter.bytes;
     }
     saída += '"';
 }

@@ -114,6 +114,14 @@ test("the core reads every escape of a catalogue and refuses a broken one", () =
   }
 });
 
+// A piece of a malformed input quoted in a message stays valid UTF-8.
+test("a byte that starts no character is answered as U+FFFD, in valid JSON", () => {
+  const input = Buffer.concat([Buffer.from("factorizar\tx^2+"), Buffer.from([0xc3]), Buffer.from("y\n")]);
+  const r = spawnSync(nativo, { input });
+  const linha = JSON.parse(new TextDecoder("utf-8", { fatal: true }).decode(r.stdout));
+  assert.match(linha.mensagens[0].texto, /«\uFFFDy»/);
+});
+
 test("the release module stays under 1.5 MB, and 450 KB compressed", () => {
   const comprimido = gzipSync(readFileSync(wasm), { level: 9 }).length;
   console.log(`# vendrix.wasm: ${statSync(wasm).size} bytes, ${comprimido} with gzip -9`);
