@@ -3,6 +3,8 @@
 // through the module under node, and the ratio of the two. The machine may
 // be shared, so each time is the least of several rounds. Run after the web
 // preset and a Release build of vendrix_web_nativo:
+//   cmake -S . -B build/relnativo -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON
+//   cmake --build build/relnativo --target vendrix_web_nativo
 //   node bench/pagina_e_nativo.mjs
 // VENDRIX_WASM, VENDRIX_NATIVO and VENDRIX_TEXTOS name other builds;
 // VENDRIX_RONDAS the number of rounds (5).
