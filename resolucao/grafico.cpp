@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace vendrix::resolucao {
@@ -192,10 +193,13 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
     for (const auto& [f, multiplicidade] : racionais.partes) {
         if (algebra::Grau(f) > algebra::GrauMáximoIsolado)
             continue;
+        // The window is at least two units wide, on fewer than 640 pixels:
+        // an interval narrower than 2^-10 puts the point within a third of a
+        // pixel of the turn. Forty halvings at most, as a guard.
+        const algebra::Racional pixel(1, 1024);
         for (algebra::Intervalo i :
              algebra::Isolar(f, orçamento).value_or(std::vector<algebra::Intervalo>{})) {
-            // Forty halvings put the point well within a pixel of the turn.
-            for (int k = 0; k < 40 && !orçamento.Esgotado(); ++k)
+            for (int k = 0; k < 40 && i.máximo - i.mínimo > pixel && !orçamento.Esgotado(); ++k)
                 algebra::Bisseccionar(f, i, orçamento);
             xs.push_back(algebra::ParaDouble((i.mínimo + i.máximo) / 2));
         }
@@ -264,7 +268,13 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
 [[nodiscard]] std::string N(double v, double máximo)
 {
     const double dentro = std::isnan(v) ? 0 : std::clamp(v, 0.0, máximo);
-    return runtime::TextoDeDuplo(std::round(dentro * 10) / 10);
+    // Whole tenths written by hand: the thousands of points of a curve would
+    // otherwise each take a general conversion of a double.
+    const auto décimas = static_cast<long long>(std::llround(dentro * 10));
+    std::string texto = std::to_string(décimas / 10);
+    if (décimas % 10 != 0)
+        texto.append(1, '.').append(1, static_cast<char>('0' + décimas % 10));
+    return texto;
 }
 
 [[nodiscard]] std::string NX(double v) { return N(v, Largura); }
