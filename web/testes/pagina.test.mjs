@@ -309,7 +309,15 @@ test("a new version reaches the next visit whole, and other applications' caches
     while (Date.now() - (pedidosDoSw.at(-1) ?? 0) < 1000) await espera(100);
     appendFileSync(join(pasta, "pagina.js"), 'document.documentElement.dataset.versao = "2";\n');
     appendFileSync(join(pasta, "index.html"), '<meta name="versao" content="2">\n');
-    const listar = () => assert.equal(spawnSync("python3", [`${raiz}web/versao.py`, pasta, `${raiz}web/pagina/sw.js`]).status, 0);
+    // Each listing is a new deployment: its worker gets a later second than
+    // the one before, since the server says Last-Modified to the second and
+    // answers 304 to a check made within the same second as the last one.
+    let implantacoes = 0;
+    const listar = () => {
+      assert.equal(spawnSync("python3", [`${raiz}web/versao.py`, pasta, `${raiz}web/pagina/sw.js`]).status, 0);
+      const data = new Date(Date.now() + 10e3 * ++implantacoes);
+      utimesSync(join(pasta, "sw.js"), data, data);
+    };
     listar();
     // A server that already holds a later file than the version lists: that
     // version does not install.
