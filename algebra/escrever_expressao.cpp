@@ -5,7 +5,10 @@
 #include "algebra/escrever.h"
 #include "algebra/expressao.h"
 
+#include <algorithm>
 #include <array>
+#include <string_view>
+#include <utility>
 
 namespace vendrix::algebra {
 
@@ -15,11 +18,74 @@ struct Estilo
 {
     std::string mais, menos, vezes, sobre, abre, fecha;
     std::string potênciaAntes, potênciaDepois, raizAntes, raizDepois;
-    std::array<std::string, 5> relações; // =, <, ≤, >, ≥
-    bool fracções = false;               // LaTeX's \frac, which needs no brackets
-    bool juntar = true;                  // a product may be written without its sign: "2x"
-    std::string antesDoMenos = {};       // what parts a term from a minus that takes the place of +
+    std::array<std::string, 8> relações; // =, <, ≤, >, ≥, ≠, ≈, ⇔
+    std::string maisOuMenos;
+    // How a name, a decimal or a word is written: "Q₁" as "Q_{1}" in LaTeX.
+    std::string (*palavra)(std::string_view);
+    bool fracções = false;         // LaTeX's \frac, which needs no brackets
+    bool juntar = true;            // a product may be written without its sign: "2x"
+    std::string antesDoMenos = {}; // what parts a term from a minus that takes the place of +
 };
+
+std::string Tal(std::string_view texto) { return std::string(texto); }
+
+std::string EmHtml(std::string_view texto)
+{
+    std::string html;
+    for (const char c : texto)
+        html += c == '<'   ? "&lt;"
+                : c == '>' ? "&gt;"
+                : c == '&' ? "&amp;"
+                : c == '-' ? "−"
+                           : std::string(1, c);
+    return html;
+}
+
+// The symbols a name or a word may hold, and their LaTeX.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 13> SímbolosLaTeX{{
+    {"Δ", "\\Delta "},
+    {"∨", "\\vee "},
+    {"₀", "_{0}"},
+    {"₁", "_{1}"},
+    {"₂", "_{2}"},
+    {"₃", "_{3}"},
+    {"₄", "_{4}"},
+    {"₅", "_{5}"},
+    {"₆", "_{6}"},
+    {"₇", "_{7}"},
+    {"₈", "_{8}"},
+    {"₉", "_{9}"},
+    {",", "{,}"},
+}};
+
+std::string EmLaTeX(std::string_view texto)
+{
+    std::string tex;
+    std::string letras; // a word, which maths mode would set as a product
+    const auto acabarPalavra = [&] {
+        if (letras.size() > 1)
+            tex.append("\\text{ ").append(letras).append(" }");
+        else
+            tex += letras;
+        letras.clear();
+    };
+    for (std::size_t i = 0; i < texto.size();) {
+        const auto símbolo = std::ranges::find_if(
+            SímbolosLaTeX, [&](const auto& s) { return texto.substr(i).starts_with(s.first); });
+        if (símbolo != SímbolosLaTeX.end()) {
+            acabarPalavra();
+            tex += símbolo->second;
+            i += símbolo->first.size();
+        } else if ((texto[i] >= 'a' && texto[i] <= 'z') || (texto[i] >= 'A' && texto[i] <= 'Z')) {
+            letras += texto[i++];
+        } else {
+            acabarPalavra();
+            tex += texto[i++];
+        }
+    }
+    acabarPalavra();
+    return tex;
+}
 
 std::string Fracção(const std::string& a, const std::string& b) { return "\\frac{" + a + "}{" + b + "}"; }
 
@@ -31,20 +97,26 @@ bool ComeçaPorMenos(const Expressão& e)
         return e.número < 0;
     case Nó::Simétrico:
         return true;
+    case Nó::Decimal:
+        return e.nome.starts_with('-');
     case Nó::Soma:
     case Nó::Produto:
     case Nó::Quociente:
+    case Nó::MaisOuMenos:
         return ComeçaPorMenos(e.filhos.front());
     default:
         return false;
     }
 }
 
+// A sum, or a sum and difference at once, which a factor brackets.
+bool ÉSoma(const Expressão& e) { return e.nó == Nó::Soma || e.nó == Nó::MaisOuMenos; }
+
 // A non-negative integer, x, a parameter: written with nothing to bracket.
 bool ÉÁtomo(const Expressão& e)
 {
     return (e.nó == Nó::Número && e.número >= 0 && denominator(e.número) == 1) || e.nó == Nó::X ||
-           e.nó == Nó::Parâmetro;
+           e.nó == Nó::Parâmetro || e.nó == Nó::Nome;
 }
 
 // Whether the written form starts with a digit, so that a product before it
@@ -54,6 +126,8 @@ bool ComeçaPorAlgarismo(const Expressão& e)
     switch (e.nó) {
     case Nó::Número:
         return e.número >= 0;
+    case Nó::Decimal:
+        return !e.nome.starts_with('-');
     case Nó::Produto:
     case Nó::Potência:
     case Nó::Quociente:
@@ -89,6 +163,7 @@ private:
     std::string Potência(const Expressão& e) const;
     std::string Quociente(const Expressão& e) const;
     std::string Raiz(const Expressão& e) const;
+    std::string Juntos(const Expressão& e, const std::string& entre) const;
 
     const Estilo& s;
 };
@@ -112,16 +187,35 @@ std::string Escritor::Escrever(const Expressão& e) const
         return Quociente(e);
     case Nó::Simétrico: {
         const Expressão& f = e.filhos[0];
-        const bool parênteses = f.nó == Nó::Soma || ComeçaPorMenos(f) || ÉRelação(f.nó);
+        const bool parênteses = ÉSoma(f) || ComeçaPorMenos(f) || ÉRelação(f.nó);
         return s.menos + (parênteses ? Parênteses(Escrever(f)) : Escrever(f));
     }
     case Nó::Raiz:
         return Raiz(e);
-    default: // the relations
-        return Escrever(e.filhos[0]) +
-               s.relações[static_cast<std::size_t>(e.nó) - static_cast<std::size_t>(Nó::Igual)] +
-               Escrever(e.filhos[1]);
+    case Nó::Nome:
+        return s.palavra(e.nome) + (e.filhos.empty() ? "" : Parênteses(Juntos(e, ", ")));
+    case Nó::MaisOuMenos: {
+        const Expressão& b = e.filhos[1];
+        const bool parênteses = ÉSoma(b) || ComeçaPorMenos(b);
+        return Escrever(e.filhos[0]) + s.maisOuMenos + (parênteses ? Parênteses(Escrever(b)) : Escrever(b));
     }
+    case Nó::Decimal:
+        return s.palavra(e.nome);
+    case Nó::Ou:
+        return Juntos(e, " " + s.palavra(e.nome) + " ");
+    default: // the relations
+        return Juntos(e, s.relações[static_cast<std::size_t>(e.nó) - static_cast<std::size_t>(Nó::Igual)]);
+    }
+}
+
+// The members as they are, parted by entre: relations inside relations
+// need no brackets, since none is ever read back.
+std::string Escritor::Juntos(const Expressão& e, const std::string& entre) const
+{
+    std::string t;
+    for (const Expressão& f : e.filhos)
+        t.append(t.empty() ? "" : entre).append(Escrever(f));
+    return t;
 }
 
 // A term after the first that starts with a minus takes its place: "x-3".
@@ -144,7 +238,7 @@ std::string Escritor::Produto(const Expressão& e) const
         const bool último = i + 1 == e.filhos.size();
         // A quotient followed by a factor is bracketed, so that x/2·x is
         // never taken for x/(2x); a sum always, a sign after the first.
-        const bool parênteses = f.nó == Nó::Soma || ÉRelação(f.nó) || (i > 0 && ComeçaPorMenos(f)) ||
+        const bool parênteses = ÉSoma(f) || ÉRelação(f.nó) || (i > 0 && ComeçaPorMenos(f)) ||
                                 (f.nó == Nó::Quociente && !último && !s.fracções) ||
                                 (f.nó == Nó::Número && denominator(f.número) != 1 && i > 0 && !s.fracções);
         if (i > 0) {
@@ -176,7 +270,7 @@ std::string Escritor::Quociente(const Expressão& e) const
     const Expressão &a = e.filhos[0], &b = e.filhos[1];
     if (s.fracções)
         return Fracção(Escrever(a), Escrever(b));
-    const bool parêntesesEmCima = a.nó == Nó::Soma || ÉRelação(a.nó);
+    const bool parêntesesEmCima = ÉSoma(a) || ÉRelação(a.nó);
     const bool parêntesesEmBaixo = !(ÉÁtomo(b) || b.nó == Nó::Potência || b.nó == Nó::Raiz);
     return (parêntesesEmCima ? Parênteses(Escrever(a)) : Escrever(a)) + s.sobre +
            (parêntesesEmBaixo ? Parênteses(Escrever(b)) : Escrever(b));
@@ -185,7 +279,7 @@ std::string Escritor::Quociente(const Expressão& e) const
 std::string Escritor::Raiz(const Expressão& e) const
 {
     const Expressão& r = e.filhos[0];
-    const bool parênteses = !s.fracções && !ÉÁtomo(r);
+    const bool parênteses = !s.fracções && !ÉÁtomo(r) && r.nó != Nó::Nome;
     return s.raizAntes + (parênteses ? Parênteses(Escrever(r)) : Escrever(r)) + s.raizDepois;
 }
 
@@ -193,31 +287,57 @@ std::string Escritor::Raiz(const Expressão& e) const
 
 std::string EscreverExpressão(const Expressão& e)
 {
-    const Estilo estilo{"+", "-", "·", "/", "(", ")", "^", "", "√", "", {" = ", " < ", " ≤ ", " > ", " ≥ "}};
+    const Estilo estilo{"+",
+                        "-",
+                        "·",
+                        "/",
+                        "(",
+                        ")",
+                        "^",
+                        "",
+                        "√",
+                        "",
+                        {" = ", " < ", " ≤ ", " > ", " ≥ ", " ≠ ", " ≈ ", " ⇔ "},
+                        " ± ",
+                        Tal};
     return Escritor(estilo).Escrever(e);
 }
 
 std::string ExpressãoEmHtml(const Expressão& e)
 {
-    const Estilo estilo{
-        "+", "−", "·", "/", "(", ")", "<sup>", "</sup>", "√", "", {" = ", " &lt; ", " ≤ ", " &gt; ", " ≥ "}};
+    const Estilo estilo{"+",
+                        "−",
+                        "·",
+                        "/",
+                        "(",
+                        ")",
+                        "<sup>",
+                        "</sup>",
+                        "√",
+                        "",
+                        {" = ", " &lt; ", " ≤ ", " &gt; ", " ≥ ", " ≠ ", " ≈ ", " ⇔ "},
+                        " ± ",
+                        EmHtml};
     return Escritor(estilo).Escrever(e);
 }
 
 std::string ExpressãoEmLaTeX(const Expressão& e)
 {
-    const Estilo estilo{"+",
-                        "-",
-                        " \\cdot ",
-                        "/",
-                        "\\left(",
-                        "\\right)",
-                        "^{",
-                        "}",
-                        "\\sqrt{",
-                        "}",
-                        {" = ", " < ", " \\leq ", " > ", " \\geq "},
-                        true};
+    const Estilo estilo{
+        "+",
+        "-",
+        " \\cdot ",
+        "/",
+        "\\left(",
+        "\\right)",
+        "^{",
+        "}",
+        "\\sqrt{",
+        "}",
+        {" = ", " < ", " \\leq ", " > ", " \\geq ", " \\neq ", " \\approx ", " \\Leftrightarrow "},
+        " \\pm ",
+        EmLaTeX,
+        true};
     return Escritor(estilo).Escrever(e);
 }
 
@@ -238,7 +358,12 @@ std::string ExpressãoEmFala(const Expressão& e, const Vocabulário& v)
                          palavra(v.menor),
                          palavra(v.menorOuIgual),
                          palavra(v.maior),
-                         palavra(v.maiorOuIgual)},
+                         palavra(v.maiorOuIgual),
+                         palavra(v.diferente),
+                         palavra(v.aproximado),
+                         palavra(v.equivale)},
+                        palavra(v.maisOuMenos),
+                        Tal,
                         false,
                         false,
                         " "};

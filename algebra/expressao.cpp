@@ -86,6 +86,41 @@ Expressão Relação(Nó relação, Expressão esquerda, Expressão direita)
     return ComFilhos(relação, {std::move(esquerda), std::move(direita)});
 }
 
+Expressão Cadeia(Nó relação, std::vector<Expressão> membros)
+{
+    return ComFilhos(relação, std::move(membros));
+}
+
+Expressão RaizDe(Expressão radicando) { return ComFilhos(Nó::Raiz, {std::move(radicando)}); }
+
+Expressão Nome(std::string nome, std::vector<Expressão> argumentos)
+{
+    Expressão e = ComFilhos(Nó::Nome, std::move(argumentos));
+    e.nome = std::move(nome);
+    return e;
+}
+
+Expressão MaisOuMenos(Expressão a, Expressão b)
+{
+    return ComFilhos(Nó::MaisOuMenos, {std::move(a), std::move(b)});
+}
+
+Expressão Decimal(std::string escrito)
+{
+    Expressão e = Folha(Nó::Decimal);
+    e.nome = std::move(escrito);
+    return e;
+}
+
+Expressão Ou(std::vector<Expressão> membros, std::string palavra)
+{
+    if (membros.size() == 1)
+        return std::move(membros.front());
+    Expressão e = ComFilhos(Nó::Ou, std::move(membros));
+    e.nome = std::move(palavra);
+    return e;
+}
+
 bool ÉRelação(Nó nó) noexcept { return nó >= Nó::Igual; }
 
 bool TemX(const Expressão& e) noexcept

@@ -26,13 +26,22 @@ enum class Nó : unsigned char {
     Potência,  // filhos[0] ^ expoente
     Quociente, // filhos[0] / filhos[1], a nonzero number written as an expression
     Simétrico, // -filhos[0]
-    Raiz,      // √filhos[0], a positive rational
-    // The relations, filhos[0] against filhos[1]; only ever the whole expression.
+    Raiz,      // √filhos[0], a positive rational, or an expression in a worked step
+    // The forms a worked step writes and no student types:
+    Nome,        // nome, applied to the filhos when there are any: "Δ", "P(2)", "Q₁(x)"
+    MaisOuMenos, // filhos[0] ± filhos[1]
+    Decimal,     // nome, a decimal as the user's language writes it: "1,532088886"
+    Ou,          // the filhos, two or more, parted by the word in nome: "x = 1 ∨ x = 2"
+    // The relations, each of the filhos (two or more: "a = b = c") against
+    // the next; only ever the whole expression, or a member of Ou or Equivale.
     Igual,
     Menor,
     MenorOuIgual,
     Maior,
     MaiorOuIgual,
+    Diferente,
+    Aproximado,
+    Equivale, // between two relations: "x^2 = 4 ⇔ x = -2 ∨ x = 2"
 };
 
 struct Expressão
@@ -41,6 +50,7 @@ struct Expressão
     Racional número;
     char letra = 0;
     unsigned expoente = 0;
+    std::string nome;
     std::vector<Expressão> filhos;
 
     friend bool operator==(const Expressão&, const Expressão&) = default;
@@ -57,6 +67,16 @@ struct Expressão
 [[nodiscard]] Expressão Simétrico(Expressão e);
 [[nodiscard]] Expressão Raiz(Racional radicando);
 [[nodiscard]] Expressão Relação(Nó relação, Expressão esquerda, Expressão direita);
+// "a = b = c": each member against the next.
+[[nodiscard]] Expressão Cadeia(Nó relação, std::vector<Expressão> membros);
+
+// The forms of a worked step.
+[[nodiscard]] Expressão RaizDe(Expressão radicando);
+[[nodiscard]] Expressão Nome(std::string nome, std::vector<Expressão> argumentos = {});
+[[nodiscard]] Expressão MaisOuMenos(Expressão a, Expressão b);
+[[nodiscard]] Expressão Decimal(std::string escrito);
+// One member is itself; the word is the user's language's "or".
+[[nodiscard]] Expressão Ou(std::vector<Expressão> membros, std::string palavra);
 
 [[nodiscard]] bool ÉRelação(Nó nó) noexcept;
 
@@ -68,7 +88,8 @@ struct Expressão
 // compare an expression with its expansion at a few points.
 [[nodiscard]] double ValorAproximado(const Expressão& e, double x);
 
-// The canonical text, which LerExpressão reads back to the same value:
+// The canonical text, which LerExpressão reads back to the same value
+// when it holds only what a student types:
 // "(x+1)(x-2)^2", "2·(-3)^2", "(1-√5)/2", "x^3 = 4x". Brackets only where
 // precedence needs them, and around a negative number after an operator or
 // under a fraction bar.
@@ -85,6 +106,8 @@ struct Vocabulário
 {
     std::string mais, menos, vezes, sobre, elevadoA, raizDe, abre, fecha;
     std::string igual, menor, menorOuIgual, maior, maiorOuIgual;
+    // The signs only a worked step writes, said as they are unless given.
+    std::string diferente = "≠", aproximado = "≈", equivale = "⇔", maisOuMenos = "±";
 };
 
 // "x elevado a 2 menos 1", with the given words; numbers stay as digits.

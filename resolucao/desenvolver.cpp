@@ -63,7 +63,7 @@ private:
                                             : texto == Texto::QuadradoDaDiferença ? "(a-b)^2 = a^2-2ab+b^2"
                                                                                   : "(a+b)(a-b) = a^2-b^2";
         Dizer(doc, t, texto, {std::move(argumento), std::string(identidade)});
-        doc.blocos.emplace_back(Fórmula{std::move(fórmula)});
+        doc.blocos.emplace_back(Destaque{std::move(fórmula)});
     }
 
     Documento& doc;
@@ -90,7 +90,7 @@ Polinómio Passos::Multiplicar(const Polinómio& a, const Polinómio& b)
         }
     }
     Dizer(doc, t, Texto::PropriedadeDistributiva, {Factor(a), Factor(b)});
-    doc.blocos.emplace_back(Fórmula{fórmula});
+    doc.blocos.emplace_back(Destaque{fórmula});
     return p;
 }
 
@@ -106,7 +106,7 @@ Polinómio Passos::Elevar(const Polinómio& base, unsigned n)
         }
         if (Termos(base) >= 2 && n >= 2)
             doc.blocos.emplace_back(
-                Fórmula{Factor(base) + "^" + std::to_string(n) + " = " + algebra::Escrever(r)});
+                Destaque{Factor(base) + "^" + std::to_string(n) + " = " + algebra::Escrever(r)});
         return r;
     }
     const std::string potência = Factor(base) + "^" + std::to_string(n);
@@ -123,8 +123,8 @@ Polinómio Passos::Elevar(const Polinómio& base, unsigned n)
     if (n == 2)
         return quadrado;
     Dizer(doc, t, Texto::PotênciaComoProduto, {potência});
-    doc.blocos.emplace_back(Fórmula{potência + " = " + Factor(base) + "^2" + Factor(base) +
-                                    (n > 3 ? "^" + std::to_string(n - 2) : "")});
+    doc.blocos.emplace_back(Destaque{potência + " = " + Factor(base) + "^2" + Factor(base) +
+                                     (n > 3 ? "^" + std::to_string(n - 2) : "")});
     Polinómio r = quadrado;
     for (unsigned k = 2; k < n; ++k)
         r = Multiplicar(r, base);
@@ -187,7 +187,7 @@ Polinómio PassosDoDesenvolvimento(Documento& doc, const Tradutor& tradutor, con
     const std::string juntos = LadoALado(partes);
     if (juntos != algebra::Escrever(total)) {
         Dizer(doc, tradutor, Texto::TermosSemelhantes);
-        doc.blocos.emplace_back(Fórmula{juntos + " = " + algebra::Escrever(total)});
+        doc.blocos.emplace_back(Destaque{juntos + " = " + algebra::Escrever(total)});
     }
     return total;
 }
@@ -202,7 +202,7 @@ runtime::Resultado<Desenvolvimento> ResolverDesenvolvimento(const Expressão& e,
     if (algebra::ÉZero(d.polinómio) || algebra::Grau(d.polinómio) <= GrauMáximoComPassos)
         PassosDoDesenvolvimento(d.documento, tradutor, e);
     Dizer(d.documento, tradutor, Texto::FormaCanónica);
-    d.documento.blocos.emplace_back(Fórmula{algebra::Escrever(d.polinómio)});
+    d.documento.blocos.emplace_back(Destaque{algebra::Escrever(d.polinómio)});
     return d;
 }
 

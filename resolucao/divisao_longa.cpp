@@ -54,10 +54,10 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
     if (!ComPassos(grau, algebra::TamanhoDaDivisão(dividendo, divisor))) {
         const algebra::Divisão& qr = divisão.Valor();
         Dizer(doc, tradutor, Texto::DivisãoSemPassos, {std::to_string(grau)});
-        doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(qr.quociente)});
-        doc.blocos.emplace_back(Fórmula{"R(x) = " + algebra::Escrever(qr.resto)});
+        doc.blocos.emplace_back(Destaque{"Q(x) = " + algebra::Escrever(qr.quociente)});
+        doc.blocos.emplace_back(Destaque{"R(x) = " + algebra::Escrever(qr.resto)});
         Dizer(doc, tradutor, Texto::Verificação);
-        doc.blocos.emplace_back(Fórmula{ProvaDaDivisão(divisor, qr.quociente, qr.resto)});
+        doc.blocos.emplace_back(Destaque{ProvaDaDivisão(divisor, qr.quociente, qr.resto)});
         return DivisãoResolvida{std::move(doc), qr.quociente, qr.resto};
     }
     Dizer(doc, tradutor, Texto::DisposiçãoLonga);
@@ -94,10 +94,10 @@ ResolverDivisãoLonga(const Polinómio& dividendo, const Polinómio& divisor, co
         Dizer(doc, tradutor, Texto::DivisãoExacta);
     else
         Dizer(doc, tradutor, Texto::RestoDeGrauMenor, {algebra::Escrever(resto)});
-    doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(divisão.Valor().quociente)});
-    doc.blocos.emplace_back(Fórmula{"R(x) = " + algebra::Escrever(resto)});
+    doc.blocos.emplace_back(Destaque{"Q(x) = " + algebra::Escrever(divisão.Valor().quociente)});
+    doc.blocos.emplace_back(Destaque{"R(x) = " + algebra::Escrever(resto)});
     Dizer(doc, tradutor, Texto::Verificação);
-    doc.blocos.emplace_back(Fórmula{ProvaDaDivisão(divisor, divisão.Valor().quociente, resto)});
+    doc.blocos.emplace_back(Destaque{ProvaDaDivisão(divisor, divisão.Valor().quociente, resto)});
     return DivisãoResolvida{std::move(doc), divisão.Valor().quociente, std::move(resto)};
 }
 

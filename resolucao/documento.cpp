@@ -5,15 +5,12 @@
 
 namespace vendrix::resolucao {
 
-void Dizer(Documento& documento, const Tradutor& tradutor, Texto texto, std::vector<std::string> argumentos)
+void Dizer(Documento& documento, const Tradutor& tradutor, Texto texto, std::vector<Fórmula> argumentos)
 {
     documento.blocos.emplace_back(Frase{tradutor(FonteDe(texto)), std::move(argumentos)});
 }
 
-void Intitular(Documento& documento,
-               const Tradutor& tradutor,
-               Texto texto,
-               std::vector<std::string> argumentos)
+void Intitular(Documento& documento, const Tradutor& tradutor, Texto texto, std::vector<Fórmula> argumentos)
 {
     documento.blocos.emplace_back(Título{Frase{tradutor(FonteDe(texto)), std::move(argumentos)}});
 }
@@ -56,6 +53,21 @@ std::string Disjunção(const Tradutor& tradutor, const std::vector<std::string>
     return texto;
 }
 
+void Mostrar(Documento& documento, Fórmula fórmula)
+{
+    documento.blocos.emplace_back(Destaque{std::move(fórmula)});
+}
+
+algebra::Expressão Disjunção(const Tradutor& tradutor, std::vector<algebra::Expressão> membros)
+{
+    return algebra::Ou(std::move(membros), tradutor(FonteDe(Texto::Ou)));
+}
+
+algebra::Expressão DecimalEscrito(const Tradutor& tradutor, std::string_view decimal)
+{
+    return algebra::Decimal(Decimal(tradutor, decimal));
+}
+
 std::string Decimal(const Tradutor& tradutor, std::string_view decimal)
 {
     const std::string vírgula = tradutor(FonteDe(Texto::VírgulaDecimal));
@@ -65,9 +77,8 @@ std::string Decimal(const Tradutor& tradutor, std::string_view decimal)
     return texto;
 }
 
-std::string Substituir(const Frase& frase,
-                       std::string (*texto)(std::string_view),
-                       std::string (*fórmula)(std::string_view))
+std::string
+Substituir(const Frase& frase, std::string (*texto)(std::string_view), std::string (*fórmula)(const Fórmula&))
 {
     const std::string_view m = frase.modelo;
     std::string saída;

@@ -1,28 +1,51 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "algebra/expressao.h"
 #include "algebra/racional.h"
 #include "resolucao/textos.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
 // A worked solution as a value: an ordered list of blocks that both front
 // ends show as they are, exported to HTML, LaTeX or plain text. Every
-// number and polynomial in it is a formula: a text in the algebra's
-// canonical notation ("1/2x^2-3x+5/3", "(x-2)(x^3-x^2+3x+4) + 7"), where
-// "^" raises the digits after it.
+// number and polynomial in it is a formula.
 namespace vendrix::resolucao {
+
+// A formula: an expression, which each export writes its own way, or a
+// text in the algebra's notation ("(x-2)(x^3-x^2+3x+4) + 7"), where "^"
+// raises the digits after it, for what is not built as an expression.
+struct Fórmula
+{
+    // Either form stands for a formula wherever one is asked for.
+    Fórmula(algebra::Expressão e) // NOLINT(google-explicit-constructor)
+        : valor(std::move(e))
+    {}
+
+    Fórmula(std::string texto) // NOLINT(google-explicit-constructor)
+        : valor(std::move(texto))
+    {}
+
+    Fórmula(const char* texto) // NOLINT(google-explicit-constructor)
+        : valor(std::string(texto))
+    {}
+
+    std::variant<algebra::Expressão, std::string> valor;
+
+    bool operator==(const Fórmula&) const = default;
+};
 
 // A sentence already in the user's language, "%1" … "%9" standing for its
 // formulas, which are put in when it is exported.
 struct Frase
 {
     std::string modelo;
-    std::vector<std::string> argumentos;
+    std::vector<Fórmula> argumentos;
 
     bool operator==(const Frase&) const = default;
 };
@@ -36,11 +59,11 @@ struct Título
 };
 
 // A formula on a line of its own.
-struct Fórmula
+struct Destaque
 {
-    std::string texto;
+    Fórmula fórmula;
 
-    bool operator==(const Fórmula&) const = default;
+    bool operator==(const Destaque&) const = default;
 };
 
 // Ruffini's table, as numbers that each export writes its own way: the
@@ -108,7 +131,7 @@ struct Gráfico
     bool operator==(const Gráfico&) const = default;
 };
 
-using Bloco = std::variant<Título, Frase, Fórmula, TabelaRuffini, DivisãoLonga, TabelaDeSinais, Gráfico>;
+using Bloco = std::variant<Título, Frase, Destaque, TabelaRuffini, DivisãoLonga, TabelaDeSinais, Gráfico>;
 
 // The visitor each exporter hands std::visit: one function per block
 // kind, so that a new kind does not build until every exporter has its own.
@@ -138,28 +161,27 @@ struct Documento
 };
 
 // Appends a sentence or a heading, translated, with its formulas.
-void Dizer(Documento& documento,
-           const Tradutor& tradutor,
-           Texto texto,
-           std::vector<std::string> argumentos = {});
+void Dizer(Documento& documento, const Tradutor& tradutor, Texto texto, std::vector<Fórmula> argumentos = {});
 
-void Intitular(Documento& documento,
-               const Tradutor& tradutor,
-               Texto texto,
-               std::vector<std::string> argumentos);
+void Intitular(Documento& documento, const Tradutor& tradutor, Texto texto, std::vector<Fórmula> argumentos);
+
+// Appends a formula on a line of its own.
+void Mostrar(Documento& documento, Fórmula fórmula);
 
 // "x = -2 ∨ x = 1" in Portuguese, "x = -2 or x = 1" in English.
 [[nodiscard]] std::string Disjunção(const Tradutor& tradutor, const std::vector<std::string>& membros);
+[[nodiscard]] algebra::Expressão Disjunção(const Tradutor& tradutor, std::vector<algebra::Expressão> membros);
 
 // A decimal in the user's language: "1,532088886" in Portuguese, with the
 // point in English.
 [[nodiscard]] std::string Decimal(const Tradutor& tradutor, std::string_view decimal);
+[[nodiscard]] algebra::Expressão DecimalEscrito(const Tradutor& tradutor, std::string_view decimal);
 
 // The model with "%1" … "%9" replaced: the runs of text go through texto,
 // the arguments through fórmula. A "%" followed by anything else is text,
 // and an argument that is not there is left out.
 [[nodiscard]] std::string Substituir(const Frase& frase,
                                      std::string (*texto)(std::string_view),
-                                     std::string (*fórmula)(std::string_view));
+                                     std::string (*fórmula)(const Fórmula&));
 
 } // namespace vendrix::resolucao

@@ -10,6 +10,7 @@
 #include "resolucao/divisao_longa.h"
 #include "resolucao/factores.h"
 #include "resolucao/factorizacao.h"
+#include "resolucao/formula.h"
 #include "resolucao/grafico.h"
 #include "resolucao/parametros_sistema.h"
 #include "resolucao/resolver.h"
@@ -188,15 +189,13 @@ const LinhaDeExercício& Linha(Exercício exercício)
 
 Resolução Explicado(const ruffini::Divisão& divisão, std::string_view resposta, const Tradutor& tradutor);
 
-std::string Literal(std::string_view s) { return std::string(s); }
-
 FalhaDoExercício FalhaDeLeitura(const runtime::Erro& erro, Caixa caixa, const Tradutor& t)
 {
     constexpr std::array<Texto, 3> frases{
         Texto::LeituraPolinómio1, Texto::LeituraPolinómio2, Texto::LeituraPonto};
     const Frase frase{t(FonteDe(frases[static_cast<std::size_t>(caixa)])),
                       {std::to_string(erro.posição), erro.Descrição(t)}};
-    return {erro, caixa, erro.posição, Substituir(frase, Literal, Literal)};
+    return {erro, caixa, erro.posição, FraseEmTexto(frase)};
 }
 
 // Polinómio 1 as the exercise takes it: an expression expanded, or for
@@ -290,7 +289,7 @@ std::string Algarismos(double algarismos, const Tradutor& t)
             const auto quantos = runtime::ParaInteiro32(std::min(algarismos / ordem, 2e9));
             const std::int32_t n = quantos.Ok() ? quantos.Valor() : 0;
             const Texto frase = n == 1 && texto == Texto::AlgarismosMilhões ? Texto::AlgarismosMilhão : texto;
-            return Substituir(Frase{t(FonteDe(frase)), {std::to_string(n)}}, Literal, Literal);
+            return FraseEmTexto(Frase{t(FonteDe(frase)), {std::to_string(n)}});
         }
     const auto quantos = runtime::ParaInteiro32(algarismos);
     return std::to_string(quantos.Ok() ? quantos.Valor() : 0);
@@ -325,8 +324,7 @@ std::optional<FalhaDoExercício> GrandeDemais(Exercício exercício, const Entra
     if (algarismos(tamanho) <= algebra::AlgarismosMáximos)
         return std::nullopt;
     const Frase frase{t(FonteDe(Texto::ResultadoGrandeDemais)), {Algarismos(algarismos(tamanho), t)}};
-    return FalhaDoExercício{
-        runtime::Falhar(runtime::Código::Transbordo), caixa, 0, Substituir(frase, Literal, Literal)};
+    return FalhaDoExercício{runtime::Falhar(runtime::Código::Transbordo), caixa, 0, FraseEmTexto(frase)};
 }
 
 Documento SemGráficos(const Documento& documento)

@@ -11,9 +11,9 @@ namespace vendrix::resolucao {
 
 namespace {
 
-[[nodiscard]] std::string FórmulaEmLinhaHtml(std::string_view f)
+[[nodiscard]] std::string FórmulaEmLinhaHtml(const Fórmula& f)
 {
-    return "<span class=\"vx-formula\">" + FórmulaEmHtml(f) + "</span>";
+    return "<span class=\"vx-formula\">" + HtmlDe(f) + "</span>";
 }
 
 [[nodiscard]] std::string Escapar(std::string_view texto) { return display::EscaparHtml(texto); }
@@ -112,8 +112,8 @@ std::string EmHtml(const Documento& documento)
                 .append(Substituir(f, Escapar, FórmulaEmLinhaHtml))
                 .append("</p>\n");
         },
-        [&](const Fórmula& m) {
-            html.append("<p class=\"vx-formula\">").append(FórmulaEmHtml(m.texto)).append("</p>\n");
+        [&](const Destaque& m) {
+            html.append("<p class=\"vx-formula\">").append(HtmlDe(m.fórmula)).append("</p>\n");
         },
         [&](const TabelaRuffini& r) { RuffiniHtml(html, r); },
         [&](const DivisãoLonga& d) { LongaHtml(html, d); },

@@ -10,7 +10,7 @@ namespace vendrix::resolucao {
 
 namespace {
 
-[[nodiscard]] std::string FórmulaEmLinhaLaTeX(std::string_view f) { return "$" + FórmulaEmLaTeX(f) + "$"; }
+[[nodiscard]] std::string FórmulaEmLinhaLaTeX(const Fórmula& f) { return "$" + LaTeXDe(f) + "$"; }
 
 // A number as maths: "-\frac{1}{2}".
 [[nodiscard]] std::string NúmeroEmLaTeX(const algebra::Racional& r)
@@ -83,7 +83,7 @@ std::string EmLaTeX(const Documento& documento)
                 .append("}\n\n");
         },
         [&](const Frase& f) { tex.append(Substituir(f, TextoEmLaTeX, FórmulaEmLinhaLaTeX)).append("\n\n"); },
-        [&](const Fórmula& m) { tex.append("\\[").append(FórmulaEmLaTeX(m.texto)).append("\\]\n\n"); },
+        [&](const Destaque& m) { tex.append("\\[").append(LaTeXDe(m.fórmula)).append("\\]\n\n"); },
         [&](const TabelaRuffini& r) { RuffiniLaTeX(tex, r); },
         [&](const DivisãoLonga& d) { LongaLaTeX(tex, d); },
         [&](const TabelaDeSinais& s) { SinaisLaTeX(tex, s); },

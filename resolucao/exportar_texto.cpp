@@ -2,6 +2,7 @@
 // The plain-text form of a worked solution.
 #include "algebra/escrever.h"
 #include "resolucao/exportar.h"
+#include "resolucao/formula.h"
 #include "runtime/utf8.h"
 
 #include <algorithm>
@@ -136,15 +137,15 @@ std::string EmTexto(const Documento& documento)
 {
     std::string saída;
     const Sobrecarga bloco{
-        [&](const Título& t) { saída.append(Substituir(t.frase, Igual, Igual)).append("\n"); },
-        [&](const Frase& f) { saída.append(Substituir(f, Igual, Igual)).append("\n"); },
-        [&](const Fórmula& m) { saída.append(Margem).append(m.texto).append("\n"); },
+        [&](const Título& t) { saída.append(Substituir(t.frase, Igual, TextoDe)).append("\n"); },
+        [&](const Frase& f) { saída.append(Substituir(f, Igual, TextoDe)).append("\n"); },
+        [&](const Destaque& m) { saída.append(Margem).append(TextoDe(m.fórmula)).append("\n"); },
         [&](const TabelaRuffini& r) { Ruffini(saída, r); },
         [&](const DivisãoLonga& d) { Longa(saída, d); },
         [&](const TabelaDeSinais& s) { Sinais(saída, s); },
         [&](const Gráfico& g) {
             for (std::size_t i = 0; i < g.descrição.size(); ++i)
-                saída.append(i == 0 ? "" : " ").append(Substituir(g.descrição[i], Igual, Igual));
+                saída.append(i == 0 ? "" : " ").append(Substituir(g.descrição[i], Igual, TextoDe));
             saída.append("\n");
         },
     };

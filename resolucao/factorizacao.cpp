@@ -119,7 +119,7 @@ void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const
         }
         Dizer(doc, tradutor, Texto::TestarCandidatos, {algebra::EscreverRacional(candidato)});
         for (std::string& teste : std::exchange(testes, {}))
-            doc.blocos.emplace_back(Fórmula{std::move(teste)});
+            doc.blocos.emplace_back(Destaque{std::move(teste)});
         Polinómio quociente;
         doc.blocos.emplace_back(TabelaDeRuffini(e.q, candidato, quociente));
         e.q = std::move(quociente);
@@ -127,7 +127,7 @@ void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const
         Dizer(doc, tradutor, Texto::NovoQuocienteNumerado, {e.nome + "(x) = " + algebra::Escrever(e.q)});
     }
     for (std::string& teste : testes)
-        doc.blocos.emplace_back(Fórmula{std::move(teste)});
+        doc.blocos.emplace_back(Destaque{std::move(teste)});
 }
 
 // √r for a positive rational square, none otherwise.
@@ -360,10 +360,10 @@ void Conclusão(Documento& doc, const Tradutor& tradutor, const algebra::Anális
     const bool provada = f.completa && f.raízesCompletas;
     Dizer(doc, tradutor, provada ? Texto::FormaFactorizada : Texto::FatorizaçãoIncompleta);
     const std::string q = FactorizaçãoOrdenada(f), r = FactorizaçãoReal(a);
-    doc.blocos.emplace_back(Fórmula{"P(x) = " + q});
+    doc.blocos.emplace_back(Destaque{"P(x) = " + q});
     if (r != q) {
         Dizer(doc, tradutor, Texto::FatorizaçãoEmR);
-        doc.blocos.emplace_back(Fórmula{"P(x) = " + r});
+        doc.blocos.emplace_back(Destaque{"P(x) = " + r});
     }
     Raízes(doc, tradutor, a);
     AcrescentarQuadroDeSinais(doc, tradutor, a);

@@ -48,7 +48,7 @@ Ficha FazerFicha(const PedidoDeFicha& pedido, const Tradutor& tradutor)
                 ficha.soluções.blocos.push_back(bloco);
             ficha.exercícios.push_back(std::move(g));
         }
-    const std::vector<std::string> rodapé{std::to_string(nível), std::to_string(pedido.semente)};
+    const std::vector<Fórmula> rodapé{std::to_string(nível), std::to_string(pedido.semente)};
     Dizer(ficha.enunciados, tradutor, Texto::RodapéDaFicha, rodapé);
     Dizer(ficha.soluções, tradutor, Texto::RodapéDaFicha, rodapé);
     return ficha;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "resolucao/formula.h"
 
+#include "algebra/expressao.h"
 #include "display/exportar.h"
 #include "runtime/utf8.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
+#include <variant>
 
 namespace vendrix::resolucao {
 
@@ -138,6 +140,43 @@ std::string FórmulaEmLaTeX(std::string_view fórmula)
                 return std::string("\\mid ");
             return c.size() == 1 ? std::string(c) : std::string();
         });
+}
+
+namespace {
+
+template <typename Expressão, typename Texto>
+std::string Escrever(const Fórmula& f, Expressão expressão, Texto texto)
+{
+    return std::visit(Sobrecarga{[&](const algebra::Expressão& e) { return expressão(e); },
+                                 [&](const std::string& t) { return texto(t); }},
+                      f.valor);
+}
+
+} // namespace
+
+std::string TextoDe(const Fórmula& fórmula)
+{
+    return Escrever(fórmula, algebra::EscreverExpressão, [](const std::string& t) { return t; });
+}
+
+std::string FraseEmTexto(const Frase& frase)
+{
+    return Substituir(
+        frase, [](std::string_view t) { return std::string(t); }, TextoDe);
+}
+
+std::string HtmlDe(const Fórmula& fórmula)
+{
+    return Escrever(fórmula, algebra::ExpressãoEmHtml, [](const std::string& t) {
+        return FórmulaEmHtml(std::string_view(t));
+    });
+}
+
+std::string LaTeXDe(const Fórmula& fórmula)
+{
+    return Escrever(fórmula, algebra::ExpressãoEmLaTeX, [](const std::string& t) {
+        return FórmulaEmLaTeX(std::string_view(t));
+    });
 }
 
 } // namespace vendrix::resolucao

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "resolucao/documento.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,6 +19,15 @@ namespace vendrix::resolucao {
 // the bracket, "·", "±", "≠", "∞", "Δ", "≈", "∨", "⇔", "ℝ", "ℂ", the
 // subscripts "₀" … "₉" and "−" as their commands; without math delimiters.
 [[nodiscard]] std::string FórmulaEmLaTeX(std::string_view fórmula);
+
+// A formula in each format: an expression through the one writer, a text
+// as above.
+[[nodiscard]] std::string TextoDe(const Fórmula& fórmula);
+[[nodiscard]] std::string HtmlDe(const Fórmula& fórmula);
+[[nodiscard]] std::string LaTeXDe(const Fórmula& fórmula);
+
+// A sentence as plain text, its formulas put in.
+[[nodiscard]] std::string FraseEmTexto(const Frase& frase);
 
 // Text for LaTeX's text mode: its special characters as commands, and "<"
 // and ">", which the default font lacks, in maths.

@@ -45,10 +45,10 @@ Pp ValorPedido(const ProblemaDeParâmetros& problema, const Racional& c, const P
 {
     const std::string nome = "P(" + algebra::EscreverRacional(c) + ")";
     const Pp v = algebra::ValorEm(problema.p, c);
-    doc.blocos.emplace_back(
-        Fórmula{nome + " = " + algebra::EscreverExpressão(ComX(problema.escrito, c)) + " = " + EscreverP(v)});
+    doc.blocos.emplace_back(Destaque{nome + " = " + algebra::EscreverExpressão(ComX(problema.escrito, c)) +
+                                     " = " + EscreverP(v)});
     if (v != valor)
-        doc.blocos.emplace_back(Fórmula{Igualdade(v, valor)});
+        doc.blocos.emplace_back(Destaque{Igualdade(v, valor)});
     return v - valor;
 }
 
@@ -104,7 +104,7 @@ void Dividido(const ProblemaDeParâmetros& problema,
     for (std::size_t i = n; i-- > 0;) {
         const Pp r = i < d.resto.coeficientes.size() ? d.resto.coeficientes[i] : Pp{};
         const Pp v = i < pedido.coeficientes.size() ? pedido.coeficientes[i] : Pp{};
-        doc.blocos.emplace_back(Fórmula{Igualdade(r, v)});
+        doc.blocos.emplace_back(Destaque{Igualdade(r, v)});
         e.iguais.push_back(r - v);
     }
 }
@@ -139,10 +139,10 @@ void Raiz(const ProblemaDeParâmetros& problema,
             return;
         }
         if (derivada.coeficientes.size() <= GrauMáximoComPassos)
-            doc.blocos.emplace_back(Fórmula{Derivada(ordem) + "(x) = " + EscreverP(derivada)});
-        doc.blocos.emplace_back(Fórmula{nome + " = " + EscreverP(v)});
+            doc.blocos.emplace_back(Destaque{Derivada(ordem) + "(x) = " + EscreverP(derivada)});
+        doc.blocos.emplace_back(Destaque{nome + " = " + EscreverP(v)});
         if (!v.empty())
-            doc.blocos.emplace_back(Fórmula{Igualdade(v, {})});
+            doc.blocos.emplace_back(Destaque{Igualdade(v, {})});
         e.iguais.push_back(v);
     }
 }
@@ -203,7 +203,8 @@ void VerificarValores(const ProblemaDeParâmetros& problema,
             const algebra::DivisãoComParâmetros d = algebra::DividirComParâmetros(p, c.divisor);
             Dizer(doc, t, Texto::VerificaçãoDoResto, {algebra::Escrever(c.divisor), EscreverP(d.resto)});
         } else if (c.forma == FormaDaCondição::Valor)
-            doc.blocos.emplace_back(Fórmula{"P(" + ponto + ") = " + EscreverP(algebra::ValorEm(p, c.ponto))});
+            doc.blocos.emplace_back(
+                Destaque{"P(" + ponto + ") = " + EscreverP(algebra::ValorEm(p, c.ponto))});
         else {
             std::string linha;
             PolinómioComParâmetros derivada = p;
@@ -213,7 +214,7 @@ void VerificarValores(const ProblemaDeParâmetros& problema,
                          ") = " + EscreverP(algebra::ValorEm(derivada, c.ponto));
                 derivada = algebra::DerivadaEmX(derivada);
             }
-            doc.blocos.emplace_back(Fórmula{linha});
+            doc.blocos.emplace_back(Destaque{linha});
         }
     }
 }

@@ -3,6 +3,7 @@
 // refusals worded, the canonical solutions listed.
 #include "algebra/ler_expressao.h"
 #include "algebra/parametrico.h"
+#include "resolucao/formula.h"
 #include "resolucao/parametros_sistema.h"
 
 #include <algorithm>
@@ -13,11 +14,9 @@ namespace vendrix::resolucao {
 
 namespace {
 
-std::string Literal(std::string_view s) { return std::string(s); }
-
-std::string Frasear(const Tradutor& t, Texto texto, std::vector<std::string> argumentos)
+std::string Frasear(const Tradutor& t, Texto texto, std::vector<Fórmula> argumentos)
 {
-    return Substituir(Frase{t(FonteDe(texto)), std::move(argumentos)}, Literal, Literal);
+    return FraseEmTexto(Frase{t(FonteDe(texto)), std::move(argumentos)});
 }
 
 // The polynomial with each coefficient replaced by the sum of the absolute

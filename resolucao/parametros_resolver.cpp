@@ -55,7 +55,7 @@ private:
     std::optional<std::vector<Candidata>> PorResultante(const std::vector<Pp>& equações,
                                                         std::vector<char> letras);
 
-    bool Recusar(Texto texto, std::vector<std::string> argumentos = {})
+    bool Recusar(Texto texto, std::vector<Fórmula> argumentos = {})
     {
         Dizer(doc, t, texto, std::move(argumentos));
         return false;
@@ -143,7 +143,7 @@ Resolvedor::Isolar(const std::vector<Pp>& equações, std::size_t qual, char let
     if (!outras.empty()) {
         Dizer(doc, t, Texto::SubstituirParâmetro, {nome + " = " + EscreverP(valor)});
         for (const Pp& e : outras)
-            doc.blocos.emplace_back(Fórmula{Equação(e)});
+            doc.blocos.emplace_back(Destaque{Equação(e)});
     }
     std::erase(letras, letra);
     auto candidatas = Resolver(std::move(outras), letras);
@@ -228,12 +228,12 @@ Resolvedor::UmaLetra(const std::vector<Pp>& equações, char letra, bool sóRaci
     if (algebra::Grau(g) > 1 && !irredutível) {
         std::string factores = algebra::TextoFactorização(a.factorização);
         std::ranges::replace(factores, 'x', letra);
-        doc.blocos.emplace_back(Fórmula{factores + " = 0"});
+        doc.blocos.emplace_back(Destaque{factores + " = 0"});
     }
     if (membros.empty())
         Dizer(doc, t, Texto::SemSoluçõesReaisParâmetro, {Equação(g, letra)});
     else
-        doc.blocos.emplace_back(Fórmula{Disjunção(t, membros)});
+        doc.blocos.emplace_back(Destaque{Disjunção(t, membros)});
     return candidatas;
 }
 
@@ -267,7 +267,7 @@ std::optional<std::vector<Candidata>> Resolvedor::PorResultante(const std::vecto
           t,
           Texto::EliminarComResultante,
           {std::string(1, eliminada), Equação(equações[0]), Equação(equações[1])});
-    doc.blocos.emplace_back(Fórmula{Equação(*r, outra)});
+    doc.blocos.emplace_back(Destaque{Equação(*r, outra)});
     const auto valores = UmaLetra({algebra::DeUmaLetra(*r, outra)}, outra, true);
     if (!valores)
         return std::nullopt;
@@ -394,7 +394,7 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
     if (sistema.size() > 1) {
         Dizer(doc, t, Texto::SistemaDeEquações);
         for (const Pp& p : sistema)
-            doc.blocos.emplace_back(Fórmula{Equação(p)});
+            doc.blocos.emplace_back(Destaque{Equação(p)});
     }
     Resolvedor resolvedor{doc, t, algebra::Orçamento{}};
     auto candidatas = resolvedor.Resolver(e.iguais, problema.letras);

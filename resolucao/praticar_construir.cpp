@@ -2,6 +2,7 @@
 #include "resolucao/praticar_construir.h"
 
 #include "algebra/escrever.h"
+#include "resolucao/formula.h"
 
 #include <algorithm>
 #include <array>
@@ -65,11 +66,9 @@ Racional Fraccionária(Sorteio& s)
     return {p, q};
 }
 
-std::string Literal(std::string_view s) { return std::string(s); }
-
-std::string Condição(const Tradutor& t, Texto texto, std::vector<std::string> argumentos)
+std::string Condição(const Tradutor& t, Texto texto, std::vector<Fórmula> argumentos)
 {
-    return Substituir(Frase{t(FonteDe(texto)), std::move(argumentos)}, Literal, Literal);
+    return FraseEmTexto(Frase{t(FonteDe(texto)), std::move(argumentos)});
 }
 
 void Divisão(Proposta& p, const Polinómio& dividendo, const Polinómio& divisor)

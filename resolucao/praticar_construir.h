@@ -22,7 +22,7 @@ struct Proposta
     Exercício exercício = Exercício::Dividir;
     std::string polinómio1, polinómio2, ponto, condições;
     Texto enunciado = Texto::EnunciadoDivisão;
-    std::vector<std::string> argumentos;
+    std::vector<Fórmula> argumentos;
     std::string quociente, resto; // divisions; resto is also P(a) for the remainder theorem
     // The distinct rational roots with their multiplicities, and how many
     // distinct irrational real roots besides.

@@ -71,13 +71,14 @@ void ResolverQuadrática(Documento& doc,
     const Racional delta = b * b - 4 * a * c;
     const std::string v(variável), equação = Em(algebra::Escrever(q), variável) + " = 0";
     Dizer(doc, tradutor, resta ? Texto::FórmulaResolvente : Texto::FórmulaResolventeSó, {equação});
-    doc.blocos.emplace_back(Fórmula{v + " = (-b ± √(b^2 - 4ac))/(2a)"});
+    doc.blocos.emplace_back(Destaque{v + " = (-b ± √(b^2 - 4ac))/(2a)"});
     Dizer(doc,
           tradutor,
           Texto::FórmulaComNúmeros,
           {algebra::EscreverRacional(a), algebra::EscreverRacional(b), algebra::EscreverRacional(c)});
-    doc.blocos.emplace_back(Fórmula{"Δ = b^2 - 4ac = " + EntreParênteses(b) + "^2 - 4·" + EntreParênteses(a) +
-                                    "·" + EntreParênteses(c) + " = " + algebra::EscreverRacional(delta)});
+    doc.blocos.emplace_back(Destaque{"Δ = b^2 - 4ac = " + EntreParênteses(b) + "^2 - 4·" +
+                                     EntreParênteses(a) + "·" + EntreParênteses(c) + " = " +
+                                     algebra::EscreverRacional(delta)});
     const std::string menosB = algebra::EscreverRacional(-b), doisA = SeNegativo(2 * a);
     const algebra::Raízes raízes = algebra::CalcularRaízes(q);
     if (delta < 0) {
@@ -93,18 +94,18 @@ void ResolverQuadrática(Documento& doc,
     if (delta == 0) {
         Dizer(doc, tradutor, Texto::DiscriminanteNulo);
         doc.blocos.emplace_back(
-            Fórmula{v + " = " + menosB + "/" + doisA + " = " + algebra::EscreverRacional(-b / (2 * a))});
+            Destaque{v + " = " + menosB + "/" + doisA + " = " + algebra::EscreverRacional(-b / (2 * a))});
         return;
     }
     Dizer(doc, tradutor, Texto::DiscriminantePositivo);
     const auto [raiz, passo] = RaizDe(delta);
     if (!passo.empty())
-        doc.blocos.emplace_back(Fórmula{passo});
+        doc.blocos.emplace_back(Destaque{passo});
     std::vector<std::string> soluções;
     for (const algebra::RaizReal& r : raízes.reais)
         soluções.push_back(v + " = " + r.exacta);
     doc.blocos.emplace_back(
-        Fórmula{v + " = (" + menosB + " ± " + raiz + ")/" + doisA + " ⇔ " + Disjunção(tradutor, soluções)});
+        Destaque{v + " = (" + menosB + " ± " + raiz + ")/" + doisA + " ⇔ " + Disjunção(tradutor, soluções)});
 }
 
 } // namespace vendrix::resolucao

@@ -108,11 +108,11 @@ void Equação(SoluçãoDaCondição& s, const Tradutor& t)
             factores += t(FonteDe(Texto::Disjunção));
         factores += algebra::Escrever(f.polinómio) + " = 0";
     }
-    s.documento.blocos.emplace_back(Fórmula{factores});
+    s.documento.blocos.emplace_back(Destaque{factores});
     if (a.raízes.reais.empty())
         Dizer(s.documento, t, Texto::SemRaízesReais);
     else
-        s.documento.blocos.emplace_back(Fórmula{Disjunção(a.raízes.reais, t)});
+        s.documento.blocos.emplace_back(Destaque{Disjunção(a.raízes.reais, t)});
 }
 
 } // namespace
@@ -146,14 +146,14 @@ runtime::Resultado<SoluçãoDaCondição> ResolverCondição(const Expressão& r
     Intitular(s.documento, t, Texto::TítuloResolver, {algebra::EscreverExpressão(relação)});
     if (!direitaNula) {
         Dizer(s.documento, t, Texto::TudoNumMembro);
-        s.documento.blocos.emplace_back(Fórmula{algebra::EscreverExpressão(lado) + sinal + "0"});
+        s.documento.blocos.emplace_back(Destaque{algebra::EscreverExpressão(lado) + sinal + "0"});
     }
     const Polinómio& P = p.Valor();
     if (algebra::ÉZero(P) || algebra::Grau(P) <= GrauMáximoComPassos) {
         Dizer(s.documento, t, Texto::DesenvolverEReduzir);
         PassosDoDesenvolvimento(s.documento, t, lado);
     }
-    s.documento.blocos.emplace_back(Fórmula{algebra::Escrever(P) + sinal + "0"});
+    s.documento.blocos.emplace_back(Destaque{algebra::Escrever(P) + sinal + "0"});
     s.análise = algebra::Analisar(P);
     const algebra::Análise& a = s.análise;
     if (!a.sinais.completa) {
@@ -172,7 +172,7 @@ runtime::Resultado<SoluçãoDaCondição> ResolverCondição(const Expressão& r
             a.factorização.factores.front().multiplicidade > 1) {
             Dizer(s.documento, t, Texto::DecomporEmFatores);
             s.documento.blocos.emplace_back(
-                Fórmula{algebra::TextoFactorização(a.factorização) + sinal + "0"});
+                Destaque{algebra::TextoFactorização(a.factorização) + sinal + "0"});
         }
         if (!a.factorização.completa ||
             std::ranges::any_of(a.raízes.reais, [](const algebra::RaizReal& r) { return r.exacta.empty(); }))

@@ -145,13 +145,13 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
     }
     std::ranges::reverse(quociente);
     const Polinómio q = algebra::DeCoeficientes(std::move(quociente));
-    doc.blocos.emplace_back(Fórmula{"Q(x) = " + algebra::Escrever(q)});
-    doc.blocos.emplace_back(Fórmula{"R = " + algebra::EscreverRacional(resto)});
+    doc.blocos.emplace_back(Destaque{"Q(x) = " + algebra::Escrever(q)});
+    doc.blocos.emplace_back(Destaque{"R = " + algebra::EscreverRacional(resto)});
 
     Dizer(doc, tradutor, Texto::Verificação);
-    doc.blocos.emplace_back(Fórmula{ProvaDaDivisão(divisor, q, algebra::DeCoeficientes({resto}))});
+    doc.blocos.emplace_back(Destaque{ProvaDaDivisão(divisor, q, algebra::DeCoeficientes({resto}))});
     Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + algebra::EscreverRacional(raiz)});
-    doc.blocos.emplace_back(Fórmula{Substituição(dividendo, raiz)});
+    doc.blocos.emplace_back(Destaque{Substituição(dividendo, raiz)});
     return DivisãoResolvida{std::move(doc), q, algebra::DeCoeficientes({resto})};
 }
 
@@ -180,7 +180,7 @@ Documento ValorPorDoisMétodos(const Polinómio& p,
     };
     if (!ComPassos(algebra::Grau(p), algebra::TamanhoDoValor(p, a))) {
         Dizer(doc, tradutor, Texto::ValorSemPassos, {std::to_string(algebra::Grau(p))});
-        doc.blocos.emplace_back(Fórmula{resultado});
+        doc.blocos.emplace_back(Destaque{resultado});
         if (divisor)
             concluir();
         return doc;
@@ -189,7 +189,7 @@ Documento ValorPorDoisMétodos(const Polinómio& p,
         Dizer(doc, tradutor, Texto::RestoSubstituição, {*divisor, valor});
     else
         Dizer(doc, tradutor, Texto::ValorSubstituição, {valor});
-    doc.blocos.emplace_back(Fórmula{Substituição(p, a)});
+    doc.blocos.emplace_back(Destaque{Substituição(p, a)});
     Dizer(doc, tradutor, Texto::ValorRuffini, {valor, XMenos(a)});
     Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
     Polinómio quociente;

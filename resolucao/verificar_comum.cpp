@@ -2,20 +2,15 @@
 #include "resolucao/verificar_comum.h"
 
 #include "resolucao/documento.h"
+#include "resolucao/formula.h"
 
 #include <utility>
 
 namespace vendrix::resolucao::verificar {
 
-namespace {
-
-std::string Literal(std::string_view s) { return std::string(s); }
-
-} // namespace
-
-std::string Dizer(const Tradutor& tradutor, Texto texto, std::vector<std::string> argumentos)
+std::string Dizer(const Tradutor& tradutor, Texto texto, std::vector<Fórmula> argumentos)
 {
-    return Substituir(Frase{tradutor(FonteDe(texto)), std::move(argumentos)}, Literal, Literal);
+    return FraseEmTexto(Frase{tradutor(FonteDe(texto)), std::move(argumentos)});
 }
 
 Verificação Certo(const Tradutor& tradutor)
@@ -23,8 +18,7 @@ Verificação Certo(const Tradutor& tradutor)
     return {"certo", "", Dizer(tradutor, Texto::RespostaCerta), 0};
 }
 
-Verificação
-Errado(const Tradutor& tradutor, std::string código, Texto texto, std::vector<std::string> argumentos)
+Verificação Errado(const Tradutor& tradutor, std::string código, Texto texto, std::vector<Fórmula> argumentos)
 {
     return {"errado", std::move(código), Dizer(tradutor, texto, std::move(argumentos)), 0};
 }

@@ -5,6 +5,7 @@
 #include "display/fala.h"
 #include "engine/comandos.h"
 #include "resolucao/exportar.h"
+#include "resolucao/formula.h"
 #include "resolucao/resumo.h"
 #include "ruffini/divisao.h"
 #include "ruffini/vista.h"
@@ -195,12 +196,10 @@ void EscreverFalha(EscritorJson& json,
     json.FecharLista();
 }
 
-std::string Literal(std::string_view s) { return std::string(s); }
-
 std::string DicaDeDivisão(std::string_view divisor)
 {
     const std::string modelo = TradutorDaPágina()(resolucao::FonteDe(resolucao::Texto::DicaDivisãoLonga));
-    return resolucao::Substituir({modelo, {std::string(divisor)}}, Literal, Literal);
+    return resolucao::FraseEmTexto({modelo, {std::string(divisor)}});
 }
 
 } // namespace

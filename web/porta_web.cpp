@@ -2,6 +2,7 @@
 #include "web/porta_web.h"
 
 #include "resolucao/exercicio.h"
+#include "resolucao/formula.h"
 #include "resolucao/praticar.h"
 #include "runtime/relato.h"
 #include "web/comandos_web.h"
@@ -38,8 +39,6 @@ runtime::Fonte TextoDaRecusa(std::string_view motivo) noexcept
         return VENDRIX_TEXTO("Pagina", "O texto de «%1» tem um carácter de controlo e não foi lido.");
     return VENDRIX_TEXTO("Pagina", "A página não tem o comando pedido.");
 }
-
-std::string Literal(std::string_view s) { return std::string(s); }
 
 } // namespace
 
@@ -106,7 +105,7 @@ std::string RecusaEmJson(std::string_view motivo, std::string_view caixa)
     json.AbrirLista("mensagens");
     json.AbrirObjecto();
     json.Texto("titulo", runtime::TextoDoTítulo(runtime::Título::Vendrix, t));
-    json.Texto("texto", resolucao::Substituir(frase, Literal, Literal));
+    json.Texto("texto", resolucao::FraseEmTexto(frase));
     json.Inteiro("codigo", 0);
     json.Texto("icone", "informacao");
     json.FecharObjecto();

@@ -66,6 +66,30 @@ INSTANTIATE_TEST_SUITE_P(Escrita, Formas_, testing::ValuesIn(Formas), [](const a
     return std::string(linha.param.nome);
 });
 
+// The forms only a worked step writes: a quadratic's solutions, a chain of
+// equalities through a named value, a decimal with the comma.
+TEST(Escrita, FormasDosPassos)
+{
+    const Expressão b = Parâmetro('b');
+    const Expressão fórmula = Relação(
+        Nó::Igual,
+        X(),
+        Quociente(MaisOuMenos(
+                      Simétrico(b),
+                      RaizDe(Soma({Potência(b, 2), Produto({Número(-4), Parâmetro('a'), Parâmetro('c')})}))),
+                  Produto({Número(2), Parâmetro('a')})));
+    EXPECT_EQ(EscreverExpressão(fórmula), "x = (-b ± √(b^2-4ac))/(2a)");
+    EXPECT_EQ(ExpressãoEmLaTeX(fórmula), "x = \\frac{-b \\pm \\sqrt{b^{2}-4ac}}{2a}");
+    const Expressão cadeia =
+        Cadeia(Nó::Igual, {Nome("Q₁", {Número(2)}), Soma({Número(8), Número(-3)}), Número(5)});
+    EXPECT_EQ(EscreverExpressão(cadeia), "Q₁(2) = 8-3 = 5");
+    EXPECT_EQ(ExpressãoEmLaTeX(cadeia), "Q_{1}\\left(2\\right) = 8-3 = 5");
+    const Expressão ou =
+        Ou({Relação(Nó::Aproximado, X(), Decimal("-0,5")), Relação(Nó::Igual, X(), Número(1))}, "or");
+    EXPECT_EQ(ExpressãoEmHtml(ou), "x ≈ −0,5 or x = 1");
+    EXPECT_EQ(ExpressãoEmLaTeX(ou), "x \\approx -0{,}5 \\text{ or } x = 1");
+}
+
 TEST(Fala, DizOsSinaisPorPalavras)
 {
     const Vocabulário v{"mais",

@@ -6,6 +6,7 @@
 #include "catalogo.h"
 #include "resolucao/exercicio.h"
 #include "resolucao/exportar.h"
+#include "resolucao/formula.h"
 #include "resolucao/resumo.h"
 
 #include <gtest/gtest.h>
@@ -398,8 +399,6 @@ const Resumido Resumos[] = {
 class ResumoTeste : public testing::TestWithParam<Resumido>
 {};
 
-std::string Literal(std::string_view texto) { return std::string(texto); }
-
 std::string Juntar(const std::vector<std::string>& partes, std::string_view entre)
 {
     std::string junto;
@@ -417,7 +416,7 @@ TEST_P(ResumoTeste, ShowsEachResultOnceInTheUsersLanguage)
     const Resumo resumo = Resumir(r, t);
     std::vector<std::string> linhas;
     for (const LinhaDoResumo& linha : resumo.linhas)
-        linhas.push_back(Substituir(Frase{linha.modelo, {linha.fórmula}}, Literal, Literal));
+        linhas.push_back(FraseEmTexto(Frase{linha.modelo, {linha.fórmula}}));
     EXPECT_EQ(Juntar(linhas, " | "), c.linhas);
     std::vector<std::string> raízes = resumo.raízes;
     raízes.insert(raízes.end(), resumo.soluções.begin(), resumo.soluções.end());

@@ -201,7 +201,7 @@ TEST(Ficha, NumeraAsPerguntasEDáAChave)
     EXPECT_EQ(Exercícios(ficha.soluções), 3);
     EXPECT_TRUE(std::get<Frase>(ficha.enunciados.blocos.at(3)).modelo.starts_with("3. "));
     for (const Documento* d : {&ficha.enunciados, &ficha.soluções})
-        EXPECT_EQ(std::get<Frase>(d->blocos.back()).argumentos, (std::vector<std::string>{"2", "4321"}));
+        EXPECT_EQ(std::get<Frase>(d->blocos.back()).argumentos, (std::vector<Fórmula>{"2", "4321"}));
     EXPECT_EQ(FazerFicha(pedido, EmPortuguês).soluções, ficha.soluções);
     PedidoDeFicha b = pedido;
     b.semente = PróximaSemente(pedido.semente);

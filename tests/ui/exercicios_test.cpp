@@ -48,7 +48,7 @@ protected:
                 r.falha = resolucao::FalhaDoExercício{{}, resolucao::Caixa::Condições, 2, "?"};
                 return r;
             }
-            r.documento.blocos.emplace_back(resolucao::Fórmula{"x^2"});
+            r.documento.blocos.emplace_back(resolucao::Destaque{"x^2"});
             if (e == resolucao::Exercício::Parâmetros)
                 r.parâmetros = {"a=2,b=3", "a=-1,b=0"};
             if (p.resposta.starts_with('?'))
@@ -169,7 +169,7 @@ protected:
             perguntado =
                 std::string(p.polinómio1) + "|" + std::string(p.polinómio2) + "|" + std::string(p.resposta);
             resolucao::Resolução r;
-            r.documento.blocos.emplace_back(resolucao::Fórmula{"x^2"});
+            r.documento.blocos.emplace_back(resolucao::Destaque{"x^2"});
             r.corpo = r.documento;
             if (!p.resposta.empty())
                 r.verificação =
