@@ -7,10 +7,10 @@
 // guessed.
 #include "algebra/analise.h"
 #include "algebra/dividir.h"
-#include "algebra/escrever.h"
 #include "algebra/inteiros.h"
 #include "algebra/ler_expressao.h"
 #include "algebra/parametrico.h"
+#include "resolucao/formula.h"
 #include "resolucao/parametros_sistema.h"
 
 #include <algorithm>
@@ -62,9 +62,9 @@ private:
     }
 };
 
-std::string Equação(const Pp& p) { return EscreverP(p) + " = 0"; }
+algebra::Expressão Equação(const Pp& p) { return EquaçãoP(p); }
 
-std::string Equação(const Polinómio& p, char letra) { return Equação(algebra::DeUmaLetra(p, letra)); }
+algebra::Expressão Equação(const Polinómio& p, char letra) { return EquaçãoP(algebra::DeUmaLetra(p, letra)); }
 
 std::optional<Polinómio> Mdc(const Polinómio& a, const Polinómio& b, algebra::Orçamento& orçamento)
 {
@@ -86,7 +86,7 @@ bool Arrumar(std::vector<Pp>& equações, Documento& doc, const Tradutor& t)
         if (e.empty())
             continue;
         if (algebra::ÉConstante(e)) {
-            Dizer(doc, t, Texto::EquaçãoSemSolução, {EscreverP(e) + " = 0"});
+            Dizer(doc, t, Texto::EquaçãoSemSolução, {Equação(e)});
             return false;
         }
         if (std::ranges::find(restantes, e) == restantes.end())
@@ -134,16 +134,19 @@ std::optional<std::vector<Candidata>>
 Resolvedor::Isolar(const std::vector<Pp>& equações, std::size_t qual, char letra, std::vector<char> letras)
 {
     const Pp valor = *Isolável(equações[qual], letra);
-    const std::string nome(1, letra);
-    Dizer(doc, t, Texto::IsolarParâmetro, {Equação(equações[qual]), nome + " = " + EscreverP(valor)});
+    const algebra::Expressão nome = algebra::Parâmetro(letra);
+    Dizer(doc,
+          t,
+          Texto::IsolarParâmetro,
+          {Equação(equações[qual]), ValorDe(letra, algebra::ExpressãoDe(valor))});
     std::vector<Pp> outras;
     for (std::size_t i = 0; i < equações.size(); ++i)
         if (i != qual)
             outras.push_back(algebra::SubstituirLetra(equações[i], letra, valor));
     if (!outras.empty()) {
-        Dizer(doc, t, Texto::SubstituirParâmetro, {nome + " = " + EscreverP(valor)});
+        Dizer(doc, t, Texto::SubstituirParâmetro, {ValorDe(letra, algebra::ExpressãoDe(valor))});
         for (const Pp& e : outras)
-            doc.blocos.emplace_back(Destaque{Equação(e)});
+            Mostrar(doc, Equação(e));
     }
     std::erase(letras, letra);
     auto candidatas = Resolver(std::move(outras), letras);
@@ -160,7 +163,7 @@ Resolvedor::Isolar(const std::vector<Pp>& equações, std::size_t qual, char let
             const auto resto =
                 u ? algebra::Dividir(*u, c.equação) : algebra::Dividir(Polinómio{}, Polinómio{});
             if (!resto.Ok() || algebra::Grau(resto.Valor().resto) > 0) {
-                Recusar(Texto::RecusaDependeIrracional, {nome, std::string(1, c.irracional)});
+                Recusar(Texto::RecusaDependeIrracional, {nome, algebra::Parâmetro(c.irracional)});
                 return std::nullopt;
             }
             v = algebra::ConstanteP(algebra::CoeficienteDominante(resto.Valor().resto));
@@ -185,7 +188,6 @@ Resolvedor::UmaLetra(const std::vector<Pp>& equações, char letra, bool sóRaci
         g = *m;
     }
     g = Racional(Racional(1) / algebra::CoeficienteDominante(g)) * g;
-    const std::string nome(1, letra);
     if (equações.size() > 1)
         Dizer(doc, t, Texto::MdcDasEquações, {Equação(g, letra)});
     if (algebra::Grau(g) == 0) {
@@ -193,7 +195,8 @@ Resolvedor::UmaLetra(const std::vector<Pp>& equações, char letra, bool sóRaci
         return std::vector<Candidata>{};
     }
     if (algebra::Grau(g) > GrauMáximoDoParâmetro) {
-        Recusar(Texto::RecusaGrauParâmetro, {Equação(g, letra), std::to_string(algebra::Grau(g)), nome});
+        Recusar(Texto::RecusaGrauParâmetro,
+                {Equação(g, letra), std::to_string(algebra::Grau(g)), algebra::Parâmetro(letra)});
         return std::nullopt;
     }
     const algebra::Análise a = algebra::Analisar(g, orçamento);
@@ -201,7 +204,7 @@ Resolvedor::UmaLetra(const std::vector<Pp>& equações, char letra, bool sóRaci
         Recusar(Texto::RecusaRaízesParâmetro, {Equação(g, letra)});
         return std::nullopt;
     }
-    std::vector<std::string> membros;
+    std::vector<algebra::Expressão> membros;
     std::vector<Candidata> candidatas;
     for (const algebra::RaizReal& r : a.raízes.reais) {
         const bool racional = r.mínimo == r.máximo;
@@ -218,22 +221,23 @@ Resolvedor::UmaLetra(const std::vector<Pp>& equações, char letra, bool sóRaci
             c.equação = g;
             c.valores.emplace_back(letra, algebra::LetraP(letra));
         }
-        membros.push_back(r.exacta.empty() ? nome + " ≈ " + Decimal(t, r.decimal) : nome + " = " + r.exacta);
+        membros.push_back(r.exacta.empty() ? algebra::Relação(algebra::Nó::Aproximado,
+                                                              algebra::Parâmetro(letra),
+                                                              DecimalEscrito(t, r.decimal))
+                                           : ValorDe(letra, Exacta(r)));
         candidatas.push_back(std::move(c));
     }
     const bool irredutível =
         a.factorização.factores.size() == 1 && a.factorização.factores[0].multiplicidade == 1;
     if (algebra::Grau(g) > 1)
         Dizer(doc, t, Texto::ResolverEquaçãoParâmetro, {Equação(g, letra)});
-    if (algebra::Grau(g) > 1 && !irredutível) {
-        std::string factores = algebra::TextoFactorização(a.factorização);
-        std::ranges::replace(factores, 'x', letra);
-        doc.blocos.emplace_back(Destaque{factores + " = 0"});
-    }
+    if (algebra::Grau(g) > 1 && !irredutível)
+        Mostrar(doc,
+                algebra::Relação(algebra::Nó::Igual, Factorizada(a.factorização, letra), algebra::Número(0)));
     if (membros.empty())
         Dizer(doc, t, Texto::SemSoluçõesReaisParâmetro, {Equação(g, letra)});
     else
-        doc.blocos.emplace_back(Destaque{Disjunção(t, membros)});
+        Mostrar(doc, Disjunção(t, std::move(membros)));
     return candidatas;
 }
 
@@ -266,15 +270,15 @@ std::optional<std::vector<Candidata>> Resolvedor::PorResultante(const std::vecto
     Dizer(doc,
           t,
           Texto::EliminarComResultante,
-          {std::string(1, eliminada), Equação(equações[0]), Equação(equações[1])});
-    doc.blocos.emplace_back(Destaque{Equação(*r, outra)});
+          {algebra::Parâmetro(eliminada), Equação(equações[0]), Equação(equações[1])});
+    Mostrar(doc, Equação(*r, outra));
     const auto valores = UmaLetra({algebra::DeUmaLetra(*r, outra)}, outra, true);
     if (!valores)
         return std::nullopt;
     std::vector<Candidata> candidatas;
     for (const Candidata& v : *valores) {
         const Pp& valor = v.valores.front().second;
-        Dizer(doc, t, Texto::ComOValor, {std::string(1, outra) + " = " + EscreverP(valor)});
+        Dizer(doc, t, Texto::ComOValor, {ValorDe(outra, algebra::ExpressãoDe(valor))});
         std::vector<Pp> substituídas;
         substituídas.reserve(equações.size());
         for (const Pp& e : equações)
@@ -321,59 +325,87 @@ std::optional<bool> Anula(const Candidata& c, const Pp& p, algebra::Orçamento& 
     return (algebra::Avaliar(s, c.raiz.mínimo) < 0) != (algebra::Avaliar(s, c.raiz.máximo) < 0);
 }
 
-// "k = -1", "a = 2, b = 3", "k ≈ 0,3472963553" in the user's language;
-// with canónico, "k=-1", "a=2,b=3", "k≈0.3472963553".
-std::string Escrita(const Candidata& c, const Tradutor* t)
+// "k = -1", "a = 2, b = 3", "k ≈ 0,3472963553" in the user's language; a
+// family names only the letters that depend on the free ones.
+std::vector<algebra::Expressão> Escrita(const Candidata& c, const Tradutor& t)
+{
+    std::vector<algebra::Expressão> membros;
+    for (const auto& [letra, valor] : c.valores) {
+        if (letra != c.irracional && valor == algebra::LetraP(letra))
+            continue;
+        if (letra != c.irracional)
+            membros.push_back(ValorDe(letra, algebra::ExpressãoDe(valor)));
+        else if (!c.raiz.exacta.empty())
+            membros.push_back(ValorDe(letra, Exacta(c.raiz)));
+        else
+            membros.push_back(algebra::Relação(
+                algebra::Nó::Aproximado, algebra::Parâmetro(letra), DecimalEscrito(t, c.raiz.decimal)));
+    }
+    return membros;
+}
+
+// "k=-1", "a=2,b=3", "k≈0.3472963553": the answer's canonical text.
+std::string Canónica(const Candidata& c)
 {
     std::string s;
     for (const auto& [letra, valor] : c.valores) {
-        // In words a family names only the letters that depend on the free ones.
-        if (t && letra != c.irracional && valor == algebra::LetraP(letra))
-            continue;
-        s += s.empty() ? "" : (t ? ", " : ",");
-        s += letra;
-        const std::string igual = t ? " = " : "=";
+        s.append(s.empty() ? "" : ",").append(1, letra);
         if (letra != c.irracional)
-            s += igual + EscreverP(valor);
+            s += "=" + EscreverP(valor);
         else if (!c.raiz.exacta.empty())
-            s += igual + c.raiz.exacta;
+            s += "=" + c.raiz.exacta;
         else
-            s += (t ? " ≈ " : "≈") + (t ? Decimal(*t, c.raiz.decimal) : c.raiz.decimal);
+            s += "≈" + c.raiz.decimal;
     }
     return s;
+}
+
+// The solutions parted by "or": each a relation, or a list of them.
+Fórmula Disjuntas(const Tradutor& t, const std::vector<std::vector<algebra::Expressão>>& membros)
+{
+    if (std::ranges::all_of(membros, [](const auto& m) { return m.size() == 1; })) {
+        std::vector<algebra::Expressão> relações;
+        relações.reserve(membros.size());
+        for (const auto& m : membros)
+            relações.push_back(m.front());
+        return Disjunção(t, std::move(relações));
+    }
+    std::vector<std::string> listas;
+    listas.reserve(membros.size());
+    for (const auto& m : membros)
+        listas.push_back(TextoDe(Lista(m)));
+    return Disjunção(t, listas);
 }
 
 Atribuição Tipada(const Candidata& c)
 {
     Atribuição a;
     for (const auto& [letra, valor] : c.valores) {
-        if (letra != c.irracional) {
+        if (letra != c.irracional)
             a.push_back({letra, algebra::ExpressãoDe(valor), false});
-            continue;
-        }
-        const std::string& texto = c.raiz.exacta.empty() ? c.raiz.decimal : c.raiz.exacta;
-        auto lida = algebra::LerExpressão(texto, {.parâmetros = {}, .relação = false, .x = false});
-        a.push_back({letra, lida.Ok() ? std::move(lida).Valor() : algebra::Número(0), c.raiz.exacta.empty()});
+        else
+            a.push_back({letra, Exacta(c.raiz), c.raiz.exacta.empty()});
     }
     return a;
 }
 
 // The free letters of a family: those whose value is themselves.
-std::string Livres(const Candidata& c)
+Fórmula Livres(const Candidata& c)
 {
-    std::string livres;
+    std::vector<algebra::Expressão> livres;
     for (const auto& [letra, valor] : c.valores)
         if (letra != c.irracional && valor == algebra::LetraP(letra))
-            livres += (livres.empty() ? "" : ", ") + std::string(1, letra);
-    return livres;
+            livres.push_back(algebra::Parâmetro(letra));
+    return Lista(std::move(livres));
 }
 
-std::string Nomes(const std::vector<char>& letras)
+Fórmula Nomes(const std::vector<char>& letras)
 {
-    std::string nomes;
+    std::vector<algebra::Expressão> nomes;
+    nomes.reserve(letras.size());
     for (char l : letras)
-        nomes += (nomes.empty() ? "" : ", ") + std::string(1, l);
-    return nomes;
+        nomes.push_back(algebra::Parâmetro(l));
+    return Lista(std::move(nomes));
 }
 
 } // namespace
@@ -382,10 +414,7 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
 {
     RespostaDosParâmetros r;
     Documento& doc = r.documento;
-    Intitular(doc,
-              t,
-              Texto::TítuloParâmetros,
-              {Nomes(problema.letras), algebra::EscreverExpressão(problema.escrito)});
+    Intitular(doc, t, Texto::TítuloParâmetros, {Nomes(problema.letras), problema.escrito});
     const EquaçõesDosParâmetros e = EquaçõesDasCondições(problema, doc, t);
     std::vector<Pp> sistema;
     for (const Pp& p : e.iguais)
@@ -394,7 +423,7 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
     if (sistema.size() > 1) {
         Dizer(doc, t, Texto::SistemaDeEquações);
         for (const Pp& p : sistema)
-            doc.blocos.emplace_back(Destaque{Equação(p)});
+            Mostrar(doc, Equação(p));
     }
     Resolvedor resolvedor{doc, t, algebra::Orçamento{}};
     auto candidatas = resolvedor.Resolver(e.iguais, problema.letras);
@@ -410,7 +439,8 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
                 return r;
             }
             if (*anula && !rejeitada) {
-                Dizer(doc, t, Texto::SoluçãoRejeitada, {Escrita(c, &t), std::to_string(multiplicidade)});
+                Dizer(
+                    doc, t, Texto::SoluçãoRejeitada, {Lista(Escrita(c, t)), std::to_string(multiplicidade)});
                 rejeitada = true;
             }
         }
@@ -423,25 +453,26 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
         r.canónicas.emplace_back("nenhum");
         return r;
     }
-    std::vector<std::string> membros;
+    std::vector<std::vector<algebra::Expressão>> membros;
     bool irracionais = false;
     for (const Candidata& c : aceites) {
-        membros.push_back(Escrita(c, &t));
-        r.canónicas.push_back(Escrita(c, nullptr));
+        membros.push_back(Escrita(c, t));
+        r.canónicas.push_back(Canónica(c));
         r.soluções.push_back(Tipada(c));
         irracionais = irracionais || c.irracional != 0;
     }
-    const std::string livres = Livres(aceites.front());
+    const bool família = std::ranges::any_of(aceites.front().valores, [&](const auto& v) {
+        return v.first != aceites.front().irracional && v.second == algebra::LetraP(v.first);
+    });
     if (aceites.size() == 1 && membros.front().empty())
-        Dizer(doc, t, Texto::RespostaQualquer, {livres});
-    else if (aceites.size() == 1 && !livres.empty())
-        Dizer(doc, t, Texto::RespostaFamília, {membros.front(), livres});
+        Dizer(doc, t, Texto::RespostaQualquer, {Livres(aceites.front())});
+    else if (aceites.size() == 1 && família)
+        Dizer(doc, t, Texto::RespostaFamília, {Lista(membros.front()), Livres(aceites.front())});
     else
-        Dizer(doc, t, Texto::RespostaParâmetros, {Disjunção(t, membros)});
-    for (const Candidata& c : aceites)
-        if (c.irracional == 0 && !membros[static_cast<std::size_t>(&c - aceites.data())].empty())
-            VerificarValores(
-                problema, c.valores, membros[static_cast<std::size_t>(&c - aceites.data())], doc, t);
+        Dizer(doc, t, Texto::RespostaParâmetros, {Disjuntas(t, membros)});
+    for (std::size_t i = 0; i < aceites.size(); ++i)
+        if (aceites[i].irracional == 0 && !membros[i].empty())
+            VerificarValores(problema, aceites[i].valores, Lista(membros[i]), doc, t);
     if (irracionais)
         Dizer(doc, t, Texto::VerificaçãoIrracional);
     return r;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "algebra/expandir.h"
+#include "algebra/factorizar.h"
+#include "algebra/raizes.h"
 #include "algebra/tamanho.h"
 #include "resolucao/documento.h"
 #include "resolucao/exercicio.h"
@@ -93,13 +95,29 @@ EquaçõesDasCondições(const ProblemaDeParâmetros& problema, Documento& docum
 // P with the values put in, and each condition checked again.
 void VerificarValores(const ProblemaDeParâmetros& problema,
                       const std::vector<std::pair<char, algebra::PolinómioDeParâmetros>>& valores,
-                      const std::string& descrição,
+                      const Fórmula& descrição,
                       Documento& documento,
                       const Tradutor& t);
 
 // "2a-1", "(k+1)x^2-4": the canonical text.
 [[nodiscard]] std::string EscreverP(const algebra::PolinómioDeParâmetros& p);
 [[nodiscard]] std::string EscreverP(const algebra::PolinómioComParâmetros& p);
+
+// "2a-1 = 0": the equation a polynomial in the parameters is set to.
+[[nodiscard]] algebra::Expressão EquaçãoP(const algebra::PolinómioDeParâmetros& p);
+
+// "k = 2k-1": a letter's value.
+[[nodiscard]] algebra::Expressão ValorDe(char letra, algebra::Expressão valor);
+
+// The factorization of an equation in the letter: "(k-1)^2(k+2)".
+[[nodiscard]] algebra::Expressão Factorizada(const algebra::Factorização& f, char letra);
+
+// A real root as the expression its exact form is written as, "(1+√5)/2",
+// or without one its decimal.
+[[nodiscard]] algebra::Expressão Exacta(const algebra::RaizReal& r);
+
+// "a = 2, b = 3": one relation, or several side by side.
+[[nodiscard]] Fórmula Lista(std::vector<algebra::Expressão> membros);
 
 } // namespace vendrix::resolucao
 

@@ -46,6 +46,8 @@ const Caso Casos[] = {
     {"x^3+kx^2-4", "divisível por x-2;divisível por x-2;P(2)=0", "divisible by x-2;P(2)=0", "k=-1"},
     {"x^2+k", "P(1) = 1; P(1) = 2", "P(1) = 1; P(1) = 2", "nenhum"},
     {"x^12+k^12x+1", "P(1) = 0", "P(1) = 0", "nenhum"},
+    // An equation in the parameter with a repeated factor: "(k-1)^2 = 0".
+    {"x^2+k^2x-2kx", "P(1) = 0", "P(1) = 0", "k=1"},
 };
 
 // clang-format on
@@ -70,6 +72,14 @@ TEST_P(Parametros, SolvesInBothLanguagesWithStepsAndACheck)
         const Resolução r = ResolverExercício(Exercício::Parâmetros, {c.p1, {}, {}, condições, {}}, t);
         ASSERT_FALSE(r.falha) << condições << ": " << r.falha->mensagem;
         EXPECT_EQ(Juntas(r.parâmetros), c.soluções) << condições;
+        // Every formula on a line of its own is an expression, but for a
+        // list of relations side by side.
+        for (const Bloco& b : r.documento.blocos)
+            if (const auto* d = std::get_if<Destaque>(&b)) {
+                EXPECT_TRUE(std::holds_alternative<algebra::Expressão>(d->fórmula.valor) ||
+                            std::get<std::string>(d->fórmula.valor).find(", ") != std::string::npos)
+                    << std::get<std::string>(d->fórmula.valor);
+            }
         // Every sentence translated, and a check after every exact answer
         // that puts a value in.
         const std::string texto = EmTexto(r.documento);
