@@ -421,6 +421,7 @@ const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)
 verificando = ligada.verificar;
 iniciarPratica(lista, { pedir, mostrar, mostrarMensagens, ocupado });
 document.documentElement.dataset.pronto = "sim";
+performance.mark("vendrix-pronto");
 // The copy kept for offline use is fetched whole, the module a second time:
 // only once the page answers, so that it never delays the first click.
 if ("serviceWorker" in navigator) {
