@@ -90,15 +90,15 @@ function escolher() {
   return ORIGEM;
 }
 
-// Reads the catalogue, marks the page's texts and binds the PT | EN switch.
-// Without the catalogue the page stays in Portuguese.
-export async function iniciarLingua() {
+// Reads the catalogue, a promise of its text or of null, marks the page's
+// texts and binds the PT | EN switch. Without the catalogue the page stays
+// in Portuguese.
+export async function iniciarLingua(texto) {
   try {
-    const resposta = await fetch("textos.json");
-    if (resposta.ok) {
-      const texto = await resposta.text();
-      dicionarios = JSON.parse(texto);
-      catalogo = texto;
+    const lido = await texto;
+    if (lido !== null) {
+      dicionarios = JSON.parse(lido);
+      catalogo = lido;
     }
   } catch {
     dicionarios = {};

@@ -8,6 +8,7 @@ import { criarBotoesDeCopia, guardarCopias } from "./copias.js";
 import { apontar, guardarNoEndereco, lerDoEndereco, ligacao, motivoDeRecusa, mostrarResolucao, mostrarVerificacao }
   from "./exercicios.js";
 import { abrirPratica, iniciarPratica } from "./pratica.js";
+import { catalogo, iniciar, modulo, primeiroTrabalho } from "./inicio.js";
 import { aoMudarLingua, catalogoDaPagina, iniciarLingua, linguaDaPagina, preencher, t, traduzir }
   from "./lingua.js";
 
@@ -35,14 +36,6 @@ let dividido = null; // the Ruffini division whose hint is shown
 // Checking the student's answer: the exercises run with it and keep their
 // solution hidden until Ver a resolução.
 let verificando = false;
-
-async function compilar() {
-  try {
-    return await WebAssembly.compileStreaming(fetch("vendrix.wasm"));
-  } catch {
-    return WebAssembly.compile(await (await fetch("vendrix.wasm")).arrayBuffer());
-  }
-}
 
 // A worker for the module; one that replaces an ended one gets the
 // language shown now.
@@ -412,12 +405,10 @@ aoMudarLingua((lingua) => {
   }
 });
 
-if ("serviceWorker" in navigator) {
-  navigator.serviceWorker.register(porta.createScriptURL("sw.js"), { updateViaCache: "none" }).catch(() => {});
-}
-
-inicio = Promise.all([compilar(), iniciarLingua()]).then(([modulo]) => ({ modulo, textos: catalogoDaPagina() }));
-rapido = novoTrabalho();
+inicio = Promise.all([modulo, iniciarLingua(catalogo)]).then(([compilado]) => ({ modulo: compilado,
+  textos: catalogoDaPagina() }));
+iniciar(inicio.then((dados) => ({ ...dados, lingua: linguaDaPagina() })));
+rapido = primeiroTrabalho;
 const lista = await rapido.pedir("exercicios");
 limite = lista.limite;
 for (const id of ["polinomio1", "polinomio2", "ponto", "condicoes", "resposta"]) $(id).maxLength = limite;
@@ -430,6 +421,12 @@ const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe)
 verificando = ligada.verificar;
 iniciarPratica(lista, { pedir, mostrar, mostrarMensagens, ocupado });
 document.documentElement.dataset.pronto = "sim";
+performance.mark("vendrix-pronto");
+// The copy kept for offline use is fetched whole, the module a second time:
+// only once the page answers, so that it never delays the first click.
+if ("serviceWorker" in navigator) {
+  navigator.serviceWorker.register(porta.createScriptURL("sw.js"), { updateViaCache: "none" }).catch(() => {});
+}
 // The exercises' worker starts once the calculator is ready; an exercise
 // asked for before it is up waits in its queue.
 longo = novoTrabalho();

@@ -20,7 +20,7 @@ async function nossas() {
   return (await caches.keys()).filter((nome) => nome.startsWith(PREFIXO));
 }
 
-async function cacheDaPagina(cliente) {
+async function procurarCacheDaPagina(cliente) {
   if (cliente) {
     for (const nome of await nossas())
       if (await (await caches.open(nome)).match(marca(cliente))) return nome;
@@ -28,11 +28,22 @@ async function cacheDaPagina(cliente) {
   return CACHE;
 }
 
+// A page's cache never changes while it is open: it is looked for once in
+// this worker's life, not at each of the page's requests.
+const cachesDasPaginas = new Map(); // client id → promise of its cache's name
+
+function cacheDaPagina(cliente) {
+  if (!cachesDasPaginas.has(cliente)) cachesDasPaginas.set(cliente, procurarCacheDaPagina(cliente));
+  return cachesDasPaginas.get(cliente);
+}
+
 // Drops the marks of closed pages, and Vendrix's caches no open page uses.
 async function arrumar(aAbrir) {
   const clientes = await self.clients.matchAll({ includeUncontrolled: true, type: "all" });
   const abertas = new Set(clientes.map((c) => marca(c.id)));
   if (aAbrir) abertas.add(marca(aAbrir));
+  for (const cliente of cachesDasPaginas.keys())
+    if (!abertas.has(marca(cliente))) cachesDasPaginas.delete(cliente);
   for (const nome of await nossas()) {
     const cache = await caches.open(nome);
     let usada = nome === CACHE;
@@ -79,10 +90,12 @@ self.addEventListener("fetch", (evento) => {
   if (pedido.method !== "GET" || new URL(pedido.url).origin !== self.location.origin) return;
   evento.respondWith((async () => {
     const abrir = pedido.mode === "navigate";
-    const cache = await caches.open(abrir ? CACHE : await cacheDaPagina(evento.clientId));
+    const nome = abrir ? CACHE : await cacheDaPagina(evento.clientId);
+    const cache = await caches.open(nome);
     // A page opens with this version; a worker it starts, with the page's.
     if ((abrir || pedido.destination === "worker") && evento.resultingClientId) {
       await cache.put(marca(evento.resultingClientId), new Response(""));
+      cachesDasPaginas.set(evento.resultingClientId, Promise.resolve(nome));
       evento.waitUntil(arrumar(evento.resultingClientId));
     }
     // Not a file of the site: the server's, checked against what the

@@ -2,7 +2,12 @@
 // that a long exercise never keeps the page from answering. It takes the
 // compiled module, the catalogue and the language first, then runs each
 // command it is posted, in order, and posts back the core's answer.
-import { WASI } from "./wasi/index.js";
+import WASI from "./wasi/wasi.js";
+// What wasi.js imports, asked for together with it rather than once it has
+// come; the shim's file systems and tracing, which the core does not use,
+// are not loaded at all.
+import "./wasi/wasi_defs.js";
+import "./wasi/debug.js";
 import { Nucleo } from "./nucleo.js";
 
 let nucleo = null;
