@@ -13,7 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <functional>
+#include <iterator>
 
 namespace vendrix::resolucao {
 namespace {
@@ -413,6 +417,56 @@ void PrintTo(const Aula& c, std::ostream* os) { *os << c.nome; }
 INSTANTIATE_TEST_SUITE_P(Aulas, AulaTeste, ::testing::ValuesIn(Aulas), [](const auto& linha) {
     return std::string(linha.param.nome);
 });
+
+// Whether a named value, "P(2)" or "Q(x)", which has no value here, is in e.
+bool TemNome(const algebra::Expressão& e)
+{
+    return e.nó == algebra::Nó::Nome || std::ranges::any_of(e.filhos, TemNome);
+}
+
+// Every "a = b = …" the division, Ruffini's rule, the value and the
+// expansion show holds: its members that name nothing agree at a few points.
+TEST(Igualdades, CadaPassoVale)
+{
+    const std::array<std::array<const char*, 4>, 10> casos{{
+        {"dividir", "x^4-3x^3+5x^2-2x-1", "x^2+1", ""},
+        {"dividir", "6x^5-1/2x^2+7", "-2x^2+x-3", ""},
+        {"dividir", "x+1", "x^2+1", ""},
+        {"dividir", "x^3-1", "3", ""},
+        {"explicar", "-x^5+4x^2-x", "x+3", ""},
+        {"explicar", "3x^4-2", "-3x+1", ""},
+        {"valor", "x^3+2x^2-5x+7", "", "-3"},
+        {"valor", "-x^4+x-1", "", "-2/3"},
+        {"valor", "2x^5-x", "", "x-1/2"},
+        {"desenvolver", "(x-1)^3(2x+1)-(x+2)(x-2)+(x^2+x+1)^2-3(1-x)^4/2", "", ""},
+    }};
+    for (const auto& [nome, p1, p2, a] : casos) {
+        const Resolução r = ResolverExercício(*ExercícioDoNome(nome), p1, p2, a, EmPortuguês);
+        ASSERT_FALSE(r.falha) << p1;
+        std::vector<algebra::Expressão> fórmulas;
+        for (const Bloco& b : r.documento.blocos) {
+            if (const auto* d = std::get_if<Destaque>(&b))
+                fórmulas.push_back(std::get<algebra::Expressão>(d->fórmula.valor));
+            if (const auto* f = std::get_if<Frase>(&b))
+                for (const Fórmula& argumento : f->argumentos)
+                    if (const auto* e = std::get_if<algebra::Expressão>(&argumento.valor))
+                        fórmulas.push_back(*e);
+        }
+        for (const algebra::Expressão& f : fórmulas) {
+            // "x = 1/2" names a point; the identities hold everywhere.
+            if (f.nó != algebra::Nó::Igual || algebra::TemParâmetros(f) || f.filhos[0].nó == algebra::Nó::X)
+                continue;
+            std::vector<algebra::Expressão> membros;
+            std::ranges::copy_if(f.filhos, std::back_inserter(membros), std::not_fn(TemNome));
+            for (const double x : {-1.5, 0.5, 2.0})
+                for (const algebra::Expressão& m : membros)
+                    EXPECT_NEAR(algebra::ValorAproximado(m, x),
+                                algebra::ValorAproximado(membros.front(), x),
+                                1e-9 * (1 + std::abs(algebra::ValorAproximado(m, x))))
+                        << algebra::EscreverExpressão(f) << " at " << x;
+        }
+    }
+}
 
 // Whatever a catalogue holds is text: it cannot open an element or start a
 // LaTeX command in a worked solution.
