@@ -36,10 +36,27 @@ std::pair<std::pair<std::size_t, Racional>, std::pair<std::size_t, Racional>> Bi
     return {t[0], t[1]};
 }
 
-// "(x-1)" for a polynomial of several terms, "2x" for one.
-std::string Factor(const Polinómio& p)
+[[nodiscard]] Expressão Igual(Expressão a, Expressão b)
 {
-    return Termos(p) > 1 ? "(" + algebra::Escrever(p) + ")" : algebra::Escrever(p);
+    return algebra::Relação(Nó::Igual, std::move(a), std::move(b));
+}
+
+// The notable product's identity: "(a+b)^2 = a^2+2ab+b^2".
+[[nodiscard]] Expressão Identidade(Texto texto)
+{
+    using algebra::Número;
+    using algebra::Potência;
+    using algebra::Produto;
+    using algebra::Simétrico;
+    using algebra::Soma;
+    const Expressão a = algebra::Parâmetro('a'), b = algebra::Parâmetro('b');
+    const Expressão mais = Soma({a, b}), menos = Soma({a, Simétrico(b)});
+    const Expressão dobro = Produto({Número(2), a, b});
+    if (texto == Texto::QuadradoDaSoma)
+        return Igual(Potência(mais, 2), Soma({Potência(a, 2), dobro, Potência(b, 2)}));
+    if (texto == Texto::QuadradoDaDiferença)
+        return Igual(Potência(menos, 2), Soma({Potência(a, 2), Simétrico(dobro), Potência(b, 2)}));
+    return Igual(Produto({mais, menos}), Soma({Potência(a, 2), Simétrico(Potência(b, 2))}));
 }
 
 class Passos
@@ -56,14 +73,11 @@ private:
     Polinómio Multiplicar(const Polinómio& a, const Polinómio& b);
     Polinómio Elevar(const Polinómio& base, unsigned n);
 
-    void Mostrar(Texto texto, std::string argumento, std::string fórmula)
+    // A notable product, named with its identity, and its expansion.
+    void Notável(Texto texto, const Expressão& produto, const Polinómio& p)
     {
-        // The notable product's identity, a formula of its own.
-        const std::string_view identidade = texto == Texto::QuadradoDaSoma        ? "(a+b)^2 = a^2+2ab+b^2"
-                                            : texto == Texto::QuadradoDaDiferença ? "(a-b)^2 = a^2-2ab+b^2"
-                                                                                  : "(a+b)(a-b) = a^2-b^2";
-        Dizer(doc, t, texto, {std::move(argumento), std::string(identidade)});
-        doc.blocos.emplace_back(Destaque{std::move(fórmula)});
+        Dizer(doc, t, texto, {produto, Identidade(texto)});
+        resolucao::Mostrar(doc, Igual(produto, algebra::ComoExpressão(p)));
     }
 
     Documento& doc;
@@ -76,21 +90,18 @@ Polinómio Passos::Multiplicar(const Polinómio& a, const Polinómio& b)
     Polinómio p = a * b;
     if (Termos(a) < 2 && Termos(b) < 2)
         return p;
-    // Written as an expression, so that a factor such as -3 or 1/2 after a
-    // bracket keeps its own: "(x+1)(-3)", never "(x+1)-3".
-    const std::string produto =
-        algebra::EscreverExpressão(algebra::Produto({algebra::ComoExpressão(a), algebra::ComoExpressão(b)}));
-    const std::string fórmula = produto + " = " + algebra::Escrever(p);
+    const Expressão ea = algebra::ComoExpressão(a), eb = algebra::ComoExpressão(b);
+    const Expressão produto = algebra::Produto({ea, eb});
     if (Termos(a) == 2 && Termos(b) == 2) {
         const auto [ma, na] = Binómio(a);
         const auto [mb, nb] = Binómio(b);
         if (ma == mb && na.first == nb.first && na.second == -nb.second) {
-            Mostrar(Texto::ProdutoSomaPorDiferença, produto, fórmula);
+            Notável(Texto::ProdutoSomaPorDiferença, produto, p);
             return p;
         }
     }
-    Dizer(doc, t, Texto::PropriedadeDistributiva, {Factor(a), Factor(b)});
-    doc.blocos.emplace_back(Destaque{fórmula});
+    Dizer(doc, t, Texto::PropriedadeDistributiva, {ea, eb});
+    resolucao::Mostrar(doc, Igual(produto, algebra::ComoExpressão(p)));
     return p;
 }
 
@@ -105,26 +116,28 @@ Polinómio Passos::Elevar(const Polinómio& base, unsigned n)
                 b = b * b;
         }
         if (Termos(base) >= 2 && n >= 2)
-            doc.blocos.emplace_back(
-                Destaque{Factor(base) + "^" + std::to_string(n) + " = " + algebra::Escrever(r)});
+            resolucao::Mostrar(
+                doc, Igual(algebra::Potência(algebra::ComoExpressão(base), n), algebra::ComoExpressão(r)));
         return r;
     }
-    const std::string potência = Factor(base) + "^" + std::to_string(n);
+    const Expressão eb = algebra::ComoExpressão(base);
     Polinómio quadrado = base * base;
     if (Termos(base) == 2) {
         const auto [alto, baixo] = Binómio(base);
-        const std::string q = Factor(base) + "^2";
-        Mostrar((alto.second > 0) == (baixo.second > 0) ? Texto::QuadradoDaSoma : Texto::QuadradoDaDiferença,
-                q,
-                q + " = " + algebra::Escrever(quadrado));
+        Notável((alto.second > 0) == (baixo.second > 0) ? Texto::QuadradoDaSoma : Texto::QuadradoDaDiferença,
+                algebra::Potência(eb, 2),
+                quadrado);
     } else {
         quadrado = Multiplicar(base, base);
     }
     if (n == 2)
         return quadrado;
+    const Expressão potência = algebra::Potência(eb, n);
     Dizer(doc, t, Texto::PotênciaComoProduto, {potência});
-    doc.blocos.emplace_back(Destaque{potência + " = " + Factor(base) + "^2" + Factor(base) +
-                                     (n > 3 ? "^" + std::to_string(n - 2) : "")});
+    resolucao::Mostrar(
+        doc,
+        Igual(potência,
+              algebra::Produto({algebra::Potência(eb, 2), n > 3 ? algebra::Potência(eb, n - 2) : eb})));
     Polinómio r = quadrado;
     for (unsigned k = 2; k < n; ++k)
         r = Multiplicar(r, base);
@@ -158,36 +171,26 @@ Polinómio Passos::Expandir(const Expressão& e)
     }
 }
 
-// The expanded terms side by side, before like terms are collected:
-// "2x^3-6x^2+6x-2-x+1".
-std::string LadoALado(const std::vector<Polinómio>& partes)
-{
-    std::string t;
-    for (const Polinómio& p : partes) {
-        const std::string s = algebra::Escrever(p);
-        if (!t.empty() && s.front() != '-')
-            t += '+';
-        t += s;
-    }
-    return t;
-}
-
 } // namespace
 
 Polinómio PassosDoDesenvolvimento(Documento& doc, const Tradutor& tradutor, const Expressão& e)
 {
     Passos passos(doc, tradutor);
     const std::vector<Expressão> termos = e.nó == Nó::Soma ? e.filhos : std::vector<Expressão>{e};
-    std::vector<Polinómio> partes;
+    // The expanded terms side by side, before like terms are collected:
+    // "2x^3-6x^2+6x-2-x+1".
+    std::vector<Expressão> partes;
     Polinómio total;
     for (const Expressão& termo : termos) {
-        partes.push_back(passos.Expandir(termo));
-        total = total + partes.back();
+        const Polinómio parte = passos.Expandir(termo);
+        partes.push_back(algebra::ComoExpressão(parte));
+        total = total + parte;
     }
-    const std::string juntos = LadoALado(partes);
-    if (juntos != algebra::Escrever(total)) {
+    const Expressão juntos = algebra::Soma(std::move(partes)), reduzido = algebra::ComoExpressão(total);
+    // Collected only when that changes what is written.
+    if (algebra::EscreverExpressão(juntos) != algebra::EscreverExpressão(reduzido)) {
         Dizer(doc, tradutor, Texto::TermosSemelhantes);
-        doc.blocos.emplace_back(Destaque{juntos + " = " + algebra::Escrever(total)});
+        Mostrar(doc, Igual(juntos, reduzido));
     }
     return total;
 }
@@ -198,11 +201,11 @@ runtime::Resultado<Desenvolvimento> ResolverDesenvolvimento(const Expressão& e,
     if (!p.Ok())
         return p.Falha();
     Desenvolvimento d{{}, std::move(p).Valor()};
-    Intitular(d.documento, tradutor, Texto::TítuloDesenvolvimento, {algebra::EscreverExpressão(e)});
+    Intitular(d.documento, tradutor, Texto::TítuloDesenvolvimento, {e});
     if (algebra::ÉZero(d.polinómio) || algebra::Grau(d.polinómio) <= GrauMáximoComPassos)
         PassosDoDesenvolvimento(d.documento, tradutor, e);
     Dizer(d.documento, tradutor, Texto::FormaCanónica);
-    d.documento.blocos.emplace_back(Destaque{algebra::Escrever(d.polinómio)});
+    Mostrar(d.documento, algebra::ComoExpressão(d.polinómio));
     return d;
 }
 

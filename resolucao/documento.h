@@ -6,6 +6,7 @@
 #include "resolucao/textos.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -82,15 +83,55 @@ struct TabelaRuffini
 
 // Long division as it is laid out by hand here: the dividend at the left
 // with one column per degree, the divisor at the right and the quotient
-// under it. Each row on the left holds its terms by column ("" where there
-// is none), from the highest degree; a rule is drawn under each subtracted
-// row.
+// under it. Each row on the left holds its terms by column, from the
+// highest degree; a rule is drawn under each subtracted row.
 struct DivisãoLonga
 {
-    std::string divisor;
-    std::string quociente;
-    std::vector<std::vector<std::string>> linhas; // dividend, -product, partial remainder, ...
-    std::vector<bool> subtraídas;                 // per row: a rule goes under it
+    // The term in one column, none where the row has no term of that
+    // degree; mais writes "+" before it, as a positive term after another.
+    struct Célula
+    {
+        std::optional<Fórmula> termo;
+        bool mais = false;
+
+        bool operator==(const Célula&) const = default;
+    };
+
+    struct Linha
+    {
+        Linha(std::vector<Célula> c) // NOLINT(google-explicit-constructor)
+            : células(std::move(c))
+        {}
+
+        // Cells already written, each with its own sign; "" for none.
+        Linha(const std::vector<std::string>& textos) // NOLINT(google-explicit-constructor)
+        {
+            for (const std::string& t : textos)
+                células.push_back(t.empty() ? Célula{} : Célula{Fórmula(t), false});
+        }
+
+        std::vector<Célula> células;
+
+        bool operator==(const Linha&) const = default;
+    };
+
+    Fórmula divisor;
+    Fórmula quociente;
+    std::vector<Linha> linhas;    // dividend, -product, partial remainder, ...
+    std::vector<bool> subtraídas; // per row: a rule goes under it
+
+    // The rows' cells as fórmula writes their terms, "+" before those that
+    // have it, "" where there is no term.
+    [[nodiscard]] std::vector<std::vector<std::string>> Escritas(std::string (*fórmula)(const Fórmula&)) const
+    {
+        std::vector<std::vector<std::string>> grelha;
+        for (const Linha& linha : linhas) {
+            std::vector<std::string>& escrita = grelha.emplace_back();
+            for (const Célula& c : linha.células)
+                escrita.push_back(c.termo ? (c.mais ? "+" : "") + fórmula(*c.termo) : std::string());
+        }
+        return grelha;
+    }
 
     bool operator==(const DivisãoLonga&) const = default;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resolucao/escrita.h"
 
+#include "algebra/expandir.h"
+
 #include <algorithm>
 
 namespace vendrix::resolucao {
@@ -42,42 +44,20 @@ std::string EntreParênteses(const algebra::Racional& r)
     return r < 0 || boost::multiprecision::denominator(r) != 1 ? "(" + texto + ")" : texto;
 }
 
-namespace {
-
-// "(x-2)(x^3-x^2+3x+4)", "(x-2)·3", "(x-2)·(-3)", "(x^2+1)·0".
-[[nodiscard]] std::string Produto(const algebra::Polinómio& d, const algebra::Polinómio& q)
-{
-    const std::string primeiro = "(" + algebra::Escrever(d) + ")";
-    // The quotient 0 of a divisor of higher degree is a number too.
-    if (algebra::ÉZero(q))
-        return primeiro + "·0";
-    if (algebra::Grau(q) == 0)
-        return primeiro + "·" + EntreParênteses(q.coeficientes[0]);
-    return primeiro + "(" + algebra::Escrever(q) + ")";
-}
-
-// " + 7", " - 5", " + 3x", " + (x-5)"; nothing for 0.
-[[nodiscard]] std::string MaisResto(const algebra::Polinómio& r)
-{
-    if (algebra::ÉZero(r))
-        return {};
-    const auto termos = std::ranges::count_if(r.coeficientes, [](const auto& c) { return c != 0; });
-    if (termos > 1)
-        return " + (" + algebra::Escrever(r) + ")";
-    const bool negativo = algebra::CoeficienteDominante(r) < 0;
-    return (negativo ? " - " : " + ") + algebra::Escrever(negativo ? -r : r);
-}
-
-} // namespace
-
-std::string
+algebra::Expressão
 ProvaDaDivisão(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r)
 {
+    using algebra::ComoExpressão;
     const algebra::Polinómio produto = d * q;
-    std::string f = Produto(d, q) + MaisResto(r) + " = ";
+    // The remainder 0 is left out, the quotient 0 is not: "(x^2+1)·0".
+    const auto mais = [&](algebra::Expressão e) {
+        return algebra::ÉZero(r) ? e : algebra::Soma({std::move(e), ComoExpressão(r)});
+    };
+    std::vector<algebra::Expressão> membros{mais(algebra::Produto({ComoExpressão(d), ComoExpressão(q)}))};
     if (!algebra::ÉZero(r))
-        f += algebra::Escrever(produto) + MaisResto(r) + " = ";
-    return f + algebra::Escrever(produto + r);
+        membros.push_back(mais(ComoExpressão(produto)));
+    membros.push_back(ComoExpressão(produto + r));
+    return algebra::Cadeia(algebra::Nó::Igual, std::move(membros));
 }
 
 } // namespace vendrix::resolucao

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "algebra/escrever.h"
+#include "algebra/expressao.h"
 #include "algebra/tamanho.h"
 #include "resolucao/documento.h"
 
@@ -46,10 +47,10 @@ struct DivisãoResolvida
 };
 
 // The check of a division, D·Q + R = (D·Q expanded) + R = P:
-// "(x-2)(x^3-x^2+3x+4) + 7 = x^4-3x^3+5x^2-2x-8 + 7 = x^4-3x^3+5x^2-2x-1",
+// "(x-2)(x^3-x^2+3x+4)+7 = x^4-3x^3+5x^2-2x-8+7 = x^4-3x^3+5x^2-2x-1",
 // the middle step only when R is not 0. P is computed, never copied, so a
 // wrong quotient shows.
-[[nodiscard]] std::string
+[[nodiscard]] algebra::Expressão
 ProvaDaDivisão(const algebra::Polinómio& d, const algebra::Polinómio& q, const algebra::Polinómio& r);
 
 } // namespace vendrix::resolucao

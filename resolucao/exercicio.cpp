@@ -118,8 +118,13 @@ void Factorizar(const Entradas& e, const Tradutor& t, Resolução& r)
 
 void Valor(const Entradas& e, const Tradutor& t, Resolução& r)
 {
-    r.documento = e.divisor ? ResolverResto(e.p1, *e.divisor, t) : ResolverValor(e.p1, e.a, t);
-    r.valor = algebra::EscreverRacional(algebra::Avaliar(e.p1, e.a));
+    runtime::Resultado<ValorResolvido> resolvido =
+        e.divisor ? ResolverResto(e.p1, *e.divisor, t) : runtime::Resultado(ResolverValor(e.p1, e.a, t));
+    if (!resolvido.Ok())
+        return FalharDivisão(resolvido.Falha(), t, r);
+    ValorResolvido v = std::move(resolvido).Valor();
+    r.documento = std::move(v.documento);
+    r.valor = algebra::EscreverRacional(v.valor);
     if (!e.resposta.empty())
         r.verificação = VerificarValor(e.p1, e.a, e.resposta, t);
 }

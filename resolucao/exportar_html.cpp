@@ -58,19 +58,20 @@ void RuffiniHtml(std::string& html, const TabelaRuffini& t)
 
 void LongaHtml(std::string& html, const DivisãoLonga& d)
 {
+    const std::vector<std::vector<std::string>> linhas = d.Escritas(HtmlDe);
     std::size_t colunas = 0;
-    for (const auto& linha : d.linhas)
+    for (const auto& linha : linhas)
         colunas = std::max(colunas, linha.size());
     html.append("<table class=\"vx-divisao\">\n");
-    for (std::size_t r = 0; r < d.linhas.size(); ++r) {
+    for (std::size_t r = 0; r < linhas.size(); ++r) {
         const bool traço = r < d.subtraídas.size() && d.subtraídas[r];
         html.append(traço ? "<tr class=\"vx-subtraida\">" : "<tr>");
         for (std::size_t i = 0; i < colunas; ++i)
-            CélulaHtml(html, "", i < d.linhas[r].size() ? d.linhas[r][i] : "");
+            Célula(html, "", i < linhas[r].size() ? linhas[r][i] : "");
         if (r == 0)
-            CélulaHtml(html, "vx-divisor", d.divisor);
+            Célula(html, "vx-divisor", HtmlDe(d.divisor));
         else if (r == 1)
-            CélulaHtml(html, "vx-quociente", d.quociente);
+            Célula(html, "vx-quociente", HtmlDe(d.quociente));
         html.append("</tr>\n");
     }
     html.append("</table>\n");

@@ -38,17 +38,15 @@ void RuffiniLaTeX(std::string& tex, const TabelaRuffini& t)
 
 void LongaLaTeX(std::string& tex, const DivisãoLonga& d)
 {
+    const std::vector<std::vector<std::string>> linhas = d.Escritas(LaTeXDe);
     std::size_t colunas = 0;
-    for (const auto& linha : d.linhas)
+    for (const auto& linha : linhas)
         colunas = std::max(colunas, linha.size());
     tex.append("\\[\n\\begin{array}{").append(colunas, 'r').append("|l}\n");
-    for (std::size_t r = 0; r < d.linhas.size(); ++r) {
+    for (std::size_t r = 0; r < linhas.size(); ++r) {
         for (std::size_t i = 0; i < colunas; ++i)
-            tex.append(i == 0 ? "" : " & ")
-                .append(i < d.linhas[r].size() ? FórmulaEmLaTeX(d.linhas[r][i]) : "");
-        tex.append(" & ").append(r == 0   ? FórmulaEmLaTeX(d.divisor)
-                                 : r == 1 ? FórmulaEmLaTeX(d.quociente)
-                                          : "");
+            tex.append(i == 0 ? "" : " & ").append(i < linhas[r].size() ? linhas[r][i] : "");
+        tex.append(" & ").append(r == 0 ? LaTeXDe(d.divisor) : r == 1 ? LaTeXDe(d.quociente) : "");
         tex.append(" \\\\\n");
         const std::string direita = std::to_string(colunas + 1);
         if (r == 0)

@@ -79,12 +79,14 @@ void Ruffini(std::string& saída, const TabelaRuffini& t)
 
 void Longa(std::string& saída, const DivisãoLonga& d)
 {
-    const std::vector<std::size_t> l = Larguras(d.linhas);
+    const Grelha linhas = d.Escritas(TextoDe);
+    const std::string divisor = TextoDe(d.divisor), quociente = TextoDe(d.quociente);
+    const std::vector<std::size_t> l = Larguras(linhas);
     std::size_t total = 0;
     for (const std::size_t w : l)
         total += w + 2;
-    for (std::size_t r = 0; r < d.linhas.size(); ++r) {
-        const auto& linha = d.linhas[r];
+    for (std::size_t r = 0; r < linhas.size(); ++r) {
+        const auto& linha = linhas[r];
         std::string texto(Margem);
         std::size_t primeira = linha.size();
         for (std::size_t i = 0; i < l.size(); ++i) {
@@ -94,9 +96,9 @@ void Longa(std::string& saída, const DivisãoLonga& d)
             texto.append("  ").append(ÀDireita(célula, l[i]));
         }
         if (r == 0)
-            texto.append(" | ").append(d.divisor);
+            texto.append(" | ").append(divisor);
         if (r == 1)
-            texto.append(" | ").append(d.quociente);
+            texto.append(" | ").append(quociente);
         while (!texto.empty() && texto.back() == ' ')
             texto.pop_back();
         saída.append(texto).append("\n");
@@ -104,7 +106,7 @@ void Longa(std::string& saída, const DivisãoLonga& d)
             saída.append(Margem)
                 .append(total, ' ')
                 .append(" +")
-                .append(Largura(d.quociente) + 1, '-')
+                .append(Largura(quociente) + 1, '-')
                 .append("\n");
         if (r < d.subtraídas.size() && d.subtraídas[r]) {
             std::size_t início = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resolucao/ruffini.h"
 
+#include "algebra/expandir.h"
 #include "resolucao/escrita.h"
 
 #include <algorithm>
@@ -11,6 +12,8 @@ namespace vendrix::resolucao {
 
 namespace {
 
+using algebra::Expressão;
+using algebra::Número;
 using algebra::Polinómio;
 using algebra::Racional;
 
@@ -21,7 +24,7 @@ TabelaRuffini Preencher(Documento* doc, const Tradutor& tradutor, const Polinóm
     const std::vector<Racional> coeficientes = Descendentes(p);
     TabelaRuffini t{raiz, coeficientes, {}, {coeficientes[0]}};
     if (doc != nullptr)
-        Dizer(*doc, tradutor, Texto::BaixarPrimeiro, {algebra::EscreverRacional(coeficientes[0])});
+        Dizer(*doc, tradutor, Texto::BaixarPrimeiro, {Número(coeficientes[0])});
     for (std::size_t i = 1; i < coeficientes.size(); ++i) {
         const Racional produto = t.somas.back() * raiz;
         const Racional soma = coeficientes[i] + produto;
@@ -32,20 +35,26 @@ TabelaRuffini Preencher(Documento* doc, const Tradutor& tradutor, const Polinóm
             Dizer(*doc,
                   tradutor,
                   frase,
-                  {algebra::EscreverRacional(t.somas.back()),
-                   algebra::EscreverRacional(raiz),
-                   algebra::EscreverRacional(produto),
-                   algebra::EscreverRacional(coeficientes[i]),
-                   algebra::EscreverRacional(soma)});
+                  {Número(t.somas.back()),
+                   Número(raiz),
+                   Número(produto),
+                   Número(coeficientes[i]),
+                   Número(soma)});
         t.somas.push_back(soma);
     }
     return t;
 }
 
 // The polynomial of the first degree x - raiz.
-[[nodiscard]] std::string XMenos(const Racional& raiz)
+[[nodiscard]] Expressão XMenos(const Racional& raiz)
 {
-    return algebra::Escrever(algebra::DeCoeficientes({-raiz, Racional(1)}));
+    return algebra::ComoExpressão(algebra::DeCoeficientes({-raiz, Racional(1)}));
+}
+
+// "x = 2", "Q(x) = x^2+1": a name, or x, equal to a value.
+[[nodiscard]] Expressão Igual(Expressão nome, Expressão valor)
+{
+    return algebra::Relação(algebra::Nó::Igual, std::move(nome), std::move(valor));
 }
 
 // Joins signed pieces as a sum: "16 - 24 + 20".
@@ -108,6 +117,39 @@ std::string Substituição(const Polinómio& p, const Racional& a, std::string_v
     return igual + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
 }
 
+Expressão ValorPorSubstituição(const Polinómio& p, const Racional& a, std::string_view nome)
+{
+    const Racional valor = algebra::Avaliar(p, a);
+    std::vector<Expressão> membros{algebra::Nome(std::string(nome), {Número(a)})};
+    if (a != 0 && algebra::Grau(p) > 0) {
+        Racional potência(1);
+        std::vector<Expressão> termos, valores;
+        for (std::size_t k = 0; k < p.coeficientes.size(); ++k, potência *= a) {
+            const Racional& c = p.coeficientes[k];
+            if (c == 0)
+                continue;
+            // |c|·a^k, the factor 1 left out but for the constant term.
+            std::vector<Expressão> factores;
+            if (k == 0 || abs(c) != 1)
+                factores.push_back(Número(abs(c)));
+            if (k > 0)
+                factores.push_back(k == 1 ? Número(a)
+                                          : algebra::Potência(Número(a), static_cast<unsigned>(k)));
+            Expressão termo = algebra::Produto(std::move(factores));
+            termos.push_back(c < 0 ? algebra::Simétrico(std::move(termo)) : std::move(termo));
+            valores.push_back(Número(c * potência));
+        }
+        std::ranges::reverse(termos);
+        std::ranges::reverse(valores);
+        const bool umTermo = termos.size() == 1;
+        membros.push_back(algebra::Soma(std::move(termos)));
+        if (!umTermo)
+            membros.push_back(algebra::Soma(std::move(valores)));
+    }
+    membros.push_back(Número(valor));
+    return algebra::Cadeia(algebra::Nó::Igual, std::move(membros));
+}
+
 runtime::Resultado<DivisãoResolvida>
 ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tradutor& tradutor)
 {
@@ -117,12 +159,12 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
         return runtime::Falhar(runtime::Código::NãoÉPolinómio);
     const Racional a = divisor.coeficientes[1];
     const Racional raiz = -divisor.coeficientes[0] / a;
-    const std::string p = algebra::Escrever(dividendo), d = algebra::Escrever(divisor);
+    const Expressão d = algebra::ComoExpressão(divisor), xIgualRaiz = Igual(algebra::X(), Número(raiz));
 
     Documento doc;
-    Intitular(doc, tradutor, Texto::TítuloRuffini, {p, d});
+    Intitular(doc, tradutor, Texto::TítuloRuffini, {algebra::ComoExpressão(dividendo), d});
     Dizer(doc, tradutor, Texto::CoeficientesDoDividendo, {Lista(Descendentes(dividendo))});
-    Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, "x = " + algebra::EscreverRacional(raiz)});
+    Dizer(doc, tradutor, Texto::RaizDoDivisor, {d, xIgualRaiz});
     const TabelaRuffini t = Preencher(&doc, tradutor, dividendo, raiz);
     doc.blocos.emplace_back(t);
 
@@ -137,22 +179,23 @@ ResolverRuffini(const Polinómio& dividendo, const Polinómio& divisor, const Tr
         Dizer(doc,
               tradutor,
               Texto::DividirPeloCoeficiente,
-              {algebra::EscreverRacional(a),
-               d + " = " + algebra::EscreverRacional(a) + "(" + XMenos(raiz) + ")",
+              {Número(a),
+               Igual(d, algebra::Produto({Número(a), XMenos(raiz)})),
                XMenos(raiz),
                Lista(somas),
                Lista(quociente)});
     }
     std::ranges::reverse(quociente);
-    const Polinómio q = algebra::DeCoeficientes(std::move(quociente));
-    doc.blocos.emplace_back(Destaque{"Q(x) = " + algebra::Escrever(q)});
-    doc.blocos.emplace_back(Destaque{"R = " + algebra::EscreverRacional(resto)});
+    Polinómio q = algebra::DeCoeficientes(std::move(quociente));
+    Polinómio r = algebra::DeCoeficientes({resto});
+    Mostrar(doc, Igual(algebra::Nome("Q", {algebra::X()}), algebra::ComoExpressão(q)));
+    Mostrar(doc, Igual(algebra::Nome("R"), Número(resto)));
 
     Dizer(doc, tradutor, Texto::Verificação);
-    doc.blocos.emplace_back(Destaque{ProvaDaDivisão(divisor, q, algebra::DeCoeficientes({resto}))});
-    Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, "x = " + algebra::EscreverRacional(raiz)});
-    doc.blocos.emplace_back(Destaque{Substituição(dividendo, raiz)});
-    return DivisãoResolvida{std::move(doc), q, algebra::DeCoeficientes({resto})};
+    Mostrar(doc, ProvaDaDivisão(divisor, q, r));
+    Dizer(doc, tradutor, Texto::TeoremaDoResto, {d, xIgualRaiz});
+    Mostrar(doc, ValorPorSubstituição(dividendo, raiz));
+    return DivisãoResolvida{std::move(doc), std::move(q), std::move(r)};
 }
 
 namespace {
@@ -160,57 +203,61 @@ namespace {
 // P(a) by substitution, then by Ruffini's table; the question and the
 // answer are said as the remainder of the division by divisor when there
 // is one.
-Documento ValorPorDoisMétodos(const Polinómio& p,
-                              const Racional& a,
-                              const std::optional<std::string>& divisor,
-                              const Tradutor& tradutor)
+ValorResolvido ValorPorDoisMétodos(const Polinómio& p,
+                                   const Racional& a,
+                                   const std::optional<Polinómio>& divisor,
+                                   const Tradutor& tradutor)
 {
-    Documento doc;
-    const std::string texto = algebra::Escrever(p), valor = algebra::EscreverRacional(a);
-    const std::string resultado = "P(" + valor + ") = " + algebra::EscreverRacional(algebra::Avaliar(p, a));
-    if (divisor)
-        Intitular(doc, tradutor, Texto::TítuloResto, {"P(x) = " + texto, *divisor});
+    ValorResolvido v{{}, algebra::Avaliar(p, a)};
+    Documento& doc = v.documento;
+    const Expressão resultado = Igual(algebra::Nome("P", {Número(a)}), Número(v.valor));
+    const Expressão pDeX = Igual(algebra::Nome("P", {algebra::X()}), algebra::ComoExpressão(p));
+    const std::optional<Expressão> d =
+        divisor ? std::optional(algebra::ComoExpressão(*divisor)) : std::nullopt;
+    if (d)
+        Intitular(doc, tradutor, Texto::TítuloResto, {pDeX, *d});
     else
-        Intitular(doc, tradutor, Texto::TítuloValorNumérico, {"P(x) = " + texto, "x = " + valor});
+        Intitular(doc, tradutor, Texto::TítuloValorNumérico, {pDeX, Igual(algebra::X(), Número(a))});
     const auto concluir = [&] {
-        if (divisor)
-            Dizer(doc, tradutor, Texto::RestoConclusão, {*divisor, resultado});
+        if (d)
+            Dizer(doc, tradutor, Texto::RestoConclusão, {*d, resultado});
         else
             Dizer(doc, tradutor, Texto::ValorConclusão, {resultado});
     };
     if (!ComPassos(algebra::Grau(p), algebra::TamanhoDoValor(p, a))) {
         Dizer(doc, tradutor, Texto::ValorSemPassos, {std::to_string(algebra::Grau(p))});
-        doc.blocos.emplace_back(Destaque{resultado});
-        if (divisor)
+        Mostrar(doc, resultado);
+        if (d)
             concluir();
-        return doc;
+        return v;
     }
-    if (divisor)
-        Dizer(doc, tradutor, Texto::RestoSubstituição, {*divisor, valor});
+    if (d)
+        Dizer(doc, tradutor, Texto::RestoSubstituição, {*d, Número(a)});
     else
-        Dizer(doc, tradutor, Texto::ValorSubstituição, {valor});
-    doc.blocos.emplace_back(Destaque{Substituição(p, a)});
-    Dizer(doc, tradutor, Texto::ValorRuffini, {valor, XMenos(a)});
-    Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {valor, Lista(Descendentes(p))});
+        Dizer(doc, tradutor, Texto::ValorSubstituição, {Número(a)});
+    Mostrar(doc, ValorPorSubstituição(p, a));
+    Dizer(doc, tradutor, Texto::ValorRuffini, {Número(a), XMenos(a)});
+    Dizer(doc, tradutor, Texto::CoeficientesDoPolinómio, {Número(a), Lista(Descendentes(p))});
     Polinómio quociente;
     doc.blocos.emplace_back(TabelaDeRuffini(p, a, quociente));
     concluir();
-    return doc;
+    return v;
 }
 
 } // namespace
 
-Documento ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
+ValorResolvido ResolverValor(const Polinómio& p, const Racional& a, const Tradutor& tradutor)
 {
     return ValorPorDoisMétodos(p, a, std::nullopt, tradutor);
 }
 
-Documento ResolverResto(const Polinómio& p, const Polinómio& divisor, const Tradutor& tradutor)
+runtime::Resultado<ValorResolvido>
+ResolverResto(const Polinómio& p, const Polinómio& divisor, const Tradutor& tradutor)
 {
     if (algebra::ÉZero(divisor) || algebra::Grau(divisor) != 1)
-        return {};
+        return runtime::Falhar(runtime::Código::DivisorInválido);
     const Racional raiz = -divisor.coeficientes[0] / divisor.coeficientes[1];
-    return ValorPorDoisMétodos(p, raiz, algebra::Escrever(divisor), tradutor);
+    return ValorPorDoisMétodos(p, raiz, divisor, tradutor);
 }
 
 } // namespace vendrix::resolucao

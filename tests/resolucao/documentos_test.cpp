@@ -13,7 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <functional>
+#include <iterator>
 
 namespace vendrix::resolucao {
 namespace {
@@ -73,7 +77,7 @@ Verificação: o divisor vezes o quociente, mais o resto, dá o dividendo.
 
 Pelo teorema do resto, o resto da divisão por 2x-1 é o valor do dividendo em x = 1/2:
 
-    P(1/2) = 2·(1/2)^3 + 3·(1/2)^2 - 1 = 1/4 + 3/4 - 1 = 0
+    P(1/2) = 2·(1/2)^3+3·(1/2)^2-1 = 1/4+3/4-1 = 0
 )"},
     {"divisao_longa",
      false,
@@ -108,7 +112,7 @@ Como x-5 tem grau menor do que o divisor, é o resto.
 
 Verificação: o divisor vezes o quociente, mais o resto, dá o dividendo.
 
-    (x^2+1)(x^2-3x+4) + (x-5) = x^4-3x^3+5x^2-3x+4 + (x-5) = x^4-3x^3+5x^2-2x-1
+    (x^2+1)(x^2-3x+4)+x-5 = x^4-3x^3+5x^2-3x+4+x-5 = x^4-3x^3+5x^2-2x-1
 )"},
     {"factores_raiz_dupla",
      false,
@@ -280,12 +284,14 @@ The sign table of P(x):
 )"},
     {"valor_em_ingles",
      true,
-     [](const Tradutor& t) { return ResolverValor(Ler("x^3-6x^2+11x-6"), algebra::Racional(1, 2), t); },
+     [](const Tradutor& t) {
+         return ResolverValor(Ler("x^3-6x^2+11x-6"), algebra::Racional(1, 2), t).documento;
+     },
      R"(Value of P(x) = x^3-6x^2+11x-6 at x = 1/2
 
 Replace x by 1/2 in the polynomial:
 
-    P(1/2) = (1/2)^3 - 6·(1/2)^2 + 11·(1/2) - 6 = 1/8 - 3/2 + 11/2 - 6 = -15/8
+    P(1/2) = (1/2)^3-6·(1/2)^2+11·(1/2)-6 = 1/8-3/2+11/2-6 = -15/8
 
 Second method: by the remainder theorem, P(1/2) is the remainder of the division by x-1/2, which Ruffini's rule gives:
 
@@ -363,14 +369,14 @@ const Aula Aulas[] = {
     {"biquadrada", Exercício::Factorizar, "x^4-5x^2+4", "", "", false,
      {"com y = x^2, fica y^2-5y+4 = 0", "y = (5 ± 3)/2 ⇔ y = 1 ∨ y = 4", "P(x) = (x+2)(x+1)(x-1)(x-2)"}, "candidatos"},
     {"resto_por_substituicao", Exercício::Valor, "x^3+2x^2-5x+7", "", "-3", false,
-     {"P(-3) = (-3)^3 + 2·(-3)^2 - 5·(-3) + 7 = -27 + 18 + 15 + 7 = 13", "Segundo método", "Pelos dois métodos, P(-3) = 13."}, "raiz"},
+     {"P(-3) = (-3)^3+2·(-3)^2-5·(-3)+7 = -27+18+15+7 = 13", "Segundo método", "Pelos dois métodos, P(-3) = 13."}, "raiz"},
     {"resto_por_substituicao_en", Exercício::Valor, "x^3+2x^2-5x+7", "", "-3", true,
-     {"P(-3) = (-3)^3 + 2·(-3)^2 - 5·(-3) + 7 = -27 + 18 + 15 + 7 = 13", "Second method", "By both methods, P(-3) = 13."}, "root"},
+     {"P(-3) = (-3)^3+2·(-3)^2-5·(-3)+7 = -27+18+15+7 = 13", "Second method", "By both methods, P(-3) = 13."}, "root"},
     {"resto_da_divisao", Exercício::Valor, "x^3+2x^2-5x+7", "", "x+3", false,
      {"Resto da divisão de P(x) = x^3+2x^2-5x+7 por x+3", "Pelo teorema do resto, o resto da divisão de P(x) por x+3 é P(-3)",
       "Pelos dois métodos, o resto da divisão de P(x) por x+3 é P(-3) = 13."}, "raiz"},
     {"resto_da_divisao_en", Exercício::Valor, "x^3+2x^2-5x+7", "", "x+3", true,
-     {"Remainder of P(x) = x^3+2x^2-5x+7 divided by x+3", "P(-3) = (-3)^3 + 2·(-3)^2 - 5·(-3) + 7 = -27 + 18 + 15 + 7 = 13",
+     {"Remainder of P(x) = x^3+2x^2-5x+7 divided by x+3", "P(-3) = (-3)^3+2·(-3)^2-5·(-3)+7 = -27+18+15+7 = 13",
       "By both methods, the remainder of P(x) divided by x+3 is P(-3) = 13."}, "root"},
     {"ordem_dos_factores", Exercício::Factorizar, "6x^3+x^2-x", "", "", false,
      {"P(x) = 6x(x+1/2)(x-1/3)", "0 é raiz simples.", "P(x) = 0 ⇔ x = -1/2 ∨ x = 0 ∨ x = 1/3"}, "(x+1/2)x"},
@@ -379,9 +385,9 @@ const Aula Aulas[] = {
     {"tripla_e_expoente_par", Exercício::Factorizar, "x^5-3x^4+3x^3-x^2", "", "", false,
      {"1 é raiz tripla.", "0 é raiz dupla.", "Um fator de expoente par, x^2, não muda de sinal"}, "multiplicidade"},
     {"divisor_de_grau_maior", Exercício::Dividir, "x+1", "x^2+1", "", false,
-     {"(x^2+1)·0 + (x+1) = 0 + (x+1) = x+1", "| 0", "Q(x) = 0"}, "(x^2+1)(0)"},
+     {"(x^2+1)·0+x+1 = 0+x+1 = x+1", "| 0", "Q(x) = 0"}, "(x^2+1)(0)"},
     {"divisor_de_grau_maior_en", Exercício::Dividir, "x+1", "x^2+1", "", true,
-     {"(x^2+1)·0 + (x+1)", "| 0", "Q(x) = 0"}, "(x^2+1)(0)"},
+     {"(x^2+1)·0+x+1", "| 0", "Q(x) = 0"}, "(x^2+1)(0)"},
     {"explicar_divisor_entre_parenteses", Exercício::Explicar, "x^3-1", "(x-1)", "", false,
      {"Q(x) = x^2+x+1", "R = 0", "      | 1 0 0 | -1"}, "«(x»"},
     {"explicar_divisor_com_produto_en", Exercício::Explicar, "x^3-1", "2*(x-1)", "", true,
@@ -412,12 +418,62 @@ INSTANTIATE_TEST_SUITE_P(Aulas, AulaTeste, ::testing::ValuesIn(Aulas), [](const 
     return std::string(linha.param.nome);
 });
 
+// Whether a named value, "P(2)" or "Q(x)", which has no value here, is in e.
+bool TemNome(const algebra::Expressão& e)
+{
+    return e.nó == algebra::Nó::Nome || std::ranges::any_of(e.filhos, TemNome);
+}
+
+// Every "a = b = …" the division, Ruffini's rule, the value and the
+// expansion show holds: its members that name nothing agree at a few points.
+TEST(Igualdades, CadaPassoVale)
+{
+    const std::array<std::array<const char*, 4>, 10> casos{{
+        {"dividir", "x^4-3x^3+5x^2-2x-1", "x^2+1", ""},
+        {"dividir", "6x^5-1/2x^2+7", "-2x^2+x-3", ""},
+        {"dividir", "x+1", "x^2+1", ""},
+        {"dividir", "x^3-1", "3", ""},
+        {"explicar", "-x^5+4x^2-x", "x+3", ""},
+        {"explicar", "3x^4-2", "-3x+1", ""},
+        {"valor", "x^3+2x^2-5x+7", "", "-3"},
+        {"valor", "-x^4+x-1", "", "-2/3"},
+        {"valor", "2x^5-x", "", "x-1/2"},
+        {"desenvolver", "(x-1)^3(2x+1)-(x+2)(x-2)+(x^2+x+1)^2-3(1-x)^4/2", "", ""},
+    }};
+    for (const auto& [nome, p1, p2, a] : casos) {
+        const Resolução r = ResolverExercício(*ExercícioDoNome(nome), p1, p2, a, EmPortuguês);
+        ASSERT_FALSE(r.falha) << p1;
+        std::vector<algebra::Expressão> fórmulas;
+        for (const Bloco& b : r.documento.blocos) {
+            if (const auto* d = std::get_if<Destaque>(&b))
+                fórmulas.push_back(std::get<algebra::Expressão>(d->fórmula.valor));
+            if (const auto* f = std::get_if<Frase>(&b))
+                for (const Fórmula& argumento : f->argumentos)
+                    if (const auto* e = std::get_if<algebra::Expressão>(&argumento.valor))
+                        fórmulas.push_back(*e);
+        }
+        for (const algebra::Expressão& f : fórmulas) {
+            // "x = 1/2" names a point; the identities hold everywhere.
+            if (f.nó != algebra::Nó::Igual || algebra::TemParâmetros(f) || f.filhos[0].nó == algebra::Nó::X)
+                continue;
+            std::vector<algebra::Expressão> membros;
+            std::ranges::copy_if(f.filhos, std::back_inserter(membros), std::not_fn(TemNome));
+            for (const double x : {-1.5, 0.5, 2.0})
+                for (const algebra::Expressão& m : membros)
+                    EXPECT_NEAR(algebra::ValorAproximado(m, x),
+                                algebra::ValorAproximado(membros.front(), x),
+                                1e-9 * (1 + std::abs(algebra::ValorAproximado(m, x))))
+                        << algebra::EscreverExpressão(f) << " at " << x;
+        }
+    }
+}
+
 // Whatever a catalogue holds is text: it cannot open an element or start a
 // LaTeX command in a worked solution.
 TEST(Exportar, EscapaOQueOCatalogoTraz)
 {
     const Tradutor hostil = [](const Fonte&) { return std::string("<script>&\\\"%1\\\" 50% #_{}"); };
-    const Documento d = ResolverValor(Ler("x-1"), 2, hostil);
+    const Documento d = ResolverValor(Ler("x-1"), 2, hostil).documento;
     const std::string html = EmHtml(d), tex = EmLaTeX(d);
     EXPECT_EQ(html.find("<script"), std::string::npos);
     EXPECT_NE(html.find("&lt;script&gt;&amp;"), std::string::npos);

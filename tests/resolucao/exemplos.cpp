@@ -48,7 +48,7 @@ int main(int argc, char** argv)
                  ResolverDivisãoLonga(Ler("x^4-3x^3+5x^2-2x-1"), Ler("x^2+1"), t).Valor().documento);
         Escrever(b + "factores", ResolverFactorização(algebra::Analisar(Ler("x^3-6x^2+11x-6")), t));
         Escrever(b + "factores_2x", ResolverFactorização(algebra::Analisar(Ler("2x^3+3x^2-1")), t));
-        Escrever(b + "valor", ResolverValor(Ler("x^3-6x^2+11x-6"), algebra::Racional(1, 2), t));
+        Escrever(b + "valor", ResolverValor(Ler("x^3-6x^2+11x-6"), algebra::Racional(1, 2), t).documento);
         Escrever(b + "grafico", ResolverGráfico(Ler("x^3-6x^2+11x-6"), std::nullopt, t));
         Escrever(b + "grafico_dois", ResolverGráfico(Ler("x^4-3x^3+5x^2-2x-1"), Ler("x-2"), t));
         // The examples of the lessons, as the exercises give them.
