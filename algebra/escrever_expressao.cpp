@@ -37,6 +37,14 @@ struct Estilo
     } conjuntos = {};
 };
 
+// A sign without the blanks around it, to stand before its one member:
+// "±1", "≈1,618".
+std::string Aparado(const std::string& sinal)
+{
+    const std::size_t início = sinal.find_first_not_of(' '), fim = sinal.find_last_not_of(' ');
+    return início == std::string::npos ? std::string() : sinal.substr(início, fim + 1 - início);
+}
+
 // Whether a decimal with a comma is among the members of a set, which are
 // then parted by "; ".
 bool TemVírgula(const Expressão& e)
@@ -218,7 +226,7 @@ std::string Escritor::Escrever(const Expressão& e) const
         return s.palavra(e.nome) + (e.filhos.empty() ? "" : Parênteses(Juntos(e, ", ")));
     case Nó::MaisOuMenos: {
         if (e.filhos.size() == 1)
-            return s.maisOuMenos.substr(s.maisOuMenos.find_first_not_of(' ')) + Escrever(e.filhos.front());
+            return Aparado(s.maisOuMenos) + Escrever(e.filhos.front());
         const Expressão& b = e.filhos[1];
         const bool parênteses = ÉSoma(b) || ComeçaPorMenos(b);
         return Escrever(e.filhos[0]) + s.maisOuMenos + (parênteses ? Parênteses(Escrever(b)) : Escrever(b));
@@ -249,7 +257,7 @@ std::string Escritor::Escrever(const Expressão& e) const
         const std::string& sinal =
             s.relações[static_cast<std::size_t>(e.nó) - static_cast<std::size_t>(Nó::Igual)];
         if (e.filhos.size() == 1) // the sign before its one member: "≈ 1,618"
-            return sinal.substr(sinal.find_first_not_of(' ')) + Escrever(e.filhos.front());
+            return Aparado(sinal) + Escrever(e.filhos.front());
         return Juntos(e, sinal);
     }
     }
