@@ -186,7 +186,7 @@ namespace {
         // Its two roots, as the analysis wrote them: the real roots whose
         // interval g changes sign over.
         for (const algebra::RaizReal& r : a.raízes.reais) {
-            if (r.exacta.empty() || r.mínimo == r.máximo ||
+            if (!r.forma || r.exacta.empty() || r.mínimo == r.máximo ||
                 (algebra::Avaliar(g, r.mínimo) < 0) == (algebra::Avaliar(g, r.máximo) < 0))
                 continue;
             peças.push_back(
