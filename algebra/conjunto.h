@@ -17,11 +17,18 @@ struct ConjuntoSolução
     std::string canónico;
     // As the curriculum prints it: "]−∞, −√2] ∪ [√2, +∞[", "{−1, 2}", "ℝ \ {1}".
     std::string escrito;
+    // The same as an expression, the decimals in the user's notation.
+    Expressão forma;
 };
 
 // Where the sign of P, given by its table, satisfies P relação 0. The
-// table must be complete (TabelaDeSinais::completa).
-[[nodiscard]] ConjuntoSolução ConjuntoDaCondição(const TabelaDeSinais& tabela, Nó relação);
+// table must be complete (TabelaDeSinais::completa). The decimals are
+// written with the decimal sign given.
+[[nodiscard]] ConjuntoSolução
+ConjuntoDaCondição(const TabelaDeSinais& tabela, Nó relação, char vírgulaDecimal = '.');
+
+// A real root as an endpoint: its exact form, or "≈" and its decimal.
+[[nodiscard]] Expressão ExpressãoDaRaiz(const RaizReal& raiz, char vírgulaDecimal);
 
 // A real root as an endpoint: its exact form, or "≈" and its decimal.
 [[nodiscard]] std::string TextoDaRaiz(const RaizReal& raiz);

@@ -25,7 +25,33 @@ struct Estilo
     bool fracções = false;         // LaTeX's \frac, which needs no brackets
     bool juntar = true;            // a product may be written without its sign: "2x"
     std::string antesDoMenos = {}; // what parts a term from a minus that takes the place of +
+
+    // The signs of sets: ∞, an interval's ends open and closed, a finite
+    // set's braces, ∪, ℝ, ∅ and "without".
+    struct Conjuntos
+    {
+        std::string infinito = "∞", abreFechado = "[", abreAberto = "]", fechaFechado = "]",
+                    fechaAberto = "[";
+        std::string abreChaves = "{", fechaChaves = "}", união = " ∪ ", reais = "ℝ", vazio = "∅",
+                    semOs = " \\ ";
+    } conjuntos = {};
 };
+
+// A sign without the blanks around it, to stand before its one member:
+// "±1", "≈1,618".
+std::string Aparado(const std::string& sinal)
+{
+    const std::size_t início = sinal.find_first_not_of(' '), fim = sinal.find_last_not_of(' ');
+    return início == std::string::npos ? std::string() : sinal.substr(início, fim + 1 - início);
+}
+
+// Whether a decimal with a comma is among the members of a set, which are
+// then parted by "; ".
+bool TemVírgula(const Expressão& e)
+{
+    return (e.nó == Nó::Decimal && e.nome.find(',') != std::string::npos) ||
+           std::ranges::any_of(e.filhos, TemVírgula);
+}
 
 std::string Tal(std::string_view texto) { return std::string(texto); }
 
@@ -99,10 +125,13 @@ bool ComeçaPorMenos(const Expressão& e)
         return true;
     case Nó::Decimal:
         return e.nome.starts_with('-');
+    case Nó::Infinito:
+        return e.número < 0;
+    case Nó::MaisOuMenos:
+        return e.filhos.size() > 1 && ComeçaPorMenos(e.filhos.front());
     case Nó::Soma:
     case Nó::Produto:
     case Nó::Quociente:
-    case Nó::MaisOuMenos:
         return ComeçaPorMenos(e.filhos.front());
     default:
         return false;
@@ -164,6 +193,7 @@ private:
     std::string Quociente(const Expressão& e) const;
     std::string Raiz(const Expressão& e) const;
     std::string Juntos(const Expressão& e, const std::string& entre) const;
+    std::string Separador(const Expressão& e) const;
 
     const Estilo& s;
 };
@@ -195,6 +225,8 @@ std::string Escritor::Escrever(const Expressão& e) const
     case Nó::Nome:
         return s.palavra(e.nome) + (e.filhos.empty() ? "" : Parênteses(Juntos(e, ", ")));
     case Nó::MaisOuMenos: {
+        if (e.filhos.size() == 1)
+            return Aparado(s.maisOuMenos) + Escrever(e.filhos.front());
         const Expressão& b = e.filhos[1];
         const bool parênteses = ÉSoma(b) || ComeçaPorMenos(b);
         return Escrever(e.filhos[0]) + s.maisOuMenos + (parênteses ? Parênteses(Escrever(b)) : Escrever(b));
@@ -203,10 +235,35 @@ std::string Escritor::Escrever(const Expressão& e) const
         return s.palavra(e.nome);
     case Nó::Ou:
         return Juntos(e, " " + s.palavra(e.nome) + " ");
-    default: // the relations
-        return Juntos(e, s.relações[static_cast<std::size_t>(e.nó) - static_cast<std::size_t>(Nó::Igual)]);
+    case Nó::Infinito:
+        return (e.número < 0 ? s.menos : s.mais) + s.conjuntos.infinito;
+    case Nó::Intervalo:
+        return ((e.expoente & 1U) != 0 ? s.conjuntos.abreFechado : s.conjuntos.abreAberto) +
+               Juntos(e, Separador(e)) +
+               ((e.expoente & 2U) != 0 ? s.conjuntos.fechaFechado : s.conjuntos.fechaAberto);
+    case Nó::Chaves:
+        return s.conjuntos.abreChaves + Juntos(e, Separador(e)) + s.conjuntos.fechaChaves;
+    case Nó::Lista:
+        return Juntos(e, Separador(e));
+    case Nó::União:
+        return Juntos(e, s.conjuntos.união);
+    case Nó::Reais:
+        return s.conjuntos.reais;
+    case Nó::Vazio:
+        return s.conjuntos.vazio;
+    case Nó::SemOs:
+        return Juntos(e, s.conjuntos.semOs);
+    default: { // the relations
+        const std::string& sinal =
+            s.relações[static_cast<std::size_t>(e.nó) - static_cast<std::size_t>(Nó::Igual)];
+        if (e.filhos.size() == 1) // the sign before its one member: "≈ 1,618"
+            return Aparado(sinal) + Escrever(e.filhos.front());
+        return Juntos(e, sinal);
+    }
     }
 }
+
+std::string Escritor::Separador(const Expressão& e) const { return TemVírgula(e) ? "; " : ", "; }
 
 // The members as they are, parted by entre: relations inside relations
 // need no brackets, since none is ever read back.
@@ -246,7 +303,11 @@ std::string Escritor::Produto(const Expressão& e) const
             // A number after the first factor takes the sign: "2·(-3)^2",
             // "x·3"; bare after a letter it would read as an argument, as in
             // "a(-1)" or "k(-1)^2".
-            const bool número = !TemX(f) && !TemParâmetros(f);
+            // A root or a bare name after a number is joined as a letter
+            // is: "2√2", "3i".
+            const bool letra = (f.nó == Nó::Raiz || (f.nó == Nó::Nome && f.filhos.empty())) &&
+                               (antes.nó == Nó::Número || antes.nó == Nó::Quociente);
+            const bool número = !TemX(f) && !TemParâmetros(f) && !letra;
             const bool junto =
                 s.juntar && !número && (parênteses || !ComeçaPorAlgarismo(f)) && antes.nó != Nó::Raiz;
             if (!junto)
@@ -337,36 +398,51 @@ std::string ExpressãoEmLaTeX(const Expressão& e)
         {" = ", " < ", " \\leq ", " > ", " \\geq ", " \\neq ", " \\approx ", " \\Leftrightarrow "},
         " \\pm ",
         EmLaTeX,
-        true};
+        true,
+        true,
+        {},
+        {"\\infty ",
+         "\\left[",
+         "\\left]",
+         "\\right]",
+         "\\right[",
+         "\\{",
+         "\\}",
+         " \\cup ",
+         "\\mathbf{R}",
+         "\\emptyset ",
+         " \\setminus "}};
     return Escritor(estilo).Escrever(e);
 }
 
 std::string ExpressãoEmFala(const Expressão& e, const Vocabulário& v)
 {
     const auto palavra = [](const std::string& p) { return " " + p + " "; };
-    const Estilo estilo{palavra(v.mais),
-                        v.menos + " ",
-                        palavra(v.vezes),
-                        palavra(v.sobre),
-                        v.abre + " ",
-                        " " + v.fecha,
-                        palavra(v.elevadoA),
-                        "",
-                        v.raizDe + " ",
-                        "",
-                        {palavra(v.igual),
-                         palavra(v.menor),
-                         palavra(v.menorOuIgual),
-                         palavra(v.maior),
-                         palavra(v.maiorOuIgual),
-                         palavra(v.diferente),
-                         palavra(v.aproximado),
-                         palavra(v.equivale)},
-                        palavra(v.maisOuMenos),
-                        Tal,
-                        false,
-                        false,
-                        " "};
+    const Estilo estilo{
+        palavra(v.mais),
+        v.menos + " ",
+        palavra(v.vezes),
+        palavra(v.sobre),
+        v.abre + " ",
+        " " + v.fecha,
+        palavra(v.elevadoA),
+        "",
+        v.raizDe + " ",
+        "",
+        {palavra(v.igual),
+         palavra(v.menor),
+         palavra(v.menorOuIgual),
+         palavra(v.maior),
+         palavra(v.maiorOuIgual),
+         palavra(v.diferente),
+         palavra(v.aproximado),
+         palavra(v.equivale)},
+        palavra(v.maisOuMenos),
+        Tal,
+        false,
+        false,
+        " ",
+        {v.infinito, "[", "]", "]", "[", "{", "}", palavra(v.união), "ℝ", "∅", palavra(v.semOs)}};
     return Escritor(estilo).Escrever(e);
 }
 

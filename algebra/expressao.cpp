@@ -105,6 +105,10 @@ Expressão MaisOuMenos(Expressão a, Expressão b)
     return ComFilhos(Nó::MaisOuMenos, {std::move(a), std::move(b)});
 }
 
+Expressão MaisOuMenos(Expressão a) { return ComFilhos(Nó::MaisOuMenos, {std::move(a)}); }
+
+Expressão Lista(std::vector<Expressão> membros) { return ComFilhos(Nó::Lista, std::move(membros)); }
+
 Expressão Decimal(std::string escrito)
 {
     Expressão e = Folha(Nó::Decimal);
@@ -119,6 +123,38 @@ Expressão Ou(std::vector<Expressão> membros, std::string palavra)
     Expressão e = ComFilhos(Nó::Ou, std::move(membros));
     e.nome = std::move(palavra);
     return e;
+}
+
+Expressão Infinito(bool positivo)
+{
+    Expressão e = Folha(Nó::Infinito);
+    e.número = positivo ? 1 : -1;
+    return e;
+}
+
+Expressão IntervaloDe(Expressão de, Expressão até, bool fechadoÀEsquerda, bool fechadoÀDireita)
+{
+    Expressão e = ComFilhos(Nó::Intervalo, {std::move(de), std::move(até)});
+    e.expoente = (fechadoÀEsquerda ? 1U : 0U) | (fechadoÀDireita ? 2U : 0U);
+    return e;
+}
+
+Expressão Chaves(std::vector<Expressão> membros) { return ComFilhos(Nó::Chaves, std::move(membros)); }
+
+Expressão União(std::vector<Expressão> membros)
+{
+    if (membros.size() == 1)
+        return std::move(membros.front());
+    return ComFilhos(Nó::União, std::move(membros));
+}
+
+Expressão Reais() { return Folha(Nó::Reais); }
+
+Expressão Vazio() { return Folha(Nó::Vazio); }
+
+Expressão SemOs(Expressão conjunto, Expressão excluídos)
+{
+    return ComFilhos(Nó::SemOs, {std::move(conjunto), std::move(excluídos)});
 }
 
 bool ÉRelação(Nó nó) noexcept { return nó >= Nó::Igual; }

@@ -29,11 +29,22 @@ enum class Nó : unsigned char {
     Raiz,      // √filhos[0], a positive rational, or an expression in a worked step
     // The forms a worked step writes and no student types:
     Nome,        // nome, applied to the filhos when there are any: "Δ", "P(2)", "Q₁(x)"
-    MaisOuMenos, // filhos[0] ± filhos[1]
+    MaisOuMenos, // filhos[0] ± filhos[1], or ±filhos[0] alone
     Decimal,     // nome, a decimal as the user's language writes it: "1,532088886"
     Ou,          // the filhos, two or more, parted by the word in nome: "x = 1 ∨ x = 2"
+    // Sets of reals, for solution sets; their members are parted by ", ",
+    // or by "; " when a decimal among them is written with a comma.
+    Infinito,  // +∞ when número > 0, -∞ otherwise
+    Intervalo, // from filhos[0] to filhos[1], closed at the left when expoente & 1, at the right when & 2
+    Chaves,    // the filhos, a finite set: "{-1, 2}"
+    Lista,     // the filhos parted as a set's: "±1, ±2, ±4"
+    União,     // the filhos, two or more: "]-∞, 1[ ∪ {3}"
+    Reais,     // ℝ
+    Vazio,     // ∅
+    SemOs,     // filhos[0] without filhos[1]: "ℝ \ {1}"
     // The relations, each of the filhos (two or more: "a = b = c") against
     // the next; only ever the whole expression, or a member of Ou or Equivale.
+    // With one member, the sign stands before it: "≈ 1,618033989".
     Igual,
     Menor,
     MenorOuIgual,
@@ -74,9 +85,21 @@ struct Expressão
 [[nodiscard]] Expressão RaizDe(Expressão radicando);
 [[nodiscard]] Expressão Nome(std::string nome, std::vector<Expressão> argumentos = {});
 [[nodiscard]] Expressão MaisOuMenos(Expressão a, Expressão b);
+[[nodiscard]] Expressão MaisOuMenos(Expressão a); // "±2"
+[[nodiscard]] Expressão Lista(std::vector<Expressão> membros);
 [[nodiscard]] Expressão Decimal(std::string escrito);
 // One member is itself; the word is the user's language's "or".
 [[nodiscard]] Expressão Ou(std::vector<Expressão> membros, std::string palavra);
+
+// Sets of reals.
+[[nodiscard]] Expressão Infinito(bool positivo);
+[[nodiscard]] Expressão IntervaloDe(Expressão de, Expressão até, bool fechadoÀEsquerda, bool fechadoÀDireita);
+[[nodiscard]] Expressão Chaves(std::vector<Expressão> membros);
+// One member is itself.
+[[nodiscard]] Expressão União(std::vector<Expressão> membros);
+[[nodiscard]] Expressão Reais();
+[[nodiscard]] Expressão Vazio();
+[[nodiscard]] Expressão SemOs(Expressão conjunto, Expressão excluídos);
 
 [[nodiscard]] bool ÉRelação(Nó nó) noexcept;
 
@@ -108,6 +131,7 @@ struct Vocabulário
     std::string igual, menor, menorOuIgual, maior, maiorOuIgual;
     // The signs only a worked step writes, said as they are unless given.
     std::string diferente = "≠", aproximado = "≈", equivale = "⇔", maisOuMenos = "±";
+    std::string infinito = "∞", união = "∪", semOs = "\\";
 };
 
 // "x elevado a 2 menos 1", with the given words; numbers stay as digits.

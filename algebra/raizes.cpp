@@ -44,7 +44,7 @@ std::string TextoRadical(const Inteiro& s, const Inteiro& d, const Inteiro& q)
 
 Irracional Racionalmente(const Racional& r, std::size_t m)
 {
-    return {{}, {r, r, 0}, {r, r, m, EscreverRacional(r), {}, 0}};
+    return {{}, {r, r, 0}, {r, r, m, EscreverRacional(r), Número(r), {}, 0}};
 }
 
 // The two roots of A x² + B x + C with discriminant D > 0, the smaller first.
@@ -64,7 +64,13 @@ void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracio
     const unsigned k = 40 + static_cast<unsigned>(msb(discriminante));
     const Inteiro chão = sqrt(Inteiro(discriminante << (2 * k)));
     const Inteiro escala = (2 * f[2]) << k;
+    const Expressão raiz = r == 1 ? Raiz(Racional(d)) : Produto({Número(Racional(r)), Raiz(Racional(d))});
     for (const int sinal : {-1, 1}) {
+        Expressão forma = sinal < 0 ? Simétrico(raiz) : raiz;
+        if (p != 0)
+            forma = Soma({Número(Racional(p)), std::move(forma)});
+        if (q != 1)
+            forma = Quociente(std::move(forma), Número(Racional(q)));
         const std::string radical = (sinal < 0 ? "-" : p == 0 ? "" : "+") + TextoRadical(r, d, 1);
         std::string exacta = p == 0 ? radical : p.str() + radical;
         if (q != 1 && p != 0)
@@ -74,7 +80,8 @@ void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracio
         const Racional a(Inteiro(-f[1] << k) + sinal * chão, escala),
             b(Inteiro(-f[1] << k) + sinal * (chão + 1), escala);
         const Racional& mínimo = std::min(a, b);
-        reais.push_back({f, {mínimo, std::max(a, b), SinalEm(f, mínimo)}, {0, 0, m, exacta, {}, 0}});
+        reais.push_back(
+            {f, {mínimo, std::max(a, b), SinalEm(f, mínimo)}, {0, 0, m, exacta, std::move(forma), {}, 0}});
     }
 }
 
@@ -88,11 +95,22 @@ void RaízesComplexas(const PolInteiro& f, std::size_t m, std::vector<RaizComple
         imaginário.clear();
     else if (d != 1 || denominator(coeficiente) != 1)
         imaginário = "(" + imaginário + ")";
+    const Inteiro &cima = numerator(coeficiente), &baixo = denominator(coeficiente);
+    Expressão parte = d == 1 ? Número(Racional(cima)) : Raiz(Racional(d));
+    if (d != 1 && cima != 1)
+        parte = Produto({Número(Racional(cima)), std::move(parte)});
+    if (baixo != 1)
+        parte = Quociente(std::move(parte), Número(Racional(baixo)));
+    const Expressão i = parte == Número(1) ? Nome("i") : Produto({parte, Nome("i")});
     for (const bool positivo : {true, false}) {
         const std::string sinal = positivo ? (real == 0 ? "" : "+") : "-";
         std::string texto = real == 0 ? "" : EscreverRacional(real);
         texto.append(sinal).append(imaginário).append("i");
-        complexas.push_back({real, Racional(negativo, 4 * f[2] * f[2]), positivo, m, texto});
+        Expressão forma = positivo ? i : Simétrico(i);
+        if (real != 0)
+            forma = Soma({Número(real), std::move(forma)});
+        complexas.push_back(
+            {real, Racional(negativo, 4 * f[2] * f[2]), positivo, m, texto, std::move(forma)});
     }
 }
 
@@ -141,7 +159,7 @@ Raízes CalcularRaízes(const Factorização& f, Orçamento& orçamento)
                                         : std::optional<std::vector<Intervalo>>{};
             raízes.completas = raízes.completas && intervalos.has_value();
             for (const Intervalo& intervalo : intervalos.value_or(std::vector<Intervalo>{}))
-                reais.push_back({g, intervalo, {0, 0, m, {}, {}, 0}});
+                reais.push_back({g, intervalo, {0, 0, m, {}, {}, {}, 0}});
         }
     }
     Separar(reais, orçamento);

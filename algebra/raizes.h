@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "algebra/expressao.h"
 #include "algebra/factorizar.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +21,10 @@ struct RaizReal
     // Intervals of distinct roots are disjoint and ordered with their roots.
     Racional mínimo, máximo;
     std::size_t multiplicidade = 1;
-    std::string exacta;  // "-1/2", "(1+√5)/2", "-√2"; empty without an exact form
-    std::string decimal; // ten significant digits, correctly rounded: "1.618033989"
-    double valor = 0;    // the double nearest the root
+    std::string exacta;             // "-1/2", "(1+√5)/2", "-√2"; empty without an exact form
+    std::optional<Expressão> forma; // the exact form as an expression, when there is one
+    std::string decimal;            // ten significant digits, correctly rounded: "1.618033989"
+    double valor = 0;               // the double nearest the root
 };
 
 // a + bi or a - bi, from a quadratic factor with no real root.
@@ -32,6 +35,7 @@ struct RaizComplexa
     bool imaginárioPositivo = true;
     std::size_t multiplicidade = 1;
     std::string texto; // "1+i", "-1/2-(√3/2)i", "(√2)i"
+    Expressão forma;   // the same as an expression, i a name
 };
 
 struct Raízes

@@ -2,6 +2,7 @@
 #include "resolucao/factores.h"
 
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
 
 #include <algorithm>
 #include <variant>
@@ -19,23 +20,29 @@ using algebra::Racional;
 struct Peça
 {
     std::string texto; // without brackets: "x", "x-√2", "x^2+1"
+    algebra::Expressão forma;
     std::size_t grau = 1;
     double raiz = 0; // the order of the factors x - r
     std::size_t expoente = 1;
 };
 
-[[nodiscard]] std::string Escrever(const algebra::Racional& dominante, std::vector<Peça> peças)
+// x first, then x - r by increasing r, then the rest by degree; the sort
+// is stable, so factors of one degree keep the algebra's order.
+void Ordenar(std::vector<Peça>& peças)
 {
-    if (peças.empty())
-        return algebra::EscreverRacional(dominante);
-    // x first, then x - r by increasing r, then the rest by degree; the
-    // sort is stable, so factors of one degree keep the algebra's order.
     std::ranges::stable_sort(peças, [](const Peça& a, const Peça& b) {
         const auto chave = [](const Peça& p) { return p.texto == "x" ? 0 : p.grau == 1 ? 1 : 2; };
         if (chave(a) != chave(b))
             return chave(a) < chave(b);
         return chave(a) == 1 ? a.raiz < b.raiz : a.grau < b.grau;
     });
+}
+
+[[nodiscard]] std::string Escrever(const algebra::Racional& dominante, std::vector<Peça> peças)
+{
+    if (peças.empty())
+        return algebra::EscreverRacional(dominante);
+    Ordenar(peças);
     std::string texto = dominante == 1 ? "" : dominante == -1 ? "-" : algebra::EscreverRacional(dominante);
     for (const Peça& p : peças) {
         // Appended piece by piece: g++ 12 at -O2 warns (-Wrestrict) on "(" + text.
@@ -49,9 +56,71 @@ struct Peça
     return texto;
 }
 
+// The constant first, then each factor raised to its exponent.
+[[nodiscard]] algebra::Expressão Produto(const algebra::Racional& dominante, std::vector<Peça> peças)
+{
+    if (peças.empty())
+        return algebra::Número(dominante);
+    Ordenar(peças);
+    std::vector<algebra::Expressão> factores;
+    if (dominante != 1 && dominante != -1)
+        factores.push_back(algebra::Número(dominante));
+    for (Peça& p : peças)
+        factores.push_back(p.expoente > 1
+                               ? algebra::Potência(std::move(p.forma), static_cast<unsigned>(p.expoente))
+                               : std::move(p.forma));
+    algebra::Expressão produto = algebra::Produto(std::move(factores));
+    return dominante == -1 ? algebra::Simétrico(std::move(produto)) : produto;
+}
+
+// Whether e is written with a minus first: "-√2", "(-1-√5)/2".
+[[nodiscard]] bool Negativa(const algebra::Expressão& e)
+{
+    using algebra::Nó;
+    switch (e.nó) {
+    case Nó::Número:
+        return e.número < 0;
+    case Nó::Simétrico:
+        return true;
+    case Nó::Soma:
+    case Nó::Produto:
+    case Nó::Quociente:
+        return Negativa(e.filhos.front());
+    default:
+        return false;
+    }
+}
+
+// -e for an e written with a minus first, every sign turned: -(-1-√5)/2
+// is (1+√5)/2.
+[[nodiscard]] algebra::Expressão OpostoDe(const algebra::Expressão& e)
+{
+    using algebra::Nó;
+    switch (e.nó) {
+    case Nó::Número:
+        return algebra::Número(-e.número);
+    case Nó::Simétrico:
+        return e.filhos.front();
+    case Nó::Quociente:
+        return algebra::Quociente(OpostoDe(e.filhos[0]), e.filhos[1]);
+    case Nó::Soma: {
+        std::vector<algebra::Expressão> termos;
+        for (const algebra::Expressão& t : e.filhos)
+            termos.push_back(OpostoDe(t));
+        return algebra::Soma(std::move(termos));
+    }
+    default:
+        return algebra::Simétrico(e);
+    }
+}
+
 [[nodiscard]] Peça PeçaDe(const algebra::Factor& f)
 {
-    Peça p{algebra::Escrever(f.polinómio), algebra::Grau(f.polinómio), 0, f.multiplicidade};
+    Peça p{algebra::Escrever(f.polinómio),
+           algebra::ComoExpressão(f.polinómio),
+           algebra::Grau(f.polinómio),
+           0,
+           f.multiplicidade};
     if (p.grau == 1)
         p.raiz = (-f.polinómio.coeficientes[0]).convert_to<double>();
     return p;
@@ -92,15 +161,18 @@ std::string XMenosRaiz(std::string_view exacta)
            resto;
 }
 
-std::string FactorizaçãoOrdenada(const algebra::Factorização& f)
+namespace {
+
+[[nodiscard]] std::vector<Peça> PeçasOrdenadas(const algebra::Factorização& f)
 {
     std::vector<Peça> peças;
     for (const algebra::Factor& factor : f.factores)
         peças.push_back(PeçaDe(factor));
-    return Escrever(f.dominante, std::move(peças));
+    return peças;
 }
 
-std::string FactorizaçãoReal(const algebra::Análise& a)
+// Every quadratic factor with two real roots as two factors x - r.
+[[nodiscard]] std::vector<Peça> PeçasReais(const algebra::Análise& a)
 {
     std::vector<Peça> peças;
     for (const algebra::Factor& factor : a.factorização.factores) {
@@ -114,16 +186,41 @@ std::string FactorizaçãoReal(const algebra::Análise& a)
         // Its two roots, as the analysis wrote them: the real roots whose
         // interval g changes sign over.
         for (const algebra::RaizReal& r : a.raízes.reais) {
-            if (r.exacta.empty() || r.mínimo == r.máximo ||
+            if (!r.forma || r.exacta.empty() || r.mínimo == r.máximo ||
                 (algebra::Avaliar(g, r.mínimo) < 0) == (algebra::Avaliar(g, r.máximo) < 0))
                 continue;
-            peças.push_back({XMenosRaiz(r.exacta),
-                             1,
-                             ((r.mínimo + r.máximo) / 2).convert_to<double>(),
-                             factor.multiplicidade});
+            peças.push_back(
+                {XMenosRaiz(r.exacta),
+                 algebra::Soma(
+                     {algebra::X(), Negativa(*r.forma) ? OpostoDe(*r.forma) : algebra::Simétrico(*r.forma)}),
+                 1,
+                 ((r.mínimo + r.máximo) / 2).convert_to<double>(),
+                 factor.multiplicidade});
         }
     }
-    return Escrever(a.factorização.dominante, std::move(peças));
+    return peças;
+}
+
+} // namespace
+
+std::string FactorizaçãoOrdenada(const algebra::Factorização& f)
+{
+    return Escrever(f.dominante, PeçasOrdenadas(f));
+}
+
+std::string FactorizaçãoReal(const algebra::Análise& a)
+{
+    return Escrever(a.factorização.dominante, PeçasReais(a));
+}
+
+algebra::Expressão ExpressãoFactorizada(const algebra::Factorização& f)
+{
+    return Produto(f.dominante, PeçasOrdenadas(f));
+}
+
+algebra::Expressão ExpressãoFactorizadaEmR(const algebra::Análise& a)
+{
+    return Produto(a.factorização.dominante, PeçasReais(a));
 }
 
 } // namespace vendrix::resolucao

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "algebra/analise.h"
+#include "algebra/expressao.h"
 
 #include <string>
 
@@ -18,6 +19,11 @@ namespace vendrix::resolucao {
 // factors x - r, written with its surds: "x(x-√2)(x+√2)",
 // "(x-(1-√5)/2)(x-(1+√5)/2)". Factors of degree three or more stay whole.
 [[nodiscard]] std::string FactorizaçãoReal(const algebra::Análise& a);
+
+// The same two as expressions, for the steps: "6x(x+1/2)(x-1/3)",
+// "(x-(1-√5)/2)(x-(1+√5)/2)".
+[[nodiscard]] algebra::Expressão ExpressãoFactorizada(const algebra::Factorização& f);
+[[nodiscard]] algebra::Expressão ExpressãoFactorizadaEmR(const algebra::Análise& a);
 
 // x - r for a root written exactly: "x-√2", "x+√2/2", "x-(1-√5)/2",
 // "x+(1+√5)/2", "x-1/2".

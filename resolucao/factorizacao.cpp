@@ -2,6 +2,7 @@
 #include "resolucao/factorizacao.h"
 
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
 #include "resolucao/escrita.h"
 #include "resolucao/factores.h"
 #include "resolucao/quadratica.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <set>
+#include <type_traits>
 #include <utility>
 
 namespace vendrix::resolucao {
@@ -71,17 +73,37 @@ constexpr std::size_t MaisCandidatos = 48;
     return lista;
 }
 
-[[nodiscard]] std::string ListaComSinais(const std::vector<Racional>& candidatos, bool inteiros)
+// "±1, ±2, ±4": the integers, or the fractions; none is an empty list.
+[[nodiscard]] algebra::Expressão ListaComSinais(const std::vector<Racional>& candidatos, bool inteiros)
 {
-    std::string texto;
+    std::vector<algebra::Expressão> lista;
     for (const Racional& c : candidatos)
         if ((denominator(c) == 1) == inteiros)
-            texto.append(texto.empty() ? "±" : ", ±").append(algebra::EscreverRacional(c));
-    return texto;
+            lista.push_back(algebra::MaisOuMenos(algebra::Número(c)));
+    return algebra::Lista(std::move(lista));
 }
 
-// "x", "x^3".
-[[nodiscard]] std::string PotênciaDeX(std::size_t k) { return k == 1 ? "x" : "x^" + std::to_string(k); }
+using algebra::Expressão;
+using algebra::Nó;
+using algebra::Número;
+
+[[nodiscard]] Expressão Em(const Polinómio& p) { return algebra::ComoExpressão(p); }
+
+// "P(x)", "Q₁(2)".
+[[nodiscard]] Expressão Valor(const std::string& nome, Expressão em)
+{
+    return algebra::Nome(nome, {std::move(em)});
+}
+
+// A test that a candidate is no root: "P(1) = 1-3+5 = 3 ≠ 0".
+template <typename Substituída>
+[[nodiscard]] Fórmula NãoNula(Substituída substituição)
+{
+    if constexpr (std::is_same_v<Substituída, std::string>)
+        return substituição + " ≠ 0";
+    else
+        return algebra::Relação(Nó::Diferente, std::move(substituição), Número(0));
+}
 
 // "Q₁", "Q₂", …: the quotients of a chain of Ruffini tables.
 [[nodiscard]] std::string Quociente(std::size_t n)
@@ -108,26 +130,30 @@ struct Estado
 // candidate is left.
 void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const std::vector<Racional>& c)
 {
-    std::vector<std::string> testes;
+    std::vector<Fórmula> testes;
     for (std::size_t i = 0; i < 2 * c.size() && algebra::Grau(e.q) > 2;) {
         const Racional candidato = i % 2 == 0 ? c[i / 2] : Racional(-c[i / 2]);
         const bool raiz = algebra::Avaliar(e.q, candidato) == 0;
-        testes.push_back(Substituição(e.q, candidato, e.nome) + (raiz ? "" : " ≠ 0"));
+        auto substituição = Substituição(e.q, candidato, e.nome);
+        testes.push_back(raiz ? Fórmula(std::move(substituição)) : NãoNula(std::move(substituição)));
         if (!raiz) {
             ++i;
             continue;
         }
-        Dizer(doc, tradutor, Texto::TestarCandidatos, {algebra::EscreverRacional(candidato)});
-        for (std::string& teste : std::exchange(testes, {}))
-            doc.blocos.emplace_back(Destaque{std::move(teste)});
+        Dizer(doc, tradutor, Texto::TestarCandidatos, {Número(candidato)});
+        for (Fórmula& teste : std::exchange(testes, {}))
+            Mostrar(doc, std::move(teste));
         Polinómio quociente;
         doc.blocos.emplace_back(TabelaDeRuffini(e.q, candidato, quociente));
         e.q = std::move(quociente);
         e.nome = Quociente(++e.quocientes);
-        Dizer(doc, tradutor, Texto::NovoQuocienteNumerado, {e.nome + "(x) = " + algebra::Escrever(e.q)});
+        Dizer(doc,
+              tradutor,
+              Texto::NovoQuocienteNumerado,
+              {algebra::Relação(Nó::Igual, Valor(e.nome, algebra::X()), Em(e.q))});
     }
-    for (std::string& teste : testes)
-        doc.blocos.emplace_back(Destaque{std::move(teste)});
+    for (Fórmula& teste : testes)
+        Mostrar(doc, std::move(teste));
 }
 
 // √r for a positive rational square, none otherwise.
@@ -160,7 +186,11 @@ std::optional<Racional> CuboExacto(const Racional& r)
     return Racional(r < 0 ? Inteiro(-*n) : *n, *d);
 }
 
-[[nodiscard]] std::string Entre(const Polinómio& p) { return "(" + algebra::Escrever(p) + ")"; }
+// "a = b·c", "a = b^2".
+[[nodiscard]] Expressão Igual(const Polinómio& a, Expressão b)
+{
+    return algebra::Relação(Nó::Igual, Em(a), std::move(b));
+}
 
 // x^4 + b·x^2 + c with c = s² and 2s - b = t² (s, t > 0 rational) is
 // (x^2 + s)^2 - (t·x)^2, a difference of squares.
@@ -176,13 +206,13 @@ bool Identidade(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
     const Polinómio quadrado = algebra::DeCoeficientes({*s, 0, 1});
     const Polinómio menos = algebra::DeCoeficientes({*s, -*t, 1}),
                     mais = algebra::DeCoeficientes({*s, *t, 1});
-    const std::string tx = *t == 1 ? "x^2" : "(" + algebra::Escrever(algebra::Monómio(*t, 1)) + ")^2";
+    const Expressão diferença =
+        algebra::Soma({algebra::Potência(Em(quadrado), 2),
+                       algebra::Simétrico(algebra::Potência(Em(algebra::Monómio(*t, 1)), 2))});
     Dizer(doc,
           tradutor,
           Texto::Identidade,
-          {algebra::Escrever(q),
-           "(" + algebra::Escrever(quadrado) + ")^2 - " + tx + " = (" + algebra::Escrever(menos) + ")(" +
-               algebra::Escrever(mais) + ")"});
+          {Em(q), algebra::Cadeia(Nó::Igual, {diferença, algebra::Produto({Em(menos), Em(mais)})})});
     return true;
 }
 
@@ -192,17 +222,21 @@ bool Identidade(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
 bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
 {
     const std::vector<Racional>& c = e.q.coeficientes;
-    const std::string q = algebra::Escrever(e.q);
     if (algebra::Grau(e.q) == 2) {
         const auto s = RaizExacta(c[2]), t = RaizExacta(c[1] == 0 ? Racional(-c[0]) : c[0]);
         if (!s || !t || (c[1] != 0 && abs(c[1]) != 2 * *s * *t))
             return false;
         const Polinómio menos = algebra::DeCoeficientes({-*t, *s}), mais = algebra::DeCoeficientes({*t, *s});
         if (c[1] == 0)
-            Dizer(doc, tradutor, Texto::DiferençaDeQuadrados, {q + " = " + Entre(menos) + Entre(mais)});
+            Dizer(doc,
+                  tradutor,
+                  Texto::DiferençaDeQuadrados,
+                  {Igual(e.q, algebra::Produto({Em(menos), Em(mais)}))});
         else
-            Dizer(
-                doc, tradutor, Texto::QuadradoPerfeito, {q + " = " + Entre(c[1] < 0 ? menos : mais) + "^2"});
+            Dizer(doc,
+                  tradutor,
+                  Texto::QuadradoPerfeito,
+                  {Igual(e.q, algebra::Potência(Em(c[1] < 0 ? menos : mais), 2))});
         e.q = algebra::DeCoeficientes({1});
         return true;
     }
@@ -216,7 +250,7 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
     Dizer(doc,
           tradutor,
           *t > 0 ? Texto::DiferençaDeCubos : Texto::SomaDeCubos,
-          {q + " = " + Entre(linear) + Entre(resto)});
+          {Igual(e.q, algebra::Produto({Em(linear), Em(resto)}))});
     e.q = resto;
     ++e.quocientes; // what is left is a factor after another
     return true;
@@ -232,10 +266,9 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
     if (delta < 0 && Identidade(doc, tradutor, q))
         return true;
     const Polinómio emY = algebra::DeCoeficientes({q.coeficientes[0], q.coeficientes[2], q.coeficientes[4]});
-    std::string texto = algebra::Escrever(emY);
-    std::ranges::replace(texto, 'x', 'y');
-    Dizer(doc, tradutor, Texto::Biquadrada, {texto + " = 0"});
-    ResolverQuadrática(doc, tradutor, emY, "y", false);
+    const Expressão y = algebra::Parâmetro('y');
+    Dizer(doc, tradutor, Texto::Biquadrada, {algebra::Relação(Nó::Igual, NaVariável(Em(emY), y), Número(0))});
+    ResolverQuadrática(doc, tradutor, emY, y, false);
     if (delta >= 0)
         Dizer(doc, tradutor, Texto::BiquadradaRaízes);
     return true;
@@ -272,17 +305,18 @@ void Bolzano(Documento& doc, const Tradutor& tradutor, const Estado& e, const al
         if ((vMin < 0) == (vMax < 0) || vMin == 0 || vMax == 0)
             continue; // a root of even multiplicity in q: no change of sign to show
         const auto valor = [&](const Racional& x, const Racional& v) {
-            return e.nome + "(" + algebra::EscreverRacional(x) + ") = " + algebra::EscreverRacional(v) +
-                   (v < 0 ? " < 0" : " > 0");
+            return algebra::Relação(v < 0 ? Nó::Menor : Nó::Maior,
+                                    algebra::Relação(Nó::Igual, Valor(e.nome, Número(x)), Número(v)),
+                                    Número(0));
         };
         Dizer(doc,
               tradutor,
               Texto::Bolzano,
               {valor(mínimo, vMin),
                valor(máximo, vMax),
-               algebra::EscreverRacional(mínimo),
-               algebra::EscreverRacional(máximo),
-               "x ≈ " + Decimal(tradutor, r.decimal)});
+               Número(mínimo),
+               Número(máximo),
+               SoluçãoDaRaiz(tradutor, r, algebra::X())});
     }
 }
 
@@ -292,7 +326,7 @@ void Decompor(Documento& doc, const Tradutor& tradutor, Estado& e, const algebra
 {
     if (Notável(doc, tradutor, e)) {
         if (algebra::Grau(e.q) == 2)
-            ResolverQuadrática(doc, tradutor, e.q, "x", true);
+            ResolverQuadrática(doc, tradutor, e.q, algebra::X(), true);
         return;
     }
     if (algebra::Grau(e.q) > 2 && Biquadrada(doc, tradutor, e.q))
@@ -307,51 +341,50 @@ void Decompor(Documento& doc, const Tradutor& tradutor, Estado& e, const algebra
             std::ranges::sort(candidatos, AntesNaLista);
             candidatos.erase(std::unique(candidatos.begin(), candidatos.end()), candidatos.end());
         } else {
-            const std::string inteiros = ListaComSinais(candidatos, true),
-                              fracções = ListaComSinais(candidatos, false);
+            Expressão inteiros = ListaComSinais(candidatos, true),
+                      fracções = ListaComSinais(candidatos, false);
+            const bool semFracções = fracções.filhos.empty();
             Dizer(doc,
                   tradutor,
-                  fracções.empty() ? Texto::Candidatos : Texto::CandidatosInteirosPrimeiro,
-                  {algebra::EscreverRacional(e.q.coeficientes.front()),
-                   algebra::EscreverRacional(e.q.coeficientes.back()),
-                   inteiros,
-                   fracções});
+                  semFracções ? Texto::Candidatos : Texto::CandidatosInteirosPrimeiro,
+                  {Número(e.q.coeficientes.front()),
+                   Número(e.q.coeficientes.back()),
+                   std::move(inteiros),
+                   std::move(fracções)});
         }
         TestarCandidatos(doc, tradutor, e, candidatos);
         if (algebra::Grau(e.q) > 2) {
-            const std::string q = algebra::Escrever(e.q);
             if (!Identidade(doc, tradutor, e.q)) {
-                Dizer(doc, tradutor, Texto::SemRaízesRacionaisBolzano, {q});
+                Dizer(doc, tradutor, Texto::SemRaízesRacionaisBolzano, {Em(e.q)});
                 Bolzano(doc, tradutor, e, a);
             }
         }
     }
     if (algebra::Grau(e.q) == 2)
-        ResolverQuadrática(doc, tradutor, e.q, "x", antes || e.quocientes > 0);
+        ResolverQuadrática(doc, tradutor, e.q, algebra::X(), antes || e.quocientes > 0);
 }
 
 void Raízes(Documento& doc, const Tradutor& tradutor, const algebra::Análise& a)
 {
-    std::vector<std::string> soluções, conjunto;
-    bool decimais = false;
+    std::vector<Expressão> soluções, conjunto;
     for (const algebra::RaizReal& r : a.raízes.reais) {
-        const std::string raiz = r.exacta.empty() ? "≈ " + Decimal(tradutor, r.decimal) : r.exacta;
+        const Expressão raiz =
+            r.forma ? *r.forma : algebra::Cadeia(Nó::Aproximado, {DecimalEscrito(tradutor, r.decimal)});
         constexpr std::array palavras{
             Texto::RaizSimples, Texto::RaizSimples, Texto::RaizDupla, Texto::RaizTripla};
         if (r.multiplicidade < palavras.size())
             Dizer(doc, tradutor, palavras[r.multiplicidade], {raiz});
         else
             Dizer(doc, tradutor, Texto::RaizMúltipla, {raiz, std::to_string(r.multiplicidade)});
-        soluções.push_back(r.exacta.empty() ? "x " + raiz : "x = " + raiz);
-        conjunto.push_back(r.exacta.empty() ? Decimal(tradutor, r.decimal) : r.exacta);
-        decimais = decimais || r.exacta.empty();
+        soluções.push_back(SoluçãoDaRaiz(tradutor, r, algebra::X()));
+        conjunto.push_back(ValorDaRaiz(tradutor, r));
     }
     if (soluções.empty() || !a.raízes.completas)
         return;
-    std::string lista;
-    for (const std::string& c : conjunto)
-        lista.append(lista.empty() ? "" : decimais ? "; " : ", ").append(c);
-    Dizer(doc, tradutor, Texto::Soluções, {Disjunção(tradutor, soluções), lista});
+    Dizer(doc,
+          tradutor,
+          Texto::Soluções,
+          {Disjunção(tradutor, std::move(soluções)), algebra::Lista(std::move(conjunto))});
 }
 
 void Conclusão(Documento& doc, const Tradutor& tradutor, const algebra::Análise& a)
@@ -359,11 +392,13 @@ void Conclusão(Documento& doc, const Tradutor& tradutor, const algebra::Anális
     const algebra::Factorização& f = a.factorização;
     const bool provada = f.completa && f.raízesCompletas;
     Dizer(doc, tradutor, provada ? Texto::FormaFactorizada : Texto::FatorizaçãoIncompleta);
-    const std::string q = FactorizaçãoOrdenada(f), r = FactorizaçãoReal(a);
-    doc.blocos.emplace_back(Destaque{"P(x) = " + q});
-    if (r != q) {
+    const Expressão px = Valor("P", algebra::X());
+    Expressão q = ExpressãoFactorizada(f), r = ExpressãoFactorizadaEmR(a);
+    const bool partida = r != q;
+    Mostrar(doc, algebra::Relação(Nó::Igual, px, std::move(q)));
+    if (partida) {
         Dizer(doc, tradutor, Texto::FatorizaçãoEmR);
-        doc.blocos.emplace_back(Destaque{"P(x) = " + r});
+        Mostrar(doc, algebra::Relação(Nó::Igual, px, std::move(r)));
     }
     Raízes(doc, tradutor, a);
     AcrescentarQuadroDeSinais(doc, tradutor, a);
@@ -375,7 +410,7 @@ Documento ResolverFactorização(const algebra::Análise& a, const Tradutor& tra
 {
     const Polinómio& p = a.polinómio;
     Documento doc;
-    Intitular(doc, tradutor, Texto::TítuloFactorização, {algebra::Escrever(p)});
+    Intitular(doc, tradutor, Texto::TítuloFactorização, {Em(p)});
     if (algebra::ÉZero(p) || algebra::Grau(p) == 0) {
         Dizer(doc, tradutor, Texto::Constante);
         return doc;
@@ -391,16 +426,18 @@ Documento ResolverFactorização(const algebra::Análise& a, const Tradutor& tra
     std::vector<Racional> resto(p.coeficientes.begin() + static_cast<std::ptrdiff_t>(zeros),
                                 p.coeficientes.end());
     Estado e{algebra::DeCoeficientes(std::move(resto))};
-    if (zeros > 0)
+    if (zeros > 0) {
+        const Expressão potência = Em(algebra::Monómio(1, zeros));
         Dizer(doc,
               tradutor,
               Texto::FactorX,
-              {PotênciaDeX(zeros), "P(x) = " + PotênciaDeX(zeros) + "(" + algebra::Escrever(e.q) + ")"});
+              {potência,
+               algebra::Relação(Nó::Igual, Valor("P", algebra::X()), algebra::Produto({potência, Em(e.q)}))});
+    }
     const algebra::SobreDenominador inteiros = algebra::SemDenominadores(e.q);
     if (inteiros.denominador != 1) {
         e.q = algebra::DeCoeficientes({inteiros.coeficientes.begin(), inteiros.coeficientes.end()});
-        Dizer(
-            doc, tradutor, Texto::CoeficientesInteiros, {inteiros.denominador.str(), algebra::Escrever(e.q)});
+        Dizer(doc, tradutor, Texto::CoeficientesInteiros, {Número(Racional(inteiros.denominador)), Em(e.q)});
     }
     Decompor(doc, tradutor, e, a, zeros > 0);
     Conclusão(doc, tradutor, a);

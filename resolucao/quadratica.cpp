@@ -2,10 +2,12 @@
 #include "resolucao/quadratica.h"
 
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
 #include "algebra/raizes.h"
 #include "resolucao/escrita.h"
 
-#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace vendrix::resolucao {
 
@@ -14,12 +16,9 @@ namespace {
 using algebra::Inteiro;
 using algebra::Racional;
 
-// "x" written as the variable asked for.
-[[nodiscard]] std::string Em(std::string texto, std::string_view variável)
-{
-    std::ranges::replace(texto, 'x', variável.front());
-    return texto;
-}
+using algebra::Expressão;
+using algebra::Nó;
+using algebra::Número;
 
 // n = s²·d with d free of the squares trial division finds; s = 1 when
 // there is nothing to take out.
@@ -36,76 +35,98 @@ using algebra::Racional;
 
 // √Δ as the student writes it, and the step that simplifies it when there
 // is one: "√8 = √(4·2) = 2√2"; the number itself for a square.
-[[nodiscard]] std::pair<std::string, std::string> RaizDe(const Racional& delta)
+[[nodiscard]] std::pair<Expressão, std::optional<Expressão>> RaizDe(const Racional& delta)
 {
-    const std::string radical = "√" + algebra::EscreverRacional(delta);
+    const Expressão radical = algebra::Raiz(delta);
     if (boost::multiprecision::denominator(delta) != 1)
-        return {radical, {}};
+        return {radical, std::nullopt};
     const Inteiro n = boost::multiprecision::numerator(delta);
     const Inteiro r = sqrt(n);
     if (r * r == n)
-        return {r.str(), {}};
+        return {Número(Racional(r)), std::nullopt};
     const auto [s, d] = Quadrados(n);
     if (s == 1)
-        return {radical, {}};
-    const std::string simples = s.str() + "√" + d.str();
-    const Inteiro s2 = s * s;
-    return {simples, radical + " = √(" + s2.str() + "·" + d.str() + ") = " + simples};
+        return {radical, std::nullopt};
+    const Expressão simples = algebra::Produto({Número(Racional(s)), algebra::Raiz(Racional(d))});
+    const Expressão produto = algebra::Produto({Número(Racional(s * s)), Número(Racional(d))});
+    return {simples, algebra::Cadeia(Nó::Igual, {radical, algebra::RaizDe(produto), simples})};
 }
 
 } // namespace
 
-std::string SeNegativo(const Racional& r)
+Expressão NaVariável(Expressão e, const Expressão& variável)
 {
-    const std::string texto = algebra::EscreverRacional(r);
-    return r < 0 ? "(" + texto + ")" : texto;
+    if (e.nó == Nó::X)
+        return variável;
+    for (Expressão& f : e.filhos)
+        f = NaVariável(std::move(f), variável);
+    return e;
 }
 
-void ResolverQuadrática(Documento& doc,
-                        const Tradutor& tradutor,
-                        const algebra::Polinómio& q,
-                        std::string_view variável,
-                        bool resta)
+Expressão ValorDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz)
+{
+    return raiz.forma ? *raiz.forma : DecimalEscrito(tradutor, raiz.decimal);
+}
+
+Expressão SoluçãoDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz, const Expressão& variável)
+{
+    return algebra::Relação(raiz.forma ? Nó::Igual : Nó::Aproximado, variável, ValorDaRaiz(tradutor, raiz));
+}
+
+void ResolverQuadrática(
+    Documento& doc, const Tradutor& tradutor, const algebra::Polinómio& q, const Expressão& v, bool resta)
 {
     const Racional &c = q.coeficientes[0], &b = q.coeficientes[1], &a = q.coeficientes[2];
     const Racional delta = b * b - 4 * a * c;
-    const std::string v(variável), equação = Em(algebra::Escrever(q), variável) + " = 0";
+    const Expressão polinómio = NaVariável(algebra::ComoExpressão(q), v);
+    const Expressão equação = algebra::Relação(Nó::Igual, polinómio, Número(0));
     Dizer(doc, tradutor, resta ? Texto::FórmulaResolvente : Texto::FórmulaResolventeSó, {equação});
-    doc.blocos.emplace_back(Destaque{v + " = (-b ± √(b^2 - 4ac))/(2a)"});
-    Dizer(doc,
-          tradutor,
-          Texto::FórmulaComNúmeros,
-          {algebra::EscreverRacional(a), algebra::EscreverRacional(b), algebra::EscreverRacional(c)});
-    doc.blocos.emplace_back(Destaque{"Δ = b^2 - 4ac = " + EntreParênteses(b) + "^2 - 4·" +
-                                     EntreParênteses(a) + "·" + EntreParênteses(c) + " = " +
-                                     algebra::EscreverRacional(delta)});
-    const std::string menosB = algebra::EscreverRacional(-b), doisA = SeNegativo(2 * a);
+    const Expressão pa = algebra::Parâmetro('a'), pb = algebra::Parâmetro('b'), pc = algebra::Parâmetro('c');
+    const Expressão discriminante =
+        algebra::Soma({algebra::Potência(pb, 2), algebra::Produto({Número(-4), pa, pc})});
+    Mostrar(doc,
+            algebra::Relação(Nó::Igual,
+                             v,
+                             algebra::Quociente(
+                                 algebra::MaisOuMenos(algebra::Simétrico(pb), algebra::RaizDe(discriminante)),
+                                 algebra::Produto({Número(2), pa}))));
+    Dizer(doc, tradutor, Texto::FórmulaComNúmeros, {Número(a), Número(b), Número(c)});
+    const Expressão comNúmeros =
+        algebra::Soma({algebra::Potência(Número(b), 2),
+                       algebra::Simétrico(algebra::Produto({Número(4), Número(a), Número(c)}))});
+    Mostrar(doc, algebra::Cadeia(Nó::Igual, {algebra::Nome("Δ"), discriminante, comNúmeros, Número(delta)}));
     const algebra::Raízes raízes = algebra::CalcularRaízes(q);
     if (delta < 0) {
-        Dizer(doc, tradutor, Texto::ImpossívelEmR, {equação, Em(algebra::Escrever(q), variável)});
-        std::vector<std::string> complexas;
+        Dizer(doc, tradutor, Texto::ImpossívelEmR, {equação, polinómio});
+        std::vector<Expressão> complexas;
         for (const bool positivo : {false, true})
             for (const algebra::RaizComplexa& r : raízes.complexas)
                 if (r.imaginárioPositivo == positivo)
-                    complexas.push_back(v + " = " + r.texto);
-        Dizer(doc, tradutor, Texto::EmC, {Disjunção(tradutor, complexas)});
+                    complexas.push_back(algebra::Relação(Nó::Igual, v, r.forma));
+        Dizer(doc, tradutor, Texto::EmC, {Disjunção(tradutor, std::move(complexas))});
         return;
     }
+    const Expressão doisA = Número(2 * a);
     if (delta == 0) {
         Dizer(doc, tradutor, Texto::DiscriminanteNulo);
-        doc.blocos.emplace_back(
-            Destaque{v + " = " + menosB + "/" + doisA + " = " + algebra::EscreverRacional(-b / (2 * a))});
+        Mostrar(doc,
+                algebra::Cadeia(Nó::Igual, {v, algebra::Quociente(Número(-b), doisA), Número(-b / (2 * a))}));
         return;
     }
     Dizer(doc, tradutor, Texto::DiscriminantePositivo);
-    const auto [raiz, passo] = RaizDe(delta);
-    if (!passo.empty())
-        doc.blocos.emplace_back(Destaque{passo});
-    std::vector<std::string> soluções;
+    auto [raiz, passo] = RaizDe(delta);
+    if (passo)
+        Mostrar(doc, std::move(*passo));
+    std::vector<Expressão> soluções;
     for (const algebra::RaizReal& r : raízes.reais)
-        soluções.push_back(v + " = " + r.exacta);
-    doc.blocos.emplace_back(
-        Destaque{v + " = (" + menosB + " ± " + raiz + ")/" + doisA + " ⇔ " + Disjunção(tradutor, soluções)});
+        soluções.push_back(SoluçãoDaRaiz(tradutor, r, v));
+    Mostrar(
+        doc,
+        algebra::Relação(
+            Nó::Equivale,
+            algebra::Relação(
+                Nó::Igual, v, algebra::Quociente(algebra::MaisOuMenos(Número(-b), std::move(raiz)), doisA)),
+            Disjunção(tradutor, std::move(soluções))));
 }
 
 } // namespace vendrix::resolucao

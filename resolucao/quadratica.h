@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "algebra/expressao.h"
 #include "algebra/polinomio.h"
+#include "algebra/raizes.h"
 #include "resolucao/documento.h"
 
 #include <string>
-#include <string_view>
 
 namespace vendrix::resolucao {
 
@@ -17,11 +18,18 @@ namespace vendrix::resolucao {
 void ResolverQuadrática(Documento& doc,
                         const Tradutor& tradutor,
                         const algebra::Polinómio& q,
-                        std::string_view variável,
+                        const algebra::Expressão& variável,
                         bool resta);
 
-// A number that follows an operator or stands under a fraction bar: in
-// brackets when negative, "(-2)".
-[[nodiscard]] std::string SeNegativo(const algebra::Racional& r);
+// A real root as a step writes it: its exact form, or its decimal in the
+// user's language.
+[[nodiscard]] algebra::Expressão ValorDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz);
+
+// "x = (1+√5)/2", or "x ≈ 1,324717957" for a root without an exact form.
+[[nodiscard]] algebra::Expressão
+SoluçãoDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz, const algebra::Expressão& variável);
+
+// e with x written as the variable asked for: "y^2-5y+4".
+[[nodiscard]] algebra::Expressão NaVariável(algebra::Expressão e, const algebra::Expressão& variável);
 
 } // namespace vendrix::resolucao

@@ -2,6 +2,10 @@
 #include "resolucao/quadro_sinais.h"
 
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
+
+#include <utility>
+#include <vector>
 
 namespace vendrix::resolucao {
 
@@ -55,21 +59,22 @@ void AcrescentarQuadroDeSinais(Documento& doc, const Tradutor& tradutor, const a
         tabela.factores.push_back({algebra::EscreverRacional(f.dominante),
                                    1,
                                    Linha(algebra::DeCoeficientes({f.dominante}), 1, a.sinais.raízes)});
-    std::string pares;
+    std::vector<algebra::Expressão> pares;
     for (const algebra::Factor& factor : f.factores) {
         tabela.factores.push_back({algebra::Escrever(factor.polinómio),
                                    factor.multiplicidade,
                                    Linha(factor.polinómio, factor.multiplicidade, a.sinais.raízes)});
         if (factor.multiplicidade % 2 == 0)
-            pares.append(pares.empty() ? "" : ", ").append(RótuloDoFactor(tabela.factores.back()));
+            pares.push_back(algebra::Potência(algebra::ComoExpressão(factor.polinómio),
+                                              static_cast<unsigned>(factor.multiplicidade)));
     }
     // One factor is P itself: its row would only repeat P's.
     if (tabela.factores.size() == 1 && tabela.factores.front().expoente == 1)
         tabela.factores.clear();
-    Dizer(doc, tradutor, Texto::QuadroDeSinais, {"P(x)"});
+    Dizer(doc, tradutor, Texto::QuadroDeSinais, {algebra::Nome("P", {algebra::X()})});
     doc.blocos.emplace_back(std::move(tabela));
     if (!pares.empty())
-        Dizer(doc, tradutor, Texto::ExpoentePar, {pares});
+        Dizer(doc, tradutor, Texto::ExpoentePar, {algebra::Lista(std::move(pares))});
 }
 
 } // namespace vendrix::resolucao

@@ -6,6 +6,8 @@
 #include "algebra/isolar.h"
 #include "resolucao/desenvolver.h"
 #include "resolucao/escrita.h"
+#include "resolucao/factores.h"
+#include "resolucao/quadratica.h"
 
 #include <algorithm>
 #include <utility>
@@ -18,12 +20,6 @@ using algebra::Expressão;
 using algebra::Nó;
 using algebra::Polinómio;
 using algebra::Racional;
-
-std::string SinalDaRelação(Nó nó)
-{
-    constexpr std::array<std::string_view, 5> sinais{" = ", " < ", " ≤ ", " > ", " ≥ "};
-    return std::string(sinais[static_cast<std::size_t>(nó) - static_cast<std::size_t>(Nó::Igual)]);
-}
 
 // The user's decimal sign, "," in Portuguese.
 char VírgulaDecimal(const Tradutor& t)
@@ -85,34 +81,21 @@ TabelaDeSinais Quadro(const algebra::Análise& a, char vírgula)
     return quadro;
 }
 
-// "x = -2 ∨ x = 0 ∨ x = 2", with the connective in the user's language.
-std::string Disjunção(const std::vector<algebra::RaizReal>& raízes, const Tradutor& t)
-{
-    const std::string ou = t(FonteDe(Texto::Disjunção));
-    std::string d;
-    for (const algebra::RaizReal& r : raízes) {
-        if (!d.empty())
-            d += ou;
-        d += r.exacta.empty() ? "x ≈ " + ComVírgula(r.decimal, VírgulaDecimal(t)) : "x = " + r.exacta;
-    }
-    return d;
-}
-
 void Equação(SoluçãoDaCondição& s, const Tradutor& t)
 {
     const algebra::Análise& a = s.análise;
     Dizer(s.documento, t, Texto::LeiDoAnulamento);
-    std::string factores;
-    for (const algebra::Factor& f : a.factorização.factores) {
-        if (!factores.empty())
-            factores += t(FonteDe(Texto::Disjunção));
-        factores += algebra::Escrever(f.polinómio) + " = 0";
-    }
-    s.documento.blocos.emplace_back(Destaque{factores});
-    if (a.raízes.reais.empty())
+    std::vector<Expressão> factores, raízes;
+    for (const algebra::Factor& f : a.factorização.factores)
+        factores.push_back(
+            algebra::Relação(Nó::Igual, algebra::ComoExpressão(f.polinómio), algebra::Número(0)));
+    Mostrar(s.documento, Disjunção(t, std::move(factores)));
+    for (const algebra::RaizReal& r : a.raízes.reais)
+        raízes.push_back(SoluçãoDaRaiz(t, r, algebra::X()));
+    if (raízes.empty())
         Dizer(s.documento, t, Texto::SemRaízesReais);
     else
-        s.documento.blocos.emplace_back(Destaque{Disjunção(a.raízes.reais, t)});
+        Mostrar(s.documento, Disjunção(t, std::move(raízes)));
 }
 
 } // namespace
@@ -142,25 +125,27 @@ runtime::Resultado<SoluçãoDaCondição> ResolverCondição(const Expressão& r
         return p.Falha();
     SoluçãoDaCondição s;
     s.equação = relação.nó == Nó::Igual;
-    const std::string sinal = SinalDaRelação(relação.nó);
-    Intitular(s.documento, t, Texto::TítuloResolver, {algebra::EscreverExpressão(relação)});
+    const auto comZero = [&](Expressão membro) {
+        return algebra::Relação(relação.nó, std::move(membro), algebra::Número(0));
+    };
+    Intitular(s.documento, t, Texto::TítuloResolver, {relação});
     if (!direitaNula) {
         Dizer(s.documento, t, Texto::TudoNumMembro);
-        s.documento.blocos.emplace_back(Destaque{algebra::EscreverExpressão(lado) + sinal + "0"});
+        Mostrar(s.documento, comZero(lado));
     }
     const Polinómio& P = p.Valor();
     if (algebra::ÉZero(P) || algebra::Grau(P) <= GrauMáximoComPassos) {
         Dizer(s.documento, t, Texto::DesenvolverEReduzir);
         PassosDoDesenvolvimento(s.documento, t, lado);
     }
-    s.documento.blocos.emplace_back(Destaque{algebra::Escrever(P) + sinal + "0"});
+    Mostrar(s.documento, comZero(algebra::ComoExpressão(P)));
     s.análise = algebra::Analisar(P);
     const algebra::Análise& a = s.análise;
     if (!a.sinais.completa) {
         Dizer(s.documento, t, Texto::RaízesPorIsolar);
         return s;
     }
-    s.conjunto = algebra::ConjuntoDaCondição(a.sinais, relação.nó);
+    s.conjunto = algebra::ConjuntoDaCondição(a.sinais, relação.nó, VírgulaDecimal(t));
     if (algebra::ÉZero(P) || algebra::Grau(P) == 0) {
         const bool todos = s.conjunto.canónico == "ℝ";
         Dizer(s.documento,
@@ -171,8 +156,7 @@ runtime::Resultado<SoluçãoDaCondição> ResolverCondição(const Expressão& r
         if (a.factorização.factores.size() > 1 || a.factorização.dominante != 1 ||
             a.factorização.factores.front().multiplicidade > 1) {
             Dizer(s.documento, t, Texto::DecomporEmFatores);
-            s.documento.blocos.emplace_back(
-                Destaque{algebra::TextoFactorização(a.factorização) + sinal + "0"});
+            Mostrar(s.documento, comZero(ExpressãoFactorizada(a.factorização)));
         }
         if (!a.factorização.completa ||
             std::ranges::any_of(a.raízes.reais, [](const algebra::RaizReal& r) { return r.exacta.empty(); }))
@@ -189,8 +173,7 @@ runtime::Resultado<SoluçãoDaCondição> ResolverCondição(const Expressão& r
             s.documento.blocos.emplace_back(*s.quadro);
         }
     }
-    s.conjunto.escrito = algebra::ComoSeImprime(s.conjunto.canónico, VírgulaDecimal(t));
-    Dizer(s.documento, t, Texto::ConjuntoSolução, {s.conjunto.escrito});
+    Dizer(s.documento, t, Texto::ConjuntoSolução, {s.conjunto.forma});
     return s;
 }
 

@@ -88,6 +88,15 @@ TEST(Escrita, FormasDosPassos)
         Ou({Relação(Nó::Aproximado, X(), Decimal("-0,5")), Relação(Nó::Igual, X(), Número(1))}, "or");
     EXPECT_EQ(ExpressãoEmHtml(ou), "x ≈ −0,5 or x = 1");
     EXPECT_EQ(ExpressãoEmLaTeX(ou), "x \\approx -0{,}5 \\text{ or } x = 1");
+    const Expressão conjunto =
+        União({IntervaloDe(Infinito(false), Cadeia(Nó::Aproximado, {Decimal("-0,5")}), false, true),
+               Chaves({Quociente(Soma({Número(1), Raiz(5)}), Número(2))})});
+    EXPECT_EQ(EscreverExpressão(conjunto), "]-∞; ≈ -0,5] ∪ {(1+√5)/2}");
+    EXPECT_EQ(ExpressãoEmLaTeX(conjunto),
+              "\\left]-\\infty ; \\approx -0{,}5\\right] \\cup \\{\\frac{1+\\sqrt{5}}{2}\\}");
+    EXPECT_EQ(EscreverExpressão(SemOs(Reais(), Chaves({Número(-1), Número(2)}))), "ℝ \\ {-1, 2}");
+    EXPECT_EQ(EscreverExpressão(Lista({MaisOuMenos(Número(1)), MaisOuMenos(Número(Racional(1, 2)))})),
+              "±1, ±1/2");
 }
 
 TEST(Fala, DizOsSinaisPorPalavras)
@@ -210,7 +219,9 @@ TEST(Propriedades, ConjuntoConcordaComOSinal)
         }
         const Nó nó = static_cast<Nó>(static_cast<int>(Nó::Igual) + relação(gerador));
         const Análise a = Analisar(p);
-        const std::string c = ConjuntoDaCondição(a.sinais, nó).canónico;
+        const ConjuntoSolução conjunto = ConjuntoDaCondição(a.sinais, nó);
+        EXPECT_EQ(ExpressãoEmHtml(conjunto.forma), conjunto.escrito);
+        const std::string& c = conjunto.canónico;
         std::vector<Racional> pontos{-100, 100};
         for (std::size_t i = 0; i < a.sinais.raízes.size(); ++i) {
             pontos.push_back(a.sinais.raízes[i].mínimo);

@@ -16,6 +16,8 @@ std::string Descrição(const Raízes& r)
 {
     std::string texto;
     for (const RaizReal& raiz : r.reais) {
+        EXPECT_EQ(raiz.forma ? EscreverExpressão(*raiz.forma) : "",
+                  raiz.exacta); // the step writes the result
         texto += (texto.empty() ? "" : " ") + (raiz.exacta.empty() ? "" : raiz.exacta + "=") + raiz.decimal;
         if (raiz.multiplicidade > 1)
             texto += "^" + std::to_string(raiz.multiplicidade);

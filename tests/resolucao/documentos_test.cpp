@@ -136,11 +136,11 @@ Pela regra de Ruffini, o quociente é Q₁(x) = 2x^2+x-1.
 
 Resta um factor do segundo grau; resolve-se 2x^2+x-1 = 0 pela fórmula resolvente.
 
-    x = (-b ± √(b^2 - 4ac))/(2a)
+    x = (-b ± √(b^2-4ac))/(2a)
 
 Com a = 2, b = 1 e c = -1:
 
-    Δ = b^2 - 4ac = 1^2 - 4·2·(-1) = 9
+    Δ = b^2-4ac = 1^2-4·2·(-1) = 9
 
 Como Δ > 0, há duas raízes reais:
 
@@ -186,11 +186,11 @@ Pela regra de Ruffini, o quociente é Q₁(x) = x^2-5x+6.
 
 Resta um factor do segundo grau; resolve-se x^2-5x+6 = 0 pela fórmula resolvente.
 
-    x = (-b ± √(b^2 - 4ac))/(2a)
+    x = (-b ± √(b^2-4ac))/(2a)
 
 Com a = 1, b = -5 e c = 6:
 
-    Δ = b^2 - 4ac = (-5)^2 - 4·1·6 = 1
+    Δ = b^2-4ac = (-5)^2-4·1·6 = 1
 
 Como Δ > 0, há duas raízes reais:
 
@@ -223,11 +223,11 @@ O quadro de sinais de P(x):
 
 Resolve-se 2x^2-8x+5 = 0 pela fórmula resolvente.
 
-    x = (-b ± √(b^2 - 4ac))/(2a)
+    x = (-b ± √(b^2-4ac))/(2a)
 
 Com a = 2, b = -8 e c = 5:
 
-    Δ = b^2 - 4ac = (-8)^2 - 4·2·5 = 24
+    Δ = b^2-4ac = (-8)^2-4·2·5 = 24
 
 Como Δ > 0, há duas raízes reais:
 
@@ -263,11 +263,11 @@ O quadro de sinais de P(x):
 
 Solve x^2+2x+5 = 0 by the quadratic formula.
 
-    x = (-b ± √(b^2 - 4ac))/(2a)
+    x = (-b ± √(b^2-4ac))/(2a)
 
 With a = 1, b = 2 and c = 5:
 
-    Δ = b^2 - 4ac = 2^2 - 4·1·5 = -16
+    Δ = b^2-4ac = 2^2-4·1·5 = -16
 
 Δ < 0: the equation x^2+2x+5 = 0 has no solution in ℝ, and x^2+2x+5 does not factor in ℝ.
 
@@ -275,7 +275,7 @@ In ℂ: x = -1-2i or x = -1+2i.
 
 The factorization is:
 
-    P(x) = (x^2+2x+5)
+    P(x) = x^2+2x+5
 
 The sign table of P(x):
 
@@ -351,7 +351,7 @@ const Aula Aulas[] = {
     {"inteiros_primeiro_com_substituicao", Exercício::Factorizar, "2x^3+3x^2-1", "", "", false,
      {"P(1) = 2·1^3 + 3·1^2 - 1 = 2 + 3 - 1 = 4 ≠ 0", "P(-1) = 2·(-1)^3 + 3·(-1)^2 - 1 = -2 + 3 - 1 = 0", "-1 é raiz dupla."}, "multiplicidade 2"},
     {"identidade", Exercício::Factorizar, "x^4+x^2+1", "", "", false,
-     {"(x^2+1)^2 - x^2 = (x^2-x+1)(x^2+x+1)", "P(x) = (x^2-x+1)(x^2+x+1)", "diferença de quadrados"}, "Em ℂ"},
+     {"(x^2+1)^2-x^2 = (x^2-x+1)(x^2+x+1)", "P(x) = (x^2-x+1)(x^2+x+1)", "diferença de quadrados"}, "Em ℂ"},
     {"bolzano", Exercício::Factorizar, "x^3-3x+1", "", "", false,
      {"P(0) = 1 > 0 e P(1) = -1 < 0: pelo teorema de Bolzano, há uma raiz em ]0, 1[, x ≈ 0,3472963553.",
       "P(1) = 1^3 - 3·1 + 1 = 1 - 3 + 1 = -1 ≠ 0", "≈1,532088886"}, "1.532"},

@@ -228,16 +228,16 @@ TEST(Resolver, WritesTheRootsAsADisjunction)
     const Resolução r = ResolverExercício(Exercício::Resolver, "x^2 + x = 2", "", "", EmPortuguês);
     const std::string texto = EmTexto(r.documento);
     EXPECT_NE(texto.find("x = -2 ∨ x = 1"), std::string::npos) << texto;
-    EXPECT_NE(texto.find("C.S. = {−2, 1}"), std::string::npos) << texto;
+    EXPECT_NE(texto.find("C.S. = {-2, 1}"), std::string::npos) << texto;
     const std::string inglês = EmTexto(
         ResolverExercício(Exercício::Resolver, "x^2 + x = 2", "", "", teste::EmInglês(VENDRIX_CATALOGO_EN))
             .documento);
     EXPECT_NE(inglês.find("x = -2 or x = 1"), std::string::npos) << inglês;
-    EXPECT_NE(inglês.find("Solution set: {−2, 1}"), std::string::npos) << inglês;
+    EXPECT_NE(inglês.find("Solution set: {-2, 1}"), std::string::npos) << inglês;
     // Decimals take the language's decimal sign in the worked text only.
     const Resolução decimais = ResolverExercício(Exercício::Resolver, "x^3-3x+1 > 0", "", "", EmPortuguês);
     const std::string escrito = EmTexto(decimais.documento);
-    EXPECT_NE(escrito.find("C.S. = ]≈−1,879385242; ≈0,3472963553[ ∪ ]≈1,532088886; +∞["), std::string::npos)
+    EXPECT_NE(escrito.find("C.S. = ]≈-1,879385242; ≈0,3472963553[ ∪ ]≈1,532088886; +∞["), std::string::npos)
         << escrito;
 }
 
