@@ -202,20 +202,17 @@ algebra::Expressão Factorizada(const algebra::Factorização& f, char letra)
 
 algebra::Expressão Exacta(const algebra::RaizReal& r)
 {
-    const std::string& texto = r.exacta.empty() ? r.decimal : r.exacta;
-    auto lida = algebra::LerExpressão(texto, {.parâmetros = {}, .relação = false, .x = false});
+    if (r.forma)
+        return *r.forma;
+    auto lida = algebra::LerExpressão(r.decimal, {.parâmetros = {}, .relação = false, .x = false});
     return lida.Ok() ? std::move(lida).Valor() : algebra::Número(0);
 }
 
-Fórmula Lista(std::vector<algebra::Expressão> membros)
+algebra::Expressão EmLista(std::vector<algebra::Expressão> membros)
 {
     if (membros.size() == 1)
         return std::move(membros.front());
-    // No expression lists relations side by side: the members' texts.
-    std::string lista;
-    for (const algebra::Expressão& m : membros)
-        lista.append(lista.empty() ? "" : ", ").append(algebra::EscreverExpressão(m));
-    return lista;
+    return algebra::Lista(std::move(membros));
 }
 
 EquaçõesDosParâmetros
@@ -274,7 +271,7 @@ void VerificarValores(const ProblemaDeParâmetros& problema,
                 algebra::Nó::Igual, Em(ordem, ponto), ExpressãoDe(algebra::ValorEm(derivada, c.ponto))));
             derivada = algebra::DerivadaEmX(derivada);
         }
-        Mostrar(doc, Lista(std::move(valores)));
+        Mostrar(doc, EmLista(std::move(valores)));
     }
 }
 

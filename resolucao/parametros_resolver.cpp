@@ -363,18 +363,11 @@ std::string Canónica(const Candidata& c)
 // The solutions parted by "or": each a relation, or a list of them.
 Fórmula Disjuntas(const Tradutor& t, const std::vector<std::vector<algebra::Expressão>>& membros)
 {
-    if (std::ranges::all_of(membros, [](const auto& m) { return m.size() == 1; })) {
-        std::vector<algebra::Expressão> relações;
-        relações.reserve(membros.size());
-        for (const auto& m : membros)
-            relações.push_back(m.front());
-        return Disjunção(t, std::move(relações));
-    }
-    std::vector<std::string> listas;
+    std::vector<algebra::Expressão> listas;
     listas.reserve(membros.size());
     for (const auto& m : membros)
-        listas.push_back(TextoDe(Lista(m)));
-    return Disjunção(t, listas);
+        listas.push_back(EmLista(m));
+    return Disjunção(t, std::move(listas));
 }
 
 Atribuição Tipada(const Candidata& c)
@@ -396,7 +389,7 @@ Fórmula Livres(const Candidata& c)
     for (const auto& [letra, valor] : c.valores)
         if (letra != c.irracional && valor == algebra::LetraP(letra))
             livres.push_back(algebra::Parâmetro(letra));
-    return Lista(std::move(livres));
+    return EmLista(std::move(livres));
 }
 
 Fórmula Nomes(const std::vector<char>& letras)
@@ -405,7 +398,7 @@ Fórmula Nomes(const std::vector<char>& letras)
     nomes.reserve(letras.size());
     for (char l : letras)
         nomes.push_back(algebra::Parâmetro(l));
-    return Lista(std::move(nomes));
+    return EmLista(std::move(nomes));
 }
 
 } // namespace
@@ -440,7 +433,7 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
             }
             if (*anula && !rejeitada) {
                 Dizer(
-                    doc, t, Texto::SoluçãoRejeitada, {Lista(Escrita(c, t)), std::to_string(multiplicidade)});
+                    doc, t, Texto::SoluçãoRejeitada, {EmLista(Escrita(c, t)), std::to_string(multiplicidade)});
                 rejeitada = true;
             }
         }
@@ -467,12 +460,12 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
     if (aceites.size() == 1 && membros.front().empty())
         Dizer(doc, t, Texto::RespostaQualquer, {Livres(aceites.front())});
     else if (aceites.size() == 1 && família)
-        Dizer(doc, t, Texto::RespostaFamília, {Lista(membros.front()), Livres(aceites.front())});
+        Dizer(doc, t, Texto::RespostaFamília, {EmLista(membros.front()), Livres(aceites.front())});
     else
         Dizer(doc, t, Texto::RespostaParâmetros, {Disjuntas(t, membros)});
     for (std::size_t i = 0; i < aceites.size(); ++i)
         if (aceites[i].irracional == 0 && !membros[i].empty())
-            VerificarValores(problema, aceites[i].valores, Lista(membros[i]), doc, t);
+            VerificarValores(problema, aceites[i].valores, EmLista(membros[i]), doc, t);
     if (irracionais)
         Dizer(doc, t, Texto::VerificaçãoIrracional);
     return r;

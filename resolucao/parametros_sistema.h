@@ -117,7 +117,7 @@ void VerificarValores(const ProblemaDeParâmetros& problema,
 [[nodiscard]] algebra::Expressão Exacta(const algebra::RaizReal& r);
 
 // "a = 2, b = 3": one relation, or several side by side.
-[[nodiscard]] Fórmula Lista(std::vector<algebra::Expressão> membros);
+[[nodiscard]] algebra::Expressão EmLista(std::vector<algebra::Expressão> membros);
 
 } // namespace vendrix::resolucao
 
