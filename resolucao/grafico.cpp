@@ -3,6 +3,7 @@
 
 #include "algebra/analise.h"
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
 #include "algebra/inteiros.h"
 #include "algebra/isolar.h"
 #include "algebra/orcamento.h"
@@ -44,6 +45,21 @@ constexpr std::string_view Cores[] = {"#1f5fbf", "#c0392b"};
     return ((r.mínimo + r.máximo) / 2).convert_to<double>();
 }
 
+// A decimal as the user's language writes it, its minus a sign of its own:
+// "−0,577" on a page.
+[[nodiscard]] algebra::Expressão DecimalComSinal(const Tradutor& tradutor, std::string_view decimal)
+{
+    if (decimal.starts_with('-'))
+        return algebra::Simétrico(DecimalEscrito(tradutor, decimal.substr(1)));
+    return DecimalEscrito(tradutor, decimal);
+}
+
+// A point of the plane, "(0, -5)": the pair in brackets, with no name.
+[[nodiscard]] algebra::Expressão Ponto(const algebra::Racional& x, const algebra::Racional& y)
+{
+    return algebra::Nome("", {algebra::Número(x), algebra::Número(y)});
+}
+
 // The roots, which the window must hold, each marked.
 void Pontos(const Polinómio& p,
             const algebra::Raízes& raízes,
@@ -60,12 +76,14 @@ void Pontos(const Polinómio& p,
             continue;
         xs.push_back(Meio(r));
         // Ten digits crowd the picture; the text of the document has them.
+        // The roots keep an irrational exact form only as text.
         const bool curta = !r.exacta.empty() && r.exacta.size() <= 12;
-        marcas.push_back(
-            {xs.back(),
-             0,
-             curta ? r.exacta
-                   : "≈" + Decimal(tradutor, runtime::TextoDeDuplo(std::round(xs.back() * 1000) / 1000))});
+        const Fórmula rótulo =
+            r.mínimo == r.máximo ? Fórmula(algebra::Número(r.mínimo))
+            : curta              ? Fórmula(r.exacta)
+                                 : Fórmula("≈" +
+                              Decimal(tradutor, runtime::TextoDeDuplo(std::round(xs.back() * 1000) / 1000)));
+        marcas.push_back({xs.back(), 0, rótulo});
     }
 }
 
@@ -253,7 +271,7 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
     // beyond the window, which a double cannot hold, is said in words only.
     j.ordenadaMarcada = j.ordenadaMarcada && j.yMínimo <= y0 && y0 <= j.yMáximo;
     if (j.ordenadaMarcada && p0 != 0) {
-        plano.marcas.push_back({0, y0, "(0, " + algebra::EscreverRacional(p0) + ")"});
+        plano.marcas.push_back({0, y0, Ponto(0, p0)});
         Rotular(plano.marcas.back(), cs[0], passo, true);
     }
     plano.traçosX = Traços(j.xMínimo, j.xMáximo);
@@ -281,6 +299,13 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
 
 [[nodiscard]] std::string NY(double v) { return N(v, Altura); }
 
+// A tick's value, with the point, as the axes read it: "0.5", "−2".
+[[nodiscard]] Fórmula Marcado(double valor)
+{
+    const algebra::Expressão absoluto = algebra::Decimal(runtime::TextoDeDuplo(std::abs(valor)));
+    return valor < 0 ? algebra::Simétrico(absoluto) : absoluto;
+}
+
 [[nodiscard]] std::string Svg(const Plano& plano)
 {
     const Janela& j = plano.janela;
@@ -298,17 +323,17 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
             s += "<line x1=\"" + x1 + "\" y1=\"" + y1 + "\" x2=\"" + x2 + "\" y2=\"" + y2 +
                  "\" stroke=\"black\"/>\n";
         };
-    const auto texto = [&](double px, double py, std::string_view âncora, std::string_view t) {
-        if (!t.empty())
+    const auto texto = [&](double px, double py, std::string_view âncora, const std::optional<Fórmula>& t) {
+        if (t)
             s += "<text x=\"" + NX(px) + "\" y=\"" + NY(py) + "\" text-anchor=\"" + std::string(âncora) +
-                 "\">" + FórmulaEmHtml(t) + "</text>\n";
+                 "\">" + HtmlDe(*t) + "</text>\n";
     };
     linha(x(j.xMínimo), NY(eixoX), x(j.xMáximo), NY(eixoX));
     linha(NX(eixoY), y(j.yMínimo), NX(eixoY), y(j.yMáximo));
     const auto [nx, ny] = NomeDoEixoX(plano);
     const auto [yx, yy] = NomeDoEixoY(plano);
-    texto(nx, ny, "start", "x");
-    texto(yx, yy, "middle", "y");
+    texto(nx, ny, "start", algebra::X());
+    texto(yx, yy, "middle", algebra::Nome("y"));
     for (const Traço& t : plano.traçosX)
         linha(x(t.valor), NY(eixoX - 3), x(t.valor), NY(eixoX + 3));
     for (const Traço& t : plano.traçosY)
@@ -317,7 +342,7 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
     for (const std::vector<Traço>* traços : {&plano.traçosX, &plano.traçosY})
         for (const Traço& t : *traços)
             if (t.rotulado)
-                texto(t.x, t.y, t.âncora, runtime::TextoDeDuplo(t.valor));
+                texto(t.x, t.y, t.âncora, Marcado(t.valor));
     for (const Curva& curva : plano.curvas) {
         s.append("<polyline fill=\"none\" stroke-width=\"2\" stroke=\"")
             .append(Cores[curva.cor % 2])
@@ -346,24 +371,24 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
     // here is centred on its point.
     std::string s =
         "\\setlength{\\unitlength}{0.5pt}\n\\begin{picture}(" + NX(Largura) + "," + NY(Altura) + ")\n";
-    const auto rótulo = [&](double px, double py, std::string_view t, std::string_view âncora) {
-        if (t.empty())
+    const auto rótulo = [&](double px, double py, const std::optional<Fórmula>& t, std::string_view âncora) {
+        if (!t)
             return;
         const std::string_view lado = âncora == "start" ? "[l]" : âncora == "end" ? "[r]" : "";
         s += "\\put(" + NX(px) + "," + NY(Altura - py + 4) + "){\\makebox(0,0)" + std::string(lado) +
-             "{\\scriptsize $" + FórmulaEmLaTeX(t) + "$}}\n";
+             "{\\scriptsize $" + LaTeXDe(*t) + "$}}\n";
     };
     s += "\\put(" + x(j.xMínimo) + "," + NY(eixoX) + "){\\line(1,0){" + NX(Largura - plano.esquerda - Borda) +
          "}}\n";
     s += "\\put(" + NX(eixoY) + "," + y(j.yMínimo) + "){\\line(0,1){" + NY(Altura - 2 * Borda) + "}}\n";
     const auto [nx, ny] = NomeDoEixoX(plano);
     const auto [yx, yy] = NomeDoEixoY(plano);
-    rótulo(nx, ny, "x", "start");
-    rótulo(yx, yy, "y", "middle");
+    rótulo(nx, ny, algebra::X(), "start");
+    rótulo(yx, yy, algebra::Nome("y"), "middle");
     for (const std::vector<Traço>* traços : {&plano.traçosX, &plano.traçosY})
         for (const Traço& t : *traços)
             if (t.rotulado)
-                rótulo(t.x, t.y, runtime::TextoDeDuplo(t.valor), t.âncora);
+                rótulo(t.x, t.y, Marcado(t.valor), t.âncora);
     // LaTeX overflows on a curve shorter than about a unit: such a piece is
     // joined to the next.
     for (const Curva& curva : plano.curvas)
@@ -391,6 +416,17 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
         texto.append(texto.empty() ? "" : ", ")
             .append(r.exacta.empty() ? "≈ " + Decimal(tradutor, r.decimal) : r.exacta);
     return texto;
+}
+
+// "P(x) = x^2-1"; with a second polynomial, "P(x) = x^2-1, x+1", a list
+// that no expression holds, so it stays text.
+[[nodiscard]] Fórmula Funções(const Polinómio& p, const std::optional<Polinómio>& segundo)
+{
+    const algebra::Expressão pDeX =
+        algebra::Relação(algebra::Nó::Igual, algebra::Nome("P", {algebra::X()}), algebra::ComoExpressão(p));
+    if (!segundo)
+        return pDeX;
+    return algebra::EscreverExpressão(pDeX) + ", " + algebra::Escrever(*segundo);
 }
 
 } // namespace
@@ -432,17 +468,16 @@ Gráfico DesenharGráfico(const Polinómio& p,
 {
     const Plano plano = Planear(p, raízesDeP, segundo, tradutor);
     const Janela& j = plano.janela;
-    std::string funções = "P(x) = " + algebra::Escrever(p);
+    const Fórmula funções = Funções(p, segundo);
     std::string raízes = RaízesEmTexto(raízesDeP, tradutor);
     if (segundo) {
-        funções += ", " + algebra::Escrever(*segundo);
         const std::string outras = RaízesEmTexto(algebra::CalcularRaízes(*segundo), tradutor);
         raízes.append(raízes.empty() || outras.empty() ? "" : ", ").append(outras);
     }
     // Three digits past the first of the range's span: "0.5", "-0.577".
     const auto arredondado = [&](double v, double vão) {
         const double passo = std::pow(10.0, std::floor(std::log10(vão)) - 2);
-        return Decimal(tradutor, runtime::TextoDeDuplo(std::round(v / passo) * passo));
+        return DecimalComSinal(tradutor, runtime::TextoDeDuplo(std::round(v / passo) * passo));
     };
     const std::size_t quantas = j.raízesMarcadas.size();
     const Texto texto = !raízesDeP.completas ? Texto::GráficoRaízesPorIsolar
@@ -459,7 +494,7 @@ Gráfico DesenharGráfico(const Polinómio& p,
                         raízes}};
     const Frase ordenada{
         tradutor(FonteDe(j.ordenadaMarcada ? Texto::GráficoComOrdenada : Texto::GráficoSemOrdenada)),
-        {"(0, " + algebra::EscreverRacional(algebra::Avaliar(p, 0)) + ")"}};
+        {Ponto(0, algebra::Avaliar(p, 0))}};
     return {Svg(plano), Picture(plano), {janela, ordenada}};
 }
 
@@ -467,10 +502,7 @@ Documento
 ResolverGráfico(const Polinómio& p, const std::optional<Polinómio>& segundo, const Tradutor& tradutor)
 {
     Documento doc;
-    std::string funções = "P(x) = " + algebra::Escrever(p);
-    if (segundo)
-        funções += ", " + algebra::Escrever(*segundo);
-    Intitular(doc, tradutor, Texto::TítuloGráfico, {funções});
+    Intitular(doc, tradutor, Texto::TítuloGráfico, {Funções(p, segundo)});
     doc.blocos.emplace_back(DesenharGráfico(p, algebra::CalcularRaízes(p), segundo, tradutor));
     return doc;
 }

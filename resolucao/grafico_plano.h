@@ -3,6 +3,7 @@
 
 #include "resolucao/grafico.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,12 +18,12 @@ inline constexpr double Largura = 640, Altura = 400, Borda = 36;
 inline constexpr double LarguraDoCarácter = 6.5;
 
 // A dot and its label, which stands dx, dy screen units away (y downwards)
-// from the dot, on the side the curve leaves free; an empty label was
-// dropped because no place was free.
+// from the dot, on the side the curve leaves free; no label was dropped
+// because no place was free.
 struct Marca
 {
     double x, y;
-    std::string rótulo;
+    std::optional<Fórmula> rótulo;
     double dx = 6, dy = -8;
     std::string_view âncora = "start";
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Where the labels of a graph stand, so that none covers another.
+#include "resolucao/formula.h"
 #include "resolucao/grafico_plano.h"
 #include "runtime/numeros.h"
 #include "runtime/utf8.h"
@@ -127,18 +128,19 @@ void Arrumar(Plano& plano)
         const double mx = EcrãX(plano, m.x), my = Altura - AlturaY(j, m.y);
         std::vector<Lugar> lugares{{m.dx, m.dy, m.âncora}};
         lugares.insert(lugares.end(), Lugares.begin(), Lugares.end());
+        const std::string texto = m.rótulo ? TextoDe(*m.rótulo) : std::string();
         const auto livre = std::ranges::find_if(lugares, [&](const Lugar& l) {
-            const Caixa c = CaixaDe(mx + l.dx, my + l.dy, l.âncora, m.rótulo);
+            const Caixa c = CaixaDe(mx + l.dx, my + l.dy, l.âncora, texto);
             return Livre(c, ocupadas) && Livre(c, pontos);
         });
         if (livre == lugares.end()) {
-            m.rótulo.clear();
+            m.rótulo.reset();
             continue;
         }
         m.dx = livre->dx;
         m.dy = livre->dy;
         m.âncora = livre->âncora;
-        ocupadas.push_back(CaixaDe(mx + m.dx, my + m.dy, m.âncora, m.rótulo));
+        ocupadas.push_back(CaixaDe(mx + m.dx, my + m.dy, m.âncora, texto));
     }
     for (std::vector<Traço>* traços : {&plano.traçosX, &plano.traçosY})
         for (Traço& t : *traços) {

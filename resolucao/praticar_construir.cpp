@@ -2,6 +2,7 @@
 #include "resolucao/praticar_construir.h"
 
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
 #include "resolucao/formula.h"
 
 #include <algorithm>
@@ -12,7 +13,10 @@ namespace vendrix::resolucao {
 
 namespace {
 
+using algebra::ComoExpressão;
 using algebra::EscreverRacional;
+using algebra::Expressão;
+using algebra::Nó;
 using algebra::Polinómio;
 using algebra::Racional;
 
@@ -75,7 +79,7 @@ void Divisão(Proposta& p, const Polinómio& dividendo, const Polinómio& diviso
 {
     p.polinómio1 = algebra::Escrever(dividendo);
     p.polinómio2 = algebra::Escrever(divisor);
-    p.argumentos = {p.polinómio1, p.polinómio2};
+    p.argumentos = {ComoExpressão(dividendo), ComoExpressão(divisor)};
     p.chave = "Q = " + p.quociente + "; R = " + p.resto;
 }
 
@@ -138,7 +142,7 @@ Proposta ProporResto(int nível, Sorteio& s)
     p.polinómio1 = algebra::Escrever(polinómio);
     p.ponto = EscreverRacional(a);
     p.resto = EscreverRacional(algebra::Avaliar(polinómio, a));
-    p.argumentos = {p.polinómio1, algebra::Escrever(XMenos(a))};
+    p.argumentos = {ComoExpressão(polinómio), ComoExpressão(XMenos(a))};
     p.chave = p.resto;
     return p;
 }
@@ -208,11 +212,11 @@ Polinómio Construir(Proposta& p, int nível, Sorteio& s)
     return produto;
 }
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> Sentidos{{
-    {"<", "<"},
-    {"<=", "≤"},
-    {">", ">"},
-    {">=", "≥"},
+constexpr std::array<std::pair<std::string_view, Nó>, 4> Sentidos{{
+    {"<", Nó::Menor},
+    {"<=", Nó::MenorOuIgual},
+    {">", Nó::Maior},
+    {">=", Nó::MaiorOuIgual},
 }};
 
 } // namespace
@@ -229,24 +233,26 @@ Proposta ProporPelasRaízes(Tipo tipo, int nível, Sorteio& s)
         p.exercício = Exercício::Factorizar;
         p.enunciado = Texto::EnunciadoFatorizar;
         p.polinómio1 = escrito;
-        p.argumentos = {escrito};
+        p.argumentos = {ComoExpressão(polinómio)};
     } else if (tipo == Tipo::Equação) {
         p.exercício = Exercício::Resolver;
         p.enunciado = Texto::EnunciadoEquação;
         // From the second level the constant term may stand on the right.
         const Racional termo = polinómio.coeficientes.front();
         const Polinómio esquerdo = polinómio - algebra::DeCoeficientes({termo});
-        p.polinómio1 = nível > 1 && termo != 0 && s.Moeda()
-                           ? algebra::Escrever(esquerdo) + " = " + EscreverRacional(-termo)
-                           : escrito + " = 0";
-        p.argumentos = {p.polinómio1};
+        const bool àDireita = nível > 1 && termo != 0 && s.Moeda();
+        p.polinómio1 =
+            àDireita ? algebra::Escrever(esquerdo) + " = " + EscreverRacional(-termo) : escrito + " = 0";
+        p.argumentos = {àDireita
+                            ? algebra::Relação(Nó::Igual, ComoExpressão(esquerdo), algebra::Número(-termo))
+                            : algebra::Relação(Nó::Igual, ComoExpressão(polinómio), algebra::Número(0))};
     } else {
         p.exercício = Exercício::Resolver;
         p.enunciado = Texto::EnunciadoInequação;
-        const auto& [digitado, escrita] =
+        const auto& [digitado, relação] =
             Sentidos[static_cast<std::size_t>(s.Entre(0, static_cast<int>(Sentidos.size()) - 1))];
         p.polinómio1 = escrito + " " + std::string(digitado) + " 0";
-        p.argumentos = {escrito + " " + std::string(escrita) + " 0"};
+        p.argumentos = {algebra::Relação(relação, ComoExpressão(polinómio), algebra::Número(0))};
     }
     return p;
 }
@@ -273,9 +279,29 @@ Racional Potência(const Racional& a, std::size_t n)
     return r;
 }
 
-// P written with the coefficient of each given degree as a letter:
-// "x^3+kx^2-4". The leading coefficient is never a letter.
-std::string ComLetras(const Polinómio& p, const std::vector<std::pair<std::size_t, std::string>>& letras)
+using GrausComLetras = std::vector<std::pair<std::size_t, std::string>>;
+
+// P with the coefficient of each given degree as a letter, for the
+// statement: P(x) = x^3+kx^2-4. The leading coefficient is never a letter.
+Expressão PDeXComLetras(const Polinómio& p, const GrausComLetras& letras)
+{
+    std::vector<Expressão> termos;
+    for (std::size_t grau = p.coeficientes.size(); grau-- > 0;) {
+        const auto letra = std::ranges::find(letras, grau, &std::pair<std::size_t, std::string>::first);
+        if (letra != letras.end()) {
+            const Expressão parâmetro = algebra::Parâmetro(letra->second.front());
+            const Expressão x =
+                grau == 1 ? algebra::X() : algebra::Potência(algebra::X(), static_cast<unsigned>(grau));
+            termos.push_back(grau == 0 ? parâmetro : algebra::Produto({parâmetro, x}));
+        } else if (p.coeficientes[grau] != 0) {
+            termos.push_back(ComoExpressão(algebra::Monómio(p.coeficientes[grau], grau)));
+        }
+    }
+    return algebra::Relação(Nó::Igual, algebra::Nome("P", {algebra::X()}), algebra::Soma(std::move(termos)));
+}
+
+// The same as the exercise's box reads it: "x^3+kx^2-4".
+std::string ComLetras(const Polinómio& p, const GrausComLetras& letras)
 {
     std::string texto;
     for (std::size_t grau = p.coeficientes.size(); grau-- > 0;) {
@@ -353,7 +379,7 @@ Proposta ProporParâmetros(int nível, Sorteio& s, const Tradutor& t)
     const Forma forma = FormaDoNível(nível, s);
     const Problema pr = DesenharProblema(forma, DoNível(nível), s);
     const bool dois = pr.graus.size() == 2;
-    std::vector<std::pair<std::size_t, std::string>> letras{
+    GrausComLetras letras{
         {pr.graus[0], dois ? "a" : std::string(Letras[static_cast<std::size_t>(s.Entre(0, 3))])}};
     if (dois)
         letras.emplace_back(pr.graus[1], "b");
@@ -365,37 +391,38 @@ Proposta ProporParâmetros(int nível, Sorteio& s, const Tradutor& t)
         p.canónico.append(p.canónico.empty() ? "" : ",").append(letra).append("=").append(valor);
         p.chave.append(p.chave.empty() ? "" : ", ").append(letra).append(" = ").append(valor);
     }
-    const std::string px = "P(x) = " + p.polinómio1;
-    const std::string divisor = algebra::Escrever(XMenos(pr.c));
-    const std::string c = EscreverRacional(pr.c);
-    const std::string resto = EscreverRacional(algebra::Avaliar(pr.p, pr.c));
-    const std::string divisor2 = algebra::Escrever(XMenos(pr.c2));
-    const std::string resto2 = EscreverRacional(algebra::Avaliar(pr.p, pr.c2));
+    const Expressão px = PDeXComLetras(pr.p, letras);
+    const Expressão divisor = ComoExpressão(XMenos(pr.c));
+    const Expressão c = algebra::Número(pr.c);
+    const Expressão resto = algebra::Número(algebra::Avaliar(pr.p, pr.c));
+    const Expressão divisor2 = ComoExpressão(XMenos(pr.c2));
+    const Expressão resto2 = algebra::Número(algebra::Avaliar(pr.p, pr.c2));
+    const Expressão letra = algebra::Parâmetro(letras[0].second.front());
     switch (forma) {
     case Forma::Divisível:
         p.enunciado = Texto::EnunciadoDivisível;
-        p.argumentos = {letras[0].second, px, divisor};
+        p.argumentos = {letra, px, divisor};
         p.condições = Condição(t, Texto::CondiçãoDivisível, {divisor});
         break;
     case Forma::Resto:
         p.enunciado = Texto::EnunciadoRestoIgual;
-        p.argumentos = {letras[0].second, px, divisor, resto};
+        p.argumentos = {letra, px, divisor, resto};
         p.condições = Condição(t, Texto::CondiçãoResto, {divisor, resto});
         break;
     case Forma::RaizDupla:
         p.enunciado = Texto::EnunciadoRaizDupla;
-        p.argumentos = {letras[0].second, c, px};
+        p.argumentos = {letra, c, px};
         p.condições = Condição(t, Texto::CondiçãoRaizDupla, {c});
         break;
     case Forma::DivisívelEResto:
         p.enunciado = Texto::EnunciadoDivisívelEResto;
-        p.argumentos = {"a", "b", px, divisor, divisor2, resto2};
+        p.argumentos = {algebra::Parâmetro('a'), algebra::Parâmetro('b'), px, divisor, divisor2, resto2};
         p.condições = Condição(t, Texto::CondiçãoDivisível, {divisor}) + "; " +
                       Condição(t, Texto::CondiçãoResto, {divisor2, resto2});
         break;
     case Forma::DoisRaizDupla:
         p.enunciado = Texto::EnunciadoDoisRaizDupla;
-        p.argumentos = {"a", "b", c, px};
+        p.argumentos = {algebra::Parâmetro('a'), algebra::Parâmetro('b'), c, px};
         p.condições = Condição(t, Texto::CondiçãoRaizDupla, {c});
         break;
     }

@@ -3,16 +3,23 @@
 
 #include "algebra/conjunto.h"
 
+#include <optional>
 #include <utility>
 
 namespace vendrix::resolucao {
 
 namespace {
 
-void Linha(Resumo& resumo, std::string_view campo, std::string modelo, const std::string& fórmula)
+// The canonical text decides whether the line is shown; the value, when
+// there is one, is what it shows.
+void Linha(Resumo& resumo,
+           std::string_view campo,
+           std::string modelo,
+           const std::string& texto,
+           const std::optional<algebra::Expressão>& valor = std::nullopt)
 {
-    if (!fórmula.empty() && fórmula.size() <= ResumoMaisLongo)
-        resumo.linhas.push_back({campo, fórmula, std::move(modelo)});
+    if (!texto.empty() && texto.size() <= ResumoMaisLongo)
+        resumo.linhas.push_back({campo, valor ? Fórmula(*valor) : Fórmula(texto), std::move(modelo)});
 }
 
 std::vector<std::string> Mostradas(const std::vector<RaizDoExercício>& raízes, const Tradutor& t)
@@ -31,18 +38,26 @@ std::string RaizMostrada(const RaizDoExercício& raiz, const Tradutor& tradutor)
     return raiz.exacta.empty() ? "≈" + Decimal(tradutor, raiz.decimal) : raiz.exacta;
 }
 
-Resumo Resumir(const Resolução& r, const Tradutor& t)
+Resumo Resumir(const Resolução& r, const Tradutor& t, const ResultadosTipados& tipados)
 {
     Resumo resumo;
-    Linha(resumo, "quociente", "Q(x) = %1", r.quociente);
+    Linha(resumo, "quociente", "Q(x) = %1", r.quociente, tipados.quociente);
     // A remainder without its quotient would read as the whole answer.
     if (!resumo.linhas.empty())
-        Linha(resumo, "resto", "R(x) = %1", r.resto);
-    Linha(resumo, "factorizacao", t(FonteDe(Texto::ResumoFatorização)), r.factorização);
+        Linha(resumo, "resto", "R(x) = %1", r.resto, tipados.resto);
+    Linha(resumo, "factorizacao", t(FonteDe(Texto::ResumoFatorização)), r.factorização, tipados.factorização);
     if (r.factorizaçãoReal != r.factorização)
-        Linha(resumo, "factorizacao_real", t(FonteDe(Texto::ResumoFatorizaçãoEmR)), r.factorizaçãoReal);
-    Linha(resumo, "valor", "P(a) = %1", r.valor);
-    Linha(resumo, "desenvolvimento", t(FonteDe(Texto::ResumoDesenvolvimento)), r.desenvolvimento);
+        Linha(resumo,
+              "factorizacao_real",
+              t(FonteDe(Texto::ResumoFatorizaçãoEmR)),
+              r.factorizaçãoReal,
+              tipados.factorizaçãoReal);
+    Linha(resumo, "valor", "P(a) = %1", r.valor, tipados.valor);
+    Linha(resumo,
+          "desenvolvimento",
+          t(FonteDe(Texto::ResumoDesenvolvimento)),
+          r.desenvolvimento,
+          tipados.desenvolvimento);
     const std::string vírgula = Decimal(t, ".");
     Linha(resumo,
           "conjunto",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "algebra/expressao.h"
 #include "resolucao/exercicio.h"
 
 #include <array>
@@ -24,8 +25,10 @@ inline constexpr std::array<std::string_view, 7> CamposDoResumo{
 struct LinhaDoResumo
 {
     std::string_view campo; // the field it shows, one of CamposDoResumo
-    std::string fórmula;    // the field as a formula, "(x+2)(x-1)^2"; the solution set as it is printed
-    std::string modelo;     // the line in the user's language, "%1" for the formula: "Q(x) = %1"
+    // The field as a formula, "(x+2)(x-1)^2": the expression the exercise
+    // built, else its canonical text; the solution set as it is printed.
+    Fórmula fórmula;
+    std::string modelo; // the line in the user's language, "%1" for the formula: "Q(x) = %1"
 
     bool operator==(const LinhaDoResumo&) const = default;
 };
@@ -46,7 +49,16 @@ struct Resumo
 // quotient of many thousand digits is no glance.
 inline constexpr std::size_t ResumoMaisLongo = 2000;
 
-[[nodiscard]] Resumo Resumir(const Resolução& r, const Tradutor& tradutor);
+// The results as the exercise built them, where it has them as values; a
+// line without one shows the canonical text of Resolução.
+struct ResultadosTipados
+{
+    std::optional<algebra::Expressão> quociente, resto, factorização, factorizaçãoReal, valor,
+        desenvolvimento;
+};
+
+[[nodiscard]] Resumo
+Resumir(const Resolução& r, const Tradutor& tradutor, const ResultadosTipados& tipados = {});
 
 // A root as a list shows it: "1/2", "(1+√5)/2" or "≈1,532088886".
 [[nodiscard]] std::string RaizMostrada(const RaizDoExercício& raiz, const Tradutor& tradutor);

@@ -18,7 +18,6 @@ namespace {
 
 using algebra::Expressão;
 using algebra::Nó;
-using algebra::TextoDaRaiz;
 using verificar::Errado;
 using verificar::Quadrático;
 
@@ -148,7 +147,7 @@ Equação(const Células& certas, const Células& aluno, const algebra::Análise
             continue;
         if (k % 2 == 0)
             return Errado(t, certas[k] ? "raiz-em-falta" : "raiz-a-mais", Texto::ConjuntoDiferente);
-        const std::string x = "x = " + TextoDaRaiz(análise.sinais.raízes[k / 2]);
+        const Fórmula x = verificar::XIgual(análise.sinais.raízes[k / 2]);
         return certas[k] ? Errado(t, "raiz-em-falta", Texto::SoluçãoEmFalta, {x})
                          : Errado(t, "raiz-a-mais", Texto::NãoÉSolução, {x});
     }
@@ -167,7 +166,7 @@ Verificação Inequação(const Expressão& relação,
     for (const Nó trocada : {contrária, Trocar(contrária, Troca::Igualdade)})
         if (aluno == DaRelação(análise.sinais.sinais, trocada)) {
             const Expressão escrita = algebra::Relação(trocada, relação.filhos[0], relação.filhos[1]);
-            return Errado(t, "sinal-trocado", Texto::SinalTrocado, {algebra::EscreverExpressão(escrita)});
+            return Errado(t, "sinal-trocado", Texto::SinalTrocado, {escrita});
         }
     std::optional<std::size_t> primeira;
     for (std::size_t k = 0; k < certas.size(); ++k)
@@ -177,7 +176,7 @@ Verificação Inequação(const Expressão& relação,
             primeira = primeira.value_or(k);
         }
     const std::size_t k = *primeira;
-    const std::string raiz = TextoDaRaiz(análise.sinais.raízes[k / 2]);
+    const Fórmula raiz = verificar::DaRaiz(análise.sinais.raízes[k / 2]);
     // At a root where P keeps its sign the point stands alone, in the set
     // or out of it.
     if (certas[k - 1] == certas[k + 1])
@@ -206,7 +205,7 @@ Verificação VerificarConjunto(const Expressão& relação,
                        : Errado(t,
                                 "conjunto-diferente",
                                 Texto::ExtremoQueNãoÉRaiz,
-                                {*texto, algebra::Escrever(análise.polinómio)});
+                                {*texto, algebra::ComoExpressão(análise.polinómio)});
     const Células& células = std::get<Células>(aluno);
     return equação ? Equação(certas, células, análise, t) : Inequação(relação, certas, células, análise, t);
 }
@@ -234,8 +233,11 @@ bool MesmaSolução(const Atribuição& certa, const verificar::AtribuiçãoLida
     return true;
 }
 
-std::string Escrita(const Atribuição& a)
+// "k = 2"; several values are listed as text, which no expression holds.
+Fórmula Escrita(const Atribuição& a)
 {
+    if (a.size() == 1)
+        return algebra::Relação(Nó::Igual, algebra::Parâmetro(a[0].letra), a[0].valor);
     std::string s;
     for (const ValorDoParâmetro& v : a)
         s += (s.empty() ? "" : ", ") + std::string(1, v.letra) + " = " + algebra::EscreverExpressão(v.valor);

@@ -19,12 +19,14 @@ using algebra::Polinómio;
 using algebra::Racional;
 using verificar::Errado;
 
-std::string Escrito(const Polinómio& p) { return algebra::Escrever(p); }
+algebra::Expressão Escrito(const Polinómio& p) { return algebra::ComoExpressão(p); }
 
-std::string Escrito(const Racional& r) { return algebra::EscreverRacional(r); }
+algebra::Expressão Escrito(const Racional& r) { return algebra::Número(r); }
 
-// A number after an operator: "(-4)" in "1 + (-4)".
-std::string Parcela(const Racional& r) { return r < 0 ? "(" + Escrito(r) + ")" : Escrito(r); }
+// A number after the sentence's own operator: "(-4)" in "1 + (-4)". The
+// operator is in the sentence, so the brackets are the number's own: a
+// one-member list, with no name before it.
+algebra::Expressão Parcela(const Racional& r) { return r < 0 ? algebra::Nome("", {Escrito(r)}) : Escrito(r); }
 
 // A typed polynomial, when it has rational coefficients and a degree the
 // question could call for.
@@ -193,16 +195,16 @@ Verificação VerificarDivisão(
 
 namespace {
 
-// "-5·(-3)" and the like: a term of the substitution, its sign apart.
-std::string Termo(const Racional& c, std::size_t k, const std::string& base)
+// "-5·(-3)^2" and the like: a term of the substitution of a in c·x^k.
+algebra::Expressão Termo(const Racional& c, std::size_t k, const Racional& a)
 {
-    const Racional m = abs(c);
-    std::string termo = k == 0 || m != 1 ? Escrito(m) : "";
+    std::vector<algebra::Expressão> factores;
+    if (k == 0 || abs(c) != 1)
+        factores.push_back(Escrito(abs(c)));
     if (k > 0)
-        termo.append(termo.empty() ? "" : "·").append(base);
-    if (k > 1)
-        termo.append("^").append(std::to_string(k));
-    return termo;
+        factores.push_back(k == 1 ? Escrito(a) : algebra::Potência(Escrito(a), static_cast<unsigned>(k)));
+    algebra::Expressão termo = algebra::Produto(std::move(factores));
+    return c < 0 ? algebra::Simétrico(std::move(termo)) : termo;
 }
 
 // The one term whose usual slip (its sign, a power taken as a product,
@@ -237,33 +239,27 @@ VerificarValor(const Polinómio& p, const Racional& a, std::string_view resposta
     const auto número = verificar::Expandido(lida.Valor(), 0);
     const Racional certo = algebra::Avaliar(p, a);
     if (!número.Ok() || !número.Valor().ÉRacional())
-        return Errado(t, "aritmetica", Texto::ValorErrado, {"P(" + Escrito(a) + ")"});
+        return Errado(t, "aritmetica", Texto::ValorErrado, {algebra::Nome("P", {Escrito(a)})});
     const Racional v =
         verificar::ParaRacional(número.Valor()).coeficientes.empty() ? Racional(0) : número.Valor().c[0].a;
     if (v == certo)
         return verificar::Certo(t);
     if (a != 0 && v == algebra::Avaliar(p, -a))
         return Errado(t, "sinal-de-a", Texto::ValorSinalDeA, {Escrito(-a), Escrito(a)});
-    const std::string nome = "P(" + Escrito(a) + ")";
+    const algebra::Expressão nome = algebra::Nome("P", {Escrito(a)});
     const auto termo = TermoTrocado(p, a, v - certo);
     if (!termo)
         return Errado(t, "aritmetica", Texto::ValorErrado, {nome});
-    const std::string base = a < 0 || denominator(a) != 1 ? "(" + Escrito(a) + ")" : Escrito(a);
-    std::string substituição = nome + " =";
-    bool primeiro = true;
-    for (std::size_t k = p.coeficientes.size(); k-- > *termo;) {
-        const Racional& c = p.coeficientes[k];
-        if (c == 0)
-            continue;
-        substituição += primeiro ? (c < 0 ? " -" : " ") : (c < 0 ? " - " : " + ");
-        substituição += Termo(c, k, base);
-        primeiro = false;
-    }
+    std::vector<algebra::Expressão> termos;
+    for (std::size_t k = p.coeficientes.size(); k-- > *termo;)
+        if (p.coeficientes[k] != 0)
+            termos.push_back(Termo(p.coeficientes[k], k, a));
     if (*termo > 0)
-        substituição += " + …";
-    const Racional& c = p.coeficientes[*termo];
+        termos.push_back(algebra::Nome("…"));
+    const algebra::Expressão substituição =
+        algebra::Relação(algebra::Nó::Igual, nome, algebra::Soma(std::move(termos)));
     return Errado(
-        t, "aritmetica", Texto::ValorTermo, {substituição, (c < 0 ? "-" : "") + Termo(c, *termo, base)});
+        t, "aritmetica", Texto::ValorTermo, {substituição, Termo(p.coeficientes[*termo], *termo, a)});
 }
 
 } // namespace vendrix::resolucao

@@ -4,6 +4,7 @@
 // square root appears in the answer.
 #include "algebra/dividir.h"
 #include "algebra/escrever.h"
+#include "algebra/expandir.h"
 #include "algebra/ler_expressao.h"
 #include "resolucao/verificar.h"
 #include "resolucao/verificar_comum.h"
@@ -85,7 +86,7 @@ std::string Raízes(const algebra::Raízes& raízes)
 // Why a factor of the right product still splits, if it does.
 std::optional<Verificação> Decompõe(const Factor& f, bool emR, const Tradutor& t)
 {
-    const std::string nome = algebra::EscreverExpressão(f.escrito);
+    const algebra::Expressão& nome = f.escrito;
     const std::size_t grau = verificar::Grau(f.mónico);
     if (grau <= 1)
         return std::nullopt;
@@ -109,7 +110,7 @@ std::optional<Verificação> Decompõe(const Factor& f, bool emR, const Tradutor
     if (parte && !raízes.empty())
         return Errado(t, "incompleta", Texto::IncompletaComRaízes, {nome, raízes});
     if (parte)
-        return Errado(t, "incompleta", Texto::IncompletaEmQ, {nome, algebra::TextoFactorização(factores)});
+        return Errado(t, "incompleta", Texto::IncompletaEmQ, {nome, verificar::ComoProduto(factores)});
     if (!emR || (grau == 2 && raízes.empty()))
         return std::nullopt;
     if (!raízes.empty())
@@ -192,7 +193,10 @@ VerificarFactorização(const algebra::Análise& análise, std::string_view resp
                        : Errado(t, "produto-diferente", Texto::RespostaImpossível);
         f.mónico = std::move(base).Valor();
         if (verificar::ÉZero(f.mónico))
-            return Errado(t, "produto-diferente", Texto::ProdutoDiferente, {"0", algebra::Escrever(p)});
+            return Errado(t,
+                          "produto-diferente",
+                          Texto::ProdutoDiferente,
+                          {algebra::Número(0), algebra::ComoExpressão(p)});
         f.dominante = verificar::Mónico(f.mónico);
         grau = std::min(grau + verificar::Grau(f.mónico) * f.expoente, ExpoenteLimite);
     }
@@ -238,24 +242,21 @@ VerificarFactorização(const algebra::Análise& análise, std::string_view resp
                 return *v;
         return verificar::Certo(t);
     }
-    const std::string escritoP = algebra::Escrever(p);
+    const algebra::Expressão escritoP = algebra::ComoExpressão(p);
     if (produto && !algebra::ÉZero(*produto) && !algebra::ÉZero(p)) {
         const Racional k = algebra::CoeficienteDominante(p) / algebra::CoeficienteDominante(*produto);
         if (k * *produto == p)
             return Errado(t,
                           "constante-em-falta",
                           Texto::ConstanteEmFalta,
-                          {algebra::Escrever(*produto), escritoP, algebra::EscreverRacional(k)});
+                          {algebra::ComoExpressão(*produto), escritoP, algebra::Número(k)});
     }
     for (const Factor& f : factores)
         if (verificar::Grau(f.mónico) == 1) {
             const Quadrático v = verificar::RaizDoLinear(f.mónico);
             if (verificar::Avaliar(p, v, f.mónico.d) != Quadrático{} &&
                 verificar::Avaliar(p, {-v.a, -v.b}, f.mónico.d) == Quadrático{})
-                return Errado(t,
-                              "sinal-de-raiz",
-                              Texto::SinalDeRaiz,
-                              {algebra::EscreverExpressão(f.escrito), escritoP});
+                return Errado(t, "sinal-de-raiz", Texto::SinalDeRaiz, {f.escrito, escritoP});
         }
     for (const Factor& f : factores) {
         const auto m = Multiplicidade(p, f.mónico);
@@ -263,10 +264,7 @@ VerificarFactorização(const algebra::Análise& análise, std::string_view resp
             return Errado(t,
                           "multiplicidade",
                           Texto::Multiplicidade,
-                          {algebra::EscreverExpressão(f.escrito),
-                           std::to_string(f.expoente),
-                           escritoP,
-                           std::to_string(*m)});
+                          {f.escrito, std::to_string(f.expoente), escritoP, std::to_string(*m)});
     }
     if (grau != grauP)
         return Errado(t,
@@ -275,7 +273,8 @@ VerificarFactorização(const algebra::Análise& análise, std::string_view resp
                       {std::to_string(grau), escritoP, std::to_string(grauP)});
     if (!produto)
         return Errado(t, "produto-diferente", Texto::ProdutoIrracional, {escritoP});
-    return Errado(t, "produto-diferente", Texto::ProdutoDiferente, {algebra::Escrever(*produto), escritoP});
+    return Errado(
+        t, "produto-diferente", Texto::ProdutoDiferente, {algebra::ComoExpressão(*produto), escritoP});
 }
 
 } // namespace vendrix::resolucao

@@ -14,7 +14,7 @@ void EscreverResumo(EscritorJson& json, const resolucao::Resumo& resumo)
     for (const std::string_view campo : resolucao::CamposDoResumo) {
         const auto linha = std::ranges::find(resumo.linhas, campo, &resolucao::LinhaDoResumo::campo);
         json.Texto(std::string(campo) + "_html",
-                   linha == resumo.linhas.end() ? "" : resolucao::FórmulaEmHtml(linha->fórmula));
+                   linha == resumo.linhas.end() ? "" : resolucao::HtmlDe(linha->fórmula));
     }
     json.Texto("sinais_html",
                resumo.sinais ? resolucao::EmHtml(resolucao::Documento{{*resumo.sinais}}) : std::string());

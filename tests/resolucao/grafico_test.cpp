@@ -120,6 +120,13 @@ TEST_P(GraficoTeste, JanelaTemTodasAsRaizesMarcadas)
         ++pontos;
     // and the y-intercept, unless it is the root at the origin
     EXPECT_EQ(pontos, j.raízesMarcadas.size() + (j.ordenadaMarcada && p0 != 0 ? 1 : 0));
+    // Every label, ticks and the y-intercept's point included, writes a minus
+    // as "−"; an irrational root's label is still its text.
+    for (std::size_t i = svg.find("<text"); i != std::string::npos && !c.irracional;
+         i = svg.find("<text", i + 1)) {
+        const std::size_t início = svg.find('>', i) + 1;
+        EXPECT_EQ(svg.substr(início, svg.find("</text>", início) - início).find('-'), std::string::npos);
+    }
 }
 
 std::string NomeDaLinha(const ::testing::TestParamInfo<Caso>& linha) { return linha.param.nome; }

@@ -132,6 +132,26 @@ INSTANTIATE_TEST_SUITE_P(Resolucao, Verificacoes, testing::ValuesIn(Casos), [](c
     return std::string(info.param.nome);
 });
 
+// The values an explanation quotes, written as the expressions they are:
+// a negative number bracketed after the sentence's own sign, the slipped
+// term of a substitution, a relation turned round, a factor's own factors.
+TEST(VerificarCitacoes, QuoteTheValuesAsExpressions)
+{
+    // clang-format off
+    const Caso casos[] = { // the last but one column is what the explanation quotes
+        {"produto", "explicar", "x^3-2x^2-5x+6", "x+2", "-2 -8 -6\n1 -4 3 0", "o produto -2·(-4) não é -8", ""},
+        {"soma", "explicar", "x^3-2x^2-5x+6", "x+2", "1 -4 4 -2", "a soma -5 + 8 não é 4", ""},
+        {"termo", "valor", "x^3+2x^2-5x+7", "-3", "-23", "em P(-3) = (-3)^3+2·(-3)^2+…: o erro está no termo 2·(-3)^2.", ""},
+        {"sentido", "resolver", "x^2-4 <= 0", "", "]-inf,-2] U [2,+inf[", "conjunto-solução de x^2-4 ≥ 0:", ""},
+        {"em_q", "factorizar", "x^4+3x^2+2", "", "x^4+3x^2+2", "em ℚ, em (x^2+1)(x^2+2).", ""},
+    };
+    // clang-format on
+    for (const Caso& c : casos) {
+        const std::string explicação = Verificar(c, EmPortuguês).explicação;
+        EXPECT_NE(explicação.find(c.veredicto), std::string::npos) << c.nome << ": " << explicação;
+    }
+}
+
 // What cannot be read gets no verdict, the reader's message and the
 // character where reading stopped, counted from 1.
 struct Ilegível
