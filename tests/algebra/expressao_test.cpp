@@ -91,9 +91,9 @@ TEST(Escrita, FormasDosPassos)
     const Expressão conjunto =
         União({IntervaloDe(Infinito(false), Cadeia(Nó::Aproximado, {Decimal("-0,5")}), false, true),
                Chaves({Quociente(Soma({Número(1), Raiz(5)}), Número(2))})});
-    EXPECT_EQ(EscreverExpressão(conjunto), "]-∞; ≈ -0,5] ∪ {(1+√5)/2}");
+    EXPECT_EQ(EscreverExpressão(conjunto), "]-∞; ≈-0,5] ∪ {(1+√5)/2}");
     EXPECT_EQ(ExpressãoEmLaTeX(conjunto),
-              "\\left]-\\infty ; \\approx -0{,}5\\right] \\cup \\{\\frac{1+\\sqrt{5}}{2}\\}");
+              "\\left]-\\infty ; \\approx-0{,}5\\right] \\cup \\{\\frac{1+\\sqrt{5}}{2}\\}");
     EXPECT_EQ(EscreverExpressão(SemOs(Reais(), Chaves({Número(-1), Número(2)}))), "ℝ \\ {-1, 2}");
     EXPECT_EQ(EscreverExpressão(Lista({MaisOuMenos(Número(1)), MaisOuMenos(Número(Racional(1, 2)))})),
               "±1, ±1/2");
