@@ -96,13 +96,9 @@ using algebra::Número;
 }
 
 // A test that a candidate is no root: "P(1) = 1-3+5 = 3 ≠ 0".
-template <typename Substituída>
-[[nodiscard]] Fórmula NãoNula(Substituída substituição)
+[[nodiscard]] Expressão NãoNula(Expressão substituição)
 {
-    if constexpr (std::is_same_v<Substituída, std::string>)
-        return substituição + " ≠ 0";
-    else
-        return algebra::Relação(Nó::Diferente, std::move(substituição), Número(0));
+    return algebra::Relação(Nó::Diferente, std::move(substituição), Número(0));
 }
 
 // "Q₁", "Q₂", …: the quotients of a chain of Ruffini tables.
@@ -134,8 +130,8 @@ void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const
     for (std::size_t i = 0; i < 2 * c.size() && algebra::Grau(e.q) > 2;) {
         const Racional candidato = i % 2 == 0 ? c[i / 2] : Racional(-c[i / 2]);
         const bool raiz = algebra::Avaliar(e.q, candidato) == 0;
-        auto substituição = Substituição(e.q, candidato, e.nome);
-        testes.push_back(raiz ? Fórmula(std::move(substituição)) : NãoNula(std::move(substituição)));
+        Expressão substituição = ValorPorSubstituição(e.q, candidato, e.nome);
+        testes.push_back(raiz ? std::move(substituição) : NãoNula(std::move(substituição)));
         if (!raiz) {
             ++i;
             continue;

@@ -57,23 +57,6 @@ TabelaRuffini Preencher(Documento* doc, const Tradutor& tradutor, const Polinóm
     return algebra::Relação(algebra::Nó::Igual, std::move(nome), std::move(valor));
 }
 
-// Joins signed pieces as a sum: "16 - 24 + 20".
-class Soma
-{
-public:
-    void Mais(const Racional& sinal, std::string peça)
-    {
-        if (texto.empty())
-            texto = (sinal < 0 ? "-" : "") + std::move(peça);
-        else
-            texto.append(sinal < 0 ? " - " : " + ").append(peça);
-        ++parcelas;
-    }
-
-    std::string texto;
-    std::size_t parcelas = 0;
-};
-
 } // namespace
 
 TabelaRuffini TabelaDeRuffini(const Polinómio& p, const Racional& raiz, Polinómio& quociente)
@@ -83,38 +66,6 @@ TabelaRuffini TabelaDeRuffini(const Polinómio& p, const Racional& raiz, Polinó
     std::ranges::reverse(q);
     quociente = algebra::DeCoeficientes(std::move(q));
     return t;
-}
-
-std::string Substituição(const Polinómio& p, const Racional& a, std::string_view nome)
-{
-    const std::string igual =
-        std::string(nome).append("(").append(algebra::EscreverRacional(a)).append(") = ");
-    const Racional valor = algebra::Avaliar(p, a);
-    if (a == 0 || algebra::Grau(p) == 0)
-        return igual + algebra::EscreverRacional(valor);
-    std::vector<Racional> potências{Racional(1)};
-    while (potências.size() < p.coeficientes.size())
-        potências.push_back(potências.back() * a);
-    // A negative number or a fraction raised or multiplied is bracketed.
-    const std::string base = EntreParênteses(a);
-    Soma termos, valores;
-    for (std::size_t k = p.coeficientes.size(); k-- > 0;) {
-        const Racional& c = p.coeficientes[k];
-        if (c == 0)
-            continue;
-        const std::string coeficiente = Coeficiente(abs(c));
-        std::string termo = k == 0 ? algebra::EscreverRacional(abs(c)) : coeficiente;
-        if (k > 0)
-            termo.append(coeficiente.empty() ? "" : "·").append(base);
-        if (k > 1)
-            termo.append("^").append(std::to_string(k));
-        termos.Mais(c, std::move(termo));
-        const Racional v = c * potências[k];
-        valores.Mais(v, algebra::EscreverRacional(abs(v)));
-    }
-    if (termos.parcelas == 1)
-        return igual + termos.texto + " = " + algebra::EscreverRacional(valor);
-    return igual + termos.texto + " = " + valores.texto + " = " + algebra::EscreverRacional(valor);
 }
 
 Expressão ValorPorSubstituição(const Polinómio& p, const Racional& a, std::string_view nome)

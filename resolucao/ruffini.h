@@ -51,9 +51,4 @@ TabelaDeRuffini(const algebra::Polinómio& p, const algebra::Racional& raiz, alg
 [[nodiscard]] algebra::Expressão
 ValorPorSubstituição(const algebra::Polinómio& p, const algebra::Racional& a, std::string_view nome = "P");
 
-// The same as a text spaced "P(2) = 2^4 - 3·2^3 + …", for the factor tests
-// until they hold expressions.
-[[nodiscard]] std::string
-Substituição(const algebra::Polinómio& p, const algebra::Racional& a, std::string_view nome = "P");
-
 } // namespace vendrix::resolucao

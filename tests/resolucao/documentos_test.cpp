@@ -123,9 +123,9 @@ Pelo teorema das raízes racionais, uma raiz racional é um divisor de -1 sobre 
 
 Testam-se os candidatos pelo teorema do resto, até um dar 0: -1 é raiz.
 
-    P(1) = 2·1^3 + 3·1^2 - 1 = 2 + 3 - 1 = 4 ≠ 0
+    P(1) = 2·1^3+3·1^2-1 = 2+3-1 = 4 ≠ 0
 
-    P(-1) = 2·(-1)^3 + 3·(-1)^2 - 1 = -2 + 3 - 1 = 0
+    P(-1) = 2·(-1)^3+3·(-1)^2-1 = -2+3-1 = 0
 
        | 2  3  0 | -1
     -1 |   -2 -1 |  1
@@ -175,7 +175,7 @@ Pelo teorema das raízes racionais, uma raiz racional é um divisor de -6 sobre 
 
 Testam-se os candidatos pelo teorema do resto, até um dar 0: 1 é raiz.
 
-    P(1) = 1^3 - 6·1^2 + 11·1 - 6 = 1 - 6 + 11 - 6 = 0
+    P(1) = 1^3-6·1^2+11·1-6 = 1-6+11-6 = 0
 
       | 1 -6 11 | -6
     1 |    1 -5 |  6
@@ -349,12 +349,12 @@ const Aula Aulas[] = {
     {"surdos_do_quociente_en", Exercício::Factorizar, "2x^3-3x+1", "", "", true,
      {"Try the integers first, ±1, then the fractions, ±1/2.", "Q₁(x) = 2x^2+2x-1", "P(x) = 2(x+(1+√3)/2)(x+(1-√3)/2)(x-1)"}, "P(1/2)"},
     {"inteiros_primeiro_com_substituicao", Exercício::Factorizar, "2x^3+3x^2-1", "", "", false,
-     {"P(1) = 2·1^3 + 3·1^2 - 1 = 2 + 3 - 1 = 4 ≠ 0", "P(-1) = 2·(-1)^3 + 3·(-1)^2 - 1 = -2 + 3 - 1 = 0", "-1 é raiz dupla."}, "multiplicidade 2"},
+     {"P(1) = 2·1^3+3·1^2-1 = 2+3-1 = 4 ≠ 0", "P(-1) = 2·(-1)^3+3·(-1)^2-1 = -2+3-1 = 0", "-1 é raiz dupla."}, "multiplicidade 2"},
     {"identidade", Exercício::Factorizar, "x^4+x^2+1", "", "", false,
      {"(x^2+1)^2-x^2 = (x^2-x+1)(x^2+x+1)", "P(x) = (x^2-x+1)(x^2+x+1)", "diferença de quadrados"}, "Em ℂ"},
     {"bolzano", Exercício::Factorizar, "x^3-3x+1", "", "", false,
      {"P(0) = 1 > 0 e P(1) = -1 < 0: pelo teorema de Bolzano, há uma raiz em ]0, 1[, x ≈ 0,3472963553.",
-      "P(1) = 1^3 - 3·1 + 1 = 1 - 3 + 1 = -1 ≠ 0", "≈1,532088886"}, "1.532"},
+      "P(1) = 1^3-3·1+1 = 1-3+1 = -1 ≠ 0", "≈1,532088886"}, "1.532"},
     {"bolzano_tres_raizes_entre_0_e_1", Exercício::Factorizar, "1000x^3-700x^2+140x-7", "", "", false,
      {"pelo teorema de Bolzano, há uma raiz em", "x ≈ 0,0", "raiz simples"}, "]0, 1["},
     {"bolzano_en", Exercício::Factorizar, "x^3-3x+1", "", "", true,
@@ -424,11 +424,11 @@ bool TemNome(const algebra::Expressão& e)
     return e.nó == algebra::Nó::Nome || std::ranges::any_of(e.filhos, TemNome);
 }
 
-// Every "a = b = …" the division, Ruffini's rule, the value and the
-// expansion show holds: its members that name nothing agree at a few points.
+// Every "a = b = …" a worked solution shows holds: its members that name
+// nothing agree at a few points.
 TEST(Igualdades, CadaPassoVale)
 {
-    const std::array<std::array<const char*, 4>, 10> casos{{
+    const std::array<std::array<const char*, 4>, 16> casos{{
         {"dividir", "x^4-3x^3+5x^2-2x-1", "x^2+1", ""},
         {"dividir", "6x^5-1/2x^2+7", "-2x^2+x-3", ""},
         {"dividir", "x+1", "x^2+1", ""},
@@ -439,25 +439,38 @@ TEST(Igualdades, CadaPassoVale)
         {"valor", "-x^4+x-1", "", "-2/3"},
         {"valor", "2x^5-x", "", "x-1/2"},
         {"desenvolver", "(x-1)^3(2x+1)-(x+2)(x-2)+(x^2+x+1)^2-3(1-x)^4/2", "", ""},
+        {"factorizar", "2x^4-x^3-7x^2+3x+3", "", ""},
+        {"factorizar", "x^4-5x^2+6", "", ""},
+        {"factorizar", "-x^3+3x-1", "", ""},
+        {"grafico", "x^3-6x^2+11x-6", "", ""},
+        {"resolver", "x^3-x >= 2x^2-2", "", ""},
+        {"resolver", "3x^2+x-1 = 0", "", ""},
     }};
     for (const auto& [nome, p1, p2, a] : casos) {
         const Resolução r = ResolverExercício(*ExercícioDoNome(nome), p1, p2, a, EmPortuguês);
         ASSERT_FALSE(r.falha) << p1;
         std::vector<algebra::Expressão> fórmulas;
         for (const Bloco& b : r.documento.blocos) {
-            if (const auto* d = std::get_if<Destaque>(&b))
-                fórmulas.push_back(std::get<algebra::Expressão>(d->fórmula.valor));
+            if (const auto* d = std::get_if<Destaque>(&b)) {
+                if (const auto* e = std::get_if<algebra::Expressão>(&d->fórmula.valor))
+                    fórmulas.push_back(*e);
+                else
+                    ADD_FAILURE() << nome << " " << p1 << ": a step held as text, " << TextoDe(d->fórmula);
+            }
             if (const auto* f = std::get_if<Frase>(&b))
                 for (const Fórmula& argumento : f->argumentos)
                     if (const auto* e = std::get_if<algebra::Expressão>(&argumento.valor))
                         fórmulas.push_back(*e);
         }
         for (const algebra::Expressão& f : fórmulas) {
-            // "x = 1/2" names a point; the identities hold everywhere.
-            if (f.nó != algebra::Nó::Igual || algebra::TemParâmetros(f) || f.filhos[0].nó == algebra::Nó::X)
+            if (f.nó != algebra::Nó::Igual || algebra::TemParâmetros(f))
                 continue;
             std::vector<algebra::Expressão> membros;
             std::ranges::copy_if(f.filhos, std::back_inserter(membros), std::not_fn(TemNome));
+            // An equation, "x = 1/2" or "3x^2+x-1 = 0", holds at its roots;
+            // an identity, at every point.
+            if (!std::ranges::all_of(membros, algebra::TemX) && !std::ranges::none_of(membros, algebra::TemX))
+                continue;
             for (const double x : {-1.5, 0.5, 2.0})
                 for (const algebra::Expressão& m : membros)
                     EXPECT_NEAR(algebra::ValorAproximado(m, x),
