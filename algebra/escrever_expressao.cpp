@@ -115,29 +115,6 @@ std::string EmLaTeX(std::string_view texto)
 
 std::string Fracção(const std::string& a, const std::string& b) { return "\\frac{" + a + "}{" + b + "}"; }
 
-// Whether the written form starts with a minus sign.
-bool ComeçaPorMenos(const Expressão& e)
-{
-    switch (e.nó) {
-    case Nó::Número:
-        return e.número < 0;
-    case Nó::Simétrico:
-        return true;
-    case Nó::Decimal:
-        return e.nome.starts_with('-');
-    case Nó::Infinito:
-        return e.número < 0;
-    case Nó::MaisOuMenos:
-        return e.filhos.size() > 1 && ComeçaPorMenos(e.filhos.front());
-    case Nó::Soma:
-    case Nó::Produto:
-    case Nó::Quociente:
-        return ComeçaPorMenos(e.filhos.front());
-    default:
-        return false;
-    }
-}
-
 // A sum, or a sum and difference at once, which a factor brackets.
 bool ÉSoma(const Expressão& e) { return e.nó == Nó::Soma || e.nó == Nó::MaisOuMenos; }
 
@@ -345,6 +322,28 @@ std::string Escritor::Raiz(const Expressão& e) const
 }
 
 } // namespace
+
+bool ComeçaPorMenos(const Expressão& e)
+{
+    switch (e.nó) {
+    case Nó::Número:
+        return e.número < 0;
+    case Nó::Simétrico:
+        return true;
+    case Nó::Decimal:
+        return e.nome.starts_with('-');
+    case Nó::Infinito:
+        return e.número < 0;
+    case Nó::MaisOuMenos:
+        return e.filhos.size() > 1 && ComeçaPorMenos(e.filhos.front());
+    case Nó::Soma:
+    case Nó::Produto:
+    case Nó::Quociente:
+        return ComeçaPorMenos(e.filhos.front());
+    default:
+        return false;
+    }
+}
 
 std::string EscreverExpressão(const Expressão& e)
 {

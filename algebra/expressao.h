@@ -107,6 +107,9 @@ struct Expressão
 [[nodiscard]] bool TemX(const Expressão& e) noexcept;
 [[nodiscard]] bool TemParâmetros(const Expressão& e) noexcept;
 
+// Whether the written form starts with a minus sign: "-3x", "-(x+1)".
+[[nodiscard]] bool ComeçaPorMenos(const Expressão& e);
+
 // The value at x (parameters and relations have none: 0), for checks that
 // compare an expression with its expansion at a few points.
 [[nodiscard]] double ValorAproximado(const Expressão& e, double x);

@@ -103,13 +103,6 @@ struct DivisãoLonga
             : células(std::move(c))
         {}
 
-        // Cells already written, each with its own sign; "" for none.
-        Linha(const std::vector<std::string>& textos) // NOLINT(google-explicit-constructor)
-        {
-            for (const std::string& t : textos)
-                células.push_back(t.empty() ? Célula{} : Célula{Fórmula(t), false});
-        }
-
         std::vector<Célula> células;
 
         bool operator==(const Linha&) const = default;

@@ -63,21 +63,22 @@ Pp ValorPedido(const ProblemaDeParâmetros& problema, const Racional& c, const P
 }
 
 // A row of the long division by column, from degree grau down.
-std::vector<std::string> Linha(const PolinómioComParâmetros& p, std::size_t grau)
+DivisãoLonga::Linha Linha(const PolinómioComParâmetros& p, std::size_t grau)
 {
-    std::vector<std::string> linha(grau + 1);
+    std::vector<DivisãoLonga::Célula> linha(grau + 1);
     bool primeiro = true;
     for (std::size_t k = p.coeficientes.size(); k-- > 0;) {
         if (p.coeficientes[k].empty() || k > grau)
             continue;
         PolinómioComParâmetros termo{std::vector<Pp>(k + 1)};
         termo.coeficientes[k] = p.coeficientes[k];
-        std::string s = EscreverP(termo);
-        linha[grau - k] = (!primeiro && !s.starts_with('-') ? "+" : "") + s;
+        algebra::Expressão e = algebra::ExpressãoDe(termo);
+        const bool mais = !primeiro && !algebra::ComeçaPorMenos(e);
+        linha[grau - k] = {std::move(e), mais};
         primeiro = false;
     }
     if (p.coeficientes.empty())
-        linha.back() = "0";
+        linha.back().termo = algebra::Número(0);
     return linha;
 }
 
@@ -93,7 +94,7 @@ void Dividido(const ProblemaDeParâmetros& problema,
     Dizer(doc, t, Texto::DivisãoComParâmetros, {algebra::ComoExpressão(c.divisor)});
     if (grau <= GrauMáximoComPassos) {
         DivisãoLonga quadro{
-            algebra::Escrever(c.divisor), EscreverP(d.quociente), {Linha(problema.p, grau)}, {false}};
+            algebra::ComoExpressão(c.divisor), algebra::ExpressãoDe(d.quociente), {Linha(problema.p, grau)}, {false}};
         for (std::size_t k = 0; k < d.termos.size(); ++k) {
             PolinómioComParâmetros simétrico;
             const std::vector<Pp>& termo = d.termos[k].coeficientes;
