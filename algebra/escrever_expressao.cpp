@@ -90,7 +90,7 @@ std::string EmLaTeX(std::string_view texto)
     std::string letras; // a word, which maths mode would set as a product
     const auto acabarPalavra = [&] {
         if (letras.size() > 1)
-            tex.append("\\text{ ").append(letras).append(" }");
+            tex.append("\\mbox{ ").append(letras).append(" }");
         else
             tex += letras;
         letras.clear();

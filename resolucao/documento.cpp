@@ -15,42 +15,32 @@ void Intitular(Documento& documento, const Tradutor& tradutor, Texto texto, std:
     documento.blocos.emplace_back(Título{Frase{tradutor(FonteDe(texto)), std::move(argumentos)}});
 }
 
-std::string RótuloDoFactor(const TabelaDeSinais::Linha& linha)
+Fórmula RótuloDoFactor(const TabelaDeSinais::Linha& linha)
 {
-    const bool soma = linha.factor.find_first_of("+-", 1) != std::string::npos;
-    std::string rótulo = soma ? "(" + linha.factor + ")" : linha.factor;
-    if (linha.expoente > 1)
-        rótulo += "^" + std::to_string(linha.expoente);
-    return rótulo;
+    const auto* factor = std::get_if<algebra::Expressão>(&linha.factor.valor);
+    if (factor == nullptr || linha.expoente <= 1)
+        return linha.factor;
+    return algebra::Potência(*factor, static_cast<unsigned>(linha.expoente));
 }
 
-std::vector<std::vector<std::string>> LinhasDoQuadro(const TabelaDeSinais& tabela)
+std::vector<std::vector<Fórmula>> LinhasDoQuadro(const TabelaDeSinais& tabela)
 {
-    std::vector<std::string> x{"x", "-∞"};
+    std::vector<Fórmula> x{algebra::X(), algebra::Infinito(false)};
     for (std::size_t i = 0; i < tabela.sinais.size(); ++i)
-        x.push_back(i % 2 == 1 && i / 2 < tabela.raízes.size() ? tabela.raízes[i / 2] : "");
-    x.emplace_back("+∞");
-    std::vector<std::vector<std::string>> linhas{std::move(x)};
-    const auto linha = [&](std::string rótulo, std::string_view sinais) {
-        std::vector<std::string> l{std::move(rótulo), ""};
+        x.push_back(i % 2 == 1 && i / 2 < tabela.raízes.size() ? tabela.raízes[i / 2] : Fórmula(""));
+    x.emplace_back(algebra::Infinito(true));
+    std::vector<std::vector<Fórmula>> linhas{std::move(x)};
+    const auto linha = [&](Fórmula rótulo, std::string_view sinais) {
+        std::vector<Fórmula> l{std::move(rótulo), ""};
         for (const char s : sinais)
-            l.emplace_back(1, s);
-        l.emplace_back();
+            l.emplace_back(std::string(1, s));
+        l.emplace_back("");
         linhas.push_back(std::move(l));
     };
     for (const TabelaDeSinais::Linha& f : tabela.factores)
         linha(RótuloDoFactor(f), f.sinais);
     linha(tabela.função, tabela.sinais);
     return linhas;
-}
-
-std::string Disjunção(const Tradutor& tradutor, const std::vector<std::string>& membros)
-{
-    const std::string ou = " " + tradutor(FonteDe(Texto::Ou)) + " ";
-    std::string texto;
-    for (const std::string& m : membros)
-        texto.append(texto.empty() ? "" : ou).append(m);
-    return texto;
 }
 
 void Mostrar(Documento& documento, Fórmula fórmula)

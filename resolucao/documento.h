@@ -19,8 +19,9 @@
 namespace vendrix::resolucao {
 
 // A formula: an expression, which each export writes its own way, or a
-// text in the algebra's notation ("(x-2)(x^3-x^2+3x+4) + 7"), where "^"
-// raises the digits after it, for what is not built as an expression.
+// text for what is no mathematics of the solution's own: a count, a sign
+// of the sign table, a student's words quoted as typed, a value the
+// summary received as text ("^" raises the digits after it).
 struct Fórmula
 {
     // Either form stands for a formula wherever one is asked for.
@@ -139,15 +140,15 @@ struct TabelaDeSinais
     // even exponent never changes sign.
     struct Linha
     {
-        std::string factor; // "x-1", "x^2+1", "-2"
+        Fórmula factor; // x-1, x^2+1, -2
         std::size_t expoente = 1;
         std::string sinais;
 
         bool operator==(const Linha&) const = default;
     };
 
-    std::string função; // "P(x)"
-    std::vector<std::string> raízes;
+    Fórmula função; // P(x)
+    std::vector<Fórmula> raízes;
     std::string sinais;               // "-0+0-", the product's row
     std::vector<Linha> factores = {}; // empty: the product's row alone
 
@@ -178,14 +179,15 @@ struct Sobrecarga : Funções...
 template <typename... Funções>
 Sobrecarga(Funções...) -> Sobrecarga<Funções...>;
 
-// A factor's row label: "x", "(x-1)^2", "-2".
-[[nodiscard]] std::string RótuloDoFactor(const TabelaDeSinais::Linha& linha);
+// A factor's row label: x, (x-1)^2, -2.
+[[nodiscard]] Fórmula RótuloDoFactor(const TabelaDeSinais::Linha& linha);
 
-// The sign table as the rows every export draws: "x", "-∞", the roots in
-// every other column, "+∞"; then a row per factor, its exponent raised, and
-// the product's row, each a label, an empty cell, the signs and an empty
-// cell, so that the signs of the intervals stand between the roots.
-[[nodiscard]] std::vector<std::vector<std::string>> LinhasDoQuadro(const TabelaDeSinais& tabela);
+// The sign table as the rows every export draws: x, -∞, the roots in every
+// other column, +∞; then a row per factor, its exponent raised, and the
+// product's row, each a label, an empty cell, the signs ("+", "-", "0") and
+// an empty cell, so that the signs of the intervals stand between the
+// roots. Only the signs and the empty cells are text.
+[[nodiscard]] std::vector<std::vector<Fórmula>> LinhasDoQuadro(const TabelaDeSinais& tabela);
 
 struct Documento
 {
@@ -203,7 +205,6 @@ void Intitular(Documento& documento, const Tradutor& tradutor, Texto texto, std:
 void Mostrar(Documento& documento, Fórmula fórmula);
 
 // "x = -2 ∨ x = 1" in Portuguese, "x = -2 or x = 1" in English.
-[[nodiscard]] std::string Disjunção(const Tradutor& tradutor, const std::vector<std::string>& membros);
 [[nodiscard]] algebra::Expressão Disjunção(const Tradutor& tradutor, std::vector<algebra::Expressão> membros);
 
 // A decimal in the user's language: "1,532088886" in Portuguese, with the

@@ -27,11 +27,6 @@ void Célula(std::string& html, std::string_view classe, std::string_view conte�
     html.append(">").append(conteúdo).append("</td>");
 }
 
-void CélulaHtml(std::string& html, std::string_view classe, std::string_view fórmula)
-{
-    Célula(html, classe, FórmulaEmHtml(fórmula));
-}
-
 void CélulaHtml(std::string& html, std::string_view classe, const algebra::Racional& número)
 {
     Célula(html, classe, algebra::ExpressãoEmHtml(algebra::Número(número)));
@@ -80,10 +75,10 @@ void LongaHtml(std::string& html, const DivisãoLonga& d)
 void SinaisHtml(std::string& html, const TabelaDeSinais& s)
 {
     html.append("<table class=\"vx-sinais\">\n");
-    for (const std::vector<std::string>& linha : LinhasDoQuadro(s)) {
+    for (const std::vector<std::string>& linha : Escritas(LinhasDoQuadro(s), HtmlDe)) {
         html.append("<tr>");
         for (std::size_t i = 0; i < linha.size(); ++i)
-            CélulaHtml(html, i == 0 ? "vx-rotulo" : "", linha[i] == "-" ? "−" : linha[i]);
+            Célula(html, i == 0 ? "vx-rotulo" : "", linha[i] == "-" ? "−" : linha[i]);
         html.append("</tr>\n");
     }
     html.append("</table>\n");

@@ -59,11 +59,11 @@ void LongaLaTeX(std::string& tex, const DivisãoLonga& d)
 
 void SinaisLaTeX(std::string& tex, const TabelaDeSinais& s)
 {
-    const std::vector<std::vector<std::string>> linhas = LinhasDoQuadro(s);
+    const std::vector<std::vector<std::string>> linhas = Escritas(LinhasDoQuadro(s), LaTeXDe);
     tex.append("\\[\n\\begin{array}{c|").append(linhas.front().size() - 1, 'c').append("}\n");
     for (std::size_t r = 0; r < linhas.size(); ++r) {
         for (std::size_t i = 0; i < linhas[r].size(); ++i)
-            tex.append(i == 0 ? "" : " & ").append(FórmulaEmLaTeX(linhas[r][i]));
+            tex.append(i == 0 ? "" : " & ").append(linhas[r][i]);
         tex.append(r + 1 < linhas.size() ? " \\\\\n\\hline\n" : "\n");
     }
     tex.append("\\end{array}\n\\]\n");

@@ -119,7 +119,7 @@ void Longa(std::string& saída, const DivisãoLonga& d)
 
 void Sinais(std::string& saída, const TabelaDeSinais& s)
 {
-    const Grelha linhas = LinhasDoQuadro(s);
+    const Grelha linhas = Escritas(LinhasDoQuadro(s), TextoDe);
     const std::vector<std::size_t> l = Larguras(linhas);
     for (const auto& linha : linhas) {
         std::string texto(Margem);

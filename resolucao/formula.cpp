@@ -159,6 +159,20 @@ std::string TextoDe(const Fórmula& fórmula)
     return Escrever(fórmula, algebra::EscreverExpressão, [](const std::string& t) { return t; });
 }
 
+std::vector<std::vector<std::string>> Escritas(const std::vector<std::vector<Fórmula>>& grelha,
+                                               std::string (*fórmula)(const Fórmula&))
+{
+    std::vector<std::vector<std::string>> escritas;
+    escritas.reserve(grelha.size());
+    for (const std::vector<Fórmula>& linha : grelha) {
+        std::vector<std::string>& escrita = escritas.emplace_back();
+        escrita.reserve(linha.size());
+        for (const Fórmula& f : linha)
+            escrita.push_back(fórmula(f));
+    }
+    return escritas;
+}
+
 std::string FraseEmTexto(const Frase& frase)
 {
     return Substituir(

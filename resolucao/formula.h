@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A formula of a worked solution in HTML and in LaTeX's maths mode. The
 // polynomial pieces between blanks, brackets, "=" and symbols such as "·"
@@ -25,6 +26,10 @@ namespace vendrix::resolucao {
 [[nodiscard]] std::string TextoDe(const Fórmula& fórmula);
 [[nodiscard]] std::string HtmlDe(const Fórmula& fórmula);
 [[nodiscard]] std::string LaTeXDe(const Fórmula& fórmula);
+
+// Each cell of a table written by fórmula.
+[[nodiscard]] std::vector<std::vector<std::string>> Escritas(const std::vector<std::vector<Fórmula>>& grelha,
+                                                             std::string (*fórmula)(const Fórmula&));
 
 // A sentence as plain text, its formulas put in.
 [[nodiscard]] std::string FraseEmTexto(const Frase& frase);

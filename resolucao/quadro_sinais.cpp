@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resolucao/quadro_sinais.h"
 
+#include "algebra/conjunto.h"
 #include "algebra/escrever.h"
 #include "algebra/expandir.h"
 
@@ -51,17 +52,18 @@ void AcrescentarQuadroDeSinais(Documento& doc, const Tradutor& tradutor, const a
 {
     if (!a.sinais.completa)
         return;
-    TabelaDeSinais tabela{"P(x)", {}, a.sinais.sinais, {}};
+    TabelaDeSinais tabela{algebra::Nome("P", {algebra::X()}), {}, a.sinais.sinais, {}};
+    const std::string vírgula = Decimal(tradutor, ".");
     for (const RaizReal& r : a.sinais.raízes)
-        tabela.raízes.push_back(r.exacta.empty() ? "≈" + Decimal(tradutor, r.decimal) : r.exacta);
+        tabela.raízes.emplace_back(algebra::ExpressãoDaRaiz(r, vírgula.size() == 1 ? vírgula[0] : '.'));
     const algebra::Factorização& f = a.factorização;
     if (f.dominante != 1 && !f.factores.empty())
-        tabela.factores.push_back({algebra::EscreverRacional(f.dominante),
+        tabela.factores.push_back({algebra::Número(f.dominante),
                                    1,
                                    Linha(algebra::DeCoeficientes({f.dominante}), 1, a.sinais.raízes)});
     std::vector<algebra::Expressão> pares;
     for (const algebra::Factor& factor : f.factores) {
-        tabela.factores.push_back({algebra::Escrever(factor.polinómio),
+        tabela.factores.push_back({algebra::ComoExpressão(factor.polinómio),
                                    factor.multiplicidade,
                                    Linha(factor.polinómio, factor.multiplicidade, a.sinais.raízes)});
         if (factor.multiplicidade % 2 == 0)

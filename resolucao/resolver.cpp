@@ -7,6 +7,7 @@
 #include "resolucao/desenvolver.h"
 #include "resolucao/escrita.h"
 #include "resolucao/factores.h"
+#include "resolucao/formula.h"
 #include "resolucao/quadratica.h"
 
 #include <algorithm>
@@ -26,13 +27,6 @@ char VírgulaDecimal(const Tradutor& t)
 {
     const std::string v = t(FonteDe(Texto::VírgulaDecimal));
     return v.size() == 1 ? v[0] : '.';
-}
-
-// A decimal with the user's decimal sign.
-std::string ComVírgula(std::string decimal, char vírgula)
-{
-    std::ranges::replace(decimal, '.', vírgula);
-    return decimal;
 }
 
 // Whether the distinct real root r is a root of the factor g: exactly for a
@@ -67,15 +61,14 @@ std::string SinaisDoFactor(const algebra::TabelaDeSinais& s, const Polinómio& g
 
 TabelaDeSinais Quadro(const algebra::Análise& a, char vírgula)
 {
-    TabelaDeSinais quadro{"P(x)", {}, a.sinais.sinais};
+    TabelaDeSinais quadro{algebra::Nome("P", {algebra::X()}), {}, a.sinais.sinais};
     for (const algebra::RaizReal& r : a.sinais.raízes)
-        quadro.raízes.push_back(ComVírgula(algebra::TextoDaRaiz(r), vírgula));
+        quadro.raízes.emplace_back(algebra::ExpressãoDaRaiz(r, vírgula));
     const std::size_t colunas = a.sinais.sinais.size();
     if (a.factorização.dominante < 0)
-        quadro.factores.push_back(
-            {algebra::EscreverRacional(a.factorização.dominante), 1, std::string(colunas, '-')});
+        quadro.factores.push_back({algebra::Número(a.factorização.dominante), 1, std::string(colunas, '-')});
     for (const algebra::Factor& f : a.factorização.factores)
-        quadro.factores.push_back({algebra::Escrever(f.polinómio),
+        quadro.factores.push_back({algebra::ComoExpressão(f.polinómio),
                                    f.multiplicidade,
                                    SinaisDoFactor(a.sinais, f.polinómio, f.multiplicidade)});
     return quadro;
@@ -110,8 +103,7 @@ std::string QuadroEmTexto(const TabelaDeSinais& quadro)
     };
     std::string texto;
     for (const TabelaDeSinais::Linha& linha : quadro.factores)
-        texto +=
-            (linha.expoente == 1 ? linha.factor : RótuloDoFactor(linha)) + ":" + células(linha.sinais) + "|";
+        texto += TextoDe(RótuloDoFactor(linha)) + ":" + células(linha.sinais) + "|";
     return texto + "produto:" + células(quadro.sinais);
 }
 

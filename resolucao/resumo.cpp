@@ -70,10 +70,12 @@ Resumo Resumir(const Resolução& r, const Tradutor& t, const ResultadosTipados&
     // any other count is no table.
     if (r.sinais.empty() || r.sinais.size() != 2 * r.raízes.size() + 1)
         return resumo;
-    TabelaDeSinais sinais{"P(x)", resumo.raízes, r.sinais, {}};
+    TabelaDeSinais sinais{algebra::Nome("P", {algebra::X()}), {}, r.sinais, {}};
     std::size_t tamanho = r.sinais.size();
-    for (const std::string& raiz : sinais.raízes)
+    for (const std::string& raiz : resumo.raízes) {
         tamanho += raiz.size();
+        sinais.raízes.emplace_back(raiz);
+    }
     if (tamanho <= ResumoMaisLongo)
         resumo.sinais = std::move(sinais);
     return resumo;

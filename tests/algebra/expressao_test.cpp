@@ -87,7 +87,7 @@ TEST(Escrita, FormasDosPassos)
     const Expressão ou =
         Ou({Relação(Nó::Aproximado, X(), Decimal("-0,5")), Relação(Nó::Igual, X(), Número(1))}, "or");
     EXPECT_EQ(ExpressãoEmHtml(ou), "x ≈ −0,5 or x = 1");
-    EXPECT_EQ(ExpressãoEmLaTeX(ou), "x \\approx -0{,}5 \\text{ or } x = 1");
+    EXPECT_EQ(ExpressãoEmLaTeX(ou), "x \\approx -0{,}5 \\mbox{ or } x = 1");
     const Expressão conjunto =
         União({IntervaloDe(Infinito(false), Cadeia(Nó::Aproximado, {Decimal("-0,5")}), false, true),
                Chaves({Quociente(Soma({Número(1), Raiz(5)}), Número(2))})});

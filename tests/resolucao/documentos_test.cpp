@@ -161,7 +161,7 @@ O quadro de sinais de P(x):
           x  -∞     -1     1/2     +∞
           2      +   +  +    +  +
     (x+1)^2      +   0  +    +  +
-    (x-1/2)      -   -  -    0  +
+      x-1/2      -   -  -    0  +
        P(x)      -   0  -    0  +
 
 Um fator de expoente par, (x+1)^2, não muda de sinal: nunca é negativo.
@@ -210,11 +210,11 @@ Logo, P(x) = 0 ⇔ x = 1 ∨ x = 2 ∨ x = 3; C.S. = {1, 2, 3}.
 
 O quadro de sinais de P(x):
 
-        x  -∞     1     2     3     +∞
-    (x-1)      -  0  +  +  +  +  +
-    (x-2)      -  -  -  0  +  +  +
-    (x-3)      -  -  -  -  -  0  +
-     P(x)      -  0  +  0  -  0  +
+       x  -∞     1     2     3     +∞
+     x-1      -  0  +  +  +  +  +
+     x-2      -  -  -  0  +  +  +
+     x-3      -  -  -  -  -  0  +
+    P(x)      -  0  +  0  -  0  +
 )"},
     {"factores_irracionais",
      false,
@@ -251,10 +251,10 @@ Logo, P(x) = 0 ⇔ x = (4-√6)/2 ∨ x = (4+√6)/2; C.S. = {(4-√6)/2, (4+√
 
 O quadro de sinais de P(x):
 
-               x  -∞     (4-√6)/2     (4+√6)/2     +∞
-               2      +         +  +         +  +
-    (x^2-4x+5/2)      +         0  -         0  +
-            P(x)      +         0  -         0  +
+             x  -∞     (4-√6)/2     (4+√6)/2     +∞
+             2      +         +  +         +  +
+    x^2-4x+5/2      +         0  -         0  +
+          P(x)      +         0  -         0  +
 )"},
     {"factores_complexas_em_ingles",
      true,

@@ -423,7 +423,7 @@ TEST_P(ResumoTeste, ShowsEachResultOnceInTheUsersLanguage)
     EXPECT_EQ(Juntar(raízes, " "), c.raízes);
     ASSERT_EQ(resumo.sinais.has_value(), c.sinais);
     if (c.sinais) {
-        EXPECT_EQ(resumo.sinais->raízes, resumo.raízes);
+        EXPECT_EQ(resumo.sinais->raízes, std::vector<Fórmula>(resumo.raízes.begin(), resumo.raízes.end()));
     }
     // The window shows the lines, then the table.
     EXPECT_EQ(EmDocumento(resumo).blocos.size(), linhas.size() + (c.sinais ? 1 : 0));
