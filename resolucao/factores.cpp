@@ -73,24 +73,6 @@ void Ordenar(std::vector<Peça>& peças)
     return dominante == -1 ? algebra::Simétrico(std::move(produto)) : produto;
 }
 
-// Whether e is written with a minus first: "-√2", "(-1-√5)/2".
-[[nodiscard]] bool Negativa(const algebra::Expressão& e)
-{
-    using algebra::Nó;
-    switch (e.nó) {
-    case Nó::Número:
-        return e.número < 0;
-    case Nó::Simétrico:
-        return true;
-    case Nó::Soma:
-    case Nó::Produto:
-    case Nó::Quociente:
-        return Negativa(e.filhos.front());
-    default:
-        return false;
-    }
-}
-
 // -e for an e written with a minus first, every sign turned: -(-1-√5)/2
 // is (1+√5)/2.
 [[nodiscard]] algebra::Expressão OpostoDe(const algebra::Expressão& e)
@@ -192,7 +174,8 @@ namespace {
             peças.push_back(
                 {XMenosRaiz(r.exacta),
                  algebra::Soma(
-                     {algebra::X(), Negativa(*r.forma) ? OpostoDe(*r.forma) : algebra::Simétrico(*r.forma)}),
+                     {algebra::X(),
+                      algebra::ComeçaPorMenos(*r.forma) ? OpostoDe(*r.forma) : algebra::Simétrico(*r.forma)}),
                  1,
                  ((r.mínimo + r.máximo) / 2).convert_to<double>(),
                  factor.multiplicidade});

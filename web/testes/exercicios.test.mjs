@@ -268,7 +268,7 @@ test("on paper: the question as text, the solution and its graph together, no bo
         quebra: getComputedStyle(document.querySelector("#grafico-area")).breakInside };
     });
     assert.deepEqual(vista.caixas, []);
-    assert.match(vista.titulo, /x3-6x2\+11x-6/, "the question as text");
+    assert.match(vista.titulo, /x3[-−]6x2\+11x[-−]6/, "the question as text");
     assert.ok(vista.junto >= 0 && vista.junto < 40 && vista.altura < 600, JSON.stringify(vista));
     assert.equal(vista.quebra, "avoid");
   } finally {
