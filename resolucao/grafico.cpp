@@ -27,7 +27,6 @@ namespace {
 using algebra::Polinómio;
 using namespace grafico;
 
-constexpr int Amostras = 240;
 constexpr std::string_view Cores[] = {"#1f5fbf", "#c0392b"};
 
 // The coefficients by rising degree, once: turning a rational into a
@@ -84,109 +83,6 @@ void Pontos(const Polinómio& p,
                                  : Fórmula("≈" +
                               Decimal(tradutor, runtime::TextoDeDuplo(std::round(xs.back() * 1000) / 1000)));
         marcas.push_back({xs.back(), 0, rótulo});
-    }
-}
-
-// 1, 2 or 5 times a power of ten, for about six steps over the range.
-[[nodiscard]] std::vector<Traço> Traços(double mínimo, double máximo)
-{
-    const double bruto = (máximo - mínimo) / 6;
-    const double potência = std::pow(10.0, std::floor(std::log10(bruto)));
-    const double m = bruto / potência;
-    const double passo = potência * (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10);
-    std::vector<Traço> traços;
-    for (double k = std::ceil(mínimo / passo); k * passo <= máximo && traços.size() < 40; ++k)
-        traços.push_back({std::abs(k) < 0.5 ? 0.0 : k * passo});
-    return traços;
-}
-
-// Half the points' spread on either side, and at least one unit: the
-// shape beyond the last root, both branches of an odd polynomial, shows.
-void Alargar(double& mínimo, double& máximo)
-{
-    const double margem = std::max((máximo - mínimo) / 2, 1.0);
-    mínimo -= margem;
-    máximo += margem;
-}
-
-// The y range holds the values at the points and 0, with room for the
-// marks; the curve beyond may take half that span again on either side,
-// and is cut where it leaves, so a far value never flattens the shape.
-void EscolherY(Janela& j, const std::vector<std::vector<double>>& cs, const std::vector<double>& xs)
-{
-    double a = 0, b = 0, curvaMínimo = 0, curvaMáximo = 0;
-    for (const std::vector<double>& c : cs) {
-        for (const double x : xs)
-            if (const double y = Valor(c, x); std::isfinite(y)) {
-                a = std::min(a, y);
-                b = std::max(b, y);
-            }
-        for (int i = 0; i <= Amostras; ++i) {
-            const double y = Valor(c, j.xMínimo + (j.xMáximo - j.xMínimo) * i / Amostras);
-            if (std::isfinite(y)) {
-                curvaMínimo = std::min(curvaMínimo, y);
-                curvaMáximo = std::max(curvaMáximo, y);
-            }
-        }
-    }
-    if (b - a < 1e-9) {
-        a -= 1;
-        b += 1;
-    }
-    // Far beyond what a double holds the values are cut to it, so that
-    // every coordinate written stays a finite number.
-    constexpr double Limite = 1e300;
-    a = std::max(a, -Limite);
-    b = std::min(b, Limite);
-    const double vão = b - a;
-    j.yMínimo = std::min(a - vão / 10, std::max(curvaMínimo, a - vão * 0.75));
-    j.yMáximo = std::max(b + vão / 10, std::min(curvaMáximo, b + vão * 0.75));
-}
-
-// The part of the segment from p to q inside the window, as the fractions
-// t0 <= t1 of its length (Liang and Barsky's clipping); none if it misses.
-[[nodiscard]] std::optional<std::pair<double, double>>
-Dentro(std::pair<double, double> p, std::pair<double, double> q, const Janela& j)
-{
-    double t0 = 0, t1 = 1;
-    // Keeps the t with d·t <= folga.
-    const auto limitar = [&](double d, double folga) {
-        if (d == 0)
-            return folga >= 0;
-        (d < 0 ? t0 : t1) = d < 0 ? std::max(t0, folga / d) : std::min(t1, folga / d);
-        return t0 <= t1;
-    };
-    const double dx = q.first - p.first, dy = q.second - p.second;
-    if (limitar(-dx, p.first - j.xMínimo) && limitar(dx, j.xMáximo - p.first) &&
-        limitar(-dy, p.second - j.yMínimo) && limitar(dy, j.yMáximo - p.second))
-        return std::pair{t0, t1};
-    return std::nullopt;
-}
-
-// The curve of one polynomial, sampled and cut into the stretches inside
-// the window, so that neither export needs to clip.
-void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std::vector<Curva>& curvas)
-{
-    std::optional<std::pair<double, double>> anterior;
-    bool aberta = false; // the last stretch ends at the previous sample
-    for (int i = 0; i <= Amostras; ++i) {
-        const double x = j.xMínimo + (j.xMáximo - j.xMínimo) * i / Amostras;
-        const std::pair ponto{x, Valor(c, x)};
-        const auto parte =
-            anterior && std::isfinite(ponto.second) ? Dentro(*anterior, ponto, j) : std::nullopt;
-        if (parte) {
-            const auto em = [&](double t) {
-                return t == 0   ? *anterior
-                       : t == 1 ? ponto
-                                : std::pair{anterior->first + t * (ponto.first - anterior->first),
-                                            anterior->second + t * (ponto.second - anterior->second)};
-            };
-            if (!aberta || parte->first > 0)
-                curvas.push_back({cor, {em(parte->first)}});
-            curvas.back().pontos.push_back(em(parte->second));
-        }
-        aberta = parte && parte->second == 1;
-        anterior = std::isfinite(ponto.second) ? std::optional(ponto) : std::nullopt;
     }
 }
 

@@ -67,6 +67,25 @@ struct Plano
 
 [[nodiscard]] double Valor(const std::vector<double>& c, double x) noexcept;
 
+// The samples of a curve across the window.
+inline constexpr int Amostras = 240;
+
+// 1, 2 or 5 times a power of ten, for about six steps over the range.
+[[nodiscard]] std::vector<Traço> Traços(double mínimo, double máximo);
+
+// Half the points' spread on either side, and at least one unit: the
+// shape beyond the last root, both branches of an odd polynomial, shows.
+void Alargar(double& mínimo, double& máximo);
+
+// The y range holds the values at the points and 0, with room for the
+// marks; the curve beyond may take half that span again on either side,
+// and is cut where it leaves, so a far value never flattens the shape.
+void EscolherY(Janela& j, const std::vector<std::vector<double>>& cs, const std::vector<double>& xs);
+
+// The curve of one polynomial, sampled and cut into the stretches inside
+// the window, so that neither export needs to clip.
+void Cortar(const std::vector<double>& c, std::size_t cor, const Janela& j, std::vector<Curva>& curvas);
+
 // Screen coordinates of the drawing area; SVG's y is Altura minus AlturaY.
 [[nodiscard]] double EcrãX(const Plano& plano, double x);
 [[nodiscard]] double AlturaY(const Janela& j, double y);

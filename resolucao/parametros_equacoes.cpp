@@ -93,8 +93,10 @@ void Dividido(const ProblemaDeParâmetros& problema,
         algebra::DividirComParâmetros(problema.p, c.divisor, grau <= GrauMáximoComPassos);
     Dizer(doc, t, Texto::DivisãoComParâmetros, {algebra::ComoExpressão(c.divisor)});
     if (grau <= GrauMáximoComPassos) {
-        DivisãoLonga quadro{
-            algebra::ComoExpressão(c.divisor), algebra::ExpressãoDe(d.quociente), {Linha(problema.p, grau)}, {false}};
+        DivisãoLonga quadro{algebra::ComoExpressão(c.divisor),
+                            algebra::ExpressãoDe(d.quociente),
+                            {Linha(problema.p, grau)},
+                            {false}};
         for (std::size_t k = 0; k < d.termos.size(); ++k) {
             PolinómioComParâmetros simétrico;
             const std::vector<Pp>& termo = d.termos[k].coeficientes;

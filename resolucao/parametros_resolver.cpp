@@ -432,8 +432,10 @@ RespostaDosParâmetros ResolverProblema(const ProblemaDeParâmetros& problema, c
                 return r;
             }
             if (*anula && !rejeitada) {
-                Dizer(
-                    doc, t, Texto::SoluçãoRejeitada, {EmLista(Escrita(c, t)), std::to_string(multiplicidade)});
+                Dizer(doc,
+                      t,
+                      Texto::SoluçãoRejeitada,
+                      {EmLista(Escrita(c, t)), std::to_string(multiplicidade)});
                 rejeitada = true;
             }
         }
