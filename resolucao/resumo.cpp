@@ -3,23 +3,16 @@
 
 #include "algebra/conjunto.h"
 
-#include <optional>
 #include <utility>
 
 namespace vendrix::resolucao {
 
 namespace {
 
-// The canonical text decides whether the line is shown; the value, when
-// there is one, is what it shows.
-void Linha(Resumo& resumo,
-           std::string_view campo,
-           std::string modelo,
-           const std::string& texto,
-           const std::optional<algebra::Expressão>& valor = std::nullopt)
+void Linha(Resumo& resumo, std::string_view campo, std::string modelo, const std::string& texto)
 {
     if (!texto.empty() && texto.size() <= ResumoMaisLongo)
-        resumo.linhas.push_back({campo, valor ? Fórmula(*valor) : Fórmula(texto), std::move(modelo)});
+        resumo.linhas.push_back({campo, texto, std::move(modelo)});
 }
 
 std::vector<std::string> Mostradas(const std::vector<RaizDoExercício>& raízes, const Tradutor& t)
@@ -38,26 +31,18 @@ std::string RaizMostrada(const RaizDoExercício& raiz, const Tradutor& tradutor)
     return raiz.exacta.empty() ? "≈" + Decimal(tradutor, raiz.decimal) : raiz.exacta;
 }
 
-Resumo Resumir(const Resolução& r, const Tradutor& t, const ResultadosTipados& tipados)
+Resumo Resumir(const Resolução& r, const Tradutor& t)
 {
     Resumo resumo;
-    Linha(resumo, "quociente", "Q(x) = %1", r.quociente, tipados.quociente);
+    Linha(resumo, "quociente", "Q(x) = %1", r.quociente);
     // A remainder without its quotient would read as the whole answer.
     if (!resumo.linhas.empty())
-        Linha(resumo, "resto", "R(x) = %1", r.resto, tipados.resto);
-    Linha(resumo, "factorizacao", t(FonteDe(Texto::ResumoFatorização)), r.factorização, tipados.factorização);
+        Linha(resumo, "resto", "R(x) = %1", r.resto);
+    Linha(resumo, "factorizacao", t(FonteDe(Texto::ResumoFatorização)), r.factorização);
     if (r.factorizaçãoReal != r.factorização)
-        Linha(resumo,
-              "factorizacao_real",
-              t(FonteDe(Texto::ResumoFatorizaçãoEmR)),
-              r.factorizaçãoReal,
-              tipados.factorizaçãoReal);
-    Linha(resumo, "valor", "P(a) = %1", r.valor, tipados.valor);
-    Linha(resumo,
-          "desenvolvimento",
-          t(FonteDe(Texto::ResumoDesenvolvimento)),
-          r.desenvolvimento,
-          tipados.desenvolvimento);
+        Linha(resumo, "factorizacao_real", t(FonteDe(Texto::ResumoFatorizaçãoEmR)), r.factorizaçãoReal);
+    Linha(resumo, "valor", "P(a) = %1", r.valor);
+    Linha(resumo, "desenvolvimento", t(FonteDe(Texto::ResumoDesenvolvimento)), r.desenvolvimento);
     const std::string vírgula = Decimal(t, ".");
     Linha(resumo,
           "conjunto",

@@ -49,16 +49,7 @@ struct Resumo
 // quotient of many thousand digits is no glance.
 inline constexpr std::size_t ResumoMaisLongo = 2000;
 
-// The results as the exercise built them, where it has them as values; a
-// line without one shows the canonical text of Resolução.
-struct ResultadosTipados
-{
-    std::optional<algebra::Expressão> quociente, resto, factorização, factorizaçãoReal, valor,
-        desenvolvimento;
-};
-
-[[nodiscard]] Resumo
-Resumir(const Resolução& r, const Tradutor& tradutor, const ResultadosTipados& tipados = {});
+[[nodiscard]] Resumo Resumir(const Resolução& r, const Tradutor& tradutor);
 
 // A root as a list shows it: "1/2", "(1+√5)/2" or "≈1,532088886".
 [[nodiscard]] std::string RaizMostrada(const RaizDoExercício& raiz, const Tradutor& tradutor);
