@@ -8,6 +8,9 @@
 // The one written form of exact results, which the reader reads back.
 namespace vendrix::algebra {
 
+// "-120": the decimal digits of n, the sign in front.
+[[nodiscard]] std::string EscreverInteiro(const Inteiro& n);
+
 // "3", "-15/8", "0": an integer or a reduced fraction, the sign in front.
 [[nodiscard]] std::string EscreverRacional(const Racional& r);
 

@@ -158,10 +158,10 @@ private:
     std::string NúmeroPositivo(const Racional& r) const
     {
         if (denominator(r) == 1)
-            return numerator(r).str();
+            return EscreverInteiro(numerator(r));
         if (s.fracções)
-            return Fracção(numerator(r).str(), denominator(r).str());
-        return numerator(r).str() + s.sobre + denominator(r).str();
+            return Fracção(EscreverInteiro(numerator(r)), EscreverInteiro(denominator(r)));
+        return EscreverInteiro(numerator(r)) + s.sobre + EscreverInteiro(denominator(r));
     }
 
     std::string Soma(const Expressão& e) const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "algebra/isolar.h"
 
+#include "algebra/escrever.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -128,7 +130,9 @@ Racional Potência10(int e)
 // The e with 10^e <= x < 10^(e+1), for x > 0.
 int Expoente(const Racional& x)
 {
-    int e = static_cast<int>(numerator(x).str().size()) - static_cast<int>(denominator(x).str().size());
+    // log10(2) < 0.30103: a start at most one or two from e, on either side.
+    const auto bits = static_cast<double>(msb(numerator(x))) - static_cast<double>(msb(denominator(x)));
+    int e = static_cast<int>(std::floor(bits * 0.30103));
     while (Potência10(e) > x)
         --e;
     while (Potência10(e + 1) <= x)
@@ -277,7 +281,7 @@ std::optional<std::string> DezAlgarismos(const Racional& mínimo, const Racional
         n /= 10;
         ++e;
     }
-    return Escrever(n.str(), e, negativo, mínimo == máximo);
+    return Escrever(EscreverInteiro(n), e, negativo, mínimo == máximo);
 }
 
 } // namespace vendrix::algebra

@@ -38,8 +38,9 @@ std::pair<Inteiro, Inteiro> ExtrairQuadrados(Inteiro n)
 // s√d/q, or s√d without q = 1: "√2", "3√5/2".
 std::string TextoRadical(const Inteiro& s, const Inteiro& d, const Inteiro& q)
 {
-    std::string texto = d == 1 ? s.str() : (s == 1 ? "" : s.str()) + "√" + d.str();
-    return q == 1 ? texto : texto + "/" + q.str();
+    std::string texto =
+        d == 1 ? EscreverInteiro(s) : (s == 1 ? "" : EscreverInteiro(s)) + "√" + EscreverInteiro(d);
+    return q == 1 ? texto : texto + "/" + EscreverInteiro(q);
 }
 
 Irracional Racionalmente(const Racional& r, std::size_t m)
@@ -72,11 +73,11 @@ void RaízesQuadráticas(const PolInteiro& f, std::size_t m, std::vector<Irracio
         if (q != 1)
             forma = Quociente(std::move(forma), Número(Racional(q)));
         const std::string radical = (sinal < 0 ? "-" : p == 0 ? "" : "+") + TextoRadical(r, d, 1);
-        std::string exacta = p == 0 ? radical : p.str() + radical;
+        std::string exacta = p == 0 ? radical : EscreverInteiro(p) + radical;
         if (q != 1 && p != 0)
             exacta.insert(0, "(").append(")");
         if (q != 1)
-            exacta.append("/").append(q.str());
+            exacta.append("/").append(EscreverInteiro(q));
         const Racional a(Inteiro(-f[1] << k) + sinal * chão, escala),
             b(Inteiro(-f[1] << k) + sinal * (chão + 1), escala);
         const Racional& mínimo = std::min(a, b);

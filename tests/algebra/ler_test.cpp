@@ -131,15 +131,20 @@ INSTANTIATE_TEST_SUITE_P(Textos, Recusas_, ::testing::ValuesIn(Recusas), [](cons
 
 TEST(LerRacional, InteirosDecimaisEFraccoes)
 {
-    const std::pair<std::string_view, std::string_view> bons[] = {{"1/2", "1/2"},
-                                                                  {"\u2212 0.75", "-3/4"},
-                                                                  {"--6/4", "3/2"},
-                                                                  {"+7", "7"},
-                                                                  {"2/-4", "-1/2"},
-                                                                  {"1/2/3", "1/6"},
-                                                                  {"(1/2)^2", "1/4"},
-                                                                  {"-0,5", "-1/2"},
-                                                                  {"1 -2", "-1"}};
+    const std::pair<std::string_view, std::string_view> bons[] = {
+        {"1/2", "1/2"},
+        {"\u2212 0.75", "-3/4"},
+        {"--6/4", "3/2"},
+        {"+7", "7"},
+        {"2/-4", "-1/2"},
+        {"1/2/3", "1/6"},
+        {"(1/2)^2", "1/4"},
+        {"-0,5", "-1/2"},
+        {"1 -2", "-1"},
+        {"-0", "0"},
+        {"999999999999999999", "999999999999999999"},
+        {"-1000000000000000000", "-1000000000000000000"},
+        {"1000000000000000000000000000000000007/3", "1000000000000000000000000000000000007/3"}};
     for (const auto& [texto, escrito] : bons) {
         const runtime::Resultado<Racional> lido = LerRacional(texto);
         ASSERT_TRUE(lido.Ok()) << texto;
