@@ -15,6 +15,8 @@
 #include "runtime/numeros.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -179,15 +181,25 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
 // Screen coordinates, to a tenth, cut to the picture: y grows downwards in
 // SVG, upwards in a LaTeX picture. Nothing but a finite number inside the
 // picture is ever written, whatever a far value came to.
-[[nodiscard]] std::string N(double v, double máximo)
+void AcrescentarN(std::string& texto, double v, double máximo)
 {
     const double dentro = std::isnan(v) ? 0 : std::clamp(v, 0.0, máximo);
     // Whole tenths written by hand: the thousands of points of a curve would
     // otherwise each take a general conversion of a double.
     const auto décimas = static_cast<long long>(std::llround(dentro * 10));
-    std::string texto = std::to_string(décimas / 10);
-    if (décimas % 10 != 0)
-        texto.append(1, '.').append(1, static_cast<char>('0' + décimas % 10));
+    std::array<char, 24> algarismos{};
+    char* fim = std::to_chars(algarismos.data(), algarismos.data() + algarismos.size(), décimas / 10).ptr;
+    if (décimas % 10 != 0) {
+        *fim++ = '.';
+        *fim++ = static_cast<char>('0' + décimas % 10);
+    }
+    texto.append(algarismos.data(), fim);
+}
+
+[[nodiscard]] std::string N(double v, double máximo)
+{
+    std::string texto;
+    AcrescentarN(texto, v, máximo);
     return texto;
 }
 
@@ -243,8 +255,13 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
         s.append("<polyline fill=\"none\" stroke-width=\"2\" stroke=\"")
             .append(Cores[curva.cor % 2])
             .append("\" points=\"");
-        for (const auto& [px, py] : curva.pontos)
-            s.append(x(px)).append(",").append(y(py)).append(" ");
+        s.reserve(s.size() + 16 * curva.pontos.size());
+        for (const auto& [px, py] : curva.pontos) {
+            AcrescentarN(s, EcrãX(plano, px), Largura);
+            s += ',';
+            AcrescentarN(s, Altura - AlturaY(j, py), Altura);
+            s += ' ';
+        }
         s.back() = '"';
         s += "/>\n";
     }
