@@ -12,13 +12,22 @@ export class Nucleo {
     this.avariado = false;
   }
 
-  // Copies a text into memory the module reserved; the caller frees it.
-  #escrever(texto) {
-    const bytes = codificador.encode(`${texto}\0`);
-    const ponteiro = this.exp.vendrix_reservar(bytes.length);
-    if (ponteiro === 0) throw new RangeError(`the module could not reserve ${bytes.length} bytes`);
-    new Uint8Array(this.exp.memory.buffer, ponteiro, bytes.length).set(bytes);
-    return ponteiro;
+  // Copies the texts, each closed by a zero, into one reservation of the
+  // module's, straight into its memory: a UTF-16 unit is at most three
+  // bytes of UTF-8. The caller frees the reservation, the first address.
+  #escrever(textos) {
+    const bytes = textos.reduce((soma, t) => soma + 3 * t.length + 1, 0);
+    const bloco = this.exp.vendrix_reservar(bytes);
+    if (bloco === 0) throw new RangeError(`the module could not reserve ${bytes} bytes`);
+    const memoria = new Uint8Array(this.exp.memory.buffer, bloco, bytes);
+    const ponteiros = [];
+    let escritos = 0;
+    for (const t of textos) {
+      ponteiros.push(bloco + escritos);
+      escritos += codificador.encodeInto(t, memoria.subarray(escritos)).written;
+      memoria[escritos++] = 0;
+    }
+    return ponteiros;
   }
 
   #ler(ponteiro) {
@@ -31,15 +40,15 @@ export class Nucleo {
   // here (vendrix_exercicios says the limit), so every text is copied whole.
   #correr(funcao, ...textos) {
     if (this.avariado) throw new Error("the module failed before: make a new instance");
-    const ponteiros = [];
+    let ponteiros = [];
     try {
-      for (const t of textos) ponteiros.push(this.#escrever(t));
+      if (textos.length > 0) ponteiros = this.#escrever(textos.map(String));
       return JSON.parse(this.#ler(funcao(...ponteiros)));
     } catch (erro) {
       this.avariado = true;
       throw erro;
     } finally {
-      if (!this.avariado) ponteiros.forEach((p) => this.exp.vendrix_libertar(p));
+      if (!this.avariado && ponteiros.length > 0) this.exp.vendrix_libertar(ponteiros[0]);
     }
   }
 
