@@ -36,10 +36,21 @@ void EscritorJson::Aspas(std::string_view texto)
     static constexpr std::array<char, 16> Hex{
         '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
     saída += '"';
+    // Runs of characters that pass as they are go in whole.
+    std::size_t corrida = 0;
     for (std::size_t i = 0; i < texto.size();) {
-        const runtime::Carácter carácter = runtime::Descodificar(texto, i);
         const char c = texto[i];
         const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x80 && c != '"' && c != '\\') {
+            ++i;
+            continue;
+        }
+        const runtime::Carácter carácter = runtime::Descodificar(texto, i);
+        if (b >= 0x80 && carácter.c != runtime::CarácterInválido) {
+            i += carácter.bytes;
+            continue;
+        }
+        saída.append(texto.substr(corrida, i - corrida));
         if (carácter.c == runtime::CarácterInválido) {
             saída += "\ufffd";
         } else if (c == '"' || c == '\\') {
@@ -47,15 +58,15 @@ void EscritorJson::Aspas(std::string_view texto)
             saída += c;
         } else if (c == '\n') {
             saída += "\\n";
-        } else if (b < 0x20) {
+        } else {
             saída += "\\u00";
             saída += Hex[b >> 4U];
             saída += Hex[b & 0xFU];
-        } else {
-            saída.append(texto.substr(i, carácter.bytes));
         }
         i += carácter.bytes;
+        corrida = i;
     }
+    saída.append(texto.substr(corrida));
     saída += '"';
 }
 
