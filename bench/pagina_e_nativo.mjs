@@ -29,9 +29,15 @@ const rondas = Number(process.env.VENDRIX_RONDAS ?? 5);
 
 const GRAU_DOZE = "x^12-7x^10+3x^9+11x^8-20x^7+4x^6+15x^5-9x^4-2x^3+6x^2-x-1";
 const POLINOMIO = "x^12-3x^9+5x^5-2x^2-7";
-// name, p1, p2, a, conditions, answer: the texts of bench/web_bench.cpp and
-// one of each exercise the page adds.
+// The two seed commands web_bench times, then name, p1, p2, a, conditions,
+// answer: the texts of bench/web_bench.cpp and one of each exercise the page
+// adds.
+const COMANDOS = { multiplicar: true, ruffini: true };
+const CENTO_E_OITENTA = Array.from({ length: 180 }, (_, i) =>
+  `${i % 2 === 0 ? (i === 0 ? "" : "+") : "-"}${(i % 97) + 2}x^${179 - i}`).join("");
 const CASOS = [
+  ["multiplicar", CENTO_E_OITENTA, CENTO_E_OITENTA],
+  ["ruffini", "x^9+x^8+x^7+x^6+x^5+x^4+x^3+x^2+x+1", "7x-3"],
   ["dividir", POLINOMIO, "2x^3-x+1", "", "", ""],
   ["dividir", "x^3-2x^2-5x+6", "x+2", "", "", "Q = x^2+0x-5; R = -4"],
   ["factorizar", "x^12-1", "", "", "", ""],
@@ -60,7 +66,8 @@ nucleo.lingua("pt");
 // may be shared, and a call put aside by another program does not count.
 // Milliseconds per call in the module: calls repeated for about 100 ms.
 function naPagina(caso) {
-  const chamar = () => nucleo.exercicio(...caso);
+  const [nome, ...textos] = caso;
+  const chamar = nome in COMANDOS ? () => nucleo[nome](...textos) : () => nucleo.exercicio(...caso);
   chamar();
   let n = 1;
   for (;;) {

@@ -43,10 +43,33 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
         saída += pedaço;
 }
 
+void AcrescentarHtml(std::string& html, std::string_view texto)
+{
+    for (const char c : texto) {
+        switch (c) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += c;
+        }
+    }
+}
+
 // Empty stays empty: a table cell with no text is an empty cell.
 [[nodiscard]] std::string HtmlDoTexto(std::string_view texto)
 {
     std::string html;
+    html.reserve(texto.size() * 2);
     Elevações e;
     for (std::size_t i = 0; i < texto.size();) {
         const std::string_view c = runtime::CarácterEm(texto, i);
@@ -57,7 +80,7 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
         }
         const int passo = e.Antes(c);
         Repetir(html, passo < 0 ? "</sup>" : "<sup>", passo < 0 ? -passo : passo);
-        html += EscaparHtml(c);
+        AcrescentarHtml(html, c);
     }
     Repetir(html, "</sup>", e.abertos);
     return html;
@@ -179,24 +202,7 @@ std::string CélulaDeFolha(const std::string& c)
 std::string EscaparHtml(std::string_view texto)
 {
     std::string html;
-    for (const char c : texto) {
-        switch (c) {
-        case '&':
-            html += "&amp;";
-            break;
-        case '<':
-            html += "&lt;";
-            break;
-        case '>':
-            html += "&gt;";
-            break;
-        case '"':
-            html += "&quot;";
-            break;
-        default:
-            html += c;
-        }
-    }
+    AcrescentarHtml(html, texto);
     return html;
 }
 
