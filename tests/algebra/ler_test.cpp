@@ -129,6 +129,18 @@ INSTANTIATE_TEST_SUITE_P(Textos, Recusas_, ::testing::ValuesIn(Recusas), [](cons
     return std::string(linha.param.nome);
 });
 
+// Every power of ten to 10^60 and its neighbours, both signs, as Boost's
+// own conversion writes them: each group of eighteen digits keeps its zeros.
+TEST(EscreverInteiro, PotenciasDeDezEVizinhas)
+{
+    for (unsigned k = 0; k <= 60; ++k)
+        for (const int vizinho : {-1, 0, 1})
+            for (const int sinal : {-1, 1}) {
+                const Inteiro n = sinal * (boost::multiprecision::pow(Inteiro(10), k) + vizinho);
+                EXPECT_EQ(EscreverInteiro(n), n.str());
+            }
+}
+
 TEST(LerRacional, InteirosDecimaisEFraccoes)
 {
     const std::pair<std::string_view, std::string_view> bons[] = {
