@@ -73,7 +73,7 @@ std::string Escrever(const Polinómio& p)
         const Racional& c = p.coeficientes[grau];
         if (c == 0)
             continue;
-        if (c < 0)
+        if (c.sign() < 0)
             texto += '-';
         else if (!texto.empty())
             texto += '+';

@@ -121,7 +121,7 @@ bool ÉSoma(const Expressão& e) { return e.nó == Nó::Soma || e.nó == Nó::Ma
 // A non-negative integer, x, a parameter: written with nothing to bracket.
 bool ÉÁtomo(const Expressão& e)
 {
-    return (e.nó == Nó::Número && e.número >= 0 && denominator(e.número) == 1) || e.nó == Nó::X ||
+    return (e.nó == Nó::Número && e.número.sign() >= 0 && denominator(e.número) == 1) || e.nó == Nó::X ||
            e.nó == Nó::Parâmetro || e.nó == Nó::Nome;
 }
 
@@ -131,7 +131,7 @@ bool ComeçaPorAlgarismo(const Expressão& e)
 {
     switch (e.nó) {
     case Nó::Número:
-        return e.número >= 0;
+        return e.número.sign() >= 0;
     case Nó::Decimal:
         return !e.nome.starts_with('-');
     case Nó::Produto:
@@ -179,7 +179,7 @@ std::string Escritor::Escrever(const Expressão& e) const
 {
     switch (e.nó) {
     case Nó::Número:
-        return e.número < 0 ? s.menos + NúmeroPositivo(-e.número) : NúmeroPositivo(e.número);
+        return e.número.sign() < 0 ? s.menos + NúmeroPositivo(-e.número) : NúmeroPositivo(e.número);
     case Nó::X:
         return "x";
     case Nó::Parâmetro:
@@ -213,7 +213,7 @@ std::string Escritor::Escrever(const Expressão& e) const
     case Nó::Ou:
         return Juntos(e, " " + s.palavra(e.nome) + " ");
     case Nó::Infinito:
-        return (e.número < 0 ? s.menos : s.mais) + s.conjuntos.infinito;
+        return (e.número.sign() < 0 ? s.menos : s.mais) + s.conjuntos.infinito;
     case Nó::Intervalo:
         return ((e.expoente & 1U) != 0 ? s.conjuntos.abreFechado : s.conjuntos.abreAberto) +
                Juntos(e, Separador(e)) +
@@ -327,13 +327,13 @@ bool ComeçaPorMenos(const Expressão& e)
 {
     switch (e.nó) {
     case Nó::Número:
-        return e.número < 0;
+        return e.número.sign() < 0;
     case Nó::Simétrico:
         return true;
     case Nó::Decimal:
         return e.nome.starts_with('-');
     case Nó::Infinito:
-        return e.número < 0;
+        return e.número.sign() < 0;
     case Nó::MaisOuMenos:
         return e.filhos.size() > 1 && ComeçaPorMenos(e.filhos.front());
     case Nó::Soma:

@@ -268,7 +268,7 @@ std::optional<std::string> DezAlgarismos(const Racional& mínimo, const Racional
         return "0";
     if (mínimo.sign() * máximo.sign() <= 0)
         return std::nullopt;
-    const bool negativo = máximo < 0;
+    const bool negativo = máximo.sign() < 0;
     const Racional baixo = negativo ? -máximo : mínimo, alto = negativo ? -mínimo : máximo;
     int e = Expoente(baixo);
     if (Expoente(alto) != e)

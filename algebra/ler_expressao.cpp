@@ -26,7 +26,7 @@ Expressão Negar(Expressão e)
         e.número = -e.número;
         return e;
     }
-    if (e.nó == Nó::Produto && e.filhos.front().nó == Nó::Número && e.filhos.front().número > 0) {
+    if (e.nó == Nó::Produto && e.filhos.front().nó == Nó::Número && e.filhos.front().número.sign() > 0) {
         e.filhos.front().número = -e.filhos.front().número;
         return e;
     }

@@ -271,7 +271,7 @@ Expressão ExpressãoDe(const Pp& a)
         for (const auto& [letra, e] : m)
             factores.push_back(e == 1 ? Parâmetro(letra) : Potência(Parâmetro(letra), e));
         Expressão termo = Produto(std::move(factores));
-        soma.push_back(!m.empty() && c < 0 ? Simétrico(std::move(termo)) : std::move(termo));
+        soma.push_back(!m.empty() && c.sign() < 0 ? Simétrico(std::move(termo)) : std::move(termo));
     }
     return soma.empty() ? Número(0) : Soma(std::move(soma));
 }

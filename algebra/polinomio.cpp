@@ -132,7 +132,7 @@ Racional Fracção(Inteiro a, Inteiro b)
         return Racional(a);
     if (b == -1)
         return Racional(-a);
-    if (b < 0) {
+    if (b.sign() < 0) {
         a = -a;
         b = -b;
     }

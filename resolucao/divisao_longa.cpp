@@ -30,7 +30,7 @@ using algebra::Racional;
         const Racional& c = p.coeficientes[k];
         if (c == 0 || k > grau)
             continue;
-        linha[grau - k] = {ComoExpressão(algebra::Monómio(c, k)), c > 0 && !primeiro};
+        linha[grau - k] = {ComoExpressão(algebra::Monómio(c, k)), c.sign() > 0 && !primeiro};
         primeiro = false;
     }
     return linha;

@@ -41,7 +41,7 @@ std::vector<algebra::Racional> Descendentes(const algebra::Polinómio& p)
 std::string EntreParênteses(const algebra::Racional& r)
 {
     const std::string texto = algebra::EscreverRacional(r);
-    return r < 0 || boost::multiprecision::denominator(r) != 1 ? "(" + texto + ")" : texto;
+    return r.sign() < 0 || boost::multiprecision::denominator(r) != 1 ? "(" + texto + ")" : texto;
 }
 
 algebra::Expressão

@@ -169,7 +169,7 @@ namespace {
         // interval g changes sign over.
         for (const algebra::RaizReal& r : a.raízes.reais) {
             if (!r.forma || r.exacta.empty() || r.mínimo == r.máximo ||
-                (algebra::Avaliar(g, r.mínimo) < 0) == (algebra::Avaliar(g, r.máximo) < 0))
+                (algebra::Avaliar(g, r.mínimo).sign() < 0) == (algebra::Avaliar(g, r.máximo).sign() < 0))
                 continue;
             peças.push_back(
                 {XMenosRaiz(r.exacta),

@@ -155,7 +155,7 @@ void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const
 // √r for a positive rational square, none otherwise.
 std::optional<Racional> RaizExacta(const Racional& r)
 {
-    if (r <= 0)
+    if (r.sign() <= 0)
         return std::nullopt;
     const Inteiro n = sqrt(numerator(r)), d = sqrt(denominator(r));
     if (n * n != numerator(r) || d * d != denominator(r))
@@ -179,7 +179,7 @@ std::optional<Racional> CuboExacto(const Racional& r)
     const auto n = raiz(abs(numerator(r))), d = raiz(denominator(r));
     if (!n || !d)
         return std::nullopt;
-    return Racional(r < 0 ? Inteiro(-*n) : *n, *d);
+    return Racional(r.sign() < 0 ? Inteiro(-*n) : *n, *d);
 }
 
 // "a = b·c", "a = b^2".
@@ -232,7 +232,7 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
             Dizer(doc,
                   tradutor,
                   Texto::QuadradoPerfeito,
-                  {Igual(e.q, algebra::Potência(Em(c[1] < 0 ? menos : mais), 2))});
+                  {Igual(e.q, algebra::Potência(Em(c[1].sign() < 0 ? menos : mais), 2))});
         e.q = algebra::DeCoeficientes({1});
         return true;
     }
@@ -259,13 +259,13 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
         return false;
     // Without real roots in y, the identity is what splits it, if any does.
     const Racional delta = q.coeficientes[2] * q.coeficientes[2] - 4 * q.coeficientes[4] * q.coeficientes[0];
-    if (delta < 0 && Identidade(doc, tradutor, q))
+    if (delta.sign() < 0 && Identidade(doc, tradutor, q))
         return true;
     const Polinómio emY = algebra::DeCoeficientes({q.coeficientes[0], q.coeficientes[2], q.coeficientes[4]});
     const Expressão y = algebra::Parâmetro('y');
     Dizer(doc, tradutor, Texto::Biquadrada, {algebra::Relação(Nó::Igual, NaVariável(Em(emY), y), Número(0))});
     ResolverQuadrática(doc, tradutor, emY, y, false);
-    if (delta >= 0)
+    if (delta.sign() >= 0)
         Dizer(doc, tradutor, Texto::BiquadradaRaízes);
     return true;
 }
@@ -298,7 +298,7 @@ void Bolzano(Documento& doc, const Tradutor& tradutor, const Estado& e, const al
             }
         }
         const Racional vMin = algebra::Avaliar(e.q, mínimo), vMax = algebra::Avaliar(e.q, máximo);
-        if ((vMin < 0) == (vMax < 0) || vMin == 0 || vMax == 0)
+        if ((vMin.sign() < 0) == (vMax.sign() < 0) || vMin == 0 || vMax == 0)
             continue; // a root of even multiplicity in q: no change of sign to show
         const auto valor = [&](const Racional& x, const Racional& v) {
             return algebra::Relação(v < 0 ? Nó::Menor : Nó::Maior,

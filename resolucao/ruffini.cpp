@@ -87,7 +87,7 @@ Expressão ValorPorSubstituição(const Polinómio& p, const Racional& a, std::s
                 factores.push_back(k == 1 ? Número(a)
                                           : algebra::Potência(Número(a), static_cast<unsigned>(k)));
             Expressão termo = algebra::Produto(std::move(factores));
-            termos.push_back(c < 0 ? algebra::Simétrico(std::move(termo)) : std::move(termo));
+            termos.push_back(c.sign() < 0 ? algebra::Simétrico(std::move(termo)) : std::move(termo));
             valores.push_back(Número(c * potência));
         }
         std::ranges::reverse(termos);

@@ -26,7 +26,10 @@ algebra::Expressão Escrito(const Racional& r) { return algebra::Número(r); }
 // A number after the sentence's own operator: "(-4)" in "1 + (-4)". The
 // operator is in the sentence, so the brackets are the number's own: a
 // one-member list, with no name before it.
-algebra::Expressão Parcela(const Racional& r) { return r < 0 ? algebra::Nome("", {Escrito(r)}) : Escrito(r); }
+algebra::Expressão Parcela(const Racional& r)
+{
+    return r.sign() < 0 ? algebra::Nome("", {Escrito(r)}) : Escrito(r);
+}
 
 // A typed polynomial, when it has rational coefficients and a degree the
 // question could call for.
@@ -204,7 +207,7 @@ algebra::Expressão Termo(const Racional& c, std::size_t k, const Racional& a)
     if (k > 0)
         factores.push_back(k == 1 ? Escrito(a) : algebra::Potência(Escrito(a), static_cast<unsigned>(k)));
     algebra::Expressão termo = algebra::Produto(std::move(factores));
-    return c < 0 ? algebra::Simétrico(std::move(termo)) : termo;
+    return c.sign() < 0 ? algebra::Simétrico(std::move(termo)) : termo;
 }
 
 // The one term whose usual slip (its sign, a power taken as a product,
