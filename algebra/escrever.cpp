@@ -71,7 +71,7 @@ std::string Escrever(const Polinómio& p)
     std::string texto;
     for (std::size_t grau = p.coeficientes.size(); grau-- > 0;) {
         const Racional& c = p.coeficientes[grau];
-        if (c == 0)
+        if (c.sign() == 0)
             continue;
         if (c.sign() < 0)
             texto += '-';

@@ -23,7 +23,7 @@ std::size_t Palavras(const Racional& r)
 std::size_t Termos(const Polinómio& p)
 {
     return static_cast<std::size_t>(
-        std::ranges::count_if(p.coeficientes, [](const Racional& c) { return c != 0; }));
+        std::ranges::count_if(p.coeficientes, [](const Racional& c) { return c.sign() != 0; }));
 }
 
 std::size_t Termos(const Esparso& p) { return p.size(); }
@@ -58,7 +58,7 @@ std::uint64_t GrauEmX(const Esparso& p)
 
 Esparso Constante(const Racional& r, const Esparso*)
 {
-    if (r == 0)
+    if (r.sign() == 0)
         return {};
     return {{{}, r}};
 }
@@ -69,12 +69,12 @@ Esparso Letra(char letra, const Esparso*) { return {{{{letra, 1}}, Racional(1)}}
 
 Polinómio Letra(char, const Polinómio*) { return algebra::Monómio(1, 1); }
 
-Esparso operator+(Esparso a, const Esparso& b)
+Esparso& operator+=(Esparso& a, const Esparso& b)
 {
     for (const auto& [monómio, c] : b) {
         Racional& soma = a[monómio];
         soma += c;
-        if (soma == 0)
+        if (soma.sign() == 0)
             a.erase(monómio);
     }
     return a;
@@ -95,26 +95,13 @@ Esparso Vezes(const Esparso& a, const Esparso& b)
             const Letras m = VezesMonómio(ma, mb);
             Racional& soma = p[m];
             soma += ca * cb;
-            if (soma == 0)
+            if (soma.sign() == 0)
                 p.erase(m);
         }
     return p;
 }
 
-// The product skips the zero coefficients, so that x^5000·x^5000 is one
-// product of numbers, not 25 million.
-Polinómio Vezes(const Polinómio& a, const Polinómio& b)
-{
-    if (ÉZero(a) || ÉZero(b))
-        return {};
-    std::vector<Racional> produto(a.coeficientes.size() + b.coeficientes.size() - 1);
-    for (std::size_t i = 0; i < a.coeficientes.size(); ++i)
-        if (a.coeficientes[i] != 0)
-            for (std::size_t j = 0; j < b.coeficientes.size(); ++j)
-                if (b.coeficientes[j] != 0)
-                    produto[i + j] += a.coeficientes[i] * b.coeficientes[j];
-    return DeCoeficientes(std::move(produto));
-}
+Polinómio Vezes(const Polinómio& a, const Polinómio& b) { return a * b; }
 
 // The bits of the single coefficient's numerator and denominator, which
 // grow n-fold in its n-th power; 1 has none.
@@ -251,7 +238,7 @@ P Expansor<P>::Expandir(const Expressão& e)
     case Nó::Soma: {
         P soma = Constante(Racional(0), tipo);
         for (const Expressão& termo : e.filhos)
-            soma = soma + Expandir(termo);
+            soma += Expandir(termo);
         return soma;
     }
     case Nó::Produto: {
@@ -265,7 +252,7 @@ P Expansor<P>::Expandir(const Expressão& e)
     case Nó::Quociente: {
         const P numerador = Expandir(e.filhos[0]);
         const std::optional<Racional> d = Constante(Expandir(e.filhos[1]));
-        if (!d || *d == 0)
+        if (!d || d->sign() == 0)
             Falhar(d ? Código::DivisãoPorZero : Código::NãoÉPolinómio);
         if (falha)
             return {};
@@ -275,7 +262,7 @@ P Expansor<P>::Expandir(const Expressão& e)
         return -Expandir(e.filhos[0]);
     case Nó::Raiz: {
         const std::optional<Racional> r = Constante(Expandir(e.filhos[0]));
-        const std::optional<Racional> raiz = r && *r >= 0 ? RaizRacional(*r) : std::nullopt;
+        const std::optional<Racional> raiz = r && r->sign() >= 0 ? RaizRacional(*r) : std::nullopt;
         if (!raiz) {
             Falhar(Código::NãoÉPolinómio);
             return {};
@@ -328,7 +315,7 @@ Expressão ComoExpressão(const Polinómio& p)
     std::vector<Expressão> termos;
     for (std::size_t g = p.coeficientes.size(); g-- > 0;) {
         const Racional& c = p.coeficientes[g];
-        if (c == 0)
+        if (c.sign() == 0)
             continue;
         if (g == 0) {
             termos.push_back(Número(c));

@@ -236,7 +236,7 @@ double Aproximar(const PolInteiro& f, Intervalo& i, Orçamento& orçamento)
 
 double ParaDouble(const Racional& x)
 {
-    if (x == 0)
+    if (x.sign() == 0)
         return 0;
     // Scale |x| = a/b into [2^52, 2^54) as q = floor(a·2^k/b) with k chosen
     // by the bits of a and b, then round q to 53 bits, half to even, with
@@ -259,12 +259,12 @@ double ParaDouble(const Racional& x)
     const double mantissa = static_cast<double>(q.convert_to<std::uint64_t>());
     // ldexp rounds subnormals once more; those are far below any root here.
     const double valor = std::ldexp(mantissa, static_cast<int>(std::clamp<std::int64_t>(e, -2000, 2000)));
-    return x < 0 ? -valor : valor;
+    return x.sign() < 0 ? -valor : valor;
 }
 
 std::optional<std::string> DezAlgarismos(const Racional& mínimo, const Racional& máximo)
 {
-    if (mínimo == 0 && máximo == 0)
+    if (mínimo.sign() == 0 && máximo.sign() == 0)
         return "0";
     if (mínimo.sign() * máximo.sign() <= 0)
         return std::nullopt;

@@ -171,7 +171,7 @@ Expressão Leitor::NúmeroLiteral()
         Recusar(Código::TermoIlegível, i);
         return {};
     }
-    if (*denominador == 0) {
+    if (denominador->sign() == 0) {
         Recusar(Código::DenominadorZero, início);
         return {};
     }
@@ -303,7 +303,7 @@ Expressão Leitor::Divisor(std::size_t barra)
     const runtime::Resultado<Racional> valor = ValorConstante(d);
     if (!valor.Ok())
         RecusarCom(valor.Falha().código, início, Pedaço(início, i));
-    else if (valor.Valor() == 0)
+    else if (valor.Valor().sign() == 0)
         RecusarCom(Código::DivisãoPorZero, início, Pedaço(início, i));
     return d;
 }
@@ -362,7 +362,7 @@ Expressão Leitor::Primário()
             RecusarCom(Código::NãoÉPolinómio, sinal, Pedaço(sinal, i));
         else if (!valor.Ok())
             RecusarCom(valor.Falha().código, sinal, Pedaço(sinal, i));
-        else if (valor.Valor() <= 0)
+        else if (valor.Valor().sign() <= 0)
             RecusarCom(Código::ArgumentoInválido, sinal, Pedaço(sinal, i));
         else
             return Raiz(valor.Valor());

@@ -12,12 +12,12 @@ namespace {
 
 void Acrescentar(Pp& a, const MonómioDeParâmetros& m, const Racional& c)
 {
-    if (c == 0)
+    if (c.sign() == 0)
         return;
     auto [onde, novo] = a.try_emplace(m, c);
     if (!novo) {
         onde->second += c;
-        if (onde->second == 0)
+        if (onde->second.sign() == 0)
             a.erase(onde);
     }
 }
@@ -56,7 +56,7 @@ bool ComeçaPorMenos(const Pp& a)
 {
     const auto maior = std::ranges::max_element(
         a, [](const auto& u, const auto& v) { return GrauDe(u.first) < GrauDe(v.first); });
-    return maior != a.end() && maior->second < 0;
+    return maior != a.end() && maior->second.sign() < 0;
 }
 
 } // namespace
@@ -97,7 +97,7 @@ Pp operator*(const Pp& a, const Pp& b)
 Pp operator*(const Racional& c, const Pp& a)
 {
     Pp p;
-    if (c != 0)
+    if (c.sign() != 0)
         for (const auto& [m, ca] : a)
             p.emplace(m, c * ca);
     return p;

@@ -8,14 +8,14 @@ namespace vendrix::algebra {
 
 Polinómio DeCoeficientes(std::vector<Racional> coeficientes)
 {
-    while (!coeficientes.empty() && coeficientes.back() == 0)
+    while (!coeficientes.empty() && coeficientes.back().sign() == 0)
         coeficientes.pop_back();
     return Polinómio{std::move(coeficientes)};
 }
 
 Polinómio Monómio(const Racional& c, std::size_t grau)
 {
-    if (c == 0)
+    if (c.sign() == 0)
         return {};
     std::vector<Racional> coeficientes(grau + 1);
     coeficientes[grau] = c;
@@ -34,14 +34,36 @@ Racional CoeficienteDominante(const Polinómio& p)
     return p.coeficientes.empty() ? Racional{0} : p.coeficientes.back();
 }
 
+namespace {
+
+// a += b at no cost when either is zero: most sums and products of sparse
+// polynomials add into an empty place, and a fraction's sum reduces by gcds.
+void Somar(Racional& a, const Racional& b)
+{
+    if (b.sign() == 0)
+        return;
+    if (a.sign() == 0)
+        a = b;
+    else
+        a += b;
+}
+
+} // namespace
+
+Polinómio& operator+=(Polinómio& a, const Polinómio& b)
+{
+    if (a.coeficientes.size() < b.coeficientes.size())
+        a.coeficientes.resize(b.coeficientes.size());
+    for (std::size_t i = 0; i < b.coeficientes.size(); ++i)
+        Somar(a.coeficientes[i], b.coeficientes[i]);
+    a = DeCoeficientes(std::move(a.coeficientes));
+    return a;
+}
+
 Polinómio operator+(const Polinómio& a, const Polinómio& b)
 {
-    std::vector<Racional> soma(std::max(a.coeficientes.size(), b.coeficientes.size()));
-    for (std::size_t i = 0; i < a.coeficientes.size(); ++i)
-        soma[i] += a.coeficientes[i];
-    for (std::size_t i = 0; i < b.coeficientes.size(); ++i)
-        soma[i] += b.coeficientes[i];
-    return DeCoeficientes(std::move(soma));
+    Polinómio soma = a;
+    return soma += b;
 }
 
 Polinómio operator-(const Polinómio& a)
@@ -62,7 +84,7 @@ Polinómio operator*(const Polinómio& a, const Polinómio& b)
     const auto termos = [](const Polinómio& p) {
         std::vector<std::size_t> t;
         for (std::size_t i = 0; i < p.coeficientes.size(); ++i)
-            if (p.coeficientes[i] != 0)
+            if (p.coeficientes[i].sign() != 0)
                 t.push_back(i);
         return t;
     };
@@ -70,13 +92,13 @@ Polinómio operator*(const Polinómio& a, const Polinómio& b)
     std::vector<Racional> produto(a.coeficientes.size() + b.coeficientes.size() - 1);
     for (const std::size_t i : ta)
         for (const std::size_t j : tb)
-            produto[i + j] += a.coeficientes[i] * b.coeficientes[j];
+            Somar(produto[i + j], a.coeficientes[i] * b.coeficientes[j]);
     return DeCoeficientes(std::move(produto));
 }
 
 Polinómio operator*(const Racional& c, const Polinómio& p)
 {
-    if (c == 0)
+    if (c.sign() == 0)
         return {};
     Polinómio múltiplo = p;
     for (Racional& coeficiente : múltiplo.coeficientes)

@@ -31,6 +31,7 @@ struct Polinómio
 // The coefficient of the highest degree, 0 for the zero polynomial.
 [[nodiscard]] Racional CoeficienteDominante(const Polinómio& p);
 
+Polinómio& operator+=(Polinómio& a, const Polinómio& b);
 [[nodiscard]] Polinómio operator+(const Polinómio& a, const Polinómio& b);
 [[nodiscard]] Polinómio operator-(const Polinómio& a, const Polinómio& b);
 [[nodiscard]] Polinómio operator-(const Polinómio& a);

@@ -68,7 +68,7 @@ Tamanho TamanhoDaDivisão(const Polinómio& p, const Polinómio& d)
     // of D's second term: x^5000 + x/3 + 1/7 gives chains of one step.
     std::size_t segundo = Grau(d);
     for (std::size_t j = Grau(d); j-- > 0;)
-        if (d.coeficientes[j] != 0) {
+        if (d.coeficientes[j].sign() != 0) {
             segundo = j;
             break;
         }
@@ -76,7 +76,7 @@ Tamanho TamanhoDaDivisão(const Polinómio& p, const Polinómio& d)
     // Per step of a chain, log2 of |l| + t·H for D's t terms, and of l in
     // the denominator; then the scaling by the two denominators.
     const double termos = static_cast<double>(std::count_if(
-        d.coeficientes.begin(), d.coeficientes.end(), [](const Racional& c) { return c != 0; }));
+        d.coeficientes.begin(), d.coeficientes.end(), [](const Racional& c) { return c.sign() != 0; }));
     const double crescimento = std::max(bd.dominante, bd.altura) + 1 + std::log2(termos) + bd.dominante;
     const double escala = bp.denominador + bd.denominador;
     // The k-th quotient coefficient from the top, at depth k/salto: its

@@ -23,7 +23,7 @@ constexpr unsigned ExpoenteComPassos = 6;
 std::size_t Termos(const Polinómio& p)
 {
     return static_cast<std::size_t>(
-        std::ranges::count_if(p.coeficientes, [](const Racional& c) { return c != 0; }));
+        std::ranges::count_if(p.coeficientes, [](const Racional& c) { return c.sign() != 0; }));
 }
 
 // The two terms of a binomial, the higher first, as (grau, coeficiente).
@@ -31,7 +31,7 @@ std::pair<std::pair<std::size_t, Racional>, std::pair<std::size_t, Racional>> Bi
 {
     std::vector<std::pair<std::size_t, Racional>> t;
     for (std::size_t g = p.coeficientes.size(); g-- > 0;)
-        if (p.coeficientes[g] != 0)
+        if (p.coeficientes[g].sign() != 0)
             t.emplace_back(g, p.coeficientes[g]);
     return {t[0], t[1]};
 }
@@ -124,7 +124,8 @@ Polinómio Passos::Elevar(const Polinómio& base, unsigned n)
     Polinómio quadrado = base * base;
     if (Termos(base) == 2) {
         const auto [alto, baixo] = Binómio(base);
-        Notável((alto.second > 0) == (baixo.second > 0) ? Texto::QuadradoDaSoma : Texto::QuadradoDaDiferença,
+        Notável((alto.second.sign() > 0) == (baixo.second.sign() > 0) ? Texto::QuadradoDaSoma
+                                                                      : Texto::QuadradoDaDiferença,
                 algebra::Potência(eb, 2),
                 quadrado);
     } else {

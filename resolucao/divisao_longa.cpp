@@ -28,7 +28,7 @@ using algebra::Racional;
     bool primeiro = dividendo;
     for (std::size_t k = p.coeficientes.size(); k-- > 0;) {
         const Racional& c = p.coeficientes[k];
-        if (c == 0 || k > grau)
+        if (c.sign() == 0 || k > grau)
             continue;
         linha[grau - k] = {ComoExpressão(algebra::Monómio(c, k)), c.sign() > 0 && !primeiro};
         primeiro = false;

@@ -129,7 +129,7 @@ void TestarCandidatos(Documento& doc, const Tradutor& tradutor, Estado& e, const
     std::vector<Fórmula> testes;
     for (std::size_t i = 0; i < 2 * c.size() && algebra::Grau(e.q) > 2;) {
         const Racional candidato = i % 2 == 0 ? c[i / 2] : Racional(-c[i / 2]);
-        const bool raiz = algebra::Avaliar(e.q, candidato) == 0;
+        const bool raiz = algebra::Avaliar(e.q, candidato).sign() == 0;
         Expressão substituição = ValorPorSubstituição(e.q, candidato, e.nome);
         testes.push_back(raiz ? std::move(substituição) : NãoNula(std::move(substituição)));
         if (!raiz) {
@@ -192,7 +192,8 @@ std::optional<Racional> CuboExacto(const Racional& r)
 // (x^2 + s)^2 - (t·x)^2, a difference of squares.
 bool Identidade(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
 {
-    if (algebra::Grau(q) != 4 || q.coeficientes[4] != 1 || q.coeficientes[3] != 0 || q.coeficientes[1] != 0)
+    if (algebra::Grau(q) != 4 || q.coeficientes[4] != 1 || q.coeficientes[3].sign() != 0 ||
+        q.coeficientes[1].sign() != 0)
         return false;
     const Racional &b = q.coeficientes[2], &c = q.coeficientes[0];
     const auto s = RaizExacta(c);
@@ -219,11 +220,11 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
 {
     const std::vector<Racional>& c = e.q.coeficientes;
     if (algebra::Grau(e.q) == 2) {
-        const auto s = RaizExacta(c[2]), t = RaizExacta(c[1] == 0 ? Racional(-c[0]) : c[0]);
-        if (!s || !t || (c[1] != 0 && abs(c[1]) != 2 * *s * *t))
+        const auto s = RaizExacta(c[2]), t = RaizExacta(c[1].sign() == 0 ? Racional(-c[0]) : c[0]);
+        if (!s || !t || (c[1].sign() != 0 && abs(c[1]) != 2 * *s * *t))
             return false;
         const Polinómio menos = algebra::DeCoeficientes({-*t, *s}), mais = algebra::DeCoeficientes({*t, *s});
-        if (c[1] == 0)
+        if (c[1].sign() == 0)
             Dizer(doc,
                   tradutor,
                   Texto::DiferençaDeQuadrados,
@@ -236,7 +237,7 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
         e.q = algebra::DeCoeficientes({1});
         return true;
     }
-    if (algebra::Grau(e.q) != 3 || c[3] != 1 || c[2] != 0 || c[1] != 0)
+    if (algebra::Grau(e.q) != 3 || c[3] != 1 || c[2].sign() != 0 || c[1].sign() != 0)
         return false;
     const auto t = CuboExacto(-c[0]); // x^3 + c0 = x^3 - t³
     if (!t)
@@ -245,7 +246,7 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
                     resto = algebra::DeCoeficientes({*t * *t, *t, 1});
     Dizer(doc,
           tradutor,
-          *t > 0 ? Texto::DiferençaDeCubos : Texto::SomaDeCubos,
+          t->sign() > 0 ? Texto::DiferençaDeCubos : Texto::SomaDeCubos,
           {Igual(e.q, algebra::Produto({Em(linear), Em(resto)}))});
     e.q = resto;
     ++e.quocientes; // what is left is a factor after another
@@ -255,7 +256,7 @@ bool Notável(Documento& doc, const Tradutor& tradutor, Estado& e)
 // a·x^4 + b·x^2 + c, with y = x^2, is a quadratic in y.
 [[nodiscard]] bool Biquadrada(Documento& doc, const Tradutor& tradutor, const Polinómio& q)
 {
-    if (algebra::Grau(q) != 4 || q.coeficientes[3] != 0 || q.coeficientes[1] != 0)
+    if (algebra::Grau(q) != 4 || q.coeficientes[3].sign() != 0 || q.coeficientes[1].sign() != 0)
         return false;
     // Without real roots in y, the identity is what splits it, if any does.
     const Racional delta = q.coeficientes[2] * q.coeficientes[2] - 4 * q.coeficientes[4] * q.coeficientes[0];
@@ -277,7 +278,7 @@ void Bolzano(Documento& doc, const Tradutor& tradutor, const Estado& e, const al
     const auto& reais = a.raízes.reais;
     for (std::size_t i = 0; i < reais.size(); ++i) {
         const algebra::RaizReal& r = reais[i];
-        if (!r.exacta.empty() || r.mínimo == r.máximo || algebra::Avaliar(e.q, r.mínimo) == 0)
+        if (!r.exacta.empty() || r.mínimo == r.máximo || algebra::Avaliar(e.q, r.mínimo).sign() == 0)
             continue;
         Racional mínimo = r.mínimo, máximo = r.máximo;
         // The coarsest interval between whole tenths, hundredths, … that
@@ -298,10 +299,10 @@ void Bolzano(Documento& doc, const Tradutor& tradutor, const Estado& e, const al
             }
         }
         const Racional vMin = algebra::Avaliar(e.q, mínimo), vMax = algebra::Avaliar(e.q, máximo);
-        if ((vMin.sign() < 0) == (vMax.sign() < 0) || vMin == 0 || vMax == 0)
+        if ((vMin.sign() < 0) == (vMax.sign() < 0) || vMin.sign() == 0 || vMax.sign() == 0)
             continue; // a root of even multiplicity in q: no change of sign to show
         const auto valor = [&](const Racional& x, const Racional& v) {
-            return algebra::Relação(v < 0 ? Nó::Menor : Nó::Maior,
+            return algebra::Relação(v.sign() < 0 ? Nó::Menor : Nó::Maior,
                                     algebra::Relação(Nó::Igual, Valor(e.nome, Número(x)), Número(v)),
                                     Número(0));
         };
@@ -332,7 +333,7 @@ void Decompor(Documento& doc, const Tradutor& tradutor, Estado& e, const algebra
         if (candidatos.empty()) {
             Dizer(doc, tradutor, Texto::CandidatosDemais);
             for (const algebra::RaizReal& r : a.raízes.reais)
-                if (r.mínimo == r.máximo && r.mínimo != 0)
+                if (r.mínimo == r.máximo && r.mínimo.sign() != 0)
                     candidatos.push_back(abs(r.mínimo));
             std::ranges::sort(candidatos, AntesNaLista);
             candidatos.erase(std::unique(candidatos.begin(), candidatos.end()), candidatos.end());
@@ -417,7 +418,7 @@ Documento ResolverFactorização(const algebra::Análise& a, const Tradutor& tra
         return doc;
     }
     const auto zeros = static_cast<std::size_t>(
-        std::ranges::find_if(p.coeficientes, [](const Racional& c) { return c != 0; }) -
+        std::ranges::find_if(p.coeficientes, [](const Racional& c) { return c.sign() != 0; }) -
         p.coeficientes.begin());
     std::vector<Racional> resto(p.coeficientes.begin() + static_cast<std::ptrdiff_t>(zeros),
                                 p.coeficientes.end());

@@ -322,7 +322,7 @@ std::optional<bool> Anula(const Candidata& c, const Pp& p, algebra::Orçamento& 
     if (!livre.Ok())
         return std::nullopt;
     const Polinómio& s = livre.Valor().quociente;
-    return (algebra::Avaliar(s, c.raiz.mínimo) < 0) != (algebra::Avaliar(s, c.raiz.máximo) < 0);
+    return (algebra::Avaliar(s, c.raiz.mínimo).sign() < 0) != (algebra::Avaliar(s, c.raiz.máximo).sign() < 0);
 }
 
 // "k = -1", "a = 2, b = 3", "k ≈ 0,3472963553" in the user's language; a

@@ -240,7 +240,7 @@ Proposta ProporPelasRaízes(Tipo tipo, int nível, Sorteio& s)
         // From the second level the constant term may stand on the right.
         const Racional termo = polinómio.coeficientes.front();
         const Polinómio esquerdo = polinómio - algebra::DeCoeficientes({termo});
-        const bool àDireita = nível > 1 && termo != 0 && s.Moeda();
+        const bool àDireita = nível > 1 && termo.sign() != 0 && s.Moeda();
         p.polinómio1 =
             àDireita ? algebra::Escrever(esquerdo) + " = " + EscreverRacional(-termo) : escrito + " = 0";
         p.argumentos = {àDireita
@@ -293,7 +293,7 @@ Expressão PDeXComLetras(const Polinómio& p, const GrausComLetras& letras)
             const Expressão x =
                 grau == 1 ? algebra::X() : algebra::Potência(algebra::X(), static_cast<unsigned>(grau));
             termos.push_back(grau == 0 ? parâmetro : algebra::Produto({parâmetro, x}));
-        } else if (p.coeficientes[grau] != 0) {
+        } else if (p.coeficientes[grau].sign() != 0) {
             termos.push_back(ComoExpressão(algebra::Monómio(p.coeficientes[grau], grau)));
         }
     }
@@ -309,7 +309,7 @@ std::string ComLetras(const Polinómio& p, const GrausComLetras& letras)
         std::string termo;
         if (letra != letras.end())
             termo = letra->second + (grau == 0 ? "" : grau == 1 ? "x" : "x^" + std::to_string(grau));
-        else if (p.coeficientes[grau] != 0)
+        else if (p.coeficientes[grau].sign() != 0)
             termo = algebra::Escrever(algebra::Monómio(p.coeficientes[grau], grau));
         if (termo.empty())
             continue;
@@ -332,7 +332,7 @@ struct Problema
 
 bool Aceitável(const Problema& pr, Forma forma, int limite)
 {
-    const auto nulo = [&pr](std::size_t g) { return pr.p.coeficientes[g] == 0; };
+    const auto nulo = [&pr](std::size_t g) { return pr.p.coeficientes[g].sign() == 0; };
     if (std::ranges::any_of(pr.graus, nulo) || !Cabe(pr.p, limite))
         return false;
     if (forma != Forma::DivisívelEResto)
@@ -354,7 +354,7 @@ Problema DesenharProblema(Forma forma, const Limites& l, Sorteio& s)
         } else if (forma == Forma::RaizDupla || forma == Forma::DoisRaizDupla) {
             // The cofactor does not vanish at c: c is a double root, not more.
             const Polinómio q = AoAcaso(Grau(1, l.grau - 2, s), 2, 4, s);
-            if (algebra::Avaliar(q, pr.c) == 0)
+            if (algebra::Avaliar(q, pr.c).sign() == 0)
                 continue;
             pr.p = XMenos(pr.c) * XMenos(pr.c) * q;
         } else {

@@ -96,7 +96,7 @@ void ResolverQuadrática(
                        algebra::Simétrico(algebra::Produto({Número(4), Número(a), Número(c)}))});
     Mostrar(doc, algebra::Cadeia(Nó::Igual, {algebra::Nome("Δ"), discriminante, comNúmeros, Número(delta)}));
     const algebra::Raízes raízes = algebra::CalcularRaízes(q);
-    if (delta < 0) {
+    if (delta.sign() < 0) {
         Dizer(doc, tradutor, Texto::ImpossívelEmR, {equação, polinómio});
         std::vector<Expressão> complexas;
         for (const bool positivo : {false, true})
@@ -107,7 +107,7 @@ void ResolverQuadrática(
         return;
     }
     const Expressão doisA = Número(2 * a);
-    if (delta == 0) {
+    if (delta.sign() == 0) {
         Dizer(doc, tradutor, Texto::DiscriminanteNulo);
         Mostrar(doc,
                 algebra::Cadeia(Nó::Igual, {v, algebra::Quociente(Número(-b), doisA), Número(-b / (2 * a))}));

@@ -72,12 +72,12 @@ Expressão ValorPorSubstituição(const Polinómio& p, const Racional& a, std::s
 {
     const Racional valor = algebra::Avaliar(p, a);
     std::vector<Expressão> membros{algebra::Nome(std::string(nome), {Número(a)})};
-    if (a != 0 && algebra::Grau(p) > 0) {
+    if (a.sign() != 0 && algebra::Grau(p) > 0) {
         Racional potência(1);
         std::vector<Expressão> termos, valores;
         for (std::size_t k = 0; k < p.coeficientes.size(); ++k, potência *= a) {
             const Racional& c = p.coeficientes[k];
-            if (c == 0)
+            if (c.sign() == 0)
                 continue;
             // |c|·a^k, the factor 1 left out but for the constant term.
             std::vector<Expressão> factores;

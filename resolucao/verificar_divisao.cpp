@@ -62,7 +62,7 @@ std::vector<Polinómio> SemZeros(const Polinómio& p)
     std::vector<Polinómio> dividendos;
     std::vector<Racional> semNenhum;
     for (std::size_t i = 0; i < p.coeficientes.size(); ++i) {
-        if (p.coeficientes[i] == 0)
+        if (p.coeficientes[i].sign() == 0)
             dividendos.push_back(SemCoeficiente(p, i));
         else
             semNenhum.push_back(p.coeficientes[i]);
@@ -218,11 +218,11 @@ std::optional<std::size_t> TermoTrocado(const Polinómio& p, const Racional& a, 
     Racional potência = 1;
     for (std::size_t k = 0; k < p.coeficientes.size(); ++k, potência *= a) {
         const Racional& c = p.coeficientes[k];
-        if (c == 0)
+        if (c.sign() == 0)
             continue;
         const Racional termo = c * potência;
         const Racional errado = termo + diferença;
-        if (errado == -termo || errado == 0 || (k > 1 && errado == c * a * k)) {
+        if (errado == -termo || errado.sign() == 0 || (k > 1 && errado == c * a * k)) {
             if (achado)
                 return std::nullopt;
             achado = k;
@@ -247,7 +247,7 @@ VerificarValor(const Polinómio& p, const Racional& a, std::string_view resposta
         verificar::ParaRacional(número.Valor()).coeficientes.empty() ? Racional(0) : número.Valor().c[0].a;
     if (v == certo)
         return verificar::Certo(t);
-    if (a != 0 && v == algebra::Avaliar(p, -a))
+    if (a.sign() != 0 && v == algebra::Avaliar(p, -a))
         return Errado(t, "sinal-de-a", Texto::ValorSinalDeA, {Escrito(-a), Escrito(a)});
     const algebra::Expressão nome = algebra::Nome("P", {Escrito(a)});
     const auto termo = TermoTrocado(p, a, v - certo);
@@ -255,7 +255,7 @@ VerificarValor(const Polinómio& p, const Racional& a, std::string_view resposta
         return Errado(t, "aritmetica", Texto::ValorErrado, {nome});
     std::vector<algebra::Expressão> termos;
     for (std::size_t k = p.coeficientes.size(); k-- > *termo;)
-        if (p.coeficientes[k] != 0)
+        if (p.coeficientes[k].sign() != 0)
             termos.push_back(Termo(p.coeficientes[k], k, a));
     if (*termo > 0)
         termos.push_back(algebra::Nome("…"));

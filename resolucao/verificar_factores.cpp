@@ -206,7 +206,7 @@ VerificarFactorização(const algebra::Análise& análise, std::string_view resp
         for (const Factor& f : factores) {
             const Expressão raiz =
                 algebra::Produto({algebra::Número(f.dominante.b), algebra::Raiz(Racional(f.mónico.d))});
-            const Expressão dominante = f.dominante.b == 0
+            const Expressão dominante = f.dominante.b.sign() == 0
                                             ? algebra::Número(f.dominante.a)
                                             : algebra::Soma({algebra::Número(f.dominante.a), raiz});
             constantes.push_back(algebra::Potência(

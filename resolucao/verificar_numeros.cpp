@@ -212,7 +212,7 @@ PolinómioQ Avaliar(const algebra::Expressão& e, std::size_t grauMáximo, Estad
 bool PolinómioQ::ÉRacional() const noexcept
 {
     for (const Quadrático& q : c)
-        if (q.b != 0)
+        if (q.b.sign() != 0)
             return false;
     return true;
 }
@@ -279,7 +279,7 @@ bool Iguais(const Quadrático& v, const Inteiro& dv, const Quadrático& w, const
     Estado s;
     Unir(p, q, s);
     if (s.falha)
-        return v.b == 0 && w.b == 0 && v.a == w.a;
+        return v.b.sign() == 0 && w.b.sign() == 0 && v.a == w.a;
     return p.c == q.c;
 }
 
