@@ -104,11 +104,11 @@ void RaízesComplexas(const PolInteiro& f, std::size_t m, std::vector<RaizComple
         parte = Quociente(std::move(parte), Número(Racional(baixo)));
     const Expressão i = parte == Número(1) ? Nome("i") : Produto({parte, Nome("i")});
     for (const bool positivo : {true, false}) {
-        const std::string sinal = positivo ? (real == 0 ? "" : "+") : "-";
-        std::string texto = real == 0 ? "" : EscreverRacional(real);
+        const std::string sinal = positivo ? (real.sign() == 0 ? "" : "+") : "-";
+        std::string texto = real.sign() == 0 ? "" : EscreverRacional(real);
         texto.append(sinal).append(imaginário).append("i");
         Expressão forma = positivo ? i : Simétrico(i);
-        if (real != 0)
+        if (real.sign() != 0)
             forma = Soma({Número(real), std::move(forma)});
         complexas.push_back(
             {real, Racional(negativo, 4 * f[2] * f[2]), positivo, m, texto, std::move(forma)});
@@ -144,6 +144,7 @@ Raízes CalcularRaízes(const Factorização& f, Orçamento& orçamento)
     raízes.completas = f.raízesCompletas;
     std::vector<Irracional> reais;
     for (const Factor& factor : f.factores) {
+        const std::size_t antes = reais.size();
         const PolInteiro g = ParteInteira(factor.polinómio);
         const std::size_t m = factor.multiplicidade;
         if (Grau(g) == 1)
@@ -162,6 +163,8 @@ Raízes CalcularRaízes(const Factorização& f, Orçamento& orçamento)
             for (const Intervalo& intervalo : intervalos.value_or(std::vector<Intervalo>{}))
                 reais.push_back({g, intervalo, {0, 0, m, {}, {}, {}, 0}});
         }
+        for (std::size_t i = antes; i < reais.size(); ++i)
+            reais[i].raiz.factor = static_cast<std::size_t>(&factor - f.factores.data());
     }
     Separar(reais, orçamento);
     for (Irracional& r : reais) {

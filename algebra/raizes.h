@@ -25,6 +25,7 @@ struct RaizReal
     std::optional<Expressão> forma; // the exact form as an expression, when there is one
     std::string decimal;            // ten significant digits, correctly rounded: "1.618033989"
     double valor = 0;               // the double nearest the root
+    std::size_t factor = 0;         // the place of its factor in the factorization it came from
 };
 
 // a + bi or a - bi, from a quadratic factor with no real root.

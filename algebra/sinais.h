@@ -25,4 +25,11 @@ struct TabelaDeSinais
 // The same from a factorization and its roots, already computed.
 [[nodiscard]] TabelaDeSinais CalcularSinais(const Factorização& f, const Raízes& raízes);
 
+// The signs of the factor^multiplicidade in the columns of s, for the factor
+// at place índice of the factorization s was computed from. It vanishes at
+// its own roots only, and changes sign there when the multiplicity is odd;
+// every factor leads with a positive coefficient.
+[[nodiscard]] std::string
+SinaisDoFactor(const TabelaDeSinais& s, std::size_t índice, std::size_t multiplicidade);
+
 } // namespace vendrix::algebra

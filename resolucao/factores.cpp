@@ -157,7 +157,9 @@ namespace {
 [[nodiscard]] std::vector<Peça> PeçasReais(const algebra::Análise& a)
 {
     std::vector<Peça> peças;
-    for (const algebra::Factor& factor : a.factorização.factores) {
+    const std::vector<algebra::Factor>& factores = a.factorização.factores;
+    for (std::size_t i = 0; i < factores.size(); ++i) {
+        const algebra::Factor& factor = factores[i];
         const Polinómio& g = factor.polinómio;
         const bool partir = algebra::Grau(g) == 2 &&
                             g.coeficientes[1] * g.coeficientes[1] > 4 * g.coeficientes[0] * g.coeficientes[2];
@@ -165,11 +167,9 @@ namespace {
             peças.push_back(PeçaDe(factor));
             continue;
         }
-        // Its two roots, as the analysis wrote them: the real roots whose
-        // interval g changes sign over.
+        // Its two roots, as the analysis wrote them.
         for (const algebra::RaizReal& r : a.raízes.reais) {
-            if (!r.forma || r.exacta.empty() || r.mínimo == r.máximo ||
-                (algebra::Avaliar(g, r.mínimo).sign() < 0) == (algebra::Avaliar(g, r.máximo).sign() < 0))
+            if (r.factor != i || !r.forma || r.exacta.empty())
                 continue;
             peças.push_back(
                 {XMenosRaiz(r.exacta),

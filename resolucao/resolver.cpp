@@ -4,6 +4,7 @@
 #include "algebra/escrever.h"
 #include "algebra/expandir.h"
 #include "algebra/isolar.h"
+#include "algebra/sinais.h"
 #include "resolucao/desenvolver.h"
 #include "resolucao/escrita.h"
 #include "resolucao/factores.h"
@@ -29,48 +30,19 @@ char VírgulaDecimal(const Tradutor& t)
     return v.size() == 1 ? v[0] : '.';
 }
 
-// Whether the distinct real root r is a root of the factor g: exactly for a
-// rational root; otherwise g changes sign across r's isolating interval,
-// which holds no other root of P, so of g.
-bool ÉRaizDe(const algebra::RaizReal& r, const Polinómio& g)
-{
-    if (r.mínimo == r.máximo)
-        return algebra::Avaliar(g, r.mínimo) == 0;
-    if (algebra::Grau(g) < 2)
-        return false;
-    return (algebra::Avaliar(g, r.mínimo) < 0) != (algebra::Avaliar(g, r.máximo) < 0);
-}
-
-// A factor's row, from +∞ where a monic factor is positive, leftwards:
-// the factor^m changes sign at each of its roots when m is odd.
-std::string SinaisDoFactor(const algebra::TabelaDeSinais& s, const Polinómio& g, std::size_t m)
-{
-    std::string sinais;
-    char sinal = '+';
-    for (std::size_t i = s.raízes.size(); i-- > 0;) {
-        sinais += sinal;
-        const bool raiz = ÉRaizDe(s.raízes[i], g);
-        sinais += raiz ? '0' : sinal;
-        if (raiz && m % 2 == 1)
-            sinal = sinal == '+' ? '-' : '+';
-    }
-    sinais += sinal;
-    std::reverse(sinais.begin(), sinais.end());
-    return sinais;
-}
-
 TabelaDeSinais Quadro(const algebra::Análise& a, char vírgula)
 {
     TabelaDeSinais quadro{algebra::Nome("P", {algebra::X()}), {}, a.sinais.sinais};
     for (const algebra::RaizReal& r : a.sinais.raízes)
         quadro.raízes.emplace_back(algebra::ExpressãoDaRaiz(r, vírgula));
     const std::size_t colunas = a.sinais.sinais.size();
-    if (a.factorização.dominante < 0)
+    if (a.factorização.dominante.sign() < 0)
         quadro.factores.push_back({algebra::Número(a.factorização.dominante), 1, std::string(colunas, '-')});
-    for (const algebra::Factor& f : a.factorização.factores)
-        quadro.factores.push_back({algebra::ComoExpressão(f.polinómio),
-                                   f.multiplicidade,
-                                   SinaisDoFactor(a.sinais, f.polinómio, f.multiplicidade)});
+    const std::vector<algebra::Factor>& factores = a.factorização.factores;
+    for (std::size_t i = 0; i < factores.size(); ++i)
+        quadro.factores.push_back({algebra::ComoExpressão(factores[i].polinómio),
+                                   factores[i].multiplicidade,
+                                   algebra::SinaisDoFactor(a.sinais, i, factores[i].multiplicidade)});
     return quadro;
 }
 
@@ -110,7 +82,7 @@ std::string QuadroEmTexto(const TabelaDeSinais& quadro)
 runtime::Resultado<SoluçãoDaCondição> ResolverCondição(const Expressão& relação, const Tradutor& t)
 {
     const Expressão &esquerda = relação.filhos[0], &direita = relação.filhos[1];
-    const bool direitaNula = direita.nó == Nó::Número && direita.número == 0;
+    const bool direitaNula = direita.nó == Nó::Número && direita.número.sign() == 0;
     const Expressão lado = direitaNula ? esquerda : algebra::Soma({esquerda, algebra::Simétrico(direita)});
     runtime::Resultado<Polinómio> p = algebra::Expandir(lado);
     if (!p.Ok())
