@@ -18,6 +18,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -39,11 +40,6 @@ constexpr std::string_view Cores[] = {"#1f5fbf", "#c0392b"};
     for (const algebra::Racional& r : p.coeficientes)
         c.push_back(r.convert_to<double>());
     return c;
-}
-
-[[nodiscard]] double Meio(const algebra::RaizReal& r)
-{
-    return ((r.mínimo + r.máximo) / 2).convert_to<double>();
 }
 
 // A decimal as the user's language writes it, its minus a sign of its own:
@@ -73,9 +69,9 @@ void Pontos(const Polinómio& p,
     for (const algebra::RaizReal& r : raízes.reais) {
         // A root beyond what a double holds cannot be drawn; the caption
         // still names it.
-        if (!std::isfinite(Meio(r)))
+        if (!std::isfinite(r.valor))
             continue;
-        xs.push_back(Meio(r));
+        xs.push_back(r.valor);
         // Ten digits crowd the picture; the text of the document has them.
         // The roots keep an irrational exact form only as text.
         const bool curta = !r.exacta.empty() && r.exacta.size() <= 12;
@@ -86,6 +82,33 @@ void Pontos(const Polinómio& p,
                               Decimal(tradutor, runtime::TextoDeDuplo(std::round(xs.back() * 1000) / 1000)));
         marcas.push_back({xs.back(), 0, rótulo});
     }
+}
+
+// The one root of f in (a, b), narrowed in doubles to a third of a pixel:
+// the window is at least two units wide, on fewer than 640 pixels. A sign
+// is believed only beyond the rounding Horner's scheme may have made, so
+// the point never leaves the interval the exact isolation gave.
+double Estreitar(const std::vector<double>& f, double a, double b)
+{
+    const auto sinal = [&f](double x) {
+        double valor = 0, majorante = 0;
+        for (auto c = f.rbegin(); c != f.rend(); ++c) {
+            valor = valor * x + *c;
+            majorante = majorante * std::abs(x) + std::abs(*c);
+        }
+        const double erro =
+            4 * static_cast<double>(f.size()) * std::numeric_limits<double>::epsilon() * majorante;
+        return valor > erro ? 1 : valor < -erro ? -1 : 0;
+    };
+    const int sa = sinal(a);
+    for (int k = 0; k < 60 && b - a > 1.0 / 1024 && sa != 0; ++k) {
+        const double meio = a + (b - a) / 2;
+        const int s = sinal(meio);
+        if (s == 0)
+            return meio;
+        (s == sa ? a : b) = meio;
+    }
+    return a + (b - a) / 2;
 }
 
 // Where the curve may turn: about the roots of P'. They only frame the
@@ -109,15 +132,13 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
     for (const auto& [f, multiplicidade] : racionais.partes) {
         if (algebra::Grau(f) > algebra::GrauMáximoIsolado)
             continue;
-        // The window is at least two units wide, on fewer than 640 pixels:
-        // an interval narrower than 2^-10 puts the point within a third of a
-        // pixel of the turn. Forty halvings at most, as a guard.
-        const algebra::Racional pixel(1, 1024);
-        for (algebra::Intervalo i :
+        std::vector<double> duplos;
+        for (const algebra::Inteiro& c : f)
+            duplos.push_back(c.convert_to<double>());
+        for (const algebra::Intervalo& i :
              algebra::Isolar(f, orçamento).value_or(std::vector<algebra::Intervalo>{})) {
-            for (int k = 0; k < 40 && i.máximo - i.mínimo > pixel && !orçamento.Esgotado(); ++k)
-                algebra::Bisseccionar(f, i, orçamento);
-            xs.push_back(algebra::ParaDouble((i.mínimo + i.máximo) / 2));
+            const double a = algebra::ParaDouble(i.mínimo), b = algebra::ParaDouble(i.máximo);
+            xs.push_back(std::isfinite(a) && std::isfinite(b) ? Estreitar(duplos, a, b) : a);
         }
     }
     return xs;
@@ -168,7 +189,7 @@ std::vector<double> PontosDeViragem(const Polinómio& p)
     // At the origin, the root's mark is the y-intercept's too; a value
     // beyond the window, which a double cannot hold, is said in words only.
     j.ordenadaMarcada = j.ordenadaMarcada && j.yMínimo <= y0 && y0 <= j.yMáximo;
-    if (j.ordenadaMarcada && p0 != 0) {
+    if (j.ordenadaMarcada && p0.sign() != 0) {
         plano.marcas.push_back({0, y0, Ponto(0, p0)});
         Rotular(plano.marcas.back(), cs[0], passo, true);
     }

@@ -135,14 +135,18 @@ void PrintTo(const Caso& c, std::ostream* os) { *os << c.nome; }
 
 INSTANTIATE_TEST_SUITE_P(Amostras, GraficoTeste, ::testing::ValuesIn(Casos), NomeDaLinha);
 
-// Values no double holds are cut to the picture: every number written in
-// the SVG is finite and inside it, and the window of x^3-1 shows the branch
+// Values no double holds are cut to the picture, and turning points whose
+// derivative no double holds are still placed: every number written in the
+// SVG is finite and inside it, and the window of x^3-1 shows the branch
 // left of its turning point as well as its root.
 TEST(Grafico, EscreveSoCoordenadasFinitasDentroDaFigura)
 {
     const std::string mil(400, '0');
-    for (const std::string& texto :
-         {"1" + mil + "x^2-1", "x-1" + mil, std::string("x^10000-1"), std::string("x^3-1")}) {
+    for (const std::string& texto : {"1" + mil + "x^2-1",
+                                     "2" + mil + "x^3-3x+1",
+                                     "x-1" + mil,
+                                     std::string("x^10000-1"),
+                                     std::string("x^3-1")}) {
         const Polinómio p = algebra::LerPolinómio(texto).Valor();
         const Gráfico g = DesenharGráfico(p, algebra::CalcularRaízes(p), std::nullopt, EmPortuguês);
         EXPECT_EQ(g.svg.find("nan"), std::string::npos) << texto;
