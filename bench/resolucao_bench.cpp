@@ -37,8 +37,8 @@ void GráficoGrauDoze(benchmark::State& estado)
     const auto p = algebra::LerPolinómio(GrauDoze);
     const algebra::Raízes raízes = algebra::CalcularRaízes(p.Valor());
     for (auto _ : estado)
-        benchmark::DoNotOptimize(
-            resolucao::DesenharGráfico(p.Valor(), raízes, std::nullopt, resolucao::EmPortuguês));
+        benchmark::DoNotOptimize(resolucao::SvgDoGráfico(
+            resolucao::DesenharGráfico(p.Valor(), raízes, std::nullopt, resolucao::EmPortuguês)));
 }
 
 BENCHMARK(GráficoGrauDoze)->Unit(benchmark::kMicrosecond);
@@ -54,13 +54,15 @@ void AnáliseGrauDoze(benchmark::State& estado)
 BENCHMARK(AnáliseGrauDoze)->Unit(benchmark::kMicrosecond);
 
 // Everything the factorization exercise gives: reading, the analysis, the
-// steps, the fields, the graph, and the HTML the page shows.
+// steps, the fields, the graph, and the HTML the page shows, which is the
+// steps' and the graph's own SVG.
 void ExercícioGrauDoze(benchmark::State& estado)
 {
     for (auto _ : estado) {
         const resolucao::Resolução r = resolucao::ResolverExercício(
             resolucao::Exercício::Factorizar, GrauDoze, "", "", resolucao::EmPortuguês);
-        benchmark::DoNotOptimize(resolucao::EmHtml(r.documento));
+        benchmark::DoNotOptimize(resolucao::EmHtml(r.corpo));
+        benchmark::DoNotOptimize(r.svg);
     }
 }
 

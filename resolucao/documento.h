@@ -5,6 +5,7 @@
 #include "algebra/racional.h"
 #include "resolucao/textos.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -155,12 +156,80 @@ struct TabelaDeSinais
     bool operator==(const TabelaDeSinais&) const = default;
 };
 
-// A drawn graph: the SVG image, a picture for LaTeX, and what it shows in
-// words, for plain text and screen readers.
+// The window a graph shows: x from xMínimo to xMáximo, y from yMínimo to
+// yMáximo, and the abscissas of the roots it marked.
+struct Janela
+{
+    double xMínimo = 0, xMáximo = 0, yMínimo = 0, yMáximo = 0;
+    std::vector<double> raízesMarcadas;
+    bool ordenadaMarcada = false; // x = 0 is inside the window and P(0) in the y range
+    // Every label drawn, the axes' names included, as its box on the
+    // picture (y downwards): left, right, top, bottom.
+    std::vector<std::array<double, 4>> rótulos;
+
+    bool operator==(const Janela&) const = default;
+};
+
+// What a graph draws, in the polynomial's own coordinates: the window's
+// choice, the labels' layout, and what the two pictures are written from.
+namespace grafico {
+
+// The picture's size, and its margin, in screen units.
+inline constexpr double Largura = 640, Altura = 400, Borda = 36;
+
+// A dot and its label, which stands dx, dy screen units away (y downwards)
+// from the dot, on the side the curve leaves free; no label was dropped
+// because no place was free.
+struct Marca
+{
+    double x, y;
+    std::optional<Fórmula> rótulo;
+    double dx = 6, dy = -8;
+    std::string_view âncora = "start";
+
+    bool operator==(const Marca&) const = default;
+};
+
+struct Traço
+{
+    double valor;
+    // Where its label stands, as a mark's; none where a mark's label
+    // already says the place or would cover it.
+    bool rotulado = true;
+    double x = 0, y = 0;
+    std::string_view âncora = "middle";
+
+    bool operator==(const Traço&) const = default;
+};
+
+// One stretch of a curve inside the window.
+struct Curva
+{
+    std::size_t cor;
+    std::vector<std::pair<double, double>> pontos;
+
+    bool operator==(const Curva&) const = default;
+};
+
+struct Plano
+{
+    Janela janela;
+    double esquerda = Borda; // wider when the y labels stand outside the axes
+    std::vector<Curva> curvas;
+    std::vector<Marca> marcas; // roots, then the y-intercept when it is drawn
+    std::vector<Traço> traçosX, traçosY;
+
+    bool operator==(const Plano&) const = default;
+};
+
+} // namespace grafico
+
+// A drawn graph: its plan, which each export writes as its own picture (an
+// SVG image, LaTeX's picture environment) only when asked, and what it
+// shows in words, for plain text and screen readers.
 struct Gráfico
 {
-    std::string svg;
-    std::string picture; // LaTeX's picture environment, which needs no package
+    grafico::Plano plano;
     std::vector<Frase> descrição;
 
     bool operator==(const Gráfico&) const = default;

@@ -349,7 +349,7 @@ Resolução Concluir(Resolução r)
     }
     for (const Bloco& bloco : r.documento.blocos)
         if (const auto* gráfico = std::get_if<resolucao::Gráfico>(&bloco))
-            r.svg = gráfico->svg;
+            r.svg = SvgDoGráfico(*gráfico);
     r.corpo = SemGráficos(r.documento);
     return r;
 }

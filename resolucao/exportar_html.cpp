@@ -4,6 +4,7 @@
 #include "display/exportar.h"
 #include "resolucao/exportar.h"
 #include "resolucao/formula.h"
+#include "resolucao/grafico.h"
 
 #include <algorithm>
 
@@ -116,7 +117,7 @@ std::string EmHtml(const Documento& documento)
         [&](const TabelaDeSinais& s) { SinaisHtml(html, s); },
         [&](const Gráfico& g) {
             html.append("<figure class=\"vx-grafico\">\n")
-                .append(g.svg)
+                .append(SvgDoGráfico(g))
                 .append("<figcaption>")
                 .append(LegendaEmHtml(g))
                 .append("</figcaption>\n</figure>\n");

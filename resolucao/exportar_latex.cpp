@@ -3,6 +3,7 @@
 #include "algebra/expressao.h"
 #include "resolucao/exportar.h"
 #include "resolucao/formula.h"
+#include "resolucao/grafico.h"
 
 #include <algorithm>
 
@@ -86,7 +87,7 @@ std::string EmLaTeX(const Documento& documento)
         [&](const DivisãoLonga& d) { LongaLaTeX(tex, d); },
         [&](const TabelaDeSinais& s) { SinaisLaTeX(tex, s); },
         [&](const Gráfico& g) {
-            tex.append("\\begin{center}\n").append(g.picture).append("\\end{center}\n");
+            tex.append("\\begin{center}\n").append(PictureDoGráfico(g)).append("\\end{center}\n");
             for (const Frase& f : g.descrição)
                 tex.append(Substituir(f, TextoEmLaTeX, FórmulaEmLinhaLaTeX)).append("\n");
             tex.append("\n");

@@ -390,6 +390,10 @@ std::pair<double, double> grafico::Origem(const Janela& j)
     return {zero ? 0.0 : j.xMínimo, std::clamp(0.0, j.yMínimo, j.yMáximo)};
 }
 
+std::string SvgDoGráfico(const Gráfico& gráfico) { return Svg(gráfico.plano); }
+
+std::string PictureDoGráfico(const Gráfico& gráfico) { return Picture(gráfico.plano); }
+
 Janela JanelaDoGráfico(const Polinómio& p, const std::optional<Polinómio>& segundo)
 {
     return Planear(p, algebra::CalcularRaízes(p), segundo, EmPortuguês).janela;
@@ -400,7 +404,7 @@ Gráfico DesenharGráfico(const Polinómio& p,
                         const std::optional<Polinómio>& segundo,
                         const Tradutor& tradutor)
 {
-    const Plano plano = Planear(p, raízesDeP, segundo, tradutor);
+    Plano plano = Planear(p, raízesDeP, segundo, tradutor);
     const Janela& j = plano.janela;
     const Fórmula funções = Funções(p, segundo);
     std::string raízes = RaízesEmTexto(raízesDeP, tradutor);
@@ -429,7 +433,7 @@ Gráfico DesenharGráfico(const Polinómio& p,
     const Frase ordenada{
         tradutor(FonteDe(j.ordenadaMarcada ? Texto::GráficoComOrdenada : Texto::GráficoSemOrdenada)),
         {Ponto(0, algebra::Avaliar(p, 0))}};
-    return {Svg(plano), Picture(plano), {janela, ordenada}};
+    return {std::move(plano), {janela, ordenada}};
 }
 
 Documento

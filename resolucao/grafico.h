@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 // The graph of a polynomial, drawn by the core so that both front ends show
@@ -32,18 +33,12 @@ namespace vendrix::resolucao {
                                       const std::optional<algebra::Polinómio>& segundo,
                                       const Tradutor& tradutor);
 
-// The window DesenharGráfico chose, for checks: x from xMínimo to xMáximo,
-// y from yMínimo to yMáximo, and the abscissas of the roots it marked.
-struct Janela
-{
-    double xMínimo = 0, xMáximo = 0, yMínimo = 0, yMáximo = 0;
-    std::vector<double> raízesMarcadas;
-    bool ordenadaMarcada = false; // x = 0 is inside the window and P(0) in the y range
-    // Every label drawn, the axes' names included, as its box on the
-    // picture (y downwards): left, right, top, bottom.
-    std::vector<std::array<double, 4>> rótulos;
-};
+// The graph's pictures, each written from its plan only when an export asks
+// for it: the SVG image, and LaTeX's picture environment.
+[[nodiscard]] std::string SvgDoGráfico(const Gráfico& gráfico);
+[[nodiscard]] std::string PictureDoGráfico(const Gráfico& gráfico);
 
+// The window DesenharGráfico chooses, for checks.
 [[nodiscard]] Janela JanelaDoGráfico(const algebra::Polinómio& p,
                                      const std::optional<algebra::Polinómio>& segundo = std::nullopt);
 

@@ -13,37 +13,8 @@
 // window's choice, the labels' layout and the two pictures.
 namespace vendrix::resolucao::grafico {
 
-inline constexpr double Largura = 640, Altura = 400, Borda = 36;
 // The advance of one character at the SVG's 11 px, generously.
 inline constexpr double LarguraDoCarácter = 6.5;
-
-// A dot and its label, which stands dx, dy screen units away (y downwards)
-// from the dot, on the side the curve leaves free; no label was dropped
-// because no place was free.
-struct Marca
-{
-    double x, y;
-    std::optional<Fórmula> rótulo;
-    double dx = 6, dy = -8;
-    std::string_view âncora = "start";
-};
-
-struct Traço
-{
-    double valor;
-    // Where its label stands, as a mark's; none where a mark's label
-    // already says the place or would cover it.
-    bool rotulado = true;
-    double x = 0, y = 0;
-    std::string_view âncora = "middle";
-};
-
-// One stretch of a curve inside the window.
-struct Curva
-{
-    std::size_t cor;
-    std::vector<std::pair<double, double>> pontos;
-};
 
 // A label's box on the screen, y downwards.
 struct Caixa
@@ -54,15 +25,6 @@ struct Caixa
     {
         return esquerda < c.direita && c.esquerda < direita && cima < c.baixo && c.cima < baixo;
     }
-};
-
-struct Plano
-{
-    Janela janela;
-    double esquerda = Borda; // wider when the y labels stand outside the axes
-    std::vector<Curva> curvas;
-    std::vector<Marca> marcas; // roots, then the y-intercept when it is drawn
-    std::vector<Traço> traçosX, traçosY;
 };
 
 [[nodiscard]] double Valor(const std::vector<double>& c, double x) noexcept;

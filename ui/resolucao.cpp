@@ -5,6 +5,7 @@
 #include "resolucao/exercicio.h"
 #include "resolucao/exportar.h"
 #include "resolucao/formula.h"
+#include "resolucao/grafico.h"
 #include "resolucao/textos.h"
 #include "ui/acessibilidade.h"
 #include "ui/filas.h"
@@ -240,7 +241,7 @@ void Resolucao::Mostrar(const resolucao::Documento& documentoNovo, const resoluc
             vista += resolucao::EmHtml(resolucao::Documento{{bloco}});
             continue;
         }
-        imagens.push_back(Desenhar(gráfico->svg));
+        imagens.push_back(Desenhar(resolucao::SvgDoGráfico(*gráfico)));
         const QString img = QStringLiteral("<p><img src=\"vx-grafico:%1\" width=\"%2\" height=\"%3\"></p>")
                                 .arg(imagens.size() - 1)
                                 .arg(imagens.back().width() / Nitidez)

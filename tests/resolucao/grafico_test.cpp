@@ -114,7 +114,8 @@ TEST_P(GraficoTeste, JanelaTemTodasAsRaizesMarcadas)
             const auto &r = j.rótulos[a], &q = j.rótulos[b];
             EXPECT_FALSE(r[0] < q[1] && q[0] < r[1] && r[2] < q[3] && q[2] < r[3]) << a << " " << b;
         }
-    const std::string svg = DesenharGráfico(p, algebra::CalcularRaízes(p), std::nullopt, EmPortuguês).svg;
+    const std::string svg =
+        SvgDoGráfico(DesenharGráfico(p, algebra::CalcularRaízes(p), std::nullopt, EmPortuguês));
     std::size_t pontos = 0;
     for (std::size_t i = svg.find("<circle"); i != std::string::npos; i = svg.find("<circle", i + 1))
         ++pontos;
@@ -148,14 +149,14 @@ TEST(Grafico, EscreveSoCoordenadasFinitasDentroDaFigura)
                                      std::string("x^10000-1"),
                                      std::string("x^3-1")}) {
         const Polinómio p = algebra::LerPolinómio(texto).Valor();
-        const Gráfico g = DesenharGráfico(p, algebra::CalcularRaízes(p), std::nullopt, EmPortuguês);
-        EXPECT_EQ(g.svg.find("nan"), std::string::npos) << texto;
-        EXPECT_EQ(g.svg.find("inf"), std::string::npos) << texto;
+        const std::string svg =
+            SvgDoGráfico(DesenharGráfico(p, algebra::CalcularRaízes(p), std::nullopt, EmPortuguês));
+        EXPECT_EQ(svg.find("nan"), std::string::npos) << texto;
+        EXPECT_EQ(svg.find("inf"), std::string::npos) << texto;
         for (const char* atributo : {" x=\"", " y=\"", " cx=\"", " cy=\"", " x1=\"", " y2=\""})
-            for (std::size_t i = g.svg.find(atributo); i != std::string::npos;
-                 i = g.svg.find(atributo, i + 1)) {
-                const double v = std::stod(g.svg.substr(i + std::string_view(atributo).size()));
-                EXPECT_TRUE(v >= 0 && v <= 640) << texto << " " << g.svg.substr(i, 20);
+            for (std::size_t i = svg.find(atributo); i != std::string::npos; i = svg.find(atributo, i + 1)) {
+                const double v = std::stod(svg.substr(i + std::string_view(atributo).size()));
+                EXPECT_TRUE(v >= 0 && v <= 640) << texto << " " << svg.substr(i, 20);
             }
     }
     const Janela cubo = JanelaDoGráfico(algebra::LerPolinómio("x^3-1").Valor());
