@@ -24,6 +24,9 @@ let inicio = null; // the compiled module, the catalogue and the language, for e
 let rapido = null;
 let longo = null;
 let limite = 0; // the most characters a box holds, as the core says
+// The core's list of exercises, with that limit: a command clicked before
+// it comes waits for it, rather than find every text too long.
+let lista = null;
 const caixasDe = {}; // the boxes each command reads
 let ultimo = null; // the last command run, for Partilhar
 let ultimoDaCalculadora = null; // what Enter runs in P1 and P2
@@ -297,6 +300,7 @@ function recusa(caixas) {
 // in its worker, and what it shows waits for the boxes shown before it.
 async function correr(nome) {
   if (!rapido) return null;
+  await lista;
   const [caixas, comando] = COMANDOS[nome]
     ?? [verificando ? [...caixasDe[nome], "resposta"] : caixasDe[nome], () => exercicio(nome)];
   const recusada = recusa(caixas);
@@ -409,17 +413,20 @@ inicio = Promise.all([modulo, iniciarLingua(catalogo)]).then(([compilado]) => ({
   textos: catalogoDaPagina() }));
 iniciar(inicio.then((dados) => ({ ...dados, lingua: linguaDaPagina() })));
 rapido = primeiroTrabalho;
-const lista = await rapido.pedir("exercicios");
-limite = lista.limite;
+lista = rapido.pedir("exercicios").then((dada) => {
+  limite = dada.limite;
+  return dada;
+});
+const exercicios = await lista;
 for (const id of ["polinomio1", "polinomio2", "ponto", "condicoes", "resposta"]) $(id).maxLength = limite;
 // The exercises the core has, each on the page's menu button of its name.
-for (const { nome, caixas } of lista.exercicios) {
+for (const { nome, caixas } of exercicios.exercicios) {
   caixasDe[nome] = caixas;
   if ($(nome)) ligar(nome, nome);
 }
 const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe), "praticar"], limite);
 verificando = ligada.verificar;
-iniciarPratica(lista, { pedir, mostrar, mostrarMensagens, ocupado });
+iniciarPratica(exercicios, { pedir, mostrar, mostrarMensagens, ocupado });
 document.documentElement.dataset.pronto = "sim";
 performance.mark("vendrix-pronto");
 // The copy kept for offline use is fetched whole, the module a second time:

@@ -35,6 +35,24 @@ test("the page loads and is usable", async () => {
   assert.equal(await texto("#ajuda p"), "- Utilize apenas os símbolos dos algarismos e \"+\", \"-\" , \"^\", este último para as potências.");
 });
 
+test("a command clicked before the core has come waits for it, and is not refused", async () => {
+  // The module is held back until the click, made as soon as the page's
+  // script has bound the buttons.
+  let soltar;
+  const clicado = new Promise((aceitar) => { soltar = aceitar; });
+  const lento = await servir(site, (caminho) => (caminho.endsWith("vendrix.wasm") ? clicado : null));
+  const contexto = await browser.createBrowserContext();
+  const aba = await contexto.newPage();
+  await aba.goto(`http://127.0.0.1:${lento.address().port}/`, { waitUntil: "domcontentloaded" });
+  await aba.click("#somar");
+  soltar();
+  await aba.waitForSelector("#resultado[data-texto]:not([data-texto=''])");
+  assert.equal(await aba.$eval("#resultado", (e) => e.dataset.texto), nativa("somar", P1, P2).resultado);
+  assert.equal(await aba.$("dialog[open]"), null);
+  await contexto.close();
+  lento.close();
+});
+
 test("the worked examples give the native results", async () => {
   for (const [id, comando] of [["#somar", "somar"], ["#subtrair", "subtrair"], ["#multiplicar", "multiplicar"]]) {
     assert.deepEqual(await clicarEFechar(id), []);

@@ -17,9 +17,11 @@ const TIPOS = {
   ".json": "application/json",
 };
 
-export function servir(pasta) {
+// antes: what a file's answer waits for, given its path.
+export function servir(pasta, antes = () => null) {
   const servidor = createServer(async (pedido, resposta) => {
     const caminho = normalize(decodeURIComponent(new URL(pedido.url, "http://l").pathname)).replace(/^(\.\.[/\\])+/, "");
+    await antes(caminho);
     const ficheiro = join(pasta, caminho.endsWith("/") ? `${caminho}index.html` : caminho);
     try {
       const { mtime } = await stat(ficheiro);
