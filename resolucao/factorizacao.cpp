@@ -365,8 +365,7 @@ void Raízes(Documento& doc, const Tradutor& tradutor, const algebra::Análise& 
 {
     std::vector<Expressão> soluções, conjunto;
     for (const algebra::RaizReal& r : a.raízes.reais) {
-        const Expressão raiz =
-            r.forma ? *r.forma : algebra::Cadeia(Nó::Aproximado, {DecimalEscrito(tradutor, r.decimal)});
+        const Expressão raiz = RaizEscrita(tradutor, r);
         constexpr std::array palavras{
             Texto::RaizSimples, Texto::RaizSimples, Texto::RaizDupla, Texto::RaizTripla};
         if (r.multiplicidade < palavras.size())

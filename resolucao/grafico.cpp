@@ -12,6 +12,7 @@
 #include "display/exportar.h"
 #include "resolucao/formula.h"
 #include "resolucao/grafico_plano.h"
+#include "resolucao/quadratica.h"
 #include "runtime/numeros.h"
 
 #include <algorithm>
@@ -342,25 +343,23 @@ void AcrescentarN(std::string& texto, double v, double máximo)
     return s + "\\end{picture}\n";
 }
 
-// "1/2", "(1+√5)/2", "≈ 0,3472963553": the roots as the caption lists them.
-[[nodiscard]] std::string RaízesEmTexto(const algebra::Raízes& raízes, const Tradutor& tradutor)
+// "1/2, (1+√5)/2, ≈0,3472963553": the roots as the caption lists them.
+void AcrescentarRaízes(std::vector<algebra::Expressão>& lista,
+                       const algebra::Raízes& raízes,
+                       const Tradutor& tradutor)
 {
-    std::string texto;
     for (const algebra::RaizReal& r : raízes.reais)
-        texto.append(texto.empty() ? "" : ", ")
-            .append(r.exacta.empty() ? "≈ " + Decimal(tradutor, r.decimal) : r.exacta);
-    return texto;
+        lista.push_back(RaizEscrita(tradutor, r));
 }
 
-// "P(x) = x^2-1"; with a second polynomial, "P(x) = x^2-1, x+1", a list
-// that no expression holds, so it stays text.
-[[nodiscard]] Fórmula Funções(const Polinómio& p, const std::optional<Polinómio>& segundo)
+// "P(x) = x^2-1"; with a second polynomial, "P(x) = x^2-1, x+1".
+[[nodiscard]] algebra::Expressão Funções(const Polinómio& p, const std::optional<Polinómio>& segundo)
 {
-    const algebra::Expressão pDeX =
+    algebra::Expressão pDeX =
         algebra::Relação(algebra::Nó::Igual, algebra::Nome("P", {algebra::X()}), algebra::ComoExpressão(p));
     if (!segundo)
         return pDeX;
-    return algebra::EscreverExpressão(pDeX) + ", " + algebra::Escrever(*segundo);
+    return algebra::Lista({std::move(pDeX), algebra::ComoExpressão(*segundo)});
 }
 
 } // namespace
@@ -407,11 +406,10 @@ Gráfico DesenharGráfico(const Polinómio& p,
     Plano plano = Planear(p, raízesDeP, segundo, tradutor);
     const Janela& j = plano.janela;
     const Fórmula funções = Funções(p, segundo);
-    std::string raízes = RaízesEmTexto(raízesDeP, tradutor);
-    if (segundo) {
-        const std::string outras = RaízesEmTexto(algebra::CalcularRaízes(*segundo), tradutor);
-        raízes.append(raízes.empty() || outras.empty() ? "" : ", ").append(outras);
-    }
+    std::vector<algebra::Expressão> raízes;
+    AcrescentarRaízes(raízes, raízesDeP, tradutor);
+    if (segundo)
+        AcrescentarRaízes(raízes, algebra::CalcularRaízes(*segundo), tradutor);
     // Three digits past the first of the range's span: "0.5", "-0.577".
     const auto arredondado = [&](double v, double vão) {
         const double passo = std::pow(10.0, std::floor(std::log10(vão)) - 2);
@@ -429,7 +427,7 @@ Gráfico DesenharGráfico(const Polinómio& p,
                         arredondado(j.xMáximo, vãoX),
                         arredondado(j.yMínimo, vãoY),
                         arredondado(j.yMáximo, vãoY),
-                        raízes}};
+                        algebra::Lista(std::move(raízes))}};
     const Frase ordenada{
         tradutor(FonteDe(j.ordenadaMarcada ? Texto::GráficoComOrdenada : Texto::GráficoSemOrdenada)),
         {Ponto(0, algebra::Avaliar(p, 0))}};

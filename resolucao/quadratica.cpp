@@ -68,6 +68,12 @@ Expressão ValorDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz)
     return raiz.forma ? *raiz.forma : DecimalEscrito(tradutor, raiz.decimal);
 }
 
+Expressão RaizEscrita(const Tradutor& tradutor, const algebra::RaizReal& raiz)
+{
+    return raiz.forma ? *raiz.forma
+                      : algebra::Cadeia(Nó::Aproximado, {DecimalEscrito(tradutor, raiz.decimal)});
+}
+
 Expressão SoluçãoDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz, const Expressão& variável)
 {
     return algebra::Relação(raiz.forma ? Nó::Igual : Nó::Aproximado, variável, ValorDaRaiz(tradutor, raiz));

@@ -25,6 +25,9 @@ void ResolverQuadrática(Documento& doc,
 // user's language.
 [[nodiscard]] algebra::Expressão ValorDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz);
 
+// The same named on its own: its exact form, or "≈1,324717957".
+[[nodiscard]] algebra::Expressão RaizEscrita(const Tradutor& tradutor, const algebra::RaizReal& raiz);
+
 // "x = (1+√5)/2", or "x ≈ 1,324717957" for a root without an exact form.
 [[nodiscard]] algebra::Expressão
 SoluçãoDaRaiz(const Tradutor& tradutor, const algebra::RaizReal& raiz, const algebra::Expressão& variável);
