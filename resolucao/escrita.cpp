@@ -4,6 +4,7 @@
 #include "algebra/expandir.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vendrix::resolucao {
 
@@ -12,21 +13,13 @@ bool ComPassos(std::size_t grau, const algebra::Tamanho& tamanho) noexcept
     return grau <= GrauMáximoComPassos && tamanho.Total() <= algebra::AlgarismosMáximos;
 }
 
-std::string Coeficiente(const algebra::Racional& c)
+algebra::Expressão Lista(std::span<const algebra::Racional> números)
 {
-    if (c == 1)
-        return {};
-    if (c == -1)
-        return "-";
-    return algebra::EscreverRacional(c);
-}
-
-std::string Lista(std::span<const algebra::Racional> números)
-{
-    std::string texto;
+    std::vector<algebra::Expressão> membros;
+    membros.reserve(números.size());
     for (const algebra::Racional& n : números)
-        texto.append(texto.empty() ? "" : ", ").append(algebra::EscreverRacional(n));
-    return texto;
+        membros.push_back(algebra::Número(n));
+    return algebra::Lista(std::move(membros));
 }
 
 std::vector<algebra::Racional> Descendentes(const algebra::Polinómio& p)
@@ -36,12 +29,6 @@ std::vector<algebra::Racional> Descendentes(const algebra::Polinómio& p)
         c.emplace_back(0);
     std::ranges::reverse(c);
     return c;
-}
-
-std::string EntreParênteses(const algebra::Racional& r)
-{
-    const std::string texto = algebra::EscreverRacional(r);
-    return r.sign() < 0 || boost::multiprecision::denominator(r) != 1 ? "(" + texto + ")" : texto;
 }
 
 algebra::Expressão

@@ -25,18 +25,11 @@ inline constexpr std::size_t GrauMáximoComPassos = 30;
 // of 40-digit numbers are too long to read, the factors they lead to are not.
 [[nodiscard]] bool ComPassos(std::size_t grau, const algebra::Tamanho& tamanho) noexcept;
 
-// The coefficient before a power of x: "" for 1, "-" for -1, "3", "-1/2".
-[[nodiscard]] std::string Coeficiente(const algebra::Racional& c);
-
 // "1, -3, 5, -2, -1".
-[[nodiscard]] std::string Lista(std::span<const algebra::Racional> números);
+[[nodiscard]] algebra::Expressão Lista(std::span<const algebra::Racional> números);
 
 // The coefficients from the highest degree down, zeros included.
 [[nodiscard]] std::vector<algebra::Racional> Descendentes(const algebra::Polinómio& p);
-
-// A number ready to follow another in a sum or a product: in brackets when
-// it is negative or a fraction, "(-2)", "(1/2)".
-[[nodiscard]] std::string EntreParênteses(const algebra::Racional& r);
 
 // A division worked out: its steps, and the quotient and remainder they
 // came to, so that an exercise never divides twice.
