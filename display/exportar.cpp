@@ -43,10 +43,15 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
         saída += pedaço;
 }
 
+// Runs of characters that need no escape go in whole.
 void AcrescentarHtml(std::string& html, std::string_view texto)
 {
-    for (const char c : texto) {
-        switch (c) {
+    for (;;) {
+        const std::size_t especial = texto.find_first_of("&<>\"");
+        html.append(texto.substr(0, especial));
+        if (especial == std::string_view::npos)
+            return;
+        switch (texto[especial]) {
         case '&':
             html += "&amp;";
             break;
@@ -56,45 +61,64 @@ void AcrescentarHtml(std::string& html, std::string_view texto)
         case '>':
             html += "&gt;";
             break;
-        case '"':
-            html += "&quot;";
-            break;
         default:
-            html += c;
+            html += "&quot;";
         }
+        texto.remove_prefix(especial + 1);
     }
 }
 
-// Empty stays empty: a table cell with no text is an empty cell.
+// Empty stays empty: a table cell with no text is an empty cell. Every
+// character that raises or brings back the line is a byte below 128, so
+// the text between two of them, whatever its characters, is one run on the
+// same level.
 [[nodiscard]] std::string HtmlDoTexto(std::string_view texto)
 {
     std::string html;
     html.reserve(texto.size() * 2);
     Elevações e;
     for (std::size_t i = 0; i < texto.size();) {
-        const std::string_view c = runtime::CarácterEm(texto, i);
-        i += c.size();
-        if (c == "^") {
+        if (texto[i] == '^') {
             ++e.nível;
+            ++i;
             continue;
         }
+        const std::string_view c = texto.substr(i, 1);
+        const std::size_t fim = Repõe(c) ? i + 1 : std::min(texto.find_first_of("^x+-/", i), texto.size());
         const int passo = e.Antes(c);
         Repetir(html, passo < 0 ? "</sup>" : "<sup>", passo < 0 ? -passo : passo);
-        AcrescentarHtml(html, c);
+        AcrescentarHtml(html, texto.substr(i, fim - i));
+        i = fim;
     }
     Repetir(html, "</sup>", e.abertos);
     return html;
 }
 
-[[nodiscard]] std::string EscaparTeX(std::string_view c)
+// A character LaTeX keeps for itself, escaped.
+void AcrescentarTeX(std::string& tex, std::string_view c)
 {
-    if (c.size() == 1 && std::string_view("#$%&_{}").find(c[0]) != std::string_view::npos)
-        return std::string("\\").append(c);
-    if (c == "\\")
-        return "\\backslash ";
-    if (c == "~")
-        return "\\sim ";
-    return std::string(c);
+    if (c.size() == 1) {
+        switch (c[0]) {
+        case '#':
+        case '$':
+        case '%':
+        case '&':
+        case '_':
+        case '{':
+        case '}':
+            tex += '\\';
+            break;
+        case '\\':
+            tex += "\\backslash ";
+            return;
+        case '~':
+            tex += "\\sim ";
+            return;
+        default:
+            break;
+        }
+    }
+    tex += c;
 }
 
 // Where the number that starts at i ends: digits with an optional decimal
@@ -125,20 +149,24 @@ void AcrescentarHtml(std::string& html, std::string_view texto)
 }
 
 // "1.234568E+07" as "1.234568\cdot 10^{7}", "1E-05" as "1\cdot 10^{-5}".
-[[nodiscard]] std::string NúmeroEmLaTeX(std::string_view número)
+void AcrescentarNúmeroEmLaTeX(std::string& tex, std::string_view número)
 {
     const std::size_t e = número.find('E');
-    if (e == std::string_view::npos)
-        return std::string(número);
+    if (e == std::string_view::npos) {
+        tex += número;
+        return;
+    }
     std::string_view expoente = número.substr(e + 1);
     const bool negativo = expoente.front() == '-';
     if (expoente.front() == '+' || negativo)
         expoente.remove_prefix(1);
     while (expoente.size() > 1 && expoente.front() == '0')
         expoente.remove_prefix(1);
-    std::string tex(número.substr(0, e));
-    tex.append("\\cdot 10^{").append(negativo ? "-" : "").append(expoente).append("}");
-    return tex;
+    tex.append(número.substr(0, e))
+        .append("\\cdot 10^{")
+        .append(negativo ? "-" : "")
+        .append(expoente)
+        .append("}");
 }
 
 // Empty stays empty, as for HTML. A number on the line, and a fraction of
@@ -147,6 +175,7 @@ void AcrescentarHtml(std::string& html, std::string_view texto)
 [[nodiscard]] std::string LaTeXDoTexto(std::string_view texto)
 {
     std::string tex;
+    tex.reserve(texto.size() * 2);
     Elevações e;
     for (std::size_t i = 0; i < texto.size();) {
         const std::string_view c = runtime::CarácterEm(texto, i);
@@ -159,7 +188,7 @@ void AcrescentarHtml(std::string& html, std::string_view texto)
         Repetir(tex, passo < 0 ? "}" : "^{", passo < 0 ? -passo : passo);
         const std::size_t fim = e.abertos == 0 ? FimDoNúmero(texto, i) : i;
         if (fim == i) {
-            tex += EscaparTeX(c);
+            AcrescentarTeX(tex, c);
             i += c.size();
             continue;
         }
@@ -167,11 +196,14 @@ void AcrescentarHtml(std::string& html, std::string_view texto)
         i = fim;
         const std::size_t fimDen = i < texto.size() && texto[i] == '/' ? FimDoNúmero(texto, i + 1) : i;
         if (fimDen <= i + 1) {
-            tex += NúmeroEmLaTeX(número);
+            AcrescentarNúmeroEmLaTeX(tex, número);
             continue;
         }
-        tex.append("\\frac{").append(NúmeroEmLaTeX(número)).append("}{");
-        tex.append(NúmeroEmLaTeX(texto.substr(i + 1, fimDen - i - 1))).append("}");
+        tex += "\\frac{";
+        AcrescentarNúmeroEmLaTeX(tex, número);
+        tex += "}{";
+        AcrescentarNúmeroEmLaTeX(tex, texto.substr(i + 1, fimDen - i - 1));
+        tex += '}';
         i = fimDen;
     }
     Repetir(tex, "}", e.abertos);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/fala.h"
 
-#include "runtime/utf8.h"
-
+#include <algorithm>
 #include <utility>
 
 namespace vendrix::display {
@@ -38,22 +37,28 @@ std::string FalarPolinómio(std::string_view texto, std::string_view elevado)
     int elevações = 0; // raises of the next character drawn
     int ditas = 0;     // raises already announced
     fala.reserve(texto.size());
+    // Every character that raises or brings back the line is a byte below
+    // 128, so the text up to the next of them, whatever its characters, is
+    // one run said as it is.
     std::size_t i = 0;
     while (i < texto.size()) {
-        const std::string_view c = runtime::CarácterEm(texto, i);
-        i += c.size();
-        if (c == "^") {
+        if (texto[i] == '^') {
             ++elevações;
+            ++i;
             continue;
         }
-        if (Repõe(c))
+        const std::string_view c = texto.substr(i, 1);
+        const bool repõe = Repõe(c);
+        if (repõe)
             elevações = ditas = 0;
         for (; ditas < elevações; ++ditas)
             Juntar(fala, elevadoA);
+        const std::size_t fim = repõe ? i + 1 : std::min(texto.find_first_of("^x+-/", i), texto.size());
         if ((c == "+" || c == "-") && !fala.empty())
-            Juntar(fala, std::string(" ").append(c).append(" "));
+            Juntar(fala, c == "+" ? " + " : " - ");
         else
-            fala += c;
+            fala += texto.substr(i, fim - i);
+        i = fim;
     }
     return Aparado(std::move(fala));
 }

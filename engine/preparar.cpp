@@ -42,11 +42,19 @@ std::string NormalizarEscrita(std::string_view texto)
     normal.reserve(texto.size());
     bool sobrescrito = false;
     while (!texto.empty()) {
-        // Every character looked for begins with a byte above 127.
+        // Every character looked for begins with a byte above 127: the
+        // bytes before the next such one go as they are.
+        const std::size_t baixos = static_cast<std::size_t>(
+            std::ranges::find_if(texto, [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) -
+            texto.begin());
+        if (baixos > 0) {
+            normal += texto.substr(0, baixos);
+            sobrescrito = false;
+            texto.remove_prefix(baixos);
+            continue;
+        }
         const auto troca =
-            static_cast<unsigned char>(texto.front()) < 0x80
-                ? std::end(Trocas)
-                : std::ranges::find_if(Trocas, [&](const Troca& t) { return texto.starts_with(t.de); });
+            std::ranges::find_if(Trocas, [&](const Troca& t) { return texto.starts_with(t.de); });
         if (troca == std::end(Trocas)) {
             normal += texto.front();
             sobrescrito = false;
@@ -70,18 +78,25 @@ std::string PrepararPolinómio(std::string_view texto)
     // The signs of the run being read: whether there is one, and whether it
     // holds an odd number of "-". Blanks are dropped first, so "- -" is a run.
     bool sinais = false, menos = false;
-    for (const char c : normal) {
-        if (c == ' ')
+    for (std::size_t i = 0; i < normal.size();) {
+        const char c = normal[i];
+        if (c == ' ') {
+            ++i;
             continue;
+        }
         if (Sinal(c)) {
             menos = (sinais && menos) != (c == '-');
             sinais = true;
+            ++i;
             continue;
         }
         if (sinais)
             preparado += menos ? '-' : '+';
         sinais = false;
-        preparado += c;
+        // The run up to the next blank or sign goes whole.
+        const std::size_t fim = std::min(normal.find_first_of(" +-", i), normal.size());
+        preparado.append(normal, i, fim - i);
+        i = fim;
     }
     if (sinais)
         preparado += menos ? '-' : '+';

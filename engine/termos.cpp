@@ -88,14 +88,16 @@ std::string SepararTermos(std::string_view texto)
     std::string separado;
     separado.reserve(texto.size() + static_cast<std::size_t>(std::ranges::count_if(
                                         texto, [](char c) { return c == '+' || c == '-'; })));
-    for (const char c : texto) {
-        if (c == ' ')
-            continue;
-        if (c == '+' || c == '-')
-            separado += ' ';
-        separado += c;
+    // The runs between blanks and signs go whole.
+    for (;;) {
+        const std::size_t fim = texto.find_first_of(" +-");
+        separado += texto.substr(0, fim);
+        if (fim == std::string_view::npos)
+            return separado;
+        if (texto[fim] != ' ')
+            separado.append(" ").append(1, texto[fim]);
+        texto.remove_prefix(fim + 1);
     }
-    return separado;
 }
 
 std::string Compactar(std::string_view texto)

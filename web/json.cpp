@@ -31,6 +31,19 @@ void EscritorJson::Chave(std::string_view chave)
 // becomes U+FFFD, so that a piece of a malformed input quoted in a message
 // never makes the whole answer unreadable; quotes, backslashes and control
 // characters are escaped, so any text the core gives is a valid string.
+namespace {
+
+// The bytes that pass as they are, whatever comes around them: printable
+// ASCII but the quote and the backslash.
+constexpr std::array<bool, 256> Passa = [] {
+    std::array<bool, 256> passa{};
+    for (std::size_t b = 0x20; b < 0x80; ++b)
+        passa[b] = b != '"' && b != '\\';
+    return passa;
+}();
+
+} // namespace
+
 void EscritorJson::Aspas(std::string_view texto)
 {
     static constexpr std::array<char, 16> Hex{
@@ -41,7 +54,7 @@ void EscritorJson::Aspas(std::string_view texto)
     for (std::size_t i = 0; i < texto.size();) {
         const char c = texto[i];
         const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x80 && c != '"' && c != '\\') {
+        if (Passa[b]) {
             ++i;
             continue;
         }
