@@ -409,21 +409,31 @@ aoMudarLingua((lingua) => {
   }
 });
 
-inicio = Promise.all([modulo, iniciarLingua(catalogo)]).then(([compilado]) => ({ modulo: compilado,
-  textos: catalogoDaPagina() }));
+// The exercises' menu buttons, each named by its exercise, answer from the
+// first moment: a click waits in correr for the core's list, which gives
+// the boxes each reads.
+const menu = [...document.querySelectorAll("[data-exercicio]")];
+for (const botao of menu) ligar(botao.id, botao.id);
+
+const lingua = iniciarLingua(catalogo);
+inicio = Promise.all([modulo, lingua]).then(([compilado]) => ({ modulo: compilado, textos: catalogoDaPagina() }));
 iniciar(inicio.then((dados) => ({ ...dados, lingua: linguaDaPagina() })));
 rapido = primeiroTrabalho;
 lista = rapido.pedir("exercicios").then((dada) => {
   limite = dada.limite;
+  for (const { nome, caixas } of dada.exercicios) caixasDe[nome] = caixas;
   return dada;
 });
+// Every control answers now, in the user's language; what is clicked before
+// the core has come is answered once it comes.
+await lingua;
+document.documentElement.dataset.utilizavel = "sim";
+performance.mark("vendrix-utilizavel");
+
 const exercicios = await lista;
 for (const id of ["polinomio1", "polinomio2", "ponto", "condicoes", "resposta"]) $(id).maxLength = limite;
-// The exercises the core has, each on the page's menu button of its name.
-for (const { nome, caixas } of exercicios.exercicios) {
-  caixasDe[nome] = caixas;
-  if ($(nome)) ligar(nome, nome);
-}
+// A button whose exercise the core does not have is no use.
+for (const botao of menu) botao.disabled ||= !(botao.id in caixasDe);
 const ligada = lerDoEndereco([...Object.keys(COMANDOS), ...Object.keys(caixasDe), "praticar"], limite);
 verificando = ligada.verificar;
 iniciarPratica(exercicios, { pedir, mostrar, mostrarMensagens, ocupado });

@@ -35,19 +35,22 @@ test("the page loads and is usable", async () => {
   assert.equal(await texto("#ajuda p"), "- Utilize apenas os símbolos dos algarismos e \"+\", \"-\" , \"^\", este último para as potências.");
 });
 
-test("a command clicked before the core has come waits for it, and is not refused", async () => {
-  // The module is held back until the click, made as soon as the page's
-  // script has bound the buttons.
+test("the page answers clicks before the core has come, and is not refused", async () => {
+  // The module is held back until the clicks, made as soon as the page
+  // says it is usable.
   let soltar;
   const clicado = new Promise((aceitar) => { soltar = aceitar; });
   const lento = await servir(site, (caminho) => (caminho.endsWith("vendrix.wasm") ? clicado : null));
   const contexto = await browser.createBrowserContext();
   const aba = await contexto.newPage();
   await aba.goto(`http://127.0.0.1:${lento.address().port}/`, { waitUntil: "domcontentloaded" });
+  await aba.waitForSelector("html[data-utilizavel]");
   await aba.click("#somar");
+  await aba.click("#factorizar");
   soltar();
-  await aba.waitForSelector("#resultado[data-texto]:not([data-texto=''])");
+  await aba.waitForSelector("#factorizacao[data-texto]:not([data-texto=''])");
   assert.equal(await aba.$eval("#resultado", (e) => e.dataset.texto), nativa("somar", P1, P2).resultado);
+  assert.equal(await aba.$eval("#factorizacao", (e) => e.dataset.texto), nativa("factorizar", P1).factorizacao);
   assert.equal(await aba.$("dialog[open]"), null);
   await contexto.close();
   lento.close();
