@@ -4,6 +4,7 @@
 #include "runtime/numeros.h"
 #include "runtime/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <charconv>
@@ -114,14 +115,47 @@ const std::string& EscritorJson::Resultado() const noexcept
     return saída;
 }
 
+// A text with nothing to escape, the key before it when there is one, and
+// the comma before both, in one reservation: in the module every append to
+// a string is a call into the C++ library.
+bool EscritorJson::TextoSimples(std::string_view chave, std::string_view valor)
+{
+    const auto simples = [](std::string_view t) {
+        return std::ranges::all_of(t, [](char c) { return Passa[static_cast<unsigned char>(c)]; });
+    };
+    if (!simples(chave) || !simples(valor))
+        return false;
+    const std::size_t vírgula = primeiro ? 0 : 1, daChave = chave.empty() ? 0 : chave.size() + 3;
+    primeiro = false;
+    const std::size_t antes = saída.size();
+    saída.resize(antes + vírgula + daChave + valor.size() + 2);
+    char* p = saída.data() + antes;
+    if (vírgula == 1)
+        *p++ = ',';
+    if (daChave > 0) {
+        *p++ = '"';
+        p = std::ranges::copy(chave, p).out;
+        *p++ = '"';
+        *p++ = ':';
+    }
+    *p++ = '"';
+    p = std::ranges::copy(valor, p).out;
+    *p = '"';
+    return true;
+}
+
 void EscritorJson::Texto(std::string_view chave, std::string_view valor)
 {
+    if (TextoSimples(chave, valor))
+        return;
     Chave(chave);
     Aspas(valor);
 }
 
 void EscritorJson::Texto(std::string_view valor)
 {
+    if (TextoSimples({}, valor))
+        return;
     Separar();
     Aspas(valor);
 }

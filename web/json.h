@@ -34,6 +34,7 @@ private:
     void Chave(std::string_view chave);
     void Separar();
     void Aspas(std::string_view texto);
+    bool TextoSimples(std::string_view chave, std::string_view valor);
 
     std::string saída;
     std::string abertos;  // the '{' and '[' not yet closed, innermost last
