@@ -2,8 +2,9 @@
 // The C interface of the WebAssembly module. The page writes each input as
 // UTF-8 with a closing zero into memory it gets from vendrix_reservar, calls
 // a command, and reads the answer, a JSON text closed by a zero, which stays
-// valid until the next command. Every answer is described in comandos_web.h
-// and porta_web.h.
+// valid until the next command; vendrix_tamanho gives its length, so that
+// the page need not look for the zero. Every answer is described in
+// comandos_web.h and porta_web.h.
 #include "web/comandos_web.h"
 #include "web/porta_web.h"
 
@@ -30,6 +31,9 @@ extern "C" {
 }
 
 [[clang::export_name("vendrix_libertar")]] void vendrix_libertar(void* bloco) { std::free(bloco); }
+
+// The last answer's length in bytes, its closing zero left out.
+[[clang::export_name("vendrix_tamanho")]] std::size_t vendrix_tamanho() { return resposta.size(); }
 
 // The page's textos.json, once, then its language at the start and at every
 // switch: the answers after it are in that language.

@@ -31,9 +31,7 @@ export class Nucleo {
   }
 
   #ler(ponteiro) {
-    const memoria = new Uint8Array(this.exp.memory.buffer);
-    const fim = memoria.indexOf(0, ponteiro);
-    return descodificador.decode(memoria.subarray(ponteiro, fim));
+    return descodificador.decode(new Uint8Array(this.exp.memory.buffer, ponteiro, this.exp.vendrix_tamanho()));
   }
 
   // The page refuses a text longer than the core's limit before it gets
