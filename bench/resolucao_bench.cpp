@@ -61,7 +61,7 @@ void ExercícioGrauDoze(benchmark::State& estado)
     for (auto _ : estado) {
         const resolucao::Resolução r = resolucao::ResolverExercício(
             resolucao::Exercício::Factorizar, GrauDoze, "", "", resolucao::EmPortuguês);
-        benchmark::DoNotOptimize(resolucao::EmHtml(r.corpo));
+        benchmark::DoNotOptimize(resolucao::EmHtmlSemGráficos(r.documento));
         benchmark::DoNotOptimize(r.svg);
     }
 }

@@ -332,15 +332,6 @@ std::optional<FalhaDoExercício> GrandeDemais(Exercício exercício, const Entra
     return FalhaDoExercício{runtime::Falhar(runtime::Código::Transbordo), caixa, 0, FraseEmTexto(frase)};
 }
 
-Documento SemGráficos(const Documento& documento)
-{
-    Documento corpo;
-    for (const Bloco& bloco : documento.blocos)
-        if (!std::holds_alternative<resolucao::Gráfico>(bloco))
-            corpo.blocos.push_back(bloco);
-    return corpo;
-}
-
 Resolução Concluir(Resolução r)
 {
     if (r.falha) {
@@ -350,7 +341,6 @@ Resolução Concluir(Resolução r)
     for (const Bloco& bloco : r.documento.blocos)
         if (const auto* gráfico = std::get_if<resolucao::Gráfico>(&bloco))
             r.svg = SvgDoGráfico(*gráfico);
-    r.corpo = SemGráficos(r.documento);
     return r;
 }
 

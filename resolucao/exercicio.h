@@ -91,10 +91,10 @@ struct Resolução
 {
     std::string comando;                   // NomeDoExercício
     std::optional<FalhaDoExercício> falha; // then everything else is empty
-    // The whole worked solution, graph included, for the exports.
+    // The whole worked solution, graph included, for the exports; a front
+    // end that shows the graph beside the steps (EmHtmlSemGráficos) has its
+    // picture in svg.
     Documento documento;
-    // The same without its graph, which a front end shows beside it from svg.
-    Documento corpo;
     std::string svg;
     std::string quociente, resto;          // Dividir, Explicar
     std::string factorização;              // Factorizar, over Q

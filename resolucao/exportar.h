@@ -13,6 +13,9 @@ namespace vendrix::resolucao {
 // of the tables, the boxed remainder), every text escaped. The graph is an
 // inline SVG image.
 [[nodiscard]] std::string EmHtml(const Documento& documento);
+// The same without its graphs, for a front end that shows each graph apart
+// from the steps.
+[[nodiscard]] std::string EmHtmlSemGráficos(const Documento& documento);
 
 // A graph's caption alone, as HTML inline text, for a front end that shows
 // the picture itself.

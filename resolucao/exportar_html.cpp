@@ -95,7 +95,9 @@ std::string LegendaEmHtml(const Gráfico& gráfico)
     return html;
 }
 
-std::string EmHtml(const Documento& documento)
+namespace {
+
+std::string Html(const Documento& documento, bool comGráficos)
 {
     std::string html = "<div class=\"vx-resolucao\">\n";
     const Sobrecarga bloco{
@@ -116,6 +118,8 @@ std::string EmHtml(const Documento& documento)
         [&](const DivisãoLonga& d) { LongaHtml(html, d); },
         [&](const TabelaDeSinais& s) { SinaisHtml(html, s); },
         [&](const Gráfico& g) {
+            if (!comGráficos)
+                return;
             html.append("<figure class=\"vx-grafico\">\n")
                 .append(SvgDoGráfico(g))
                 .append("<figcaption>")
@@ -127,5 +131,11 @@ std::string EmHtml(const Documento& documento)
         std::visit(bloco, b);
     return html.append("</div>\n");
 }
+
+} // namespace
+
+std::string EmHtml(const Documento& documento) { return Html(documento, true); }
+
+std::string EmHtmlSemGráficos(const Documento& documento) { return Html(documento, false); }
 
 } // namespace vendrix::resolucao

@@ -212,7 +212,7 @@ void Pratica::Respondido(const RespostaDoExercício& respondido)
         return;
     }
     if (!verificando) {
-        documento->setHtml(DeUtf8(resolucao::EmHtml(r.corpo)));
+        documento->setHtml(DeUtf8(resolucao::EmHtmlSemGráficos(r.documento)));
         documento->show();
         VerResolucao->setEnabled(false);
         return;

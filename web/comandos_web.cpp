@@ -273,7 +273,7 @@ std::string ExercícioEmJson(resolucao::Exercício exercício, const resolucao::
     json.AbrirObjecto();
     json.Texto("comando", r.comando);
     EscreverFalha(json, r.falha, r.verificação);
-    json.Texto("resolucao_html", r.documento.blocos.empty() ? "" : resolucao::EmHtml(r.corpo));
+    json.Texto("resolucao_html", r.documento.blocos.empty() ? "" : resolucao::EmHtmlSemGráficos(r.documento));
     json.Texto("grafico_html", r.svg);
     json.Texto("quociente", r.quociente);
     json.Texto("resto", r.resto);

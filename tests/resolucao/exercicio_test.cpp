@@ -73,8 +73,10 @@ TEST_P(Exercicios, ShowsTheFieldsOfItsCommand)
     EXPECT_EQ(r.sinais, c.sinais);
     EXPECT_EQ(Raízes(r), c.raízes);
     EXPECT_EQ(!r.svg.empty(), c.gráfico);
-    // The body is the document but for its graph, which is shown apart.
-    EXPECT_EQ(r.corpo.blocos.size() + (c.gráfico ? 1 : 0), r.documento.blocos.size());
+    // The steps shown beside the graph leave it out, and only it.
+    const std::string passos = resolucao::EmHtmlSemGráficos(r.documento);
+    EXPECT_EQ(passos.find("<figure"), std::string::npos);
+    EXPECT_EQ(passos == resolucao::EmHtml(r.documento), !c.gráfico);
 }
 
 INSTANTIATE_TEST_SUITE_P(Resolucao, Exercicios, testing::ValuesIn(Casos), [](const auto& info) {

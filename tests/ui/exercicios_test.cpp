@@ -170,7 +170,6 @@ protected:
                 std::string(p.polinómio1) + "|" + std::string(p.polinómio2) + "|" + std::string(p.resposta);
             resolucao::Resolução r;
             r.documento.blocos.emplace_back(resolucao::Destaque{"x^2"});
-            r.corpo = r.documento;
             if (!p.resposta.empty())
                 r.verificação =
                     resolucao::Verificação{p.resposta == "certa" ? "certo" : "errado", {}, "Frase.", 0};
