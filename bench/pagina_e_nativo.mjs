@@ -7,7 +7,8 @@
 //   cmake --build build/relnativo --target vendrix_web_nativo
 //   node bench/pagina_e_nativo.mjs
 // VENDRIX_WASM, VENDRIX_NATIVO and VENDRIX_TEXTOS name other builds;
-// VENDRIX_RONDAS the number of rounds (5).
+// VENDRIX_RONDAS the number of rounds (5); VENDRIX_SO, names separated by
+// commas ("ruffini,desenvolver"), the only cases run.
 import { spawnSync } from "node:child_process";
 import { existsSync, mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
@@ -35,7 +36,7 @@ const POLINOMIO = "x^12-3x^9+5x^5-2x^2-7";
 const COMANDOS = { multiplicar: true, ruffini: true };
 const CENTO_E_OITENTA = Array.from({ length: 180 }, (_, i) =>
   `${i % 2 === 0 ? (i === 0 ? "" : "+") : "-"}${(i % 97) + 2}x^${179 - i}`).join("");
-const CASOS = [
+const TODOS = [
   ["multiplicar", CENTO_E_OITENTA, CENTO_E_OITENTA],
   ["ruffini", "x^9+x^8+x^7+x^6+x^5+x^4+x^3+x^2+x+1", "7x-3"],
   ["dividir", POLINOMIO, "2x^3-x+1", "", "", ""],
@@ -51,6 +52,8 @@ const CASOS = [
   ["resolver", "x(x^2-2)(x-1)^2(x+3)(2x-1)(x^3-3x+1)(x^2+1) >= 0", "", "", "", ""],
   ["parametros", "x^3+ax^2+bx-6", "", "", "divisível por x-1; resto da divisão por x+1 é -8", "a = 2, b = 3"],
 ];
+
+const CASOS = TODOS.filter(([nome]) => !process.env.VENDRIX_SO || process.env.VENDRIX_SO.split(",").includes(nome));
 
 const { instance } = await (async () => {
   const wasi = new WASI({ version: "preview1" });

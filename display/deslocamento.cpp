@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/deslocamento.h"
 
+#include "display/linha.h"
 #include "runtime/utf8.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@
 namespace vendrix::display {
 
 namespace {
-
-[[nodiscard]] bool Repõe(unsigned char c) noexcept { return c == 'x' || c == '+' || c == '-' || c == '/'; }
 
 constexpr float SemLimite = std::numeric_limits<float>::infinity();
 
@@ -21,8 +20,7 @@ constexpr float SemLimite = std::numeric_limits<float>::infinity();
 {
     std::size_t i = início;
     for (std::size_t contados = 0; i < texto.size(); ++contados) {
-        const auto c = static_cast<unsigned char>(texto[i]);
-        if (contados >= CaracteresPorMarco && Repõe(c))
+        if (contados >= CaracteresPorMarco && Repõe(texto[i]))
             return i;
         i += runtime::Descodificar(texto, i).bytes;
     }

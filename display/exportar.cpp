@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/exportar.h"
 
+#include "display/linha.h"
 #include "runtime/utf8.h"
 
 #include <algorithm>
@@ -8,9 +9,6 @@
 namespace vendrix::display {
 
 namespace {
-
-// The characters that bring the drawing back to the line, as in tracing.
-[[nodiscard]] bool Repõe(std::string_view c) noexcept { return c == "x" || c == "+" || c == "-" || c == "/"; }
 
 [[nodiscard]] bool Algarismo(char c) noexcept { return c >= '0' && c <= '9'; }
 
@@ -47,7 +45,10 @@ void Repetir(std::string& saída, std::string_view pedaço, int vezes)
 void AcrescentarHtml(std::string& html, std::string_view texto)
 {
     for (;;) {
-        const std::size_t especial = texto.find_first_of("&<>\"");
+        const auto fim =
+            std::ranges::find_if(texto, [](char c) { return c == '&' || c == '<' || c == '>' || c == '"'; });
+        const std::size_t especial =
+            fim == texto.end() ? std::string_view::npos : static_cast<std::size_t>(fim - texto.begin());
         html.append(texto.substr(0, especial));
         if (especial == std::string_view::npos)
             return;
@@ -68,10 +69,8 @@ void AcrescentarHtml(std::string& html, std::string_view texto)
     }
 }
 
-// Empty stays empty: a table cell with no text is an empty cell. Every
-// character that raises or brings back the line is a byte below 128, so
-// the text between two of them, whatever its characters, is one run on the
-// same level.
+// Empty stays empty: a table cell with no text is an empty cell. The
+// characters between a raise and the line's return go in as one run.
 [[nodiscard]] std::string HtmlDoTexto(std::string_view texto)
 {
     std::string html;
@@ -84,7 +83,7 @@ void AcrescentarHtml(std::string& html, std::string_view texto)
             continue;
         }
         const std::string_view c = texto.substr(i, 1);
-        const std::size_t fim = Repõe(c) ? i + 1 : std::min(texto.find_first_of("^x+-/", i), texto.size());
+        const std::size_t fim = Repõe(c) ? i + 1 : FimDaCorrida(texto, i);
         const int passo = e.Antes(c);
         Repetir(html, passo < 0 ? "</sup>" : "<sup>", passo < 0 ? -passo : passo);
         AcrescentarHtml(html, texto.substr(i, fim - i));

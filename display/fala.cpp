@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "display/fala.h"
 
-#include <algorithm>
+#include "display/linha.h"
+
 #include <utility>
 
 namespace vendrix::display {
 
 namespace {
-
-// The characters that bring the drawing back to the line, as in tracing.
-[[nodiscard]] bool Repõe(std::string_view c) noexcept { return c == "x" || c == "+" || c == "-" || c == "/"; }
 
 // Appends a piece that begins with a blank, without doubling a blank that
 // a sign already left.
@@ -37,9 +35,8 @@ std::string FalarPolinómio(std::string_view texto, std::string_view elevado)
     int elevações = 0; // raises of the next character drawn
     int ditas = 0;     // raises already announced
     fala.reserve(texto.size());
-    // Every character that raises or brings back the line is a byte below
-    // 128, so the text up to the next of them, whatever its characters, is
-    // one run said as it is.
+    // The characters between a raise and the line's return are said as
+    // they are, in one run.
     std::size_t i = 0;
     while (i < texto.size()) {
         if (texto[i] == '^') {
@@ -53,7 +50,7 @@ std::string FalarPolinómio(std::string_view texto, std::string_view elevado)
             elevações = ditas = 0;
         for (; ditas < elevações; ++ditas)
             Juntar(fala, elevadoA);
-        const std::size_t fim = repõe ? i + 1 : std::min(texto.find_first_of("^x+-/", i), texto.size());
+        const std::size_t fim = repõe ? i + 1 : FimDaCorrida(texto, i);
         if ((c == "+" || c == "-") && !fala.empty())
             Juntar(fala, c == "+" ? " + " : " - ");
         else

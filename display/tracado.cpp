@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "display/tracado.h"
 
+#include "display/linha.h"
 #include "runtime/numeros.h"
 #include "runtime/utf8.h"
 
@@ -12,8 +13,6 @@ namespace {
 // position, so that a position read back after several raises matches what
 // the program has always drawn (2.6 then 3.2, not 3.2000000000000002).
 constexpr double Elevação = 0.6;
-
-[[nodiscard]] bool Repõe(std::string_view c) noexcept { return c == "x" || c == "+" || c == "-" || c == "/"; }
 
 } // namespace
 

@@ -94,9 +94,11 @@ std::string PrepararPolinómio(std::string_view texto)
             preparado += menos ? '-' : '+';
         sinais = false;
         // The run up to the next blank or sign goes whole.
-        const std::size_t fim = std::min(normal.find_first_of(" +-", i), normal.size());
-        preparado.append(normal, i, fim - i);
-        i = fim;
+        const auto fim = std::find_if(normal.begin() + static_cast<std::ptrdiff_t>(i),
+                                      normal.end(),
+                                      [](char d) { return d == ' ' || Sinal(d); });
+        preparado.append(normal.begin() + static_cast<std::ptrdiff_t>(i), fim);
+        i = static_cast<std::size_t>(fim - normal.begin());
     }
     if (sinais)
         preparado += menos ? '-' : '+';

@@ -90,13 +90,13 @@ std::string SepararTermos(std::string_view texto)
                                         texto, [](char c) { return c == '+' || c == '-'; })));
     // The runs between blanks and signs go whole.
     for (;;) {
-        const std::size_t fim = texto.find_first_of(" +-");
-        separado += texto.substr(0, fim);
-        if (fim == std::string_view::npos)
+        const auto fim = std::ranges::find_if(texto, [](char c) { return c == ' ' || c == '+' || c == '-'; });
+        separado.append(texto.begin(), fim);
+        if (fim == texto.end())
             return separado;
-        if (texto[fim] != ' ')
-            separado.append(" ").append(1, texto[fim]);
-        texto.remove_prefix(fim + 1);
+        if (*fim != ' ')
+            separado.append(" ").append(1, *fim);
+        texto.remove_prefix(static_cast<std::size_t>(fim - texto.begin()) + 1);
     }
 }
 
