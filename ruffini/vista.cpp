@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "ruffini/vista.h"
 
-#include "runtime/numeros.h"
-
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace vendrix::ruffini {
 
 std::string NomeDaCélula(Fila fila, std::size_t índice)
 {
     static constexpr std::array<std::string_view, 3> Nomes{"Coef", "Seg", "Ter"};
-    return std::string(Nomes[static_cast<std::size_t>(fila)]) + "(" +
-           runtime::TextoDeInteiro(static_cast<long long>(índice)) + ")";
+    // Written in place and made a string once: three names for every cell
+    // of every table shown.
+    std::array<char, 32> nome{};
+    char* fim = std::ranges::copy(Nomes[static_cast<std::size_t>(fila)], nome.data()).out;
+    *fim++ = '(';
+    fim = std::to_chars(fim, nome.data() + nome.size() - 1, índice).ptr;
+    *fim++ = ')';
+    return {nome.data(), fim};
 }
 
 VistaRuffini VerDivisão(const Divisão& d)

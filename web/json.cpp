@@ -12,26 +12,6 @@
 
 namespace vendrix::web {
 
-void EscritorJson::Separar()
-{
-    if (!primeiro)
-        saída += ',';
-    primeiro = false;
-}
-
-void EscritorJson::Chave(std::string_view chave)
-{
-    Separar();
-    if (!chave.empty()) {
-        Aspas(chave);
-        saída += ':';
-    }
-}
-
-// UTF-8 passes through as it is, and a byte that starts no character
-// becomes U+FFFD, so that a piece of a malformed input quoted in a message
-// never makes the whole answer unreadable; quotes, backslashes and control
-// characters are escaped, so any text the core gives is a valid string.
 namespace {
 
 // The bytes that pass as they are, whatever comes around them: printable
@@ -43,12 +23,69 @@ constexpr std::array<bool, 256> Passa = [] {
     return passa;
 }();
 
+[[nodiscard]] bool Simples(std::string_view texto)
+{
+    return std::ranges::all_of(texto, [](char c) { return Passa[static_cast<unsigned char>(c)]; });
+}
+
+// The text between quotes at p; where it ends.
+char* EntreAspas(char* p, std::string_view texto)
+{
+    *p++ = '"';
+    p = std::ranges::copy(texto, p).out;
+    *p++ = '"';
+    return p;
+}
+
 } // namespace
 
+// The common texts, with nothing to escape, go in with one reservation, the
+// key's comma and colon with the key: in the module every append to a
+// string is a call into the C++ library.
+char* EscritorJson::Reservar(std::size_t bytes)
+{
+    const std::size_t antes = saída.size();
+    saída.resize(antes + bytes);
+    return saída.data() + antes;
+}
+
+void EscritorJson::Separar()
+{
+    if (!primeiro)
+        saída += ',';
+    primeiro = false;
+}
+
+void EscritorJson::Chave(std::string_view chave)
+{
+    if (chave.empty() || !Simples(chave)) {
+        Separar();
+        if (!chave.empty()) {
+            Aspas(chave);
+            saída += ':';
+        }
+        return;
+    }
+    const bool vírgula = !primeiro;
+    primeiro = false;
+    char* p = Reservar(chave.size() + (vírgula ? 4 : 3));
+    if (vírgula)
+        *p++ = ',';
+    *EntreAspas(p, chave) = ':';
+}
+
+// UTF-8 passes through as it is, and a byte that starts no character
+// becomes U+FFFD, so that a piece of a malformed input quoted in a message
+// never makes the whole answer unreadable; quotes, backslashes and control
+// characters are escaped, so any text the core gives is a valid string.
 void EscritorJson::Aspas(std::string_view texto)
 {
     static constexpr std::array<char, 16> Hex{
         '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
+    if (Simples(texto)) {
+        EntreAspas(Reservar(texto.size() + 2), texto);
+        return;
+    }
     saída += '"';
     // Runs of characters that pass as they are go in whole.
     std::size_t corrida = 0;
@@ -115,47 +152,14 @@ const std::string& EscritorJson::Resultado() const noexcept
     return saída;
 }
 
-// A text with nothing to escape, the key before it when there is one, and
-// the comma before both, in one reservation: in the module every append to
-// a string is a call into the C++ library.
-bool EscritorJson::TextoSimples(std::string_view chave, std::string_view valor)
-{
-    const auto simples = [](std::string_view t) {
-        return std::ranges::all_of(t, [](char c) { return Passa[static_cast<unsigned char>(c)]; });
-    };
-    if (!simples(chave) || !simples(valor))
-        return false;
-    const std::size_t vírgula = primeiro ? 0 : 1, daChave = chave.empty() ? 0 : chave.size() + 3;
-    primeiro = false;
-    const std::size_t antes = saída.size();
-    saída.resize(antes + vírgula + daChave + valor.size() + 2);
-    char* p = saída.data() + antes;
-    if (vírgula == 1)
-        *p++ = ',';
-    if (daChave > 0) {
-        *p++ = '"';
-        p = std::ranges::copy(chave, p).out;
-        *p++ = '"';
-        *p++ = ':';
-    }
-    *p++ = '"';
-    p = std::ranges::copy(valor, p).out;
-    *p = '"';
-    return true;
-}
-
 void EscritorJson::Texto(std::string_view chave, std::string_view valor)
 {
-    if (TextoSimples(chave, valor))
-        return;
     Chave(chave);
     Aspas(valor);
 }
 
 void EscritorJson::Texto(std::string_view valor)
 {
-    if (TextoSimples({}, valor))
-        return;
     Separar();
     Aspas(valor);
 }

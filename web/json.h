@@ -34,7 +34,7 @@ private:
     void Chave(std::string_view chave);
     void Separar();
     void Aspas(std::string_view texto);
-    bool TextoSimples(std::string_view chave, std::string_view valor);
+    char* Reservar(std::size_t bytes); // where to write that many more
 
     std::string saída;
     std::string abertos;  // the '{' and '[' not yet closed, innermost last
