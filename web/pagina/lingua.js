@@ -25,10 +25,15 @@ export function preencher(modelo, ...valores) {
   return modelo.replace(/%(\d)/g, (marca, n) => valores[n - 1] ?? marca);
 }
 
+// A text already shown is left alone: the page comes written in
+// Portuguese, and rewriting it would only make the browser lay it out again.
 function escrever(elemento, onde, fonte) {
   const texto = t(fonte);
-  if (onde === "texto") elemento.textContent = texto;
-  else elemento.setAttribute(onde, texto);
+  if (onde === "texto") {
+    if (elemento.textContent !== texto) elemento.textContent = texto;
+  } else if (elemento.getAttribute(onde) !== texto) {
+    elemento.setAttribute(onde, texto);
+  }
 }
 
 // Shows a Portuguese text in the element in the user's language, and again
