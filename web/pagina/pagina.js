@@ -415,8 +415,9 @@ aoMudarLingua((lingua) => {
 const menu = [...document.querySelectorAll("[data-exercicio]")];
 for (const botao of menu) ligar(botao.id, botao.id);
 
-const lingua = iniciarLingua(catalogo);
-inicio = Promise.all([modulo, lingua]).then(([compilado]) => ({ modulo: compilado, textos: catalogoDaPagina() }));
+// The page's texts in the user's language, once the catalogue has come.
+const traduzida = iniciarLingua(catalogo);
+inicio = Promise.all([modulo, traduzida]).then(([compilado]) => ({ modulo: compilado, textos: catalogoDaPagina() }));
 iniciar(inicio.then((dados) => ({ ...dados, lingua: linguaDaPagina() })));
 rapido = primeiroTrabalho;
 lista = rapido.pedir("exercicios").then((dada) => {
@@ -426,7 +427,7 @@ lista = rapido.pedir("exercicios").then((dada) => {
 });
 // Every control answers now, in the user's language; what is clicked before
 // the core has come is answered once it comes.
-await lingua;
+await traduzida;
 document.documentElement.dataset.utilizavel = "sim";
 performance.mark("vendrix-utilizavel");
 
