@@ -47,9 +47,6 @@ VistaRuffini VerDivisão(const Divisão& d)
         vista.células.push_back({Fila::Seg, i, i + 1, q.Seg[i]});
     for (std::size_t i = 0; i < q.Ter.size(); ++i)
         vista.células.push_back({Fila::Ter, i, i, q.Ter[i]});
-    vista.texto = display::QuadroEmTexto(q);
-    vista.html = display::QuadroEmHtml(q);
-    vista.latex = display::QuadroEmLaTeX(q);
     return vista;
 }
 

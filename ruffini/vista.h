@@ -9,9 +9,10 @@
 #include <vector>
 
 // What a front end shows of a division: the cells with their texts and the
-// columns they stand in, whether the rules are drawn, and the texts the
-// table is copied as. The window places this in twips and the page in an
-// HTML table; neither counts columns nor keeps texts of its own.
+// columns they stand in, and whether the rules are drawn. The window places
+// this in twips and the page in an HTML table; neither counts columns nor
+// keeps texts of its own. The table's copies are written from `quadro`
+// (display::QuadroEmTexto and its companions) when the user copies.
 namespace vendrix::ruffini {
 
 enum class Fila {
@@ -40,10 +41,6 @@ struct VistaRuffini
     std::size_t colunas = 0;            // columns 0 … degree
     std::vector<CélulaVisível> células; // top row, middle row, bottom row; each left to right
     display::QuadroRuffini quadro;      // the shown texts
-    // The copy texts of the whole table.
-    std::string texto;
-    std::string html;
-    std::string latex;
 };
 
 // "Coef(0)", "Seg(3)": the cell's name in both front ends.

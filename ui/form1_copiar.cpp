@@ -160,11 +160,13 @@ void Form1::CopiarTabela(bool latex)
 {
     if (Div->isHidden())
         return;
+    const display::QuadroRuffini& quadro = vistaRuffini->quadro;
     if (latex) {
-        ParaÁreaDeTransferência(vistaRuffini->latex, nullptr);
+        ParaÁreaDeTransferência(display::QuadroEmLaTeX(quadro), nullptr);
         return;
     }
-    ParaÁreaDeTransferência(vistaRuffini->texto, &vistaRuffini->html);
+    const std::string html = display::QuadroEmHtml(quadro);
+    ParaÁreaDeTransferência(display::QuadroEmTexto(quadro), &html);
 }
 
 } // namespace vendrix::ui

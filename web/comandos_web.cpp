@@ -44,6 +44,45 @@ resolucao::Documento& ÚltimoDocumento()
     return documento;
 }
 
+// The last Ruffini division's table, with the texts it divided, kept for
+// the copies the page asks for when the user copies.
+struct DivisãoMostrada
+{
+    std::string dividendo;
+    std::string divisor;
+    ruffini::VistaRuffini vista;
+};
+
+DivisãoMostrada& ÚltimaDivisão()
+{
+    static DivisãoMostrada última;
+    return última;
+}
+
+// A copy format's name and the exporter that writes it.
+template <typename Fonte>
+using Formato = std::pair<std::string_view, std::string (*)(const Fonte&)>;
+
+// {"formato", "copia"}: what `obter` gives (null for nothing to copy, an
+// empty copy), written by the exporter the format names; another format is
+// refused as an unknown command is.
+template <typename Fonte, std::size_t N, typename Obter>
+std::string CópiaPedida(std::string_view formato, const std::array<Formato<Fonte>, N>& formatos, Obter obter)
+{
+    for (const auto& [nome, exportar] : formatos) {
+        if (nome != formato)
+            continue;
+        const Fonte* fonte = obter();
+        EscritorJson json;
+        json.AbrirObjecto();
+        json.Texto("formato", formato);
+        json.Texto("copia", fonte == nullptr ? std::string() : exportar(*fonte));
+        json.FecharObjecto();
+        return json.Resultado();
+    }
+    return RecusaEmJson("comando", "");
+}
+
 // The reports a command made, in order, for the page to show one box at a
 // time after the command has run: nothing the core does depends on when the
 // user closes a box.
@@ -121,9 +160,8 @@ void EscreverFilas(EscritorJson& json, const ruffini::VistaRuffini& vista)
     json.FecharLista();
 }
 
-void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
+void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d, const ruffini::VistaRuffini& vista)
 {
-    const ruffini::VistaRuffini vista = ruffini::VerDivisão(d);
     json.Lógico("tabela", vista.mostrada);
     json.AbrirObjecto("celulas");
     EscreverFila(json, ruffini::Fila::Coef, d.Coef);
@@ -139,9 +177,6 @@ void EscreverTabela(EscritorJson& json, const ruffini::Divisão& d)
     // The window draws the quotient only with the table.
     EscreverPolinómio(json, "quociente", vista.quadro.quociente);
     json.Texto("resto", vista.quadro.resto);
-    json.Texto("quadro_texto", vista.texto);
-    json.Texto("quadro_html", vista.html);
-    json.Texto("quadro_latex", vista.latex);
 }
 
 // Each root with its text as the summary shows it.
@@ -304,24 +339,34 @@ std::string ExercícioEmJson(resolucao::Exercício exercício, const resolucao::
 
 std::string CópiaEmJson(std::string_view formato)
 {
-    using Exportação = std::string (*)(const resolucao::Documento&);
-    constexpr std::array<std::pair<std::string_view, Exportação>, 3> formatos{{
+    constexpr std::array<Formato<resolucao::Documento>, 3> formatos{{
         {"texto", [](const resolucao::Documento& d) { return resolucao::EmTexto(d); }},
         {"latex", [](const resolucao::Documento& d) { return resolucao::EmLaTeX(d); }},
         {"html", [](const resolucao::Documento& d) { return resolucao::EmHtml(d); }},
     }};
-    for (const auto& [nome, exportar] : formatos) {
-        if (nome != formato)
-            continue;
+    return CópiaPedida(formato, formatos, [] {
         const resolucao::Documento& documento = ÚltimoDocumento();
-        EscritorJson json;
-        json.AbrirObjecto();
-        json.Texto("formato", formato);
-        json.Texto("copia", documento.blocos.empty() ? std::string() : exportar(documento));
-        json.FecharObjecto();
-        return json.Resultado();
-    }
-    return RecusaEmJson("comando", "");
+        return documento.blocos.empty() ? nullptr : &documento;
+    });
+}
+
+std::string QuadroEmJson(std::string_view formato, std::string_view dividendo, std::string_view divisor)
+{
+    constexpr std::array<Formato<display::QuadroRuffini>, 3> formatos{{
+        {"texto", display::QuadroEmTexto},
+        {"latex", display::QuadroEmLaTeX},
+        {"html", display::QuadroEmHtml},
+    }};
+    return CópiaPedida(formato, formatos, [&] {
+        DivisãoMostrada& última = ÚltimaDivisão();
+        // A fresh module, or one that divided other texts since: the table
+        // is made again from the texts shown.
+        if (última.dividendo != dividendo || última.divisor != divisor) {
+            const ruffini::Divisão d = ruffini::Dividir(dividendo, divisor, interpreter::SementesDoRelógio());
+            última = {std::string(dividendo), std::string(divisor), ruffini::VerDivisão(d)};
+        }
+        return última.vista.mostrada ? &última.vista.quadro : nullptr;
+    });
 }
 
 std::string SimplificarEmJson(std::string_view polinómio)
@@ -369,7 +414,9 @@ std::string RuffiniEmJson(std::string_view dividendo, std::string_view divisor)
     // program's own message, with the divisor as typed.
     const bool divisorRecusado = recusada && d.Recusa()->erro.código == runtime::Código::DivisorInválido;
     json.Texto("dica", divisorRecusado ? DicaDeDivisão(divisor) : std::string());
-    EscreverTabela(json, d);
+    DivisãoMostrada& última = ÚltimaDivisão();
+    última = {std::string(dividendo), std::string(divisor), ruffini::VerDivisão(d)};
+    EscreverTabela(json, d, última.vista);
     json.FecharObjecto();
     return json.Resultado();
 }

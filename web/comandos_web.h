@@ -32,14 +32,13 @@
 // the table is shown), "celulas" ({"Coef(0)": text, ...} for every cell
 // the command wrote), "visiveis" (the cells shown, in the order Coef, Seg,
 // Ter), "div", "resto", the quotient as "quociente" with the same four
-// companions as "resultado" ("quociente_texto" and so on), and the whole
-// table's "quadro_texto", "quadro_html" and "quadro_latex". Without the
-// table "quociente", "resto" and the three table texts are empty. "filas"
-// holds the shown cells as three rows (top, middle, bottom), each a list
-// over the columns of {"celula", "texto"}, null where no cell stands; it
-// is empty without the table. "dica" is the sentence shown beside the
-// table after a divisor the rule refuses, pointing to long division, and
-// empty otherwise.
+// companions as "resultado" ("quociente_texto" and so on); the whole
+// table's copies come from QuadroEmJson when the user copies. Without the
+// table "quociente" and "resto" are empty. "filas" holds the shown cells
+// as three rows (top, middle, bottom), each a list over the columns of
+// {"celula", "texto"}, null where no cell stands; it is empty without the
+// table. "dica" is the sentence shown beside the table after a divisor the
+// rule refuses, pointing to long division, and empty otherwise.
 //
 // An exercise answer (divide, factorize, value, graph, explain, expand,
 // solve, parameters) has "comando", the exercise's name; "foco" (the box
@@ -105,6 +104,11 @@ inline constexpr std::string_view LínguaDeOrigem = "pt";
 // empty when that exercise was refused or gave no solution; another format
 // is refused as an unknown command is (RecusaEmJson).
 [[nodiscard]] std::string CópiaEmJson(std::string_view formato);
+// The table of the Ruffini division of these texts, in the same formats
+// and answered the same way: the last division's, when it divided them,
+// else made again. The copy is empty when the division shows no table.
+[[nodiscard]] std::string
+QuadroEmJson(std::string_view formato, std::string_view dividendo, std::string_view divisor);
 // "polinomio1", "polinomio2", "ponto", "condicoes", "resposta": the boxes'
 // names in answers and links, and their ids on the page.
 [[nodiscard]] std::string_view NomeDaCaixa(resolucao::Caixa caixa) noexcept;

@@ -99,6 +99,14 @@ extern "C" {
     return Responder(vendrix::web::CópiaEmJson(formato));
 }
 
+// The Ruffini table of these texts in the format the user copies it in.
+[[clang::export_name("vendrix_quadro")]] const char* vendrix_quadro(const char* formato,
+                                                                    const char* dividendo,
+                                                                    const char* divisor)
+{
+    return Responder(vendrix::web::QuadroEmJson(formato, dividendo, divisor));
+}
+
 // What the page refuses before the core reads it, and the box it was in.
 [[clang::export_name("vendrix_recusa")]] const char* vendrix_recusa(const char* motivo, const char* caixa)
 {

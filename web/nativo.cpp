@@ -6,7 +6,8 @@
 // p1, p2, a, the conditions and the answer, the trailing ones optional, as
 // the module's one door for exercises does, "praticar" and "ficha" too
 // (pratica_web.h); "copia" takes the format of the last exercise's copy
-// (CópiaEmJson). The command "textos" takes the
+// (CópiaEmJson), "quadro" the format and the texts of a Ruffini table's
+// (QuadroEmJson). The command "textos" takes the
 // path of a textos.json, which it reads as the page hands it over, and
 // "lingua" the language of the answers after it.
 #include "runtime/textos.h"
@@ -61,6 +62,8 @@ int main()
             std::cout << ExercíciosEmJson() << '\n';
         else if (comando == "copia")
             std::cout << CópiaEmJson(e[0]) << '\n';
+        else if (comando == "quadro")
+            std::cout << QuadroEmJson(e[0], e[1], e[2]) << '\n';
         else if (comando == "recusa")
             std::cout << RecusaEmJson(e[0], e[1]) << '\n';
         else

@@ -71,6 +71,8 @@ export class Nucleo {
   // The last exercise's worked solution to copy: formato "texto", "latex"
   // or "html"; the core renders it only when asked.
   copia(formato) { return this.#correr(this.exp.vendrix_copia, formato); }
+  // The Ruffini table of these texts to copy, in the same formats.
+  quadro(formato, dividendo, divisor) { return this.#correr(this.exp.vendrix_quadro, formato, dividendo, divisor); }
   // The message for a text the page keeps from the core: motivo "longo" or
   // "controlo" with the box, or "comando".
   recusa(motivo, caixa = "") { return this.#correr(this.exp.vendrix_recusa, motivo, caixa); }

@@ -4,7 +4,7 @@
 // from the core; nothing here computes.
 import { aceitar, porta } from "./porta.js";
 import { Cancelado, Trabalho } from "./trabalho.js";
-import { criarBotoesDeCopia, guardarCopias } from "./copias.js";
+import { criarBotoesDeCopia, guardarCopias, guardarCopiasPedidas } from "./copias.js";
 import { apontar, guardarNoEndereco, lerDoEndereco, ligacao, motivoDeRecusa, mostrarResolucao, mostrarVerificacao }
   from "./exercicios.js";
 import { abrirPratica, iniciarPratica } from "./pratica.js";
@@ -181,14 +181,18 @@ function celula(c) {
   return td;
 }
 
-function mostrarTabela(r) {
+// The shown table of the division of these texts: the core writes its
+// copies when the user copies, from the texts, which a fresh worker can
+// divide again.
+function mostrarTabela(r, entradas) {
   const filas = $("tabela-ruffini").tBodies[0].rows;
   r.filas.forEach((fila, k) => filas[k].append(...fila.map(celula)));
   $("tabela-ruffini").classList.add("mostrada");
   $("div").textContent = r.div;
   desenhar($("quociente"), r, "quociente");
   $("resto").textContent = r.resto;
-  guardarCopias("quadro", r.quadro_texto, r.quadro_html, r.quadro_latex);
+  guardarCopiasPedidas("quadro", async (formatos) =>
+    (await Promise.all(formatos.map((f) => pedir("quadro", f, ...entradas)))).map((c) => c.copia));
   $("explicar").disabled = false;
 }
 
@@ -203,7 +207,7 @@ async function ruffini() {
     $("dica-ruffini").textContent = r.dica;
     if (r.dica !== "") dividido = entradas;
     if (r.tabela) {
-      mostrarTabela(r);
+      mostrarTabela(r, entradas);
       anunciar(`Q(x) = ${dito}; R = ${r.resto}`);
     }
     if (r.foco) $(r.foco === "polinomio1" ? "polinomio1" : "polinomio2").focus();

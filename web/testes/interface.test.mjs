@@ -51,7 +51,7 @@ assert.equal(linhas.length, 2 + 2 * porLingua);
 const [, exercicios] = linhas;
 const esperadas = { pt: linhas.slice(3, 2 + porLingua), en: linhas.slice(3 + porLingua) };
 // The commands called by their own names; copia renders the exercise before it.
-const SEMENTES = ["simplificar", "somar", "subtrair", "multiplicar", "ruffini", "falar", "copia"];
+const SEMENTES = ["simplificar", "somar", "subtrair", "multiplicar", "ruffini", "falar", "copia", "quadro"];
 
 const { nucleo, memoria } = await carregar();
 assert.deepEqual(nucleo.textos(readFileSync(textos, "utf8")), linhas[0]);
@@ -60,7 +60,7 @@ for (const lingua of ["pt", "en"]) {
   for (const [i, c] of casos.entries()) {
     test(`${lingua} ${c.comando} ${c.nome}`, () => {
       nucleo.lingua(lingua);
-      const obtida = SEMENTES.includes(c.comando) ? nucleo[c.comando](...c.entradas.slice(0, 2))
+      const obtida = SEMENTES.includes(c.comando) ? nucleo[c.comando](...c.entradas.slice(0, 3))
         : nucleo.exercicio(c.comando, ...c.entradas);
       assert.deepEqual(obtida, esperadas[lingua][i]);
       // The same boxes in both languages, every text of the core translated.

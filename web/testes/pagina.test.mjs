@@ -9,7 +9,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { servir } from "./servidor.mjs";
 import { P1, P2, abrirNavegador, capturas, clicarEFechar, copiado, dado, escrever, estado, fecharCaixas,
-  fecharNavegador, linguas, nativa, raiz, site, texto } from "./navegador.mjs";
+  fecharNavegador, linguas, nativa, nativaDe, raiz, site, texto } from "./navegador.mjs";
 
 let browser;
 let pagina;
@@ -122,12 +122,13 @@ test("the copy buttons give the texts of the core", async () => {
   await clicarEFechar("#ruffini");
   const soma = nativa("somar", P1, P2);
   const divisao = nativa("ruffini", P1, P2);
+  const copiaDoQuadro = (formato) => nativaDe("ruffini", [P1, P2], "pt", ["quadro", formato, P1, P2]).copia;
   const lidos = await copiado("#copiar-resultado", "text/plain", soma.resultado_texto);
   assert.ok(lidos["text/html"].includes(soma.resultado_html), lidos["text/html"]);
   await copiado("#copiar-latex-resultado", "text/plain", soma.resultado_latex);
-  const quadro = await copiado("#copiar-quadro", "text/plain", divisao.quadro_texto);
-  assert.ok(quadro["text/html"].includes("<table"), quadro["text/html"]);
-  await copiado("#copiar-latex-quadro", "text/plain", divisao.quadro_latex);
+  const quadro = await copiado("#copiar-quadro", "text/plain", copiaDoQuadro("texto"));
+  assert.ok(quadro["text/html"].replace(/<\/?tbody>/g, "").includes(copiaDoQuadro("html")), quadro["text/html"]);
+  await copiado("#copiar-latex-quadro", "text/plain", copiaDoQuadro("latex"));
   await copiado("#copiar-latex-quociente", "text/plain", divisao.quociente_latex);
 });
 
