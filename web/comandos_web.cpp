@@ -134,8 +134,9 @@ void EscreverFila(EscritorJson& json,
             json.Texto(ruffini::NomeDaCélula(fila, i), *textos[i]);
 }
 
-// The shown cells, row by row, each row a list over the columns with null
-// where no cell stands: the page lays them out as they come.
+// The shown cells' names, row by row, each row a list over the columns with
+// null where no cell stands: the page lays them out as they come, each
+// with its text from "celulas".
 void EscreverFilas(EscritorJson& json, const ruffini::VistaRuffini& vista)
 {
     json.AbrirLista("filas");
@@ -149,10 +150,7 @@ void EscreverFilas(EscritorJson& json, const ruffini::VistaRuffini& vista)
                 json.Nulo();
                 continue;
             }
-            json.AbrirObjecto();
-            json.Texto("celula", ruffini::NomeDaCélula(célula->fila, célula->índice));
-            json.Texto("texto", célula->texto);
-            json.FecharObjecto();
+            json.Texto(ruffini::NomeDaCélula(célula->fila, célula->índice));
             ++célula;
         }
         json.FecharLista();

@@ -35,9 +35,9 @@
 // companions as "resultado" ("quociente_texto" and so on); the whole
 // table's copies come from QuadroEmJson when the user copies. Without the
 // table "quociente" and "resto" are empty. "filas" holds the shown cells
-// as three rows (top, middle, bottom), each a list over the columns of
-// {"celula", "texto"}, null where no cell stands; it is empty without the
-// table. "dica" is the sentence shown beside the table after a divisor the
+// as three rows (top, middle, bottom), each a list over the columns of the
+// cells' names ("Seg(0)"), null where no cell stands; it is empty without
+// the table. "dica" is the sentence shown beside the table after a divisor the
 // rule refuses, pointing to long division, and empty otherwise.
 //
 // An exercise answer (divide, factorize, value, graph, explain, expand,

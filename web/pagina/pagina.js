@@ -171,12 +171,12 @@ function apagarRuffini() {
   $("explicar").disabled = true;
 }
 
-// A shown cell, or an empty place where the core puts none.
-function celula(c) {
+// A shown cell by its name, or an empty place where the core puts none.
+function celula(nome, textos) {
   const td = document.createElement("td");
-  if (c) {
-    td.dataset.celula = c.celula;
-    td.textContent = c.texto;
+  if (nome) {
+    td.dataset.celula = nome;
+    td.textContent = textos[nome] ?? "";
   }
   return td;
 }
@@ -186,7 +186,7 @@ function celula(c) {
 // divide again.
 function mostrarTabela(r, entradas) {
   const filas = $("tabela-ruffini").tBodies[0].rows;
-  r.filas.forEach((fila, k) => filas[k].append(...fila.map(celula)));
+  r.filas.forEach((fila, k) => filas[k].append(...fila.map((nome) => celula(nome, r.celulas))));
   $("tabela-ruffini").classList.add("mostrada");
   $("div").textContent = r.div;
   desenhar($("quociente"), r, "quociente");
