@@ -312,6 +312,9 @@ runtime::Resultado<PolinómioComParâmetros> ExpandirComParâmetros(const Expres
 
 Expressão ComoExpressão(const Polinómio& p)
 {
+    // Compared with these, not with 1 and -1, which would be made fractions,
+    // and reduced, for every term.
+    static const Racional um{1}, menosUm{-1};
     std::vector<Expressão> termos;
     for (std::size_t g = p.coeficientes.size(); g-- > 0;) {
         const Racional& c = p.coeficientes[g];
@@ -322,9 +325,9 @@ Expressão ComoExpressão(const Polinómio& p)
             continue;
         }
         Expressão potência = g == 1 ? X() : Potência(X(), static_cast<unsigned>(g));
-        termos.push_back(c == 1    ? std::move(potência)
-                         : c == -1 ? Simétrico(std::move(potência))
-                                   : Produto({Número(c), std::move(potência)}));
+        termos.push_back(c == um        ? std::move(potência)
+                         : c == menosUm ? Simétrico(std::move(potência))
+                                        : Produto({Número(c), std::move(potência)}));
     }
     return Soma(std::move(termos));
 }
