@@ -100,9 +100,8 @@ extern "C" {
 }
 
 // The Ruffini table of these texts in the format the user copies it in.
-[[clang::export_name("vendrix_quadro")]] const char* vendrix_quadro(const char* formato,
-                                                                    const char* dividendo,
-                                                                    const char* divisor)
+[[clang::export_name("vendrix_quadro")]] const char*
+vendrix_quadro(const char* formato, const char* dividendo, const char* divisor)
 {
     return Responder(vendrix::web::QuadroEmJson(formato, dividendo, divisor));
 }
