@@ -73,7 +73,7 @@ Esparso& operator+=(Esparso& a, const Esparso& b)
 {
     for (const auto& [monómio, c] : b) {
         Racional& soma = a[monómio];
-        soma += c;
+        Acumular(soma, c);
         if (soma.sign() == 0)
             a.erase(monómio);
     }
@@ -94,7 +94,7 @@ Esparso Vezes(const Esparso& a, const Esparso& b)
         for (const auto& [mb, cb] : b) {
             const Letras m = VezesMonómio(ma, mb);
             Racional& soma = p[m];
-            soma += ca * cb;
+            Acumular(soma, Multiplicado(ca, cb));
             if (soma.sign() == 0)
                 p.erase(m);
         }
@@ -312,9 +312,6 @@ runtime::Resultado<PolinómioComParâmetros> ExpandirComParâmetros(const Expres
 
 Expressão ComoExpressão(const Polinómio& p)
 {
-    // Compared with these, not with 1 and -1, which would be made fractions,
-    // and reduced, for every term.
-    static const Racional um{1}, menosUm{-1};
     std::vector<Expressão> termos;
     for (std::size_t g = p.coeficientes.size(); g-- > 0;) {
         const Racional& c = p.coeficientes[g];
@@ -325,9 +322,9 @@ Expressão ComoExpressão(const Polinómio& p)
             continue;
         }
         Expressão potência = g == 1 ? X() : Potência(X(), static_cast<unsigned>(g));
-        termos.push_back(c == um        ? std::move(potência)
-                         : c == menosUm ? Simétrico(std::move(potência))
-                                        : Produto({Número(c), std::move(potência)}));
+        termos.push_back(Vale(c, 1)    ? std::move(potência)
+                         : Vale(c, -1) ? Simétrico(std::move(potência))
+                                       : Produto({Número(c), std::move(potência)}));
     }
     return Soma(std::move(termos));
 }

@@ -16,7 +16,7 @@ void Acrescentar(Pp& a, const MonómioDeParâmetros& m, const Racional& c)
         return;
     auto [onde, novo] = a.try_emplace(m, c);
     if (!novo) {
-        onde->second += c;
+        Acumular(onde->second, c);
         if (onde->second.sign() == 0)
             a.erase(onde);
     }
@@ -90,7 +90,7 @@ Pp operator*(const Pp& a, const Pp& b)
     Pp p;
     for (const auto& [ma, ca] : a)
         for (const auto& [mb, cb] : b)
-            Acrescentar(p, VezesMonómio(ma, mb), ca * cb);
+            Acrescentar(p, VezesMonómio(ma, mb), Multiplicado(ca, cb));
     return p;
 }
 
@@ -266,7 +266,7 @@ Expressão ExpressãoDe(const Pp& a)
     std::vector<Expressão> soma;
     for (const auto& [m, c] : termos) {
         std::vector<Expressão> factores;
-        if (m.empty() || (c != 1 && c != -1))
+        if (m.empty() || (!Vale(c, 1) && !Vale(c, -1)))
             factores.push_back(Número(m.empty() ? c : Racional(abs(c))));
         for (const auto& [letra, e] : m)
             factores.push_back(e == 1 ? Parâmetro(letra) : Potência(Parâmetro(letra), e));
@@ -288,8 +288,8 @@ Expressão ExpressãoDe(const PolinómioComParâmetros& p)
             continue;
         }
         Expressão potência = i == 1 ? X() : Potência(X(), static_cast<unsigned>(i));
-        if (ÉConstante(c) && (TermoConstante(c) == 1 || TermoConstante(c) == -1))
-            soma.push_back(TermoConstante(c) == 1 ? std::move(potência) : Simétrico(std::move(potência)));
+        if (ÉConstante(c) && (Vale(TermoConstante(c), 1) || Vale(TermoConstante(c), -1)))
+            soma.push_back(Vale(TermoConstante(c), 1) ? std::move(potência) : Simétrico(std::move(potência)));
         else if (c.size() == 1) {
             Expressão coeficiente = ExpressãoDe(c);
             if (coeficiente.nó == Nó::Simétrico)

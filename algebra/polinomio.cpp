@@ -36,10 +36,6 @@ Racional CoeficienteDominante(const Polinómio& p)
 
 namespace {
 
-// A fraction's sum and product reduce by gcds, which whole numbers never
-// need; most coefficients of an expansion are whole.
-bool ÉInteiro(const Racional& r) { return denominator(r) == 1; }
-
 // a += b at no cost when either is zero: most sums and products of sparse
 // polynomials add into an empty place.
 void Somar(Racional& a, const Racional& b)
@@ -48,17 +44,8 @@ void Somar(Racional& a, const Racional& b)
         return;
     if (a.sign() == 0)
         a = b;
-    else if (ÉInteiro(a) && ÉInteiro(b))
-        a = Racional(numerator(a) + numerator(b));
     else
-        a += b;
-}
-
-Racional Vezes(const Racional& a, const Racional& b)
-{
-    if (ÉInteiro(a) && ÉInteiro(b))
-        return Racional(numerator(a) * numerator(b));
-    return a * b;
+        Acumular(a, b);
 }
 
 } // namespace
@@ -105,7 +92,7 @@ Polinómio operator*(const Polinómio& a, const Polinómio& b)
     std::vector<Racional> produto(a.coeficientes.size() + b.coeficientes.size() - 1);
     for (const std::size_t i : ta)
         for (const std::size_t j : tb)
-            Somar(produto[i + j], Vezes(a.coeficientes[i], b.coeficientes[j]));
+            Somar(produto[i + j], Multiplicado(a.coeficientes[i], b.coeficientes[j]));
     return DeCoeficientes(std::move(produto));
 }
 
